@@ -308,7 +308,7 @@ str& str::remove(int start, int count) {
 void str::trimLeft(char c) {
   std::string_view current = view();
   size_t first = current.find_first_not_of(c);
-  if (first == 0) return;
+  if (current.empty() || first == 0) return;
   assignPieces({first == std::string_view::npos ? std::string_view() : current.substr(first)});
 }
 
