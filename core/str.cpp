@@ -36,9 +36,10 @@ int findIn(std::string_view hay, std::string_view needle, bool caseSensitive) {
   return -1;
 }
 
-// A double has at most 767 significant decimal digits, and from precision 309 on every value
-// that "%.*g" would print in fixed notation is printed so; larger precisions therefore give the
-// same text as this one. The buffer holds such a text with sign, "0.0000", point and exponent.
+// The exact decimal expansion of a double has at most 767 significant digits, "%.*g" drops
+// trailing zeros, and beyond precision 308 its choice between fixed and exponent notation no
+// longer changes: every larger precision prints the same text as this one. The buffer holds
+// such a text with its sign, point, leading "0.000" and exponent.
 constexpr int largestUsefulPrecision = 800;
 constexpr int numberTextCapacity = largestUsefulPrecision + 32;
 
