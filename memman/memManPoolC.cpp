@@ -26,13 +26,15 @@ memManPoolC heapAtUnload;
 
 void settleHeaderSize() {
   locationTracking = (readMemTrackSwitches() & memTrackLocationBit) != 0;
-  uint32_t minimum = sizeof(memPoolBlockHeaderS);
-  if (locationTracking) minimum = std::max<uint32_t>(minimum, sizeof(memPoolBlockHeaderS) + memTrackStackDepth * sizeof(uint64_t));
+  uint32_t plain = sizeof(memPoolBlockHeaderS);
+  uint32_t tracked = plain + memTrackStackDepth * sizeof(uint64_t);
+  uint32_t minimum = locationTracking ? std::max(plain, tracked) : plain;
   headerSize = (minimum + 7) & ~7u;
 }
 
 memPoolBlockHeaderS* headerOf(const void* payload) {
-  return reinterpret_cast<memPoolBlockHeaderS*>(const_cast<unsigned char*>(static_cast<const unsigned char*>(payload)) - headerSize);
+  auto* bytes = const_cast<unsigned char*>(static_cast<const unsigned char*>(payload));
+  return reinterpret_cast<memPoolBlockHeaderS*>(bytes - headerSize);
 }
 
 void* payloadOf(memPoolBlockHeaderS* header) { return reinterpret_cast<unsigned char*>(header) + headerSize; }
