@@ -1,0 +1,15 @@
+// Conversions between the matrix records.
+#pragma once
+
+#include "docproxy/matrixC3x3.h"
+#include "docproxy/matrixC4x4.h"
+
+// The upper-left 3x3 block of a 4x4 (its X, Y, Z axes); translation and fourth row are dropped.
+template <typename T>
+matrixC3x3<T> matrix4x4To3x3(const matrixC4x4<T>& m) {
+  matrixC3x3<T> block;
+  for (int column = 0; column < 3; ++column) {
+    for (int row = 0; row < 3; ++row) block.values[row + 3 * column] = m.values[row + 4 * column];
+  }
+  return block;
+}
