@@ -5,11 +5,22 @@
 #include <cstring>
 #include <vector>
 
+#include "memman/memPoolSystemHeap.h"
 #include "platform/asciiCase.h"
 
 namespace {
 
 const char emptyText[] = "";
+
+// The exact buffer size for a text of this length. Lengths are ints, so a longer text cannot be
+// made: like any allocation that cannot be served, it ends the process rather than overrun.
+uint32_t bufferSizeFor(size_t length) {
+  if (length >= size_t(INT32_MAX)) memPoolOutOfMemory(uint64_t(length) + 1);
+  return uint32_t(length + 1);
+}
+
+// The buffer of a new string, sized for a text of this length, to be filled.
+char* freshBuffer(str& result, size_t length) { return result.getBuffer(int(bufferSizeFor(length))); }
 
 std::string_view textView(const char* text) { return text ? std::string_view(text) : std::string_view(); }
 
@@ -62,7 +73,7 @@ str joinPieces(const std::vector<std::string_view>& pieces) {
   size_t total = 0;
   for (std::string_view piece : pieces) total += piece.size();
   str result;
-  char* out = result.getBuffer(int(total + 1));
+  char* out = freshBuffer(result, total);
   for (std::string_view piece : pieces) {
     if (!piece.empty()) std::memcpy(out, piece.data(), piece.size());
     out += piece.size();
@@ -130,7 +141,8 @@ str::~str() { buffer.freeData(); }
 void str::assignPieces(std::initializer_list<std::string_view> pieces) {
   size_t total = 0;
   for (std::string_view piece : pieces) total += piece.size();
-  char* block = static_cast<char*>(buffer.allocMemory(uint32_t(total + 1)));
+  uint32_t size = bufferSizeFor(total);
+  char* block = static_cast<char*>(buffer.allocMemory(size));
   char* out = block;
   for (std::string_view piece : pieces) {
     if (!piece.empty()) std::memcpy(out, piece.data(), piece.size());
@@ -139,7 +151,7 @@ void str::assignPieces(std::initializer_list<std::string_view> pieces) {
   *out = 0;
   if (buffer.data) buffer.freeMemory(buffer.data);
   buffer.data = block;
-  buffer.size = uint32_t(total + 1);
+  buffer.size = size;
 }
 
 str& str::operator=(const char* text) {
@@ -349,7 +361,7 @@ str escapeString(const char* text) {
   if (!text) return result;
   size_t size = 0;
   for (const char* in = text; *in; ++in) size += escapeLetter(*in) ? 2 : 1;
-  char* out = result.getBuffer(int(size + 1));
+  char* out = freshBuffer(result, size);
   for (const char* in = text; *in; ++in) {
     char letter = escapeLetter(*in);
     if (letter) {
@@ -374,7 +386,7 @@ str unescapeString(const char* text) {
     }
     ++size;
   }
-  char* out = result.getBuffer(int(size + 1));
+  char* out = freshBuffer(result, size);
   for (const char* in = text; *in; ++in) {
     if (*in == '\\') {
       if (!in[1]) break;
