@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
+#include <string_view>
 
 #include "memman/memManDataPoolC.h"
 
@@ -70,6 +72,10 @@ class str : public memManInterfaceC {
  private:
   // The buffer as a C text, null when there is none (the comparisons tell the two apart).
   const char* bufferText() const { return buffer.data; }
+  std::string_view view() const { return {c_str(), size_t(length())}; }
+  // Makes the contents the pieces joined, in an exact-size buffer. The pieces may point
+  // into the current buffer: it is freed only after they have been copied.
+  void assignPieces(std::initializer_list<std::string_view> pieces);
 };
 
 void upperCaseText(char* text);

@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "memman/memManInterfaceC.h"
+#include "memman/memPoolSystemHeap.h"
 
 template <class T>
 class memManDataPoolC : public memManInterfaceC {
@@ -21,18 +22,19 @@ class memManDataPoolC : public memManInterfaceC {
   // n elements, each value-initialised; nothing allocated for 0.
   explicit memManDataPoolC(uint32_t count) {
     if (count == 0) return;
-    size = count * sizeof(T);
+    size = bytesFor(count);
     data = static_cast<T*>(allocMemory(size));
     for (uint32_t i = 0; i < count; ++i) data[i] = T();
   }
 
   memManDataPoolC(const T* values, uint32_t count) {
     if (count == 0 || !values) return;
-    size = count * sizeof(T);
+    size = bytesFor(count);
     data = static_cast<T*>(allocMemory(size));
     std::memcpy(data, values, size);
   }
 
+  // Takes whole elements only: a source whose size is no multiple of the element gives up the rest.
   memManDataPoolC(const memManDataPoolC& other) : memManInterfaceC() {
     uint32_t bytes = other.count() * sizeof(T);
     if (bytes == 0) return;
@@ -57,7 +59,7 @@ class memManDataPoolC : public memManInterfaceC {
   void setCount(uint32_t n) {
     freeData();
     if (n == 0) return;
-    size = n * sizeof(T);
+    size = bytesFor(n);
     data = static_cast<T*>(allocMemory(size));
   }
 
@@ -71,5 +73,12 @@ class memManDataPoolC : public memManInterfaceC {
     if (data) freeMemory(data);
     data = nullptr;
     size = 0;
+  }
+
+  // The byte size of count elements; a buffer beyond the 32-bit size cannot be made.
+  static uint32_t bytesFor(uint64_t count) {
+    if (count > UINT32_MAX / sizeof(T))
+      memPoolOutOfMemory(count > UINT64_MAX / sizeof(T) ? UINT64_MAX : count * sizeof(T));
+    return uint32_t(count * sizeof(T));
   }
 };

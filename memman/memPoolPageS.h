@@ -1,0 +1,62 @@
+// The layout of one page of the small-block heap and of the block headers in it.
+// A page is one fixed request to the C heap: the block area, then a trailer that finds
+// the page's lists and free blocks in constant time.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+constexpr uint32_t memPoolBlockArea = 10000;
+constexpr uint32_t memPoolPageMagic = 0x11223344;
+constexpr uint32_t memPoolClassCount = 256;
+
+// Owner words besides a page number.
+constexpr uint32_t memPoolOwnerFresh = 0;           // a slot of a fresh page never handed out
+constexpr uint32_t memPoolOwnerFreed = 0xFFFFFFFF;  // a freed block
+constexpr uint32_t memPoolOwnerLarge = 0xFFFFFFFE;  // a block straight from the C heap
+
+// With location tracking the allocation call stack follows these two words.
+struct memPoolBlockHeaderS {
+  uint32_t owner;       // the page's number while the block is live
+  uint32_t sizeOrLink;  // live: the size asked for; free: link to the next free block, 0 at the end
+};
+
+struct memPoolPageS;
+
+// Gives the page its block layout for blocks of elementSize bytes behind headers of
+// headerSize bytes, every slot free; the first block handed out is the highest one.
+void initPoolPage(memPoolPageS* page, uint32_t elementSize, uint32_t headerSize);
+
+struct memPoolPageS {
+  unsigned char blocks[memPoolBlockArea];
+  uint32_t magic;
+  uint32_t number;  // the owner word of this page's live blocks
+  memPoolPageS* next;
+  memPoolPageS* previous;
+  memPoolBlockHeaderS* freeHead;
+  uint32_t stride;
+  uint32_t elementSize;
+  uint32_t used;
+  uint32_t capacity;
+
+  // Strides are exact multiples of 8, so the header size is what the stride adds to the element.
+  uint32_t headerSize() const { return stride - elementSize; }
+  memPoolBlockHeaderS* slot(uint32_t index) {
+    return reinterpret_cast<memPoolBlockHeaderS*>(blocks + size_t(index) * stride);
+  }
+  // A free link is the in-page offset of the next free block's payload, which is never 0,
+  // so 0 can end the list.
+  uint32_t linkTo(const memPoolBlockHeaderS* header) const {
+    if (!header) return 0;
+    return uint32_t(reinterpret_cast<const unsigned char*>(header) - blocks) + headerSize();
+  }
+  memPoolBlockHeaderS* blockAtLink(uint32_t link) {
+    if (link == 0) return nullptr;
+    return reinterpret_cast<memPoolBlockHeaderS*>(blocks + (link - headerSize()));
+  }
+  // True when the address is the header of one of this page's slots.
+  bool holdsSlot(const void* header) const;
+};
+
+static_assert(offsetof(memPoolPageS, magic) == memPoolBlockArea, "the trailer follows the block area");
+static_assert(sizeof(memPoolBlockHeaderS) == 8, "the plain block header is two 32-bit words");

@@ -1,0 +1,30 @@
+#include "memman/memPoolPageTableC.h"
+
+#include "memman/memPoolSystemHeap.h"
+
+uint32_t memPoolPageTableC::add(memPoolPageS* page) {
+  uint32_t number;
+  if (freeCount > 0) {
+    number = freeNumbers[--freeCount];
+  } else {
+    if (highestNumber + 1 >= memPoolOwnerLarge) memPoolOutOfMemory(sizeof(memPoolPageS));
+    number = ++highestNumber;
+    if (number >= capacity) {
+      uint32_t grown = capacity ? capacity * 2 : 64;
+      pages = static_cast<memPoolPageS**>(memPoolSystemRealloc(pages, size_t(grown) * sizeof(memPoolPageS*)));
+      freeNumbers = static_cast<uint32_t*>(memPoolSystemRealloc(freeNumbers, size_t(grown) * sizeof(uint32_t)));
+      capacity = grown;
+    }
+  }
+  pages[number] = page;
+  page->number = number;
+  ++liveCount;
+  return number;
+}
+
+void memPoolPageTableC::remove(uint32_t number) {
+  if (!find(number)) return;
+  pages[number] = nullptr;
+  freeNumbers[freeCount++] = number;
+  --liveCount;
+}

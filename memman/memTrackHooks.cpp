@@ -1,0 +1,36 @@
+#include "memman/memTrackHooks.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/debugOutput.h"
+
+namespace {
+
+bool switchesRead = false;
+uint32_t switchWord = 0;
+// At most 127 characters; a longer path is not cut to a different file name but refused,
+// and reports then go to the debugger output.
+char outputPath[128] = {};
+
+}  // namespace
+
+uint32_t readMemTrackSwitches() {
+  if (switchesRead) return switchWord;
+  switchesRead = true;
+  if (std::getenv("MZMEMTRACK_LEAK")) switchWord |= memTrackLeakBit;
+  if (std::getenv("MZMEMTRACK_TYPEINFO")) switchWord |= memTrackTypeInfoBit;
+  if (std::getenv("MZMEMTRACK_LOCATION")) switchWord |= memTrackLocationBit;
+  const char* path = std::getenv("MZMEMTRACK_OUTPUT");
+  if (path && std::strlen(path) < sizeof outputPath) std::strcpy(outputPath, path);
+  return switchWord;
+}
+
+const char* memTrackOutputPath() { return outputPath; }
+
+void captureCallStack(uint64_t record[memTrackStackDepth]) {
+  // No stack walker is attached: the record stays empty.
+  record[0] = 0;
+}
+
+void reportMemError(const char* message) { debugOutput::write(message); }

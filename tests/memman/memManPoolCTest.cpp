@@ -1,0 +1,346 @@
+#include "memman/memManPoolC.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "memman/memManPoolInspect.h"
+#include "memman/memTrackHooks.h"
+#include "tests/captureDebugOutput.h"
+#include "tests/memman/memPoolTestBlocks.h"
+
+namespace {
+
+const unsigned char* slotPayload(const memPoolPageS* page, uint32_t index) {
+  return page->blocks + size_t(index) * page->stride + memPoolHeaderSize();
+}
+
+// Stride and capacity of a page of the size that holds block, as the header size dictates.
+struct pageShape {
+  uint32_t stride, capacity;
+};
+
+pageShape expectedShape(uint32_t elementSize) {
+  uint32_t headerSize = memPoolHeaderSize();
+  struct row {
+    uint32_t elementSize;
+    pageShape plain, tracked;
+  };
+  const row table[] = {{8, {16, 625}, {144, 69}},
+                       {16, {24, 416}, {152, 65}},
+                       {1024, {1032, 9}, {1160, 8}},
+                       {2048, {2056, 4}, {2184, 4}}};
+  for (const row& r : table)
+    if (r.elementSize == elementSize) return headerSize == 136 ? r.tracked : r.plain;
+  return {0, 0};
+}
+
+}  // namespace
+
+TEST(memManPoolC, SizeClassesAndLargeBlocks) {
+  memPoolTestBlocks held;
+  for (uint32_t size = 1; size <= 8; ++size)
+    EXPECT_EQ(memPoolPageOfBlock(held.take(size))->elementSize, 8u) << size;
+  EXPECT_EQ(memPoolPageOfBlock(held.take(9))->elementSize, 16u);
+  EXPECT_EQ(memPoolPageOfBlock(held.take(16))->elementSize, 16u);
+  EXPECT_EQ(memPoolPageOfBlock(held.take(1020))->elementSize, 1024u);
+  EXPECT_EQ(memPoolPageOfBlock(held.take(2048))->elementSize, 2048u);
+  for (uint32_t elementSize : {8u, 16u, 1024u, 2048u}) {
+    const memPoolPageS* page = memPoolPageOfBlock(held.take(elementSize));
+    EXPECT_EQ(page->stride, expectedShape(elementSize).stride) << elementSize;
+    EXPECT_EQ(page->capacity, expectedShape(elementSize).capacity) << elementSize;
+    EXPECT_EQ(page->magic, memPoolPageMagic);
+  }
+  EXPECT_EQ(memDataPoolBlockSize(held.blocks[2]), 3u);
+
+  uint32_t outstanding = memPoolOutstandingCount();
+  void* large = memDataPoolAlloc(2049);
+  void* empty = memDataPoolAlloc(0);
+  EXPECT_EQ(memPoolOutstandingCount(), outstanding + 2);
+  EXPECT_EQ(memPoolPageOfBlock(large), nullptr);
+  EXPECT_EQ(memPoolBlockOwner(large), memPoolOwnerLarge);
+  EXPECT_EQ(memDataPoolBlockSize(large), 2049u);
+  std::memset(large, 0x5A, 2049);
+  EXPECT_EQ(memPoolBlockOwner(empty), memPoolOwnerLarge);
+  EXPECT_EQ(memDataPoolBlockSize(empty), 0u);
+  memDataPoolFree(large);
+  memDataPoolFree(empty);
+  EXPECT_EQ(memPoolOutstandingCount(), outstanding);
+}
+
+TEST(memManPoolC, FreshPageHandsOutItsHighestBlockFirst) {
+  memPoolTestBlocks held;
+  held.drainClass(40);
+  uint32_t pages = memPoolPageCount();
+  unsigned char* first = static_cast<unsigned char*>(held.take(40));
+  const memPoolPageS* page = memPoolPageOfBlock(first);
+  EXPECT_EQ(memPoolPageCount(), pages + 1);
+  EXPECT_EQ(page->used, 1u);
+  EXPECT_EQ(first, slotPayload(page, page->capacity - 1));
+  unsigned char* second = static_cast<unsigned char*>(held.take(33));
+  EXPECT_EQ(memPoolPageOfBlock(second), page);
+  EXPECT_EQ(second, first - page->stride);
+  EXPECT_EQ(memDataPoolBlockSize(second), 33u);
+}
+
+TEST(memManPoolC, FullPageLeavesItsClassListAndComesBackAtTheFront) {
+  const uint32_t size = 200, sizeClass = sizeClassOf(size);
+  memPoolTestBlocks held;
+  held.drainClass(size);
+  void* first = held.take(size);
+  const memPoolPageS* full = memPoolPageOfBlock(first);
+  while (full->used < full->capacity) held.take(size);
+  EXPECT_EQ(memPoolFullListHead(), full);
+  EXPECT_EQ(memPoolClassListHead(sizeClass), nullptr);
+
+  const memPoolPageS* next = memPoolPageOfBlock(held.take(size));
+  EXPECT_NE(next, full);
+  EXPECT_EQ(memPoolClassListHead(sizeClass), next);
+
+  held.give(first);
+  EXPECT_EQ(memPoolClassListHead(sizeClass), full);
+  EXPECT_EQ(full->next, next);
+  EXPECT_NE(memPoolFullListHead(), full);
+  EXPECT_EQ(held.take(size), first);
+  EXPECT_EQ(memPoolFullListHead(), full);
+  EXPECT_EQ(memPoolClassListHead(sizeClass), next);
+  EXPECT_EQ(next->previous, nullptr);
+}
+
+TEST(memManPoolC, EmptiedPageIsKeptOnlyAsItsClassesOnlyPage) {
+  const uint32_t size = 328, sizeClass = sizeClassOf(size);
+  memPoolTestBlocks held;
+  held.drainClass(size);
+  std::vector<void*> onFirst;
+  onFirst.push_back(held.take(size));
+  const memPoolPageS* first = memPoolPageOfBlock(onFirst[0]);
+  while (first->used < first->capacity) onFirst.push_back(held.take(size));
+  void* onSecond = held.take(size);
+  const memPoolPageS* second = memPoolPageOfBlock(onSecond);
+  uint32_t pages = memPoolPageCount();
+
+  for (void* block : onFirst) held.give(block);
+  EXPECT_EQ(memPoolPageCount(), pages - 1);
+  EXPECT_EQ(memPoolClassListHead(sizeClass), second);
+  EXPECT_EQ(second->next, nullptr);
+
+  held.give(onSecond);
+  EXPECT_EQ(memPoolPageCount(), pages - 1);
+  EXPECT_EQ(memPoolClassListHead(sizeClass), second);
+  EXPECT_EQ(second->used, 0u);
+  EXPECT_EQ(memPoolPageOfBlock(held.take(size)), second);
+}
+
+TEST(memManPoolC, ReallocAlwaysMovesAndKeepsWhatFits) {
+  memPoolTestBlocks held;
+  uint32_t outstanding = memPoolOutstandingCount();
+  auto* bytes = static_cast<unsigned char*>(memDataPoolAlloc(100));
+  for (int i = 0; i < 100; ++i) bytes[i] = static_cast<unsigned char>(i);
+
+  auto* smaller = static_cast<unsigned char*>(memDataPoolRealloc(bytes, 50));
+  EXPECT_NE(smaller, bytes);
+  EXPECT_EQ(memDataPoolBlockSize(smaller), 50u);
+  for (int i = 0; i < 50; ++i) ASSERT_EQ(smaller[i], i);
+
+  auto* sameClass = static_cast<unsigned char*>(memDataPoolRealloc(smaller, 52));
+  EXPECT_NE(sameClass, smaller);
+  for (int i = 0; i < 50; ++i) ASSERT_EQ(sameClass[i], i);
+
+  auto* larger = static_cast<unsigned char*>(memDataPoolRealloc(sameClass, 3000));
+  EXPECT_EQ(memPoolBlockOwner(larger), memPoolOwnerLarge);
+  for (int i = 0; i < 50; ++i) ASSERT_EQ(larger[i], i);
+
+  void* emptied = memDataPoolRealloc(larger, 0);
+  EXPECT_EQ(memPoolBlockOwner(emptied), memPoolOwnerLarge);
+  EXPECT_EQ(memDataPoolBlockSize(emptied), 0u);
+  EXPECT_EQ(memPoolOutstandingCount(), outstanding + 1);
+  memDataPoolFree(emptied);
+
+  void* fresh = memDataPoolRealloc(nullptr, 24);
+  EXPECT_EQ(memPoolPageOfBlock(fresh)->elementSize, 24u);
+  EXPECT_EQ(memDataPoolBlockSize(fresh), 24u);
+  memDataPoolFree(fresh);
+  EXPECT_EQ(memPoolOutstandingCount(), outstanding);
+}
+
+TEST(memManPoolC, DoubleFreeIsReportedAndChangesNothing) {
+  const uint32_t size = 72, sizeClass = sizeClassOf(size);
+  memPoolTestBlocks held;
+  held.take(size);
+  void* twice = memDataPoolAlloc(size);
+  const memPoolPageS* page = memPoolPageOfBlock(twice);
+  memDataPoolFree(twice);
+  uint32_t outstanding = memPoolOutstandingCount();
+  uint32_t used = page->used;
+  const memPoolBlockHeaderS* freeHead = page->freeHead;
+  {
+    captureDebugOutput capture;
+    memDataPoolFree(twice);
+    EXPECT_EQ(capture.text.rfind("free called on free object\n", 0), 0u) << capture.text;
+  }
+  EXPECT_EQ(memPoolOutstandingCount(), outstanding);
+  EXPECT_EQ(page->used, used);
+  EXPECT_EQ(page->freeHead, freeHead);
+  EXPECT_EQ(memPoolClassListHead(sizeClass), page);
+  EXPECT_EQ(memDataPoolBlockSize(twice), 0u);
+  EXPECT_EQ(held.take(size), twice);
+}
+
+TEST(memManPoolC, PointersThatNameNoBlockAreRefused) {
+  memPoolTestBlocks held;
+  auto* live = static_cast<unsigned char*>(held.take(64));
+  const memPoolPageS* page = memPoolPageOfBlock(live);
+  uint32_t outstanding = memPoolOutstandingCount();
+  uint32_t used = page->used;
+
+  alignas(8) unsigned char foreign[256] = {};
+  unsigned char* payload = foreign + memPoolHeaderSize();
+  auto* header = reinterpret_cast<memPoolBlockHeaderS*>(foreign);
+  // An owner word naming no page, a fresh slot's owner, and a real page's number for an
+  // address that is not one of its slots (inside a live block's payload).
+  for (uint32_t owner : {0x7FFFFFF0u, memPoolOwnerFresh}) {
+    header->owner = owner;
+    header->sizeOrLink = 16;
+    captureDebugOutput capture;
+    memDataPoolFree(payload);
+    EXPECT_EQ(capture.text.rfind("free called on unknown object\n", 0), 0u) << capture.text;
+    EXPECT_EQ(memDataPoolBlockSize(payload), 0u);
+  }
+  std::memcpy(live, &page->number, sizeof page->number);
+  {
+    captureDebugOutput capture;
+    memDataPoolFree(live + memPoolHeaderSize());
+    EXPECT_EQ(capture.text.rfind("free called on unknown object\n", 0), 0u) << capture.text;
+  }
+  EXPECT_EQ(memPoolOutstandingCount(), outstanding);
+  EXPECT_EQ(page->used, used);
+  EXPECT_EQ(memPoolPageOfBlock(live), page);
+  memDataPoolFree(nullptr);
+  EXPECT_EQ(memPoolOutstandingCount(), outstanding);
+}
+
+TEST(memManPoolC, WhileAReportRunsEveryBlockIsLarge) {
+  memPoolTestBlocks held;
+  held.take(16);
+  uint32_t pages = memPoolPageCount();
+  uint32_t previous = setMemPoolInReportFlag(1);
+  void* during = memDataPoolAlloc(16);
+  setMemPoolInReportFlag(previous);
+  EXPECT_EQ(memPoolBlockOwner(during), memPoolOwnerLarge);
+  EXPECT_EQ(memDataPoolBlockSize(during), 16u);
+  EXPECT_EQ(memPoolPageCount(), pages);
+  memDataPoolFree(during);
+  EXPECT_NE(memPoolPageOfBlock(held.take(16)), nullptr);
+}
+
+namespace {
+
+// Runs in a child process: the unload hook with a block outstanding, then the frees after it.
+int unloadKeepsPagesWhileBlocksLive() {
+  const uint32_t size = 456, sizeClass = sizeClassOf(size);
+  memPoolTestBlocks held;
+  held.drainClass(size);
+  void* last = held.take(size);
+  uint32_t pages = memPoolPageCount();
+  { memManPoolC atUnload; }
+  if (!memPoolReleaseAllFlag()) return 1;
+  if (memPoolPageCount() != pages || memPoolClassListHead(sizeClass) != memPoolPageOfBlock(last)) return 2;
+  held.give(last);
+  if (memPoolPageCount() != pages - 1 || memPoolClassListHead(sizeClass) != nullptr) return 3;
+  return 0;
+}
+
+// Runs in a child process where no block is outstanding: every kept page goes.
+int releaseAllGivesBackEveryKeptPage() {
+  memDataPoolFree(memDataPoolAlloc(8));
+  memDataPoolFree(memDataPoolAlloc(800));
+  if (memPoolPageCount() < 2) return 1;
+  releaseAllPoolPages();
+  if (memPoolPageCount() != 0) return 2;
+  for (uint32_t sizeClass = 0; sizeClass < memPoolClassCount; ++sizeClass)
+    if (memPoolClassListHead(sizeClass)) return 3;
+  void* after = memDataPoolAlloc(8);
+  if (!memPoolPageOfBlock(after)) return 4;
+  return 0;
+}
+
+}  // namespace
+
+TEST(memManPoolC, UnloadReleasesPagesOnlyWithoutOutstandingBlocks) {
+  EXPECT_EXIT(std::_Exit(unloadKeepsPagesWhileBlocksLive()), testing::ExitedWithCode(0), "");
+  if (memPoolOutstandingCount() != 0) GTEST_SKIP() << "other code holds blocks in this process";
+  EXPECT_EXIT(std::_Exit(releaseAllGivesBackEveryKeptPage()), testing::ExitedWithCode(0), "");
+}
+
+TEST(memManPoolC, ExhaustedCHeapEndsTheProcessWithAMessage) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the sanitizer's allocator reports the failed request itself";
+#else
+  auto exhaust = [] {
+    rlimit limit = {size_t(1) << 30, size_t(1) << 30};
+    setrlimit(RLIMIT_AS, &limit);
+    memDataPoolAlloc(0xFFFFFFF0u);
+  };
+  memDataPoolFree(memDataPoolAlloc(1));
+  std::string request = std::to_string(0xFFFFFFF0ull + memPoolHeaderSize());
+  EXPECT_DEATH(exhaust(), "memory manager: out of memory \\(" + request + " bytes\\)");
+#endif
+}
+
+namespace {
+
+// Runs in a fresh process started with every switch set.
+int switchesSetBeforeTheFirstBlock(const char* outputPath) {
+  if (readMemTrackSwitches() != (memTrackTypeInfoBit | memTrackLeakBit | memTrackLocationBit)) return 1;
+  if (std::strcmp(memTrackOutputPath(), outputPath) != 0) return 2;
+  memPoolTestBlocks held;
+  held.take(1);
+  if (memPoolHeaderSize() != 136) return 3;
+  for (uint32_t elementSize : {8u, 16u, 1024u, 2048u}) {
+    const memPoolPageS* page = memPoolPageOfBlock(held.take(elementSize));
+    if (page->stride != expectedShape(elementSize).stride || page->capacity != expectedShape(elementSize).capacity)
+      return 4;
+  }
+  void* large = held.take(5000);
+  auto* header = reinterpret_cast<memPoolBlockHeaderS*>(static_cast<unsigned char*>(large) - 136);
+  if (header->owner != memPoolOwnerLarge || header->sizeOrLink != 5000) return 5;
+  return 0;
+}
+
+// Runs in a fresh process with no switch but an output path too long for its buffer.
+int overlongOutputPathIsRefused() {
+  memDataPoolFree(memDataPoolAlloc(1));
+  if (readMemTrackSwitches() != 0 || memPoolHeaderSize() != 8) return 1;
+  return memTrackOutputPath()[0] == 0 ? 0 : 2;
+}
+
+struct environmentVariable {
+  const char* name;
+  environmentVariable(const char* n, const std::string& value) : name(n) { setenv(name, value.c_str(), 1); }
+  ~environmentVariable() { unsetenv(name); }
+};
+
+}  // namespace
+
+TEST(memManPoolC, SwitchesAreReadBeforeTheFirstBlock) {
+  // Each check runs in a freshly started process that reads the switches anew.
+  std::string style = GTEST_FLAG_GET(death_test_style);
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  {
+    // A switch counts as set whatever its value, the empty one included.
+    environmentVariable location("MZMEMTRACK_LOCATION", "");
+    environmentVariable leak("MZMEMTRACK_LEAK", "0");
+    environmentVariable typeInfo("MZMEMTRACK_TYPEINFO", "no");
+    environmentVariable output("MZMEMTRACK_OUTPUT", "/tmp/rudezaze-memtrack.log");
+    EXPECT_EXIT(std::_Exit(switchesSetBeforeTheFirstBlock("/tmp/rudezaze-memtrack.log")),
+                testing::ExitedWithCode(0), "");
+  }
+  {
+    environmentVariable output("MZMEMTRACK_OUTPUT", "/tmp/" + std::string(140, 'x'));
+    EXPECT_EXIT(std::_Exit(overlongOutputPathIsRefused()), testing::ExitedWithCode(0), "");
+  }
+  GTEST_FLAG_SET(death_test_style, style);
+}
