@@ -1,0 +1,140 @@
+// Small foreign objects for tests: a dispatch object with a default member, a script
+// variable passed by reference, and an error object that counts its references. They
+// live on the test's stack; each starts with the test's own reference, so a test checks
+// that every reference the library took was given back.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "mzcom/mzIComProxyObject.h"
+#include "mzcom/mzIDispatch.h"
+#include "mzcom/mzIException.h"
+#include "mzcom/mzIIDConstants.h"
+#include "mzcom/mzIScriptSymbolRef.h"
+#include "mzcom/mzVariantS.h"
+
+class fakeErrorC : public mzIException {
+ public:
+  uint32_t references = 1;
+  uint32_t releases = 0;
+
+  uint32_t QueryInterface(const mzIIDS& iid, void** out) override {
+    if (iid.isEqual(mzIID_IUnknown) || iid.isEqual(mzIID_IException)) {
+      *out = static_cast<mzIException*>(this);
+      AddRef();
+      return 0;
+    }
+    *out = nullptr;
+    return 1;
+  }
+  uint32_t AddRef() override { return ++references; }
+  uint32_t Release() override {
+    ++releases;
+    return --references;
+  }
+  uint32_t getSource(mzVariantS* out) override {
+    out->setString("fake");
+    return 0;
+  }
+  uint32_t getDescription(mzVariantS* out) override {
+    out->setString("fake failure");
+    return 0;
+  }
+  uint32_t getInnerException(mzIException** out) override {
+    *out = nullptr;
+    return 0;
+  }
+};
+
+// Its default member (a method call without name) returns defaultValue, or the object
+// itself when returnsSelf is set; failDefault makes it fail with an error object.
+// Member "classkey" reads memberValue. It also answers "MZCOMPROXYOBJ".
+class fakeDispatchC : public mzIDispatch, public mzIComProxyObject {
+ public:
+  uint32_t references = 1;
+  mzVariantS defaultValue;
+  mzVariantS memberValue;
+  bool returnsSelf = false;
+  bool failDefault = false;
+  bool answersDispatch = true;
+  int invokeCount = 0;
+  std::string lastName;
+  uint32_t lastKind = 0;
+  fakeErrorC error;
+  uintptr_t proxyValue = 0;
+  int proxyCalls = 0;
+
+  uint32_t QueryInterface(const mzIIDS& iid, void** out) override {
+    if (iid.isEqual(mzIID_IUnknown) || (answersDispatch && iid.isEqual(mzIID_IDispatch))) {
+      *out = static_cast<mzIDispatch*>(this);
+    } else if (iid.isEqual(mzIID_IComProxyObject)) {
+      *out = static_cast<mzIComProxyObject*>(this);
+    } else {
+      return 2;
+    }
+    AddRef();
+    return 0;
+  }
+  uint32_t AddRef() override { return ++references; }
+  uint32_t Release() override { return --references; }
+
+  uint32_t Invoke(const char* name, uint32_t kind, uint32_t, mzVariantS*, mzVariantS* result,
+                  mzIException** errorOut) override {
+    ++invokeCount;
+    lastName = name ? name : "<null>";
+    lastKind = kind;
+    bool defaultMember = !name || !*name;
+    if ((defaultMember && failDefault) || (!defaultMember && std::strcmp(name, "classkey") != 0)) {
+      if (errorOut) {
+        error.AddRef();
+        *errorOut = &error;
+      }
+      return 1;
+    }
+    if (!result) return 0;
+    if (!defaultMember) {
+      memberValue.copyTo(*result);
+    } else if (returnsSelf) {
+      result->setDispatch(static_cast<mzIDispatch*>(this));
+    } else {
+      defaultValue.copyTo(*result);
+    }
+    return 0;
+  }
+
+  uint32_t proxyOperation1() override { return 0; }
+  uint32_t proxyOperation2() override { return 0; }
+  uint32_t proxyOperation3() override { return 0; }
+  uint32_t proxyOperation4(uintptr_t value) override {
+    proxyValue = value;
+    ++proxyCalls;
+    return 0;
+  }
+};
+
+// A script variable passed by reference; its value may be another reference, itself included.
+class fakeSymbolRefC : public mzIScriptSymbolRef {
+ public:
+  uint32_t references = 1;
+  mzVariantS value;
+  int reads = 0;
+
+  uint32_t QueryInterface(const mzIIDS& iid, void** out) override {
+    if (iid.isEqual(mzIID_IUnknown) || iid.isEqualText("MZSCR.SYMBOLREF")) {
+      *out = static_cast<mzIScriptSymbolRef*>(this);
+      AddRef();
+      return 0;
+    }
+    return 2;
+  }
+  uint32_t AddRef() override { return ++references; }
+  uint32_t Release() override { return --references; }
+  uint32_t symbolRefOperation1() override { return 0; }
+  uint32_t getValue(mzVariantS* out) override {
+    ++reads;
+    value.copyTo(*out);
+    return 0;
+  }
+};
