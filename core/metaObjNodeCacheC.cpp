@@ -1,5 +1,7 @@
 #include "core/metaObjNodeCacheC.h"
 
+#include <string_view>
+
 #include "core/metaTreeC.h"
 
 void metaObjNodeCacheC::reset() {
@@ -33,5 +35,6 @@ metaTreeC* metaObjNodeCacheC::childAt(const metaTreeC* parent, uint32_t index) {
 }
 
 metaTreeC* metaObjNodeCacheC::keyedChildAt(const metaTreeC* parent, uint32_t index, const char* key) {
-  return extendTo(parent, index, [key](const metaTreeC* node) { return node->hasKeyword(key); });
+  std::string_view wanted(key);
+  return extendTo(parent, index, [wanted](const metaTreeC* node) { return node->hasKeyword(wanted); });
 }

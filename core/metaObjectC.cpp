@@ -1,5 +1,7 @@
 #include "core/metaObjectC.h"
 
+#include <string_view>
+
 #include "core/metaTreeC.h"
 #include "core/metaTreeReaderC.h"
 
@@ -42,8 +44,9 @@ int metaObjectC::indexOfChild(const metaTreeC* child) const {
 int metaObjectC::indexOfChildWithKeyword(const char* key, const metaTreeC* child) const {
   if (!node || !key) return -1;
   int index = 0;
+  std::string_view wanted(key);
   for (const metaTreeC* walk = node->firstChild; walk; walk = walk->next) {
-    if (!walk->hasKeyword(key)) continue;
+    if (!walk->hasKeyword(wanted)) continue;
     if (walk == child) return index;
     ++index;
   }

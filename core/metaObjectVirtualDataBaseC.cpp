@@ -107,8 +107,9 @@ uint32_t metaObjectVirtualDataBaseC::contains(const metaObjectVirtualDataBaseC& 
 
 metaTreeC* metaObjectVirtualDataBaseC::findChild(const char* key) const {
   if (!node || !key) return nullptr;
+  std::string_view wanted(key);
   for (metaTreeC* child = node->firstChild; child; child = child->next) {
-    if (child->hasKeyword(key)) return child;
+    if (child->hasKeyword(wanted)) return child;
   }
   return nullptr;
 }
@@ -138,8 +139,9 @@ uint32_t metaObjectVirtualDataBaseC::childCount() const {
 uint32_t metaObjectVirtualDataBaseC::countChildrenWithKeyword(const char* key) const {
   if (!node || !key) return 0;
   uint32_t count = 0;
+  std::string_view wanted(key);
   for (metaTreeC* child = node->firstChild; child; child = child->next) {
-    if (child->hasKeyword(key)) ++count;
+    if (child->hasKeyword(wanted)) ++count;
   }
   return count;
 }
@@ -177,8 +179,9 @@ const str& metaObjectVirtualDataBaseC::getKeyword() const {
 metaTreeC* metaObjectVirtualDataBaseC::findOrCreateChildByKeyword(const char* key) {
   if (!node || !key) return nullptr;
   metaTreeC* last = nullptr;
+  std::string_view wanted(key);
   for (metaTreeC* child = node->firstChild; child; child = child->next) {
-    if (child->hasKeyword(key)) return child;
+    if (child->hasKeyword(wanted)) return child;
     last = child;
   }
   metaTreeC* created = metaTreeC::newWithKeyword(key);

@@ -1,6 +1,5 @@
 #include "core/metaTreeC.h"
 
-#include <cstring>
 #include <vector>
 
 #include "core/metaNodeCompareInterfaceC.h"
@@ -35,13 +34,6 @@ metaTreeC* metaTreeC::newWithKeyword(const char* text) {
   metaTreeC* node = new metaTreeC;
   node->value.setWord(nullptr, text);
   return node;
-}
-
-bool metaTreeC::hasKeyword(const char* key) const {
-  if (!value.isWord()) return false;
-  const str* text = value.getText();
-  size_t length = key ? std::strlen(key) : 0;
-  return size_t(text->length()) == length && std::memcmp(text->c_str(), key ? key : "", length) == 0;
 }
 
 void metaTreeC::linkAfter(metaTreeC* chain, metaTreeC* anchor) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "core/MTreeNode.h"
 #include "core/metaTokenC.h"
@@ -36,7 +37,9 @@ class metaTreeC : public MTreeNode<metaTreeC> {
   static metaTreeC* newWithKeyword(const char* text);
 
   // True when the value is a word equal to key, byte for byte.
-  bool hasKeyword(const char* key) const;
+  bool hasKeyword(std::string_view key) const {
+    return value.isWord() && std::string_view(value.getText()->c_str(), size_t(value.getText()->length())) == key;
+  }
 
   // Link primitives; they leave the change counter to their callers (insertAfter excepted).
   static void linkAfter(metaTreeC* chain, metaTreeC* anchor);

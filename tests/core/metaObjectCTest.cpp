@@ -138,20 +138,6 @@ TEST(metaObjectC, BuildIndexAndRemove) {
   delete view.node;
 }
 
-TEST(metaObjectC, CopiesFollowTheHandleRules) {
-  metaObjectC owner = metaObjectC::readFromString("A{B}", 1);
-  metaObjectC copy(owner);
-  EXPECT_NE(copy.node, owner.node);
-  EXPECT_TRUE(copy.ownsNode());
-  metaObjectC view(owner.node->firstChild, 0);
-  metaObjectC viewCopy(view);
-  EXPECT_EQ(viewCopy.node, view.node);
-  metaObjectC assigned;
-  assigned = owner;
-  EXPECT_NE(assigned.node, owner.node);
-  EXPECT_EQ(describe(assigned.node), "W:A{W:B}");
-}
-
 TEST(metaObjectC, ReadsFromStringsStreamsAndFiles) {
   metaObjectC chain = metaObjectC::readFromString("A{1} B", 1);
   EXPECT_TRUE(chain.ownsNode());

@@ -18,8 +18,6 @@ TEST(metaTokenC, ConstructorsTakeOnlyFittingKinds) {
   EXPECT_EQ(fromInt.getKind(), uint32_t(metaTokenC::kindDouble));
   EXPECT_EQ(fromInt.getDouble(), 4.0);
   EXPECT_EQ(fromInt.getPosition()[0], -1);
-  EXPECT_EQ(metaTokenC(metaTokenC::kindInteger2, nullptr, 4).getKind(), uint32_t(metaTokenC::kindInteger2));
-  EXPECT_EQ(metaTokenC(metaTokenC::kindString, nullptr, 4).getKind(), uint32_t(metaTokenC::kindNone));
 }
 
 TEST(metaTokenC, EqualityIgnoresPositionsButNotKinds) {
