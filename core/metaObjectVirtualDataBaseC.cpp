@@ -46,6 +46,15 @@ void metaObjectVirtualDataBaseC::copyFrom(const metaObjectVirtualDataBaseC& othe
     hold(shared, releaseKeeping(shared) ? 1 : 0);
     return;
   }
+  if (owns != -1 && other.node && !other.ownsNode()) {
+    // Owning the node of a tree that someone else holds would delete it twice: this handle
+    // owns a copy of the node and its subtree instead. The copy is made before this handle
+    // lets go of its tree, which may hold the other's node.
+    metaTreeC* copy = other.clone(1, 1);
+    release();
+    hold(copy, 1);
+    return;
+  }
   *this = other;
   if (owns != -1 && node) flags |= ownsBit;
 }
@@ -209,6 +218,8 @@ metaTreeC* metaObjectVirtualDataBaseC::appendChildWithKeyword(const char* key, m
 uint32_t metaObjectVirtualDataBaseC::setKeyword(const char* key) {
   if (!node) return 0;
   node->value.setWord(nullptr, key);
+  // Keyed caches over the parent may hold, or miss, this node.
+  ++metaTreeChangeCounter;
   return 1;
 }
 

@@ -25,8 +25,9 @@ class metaObjectVirtualDataBaseC {
   metaObjectVirtualDataBaseC& operator=(const metaObjectVirtualDataBaseC& other);
 
   // Lets go of the own node, then takes the other's. owns -1: as assignment does (an owning
-  // other is deep-copied, a non-owning one shared, its owns bit kept); 1: the same, then
-  // owning; 0: a view sharing the other's node.
+  // other is deep-copied, a non-owning one shared, its owns bit kept); any other non-zero
+  // value: an owned copy (of a non-owning other's node and subtree alone); 0: a view sharing
+  // the other's node.
   void copyFrom(const metaObjectVirtualDataBaseC& other, int owns);
   // Deletes an owned node; the handle becomes empty and non-owning.
   void release();
