@@ -1,0 +1,31 @@
+// A list of the children of the view's node that carry one key word, reached by index
+// through an index cache.
+#pragma once
+
+#include <cstdint>
+
+#include "core/metaObjNodeCacheC.h"
+#include "core/metaObjectC.h"
+
+class metaObjKeyContainerC : public metaObjectC {
+ public:
+  metaObjKeyContainerC() = default;
+  metaObjKeyContainerC(metaTreeC* root, uint32_t owns)
+      : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  metaObjKeyContainerC(const metaObjectVirtualDataBaseC& handle, int ownMode)
+      : metaObjectVirtualDataBaseC(handle, ownMode) {}
+  metaObjKeyContainerC(const metaObjKeyContainerC& other)
+      : metaObjectVirtualDataBaseC(other), metaObjectC(other) {}
+  // Assigns the handle and empties the cache.
+  metaObjKeyContainerC& operator=(const metaObjKeyContainerC& other);
+
+  // The index-th child with the key word, or null.
+  metaTreeC* keyedChildAt(int index, const char* key);
+  // Appends word children with the key until there are n + 1 of them; returns the n-th.
+  metaTreeC* getOrCreateChildByKeywordNr(const char* key, int n);
+
+ protected:
+  metaObjNodeCacheC cache;
+  // The key the cache holds children of.
+  str cachedKey;
+};

@@ -1,0 +1,30 @@
+// A list of model objects: all children of the view's node, in order, reached by index
+// through an index cache.
+#pragma once
+
+#include <cstdint>
+
+#include "core/metaObjNodeCacheC.h"
+#include "core/metaObjectC.h"
+
+class metaObjListContainerC : public metaObjectC {
+ public:
+  metaObjListContainerC() = default;
+  metaObjListContainerC(metaTreeC* root, uint32_t owns)
+      : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  // The handle is copied as metaObjectVirtualDataBaseC's copy with ownMode does it.
+  metaObjListContainerC(const metaObjectVirtualDataBaseC& handle, int ownMode)
+      : metaObjectVirtualDataBaseC(handle, ownMode) {}
+  metaObjListContainerC(const metaObjListContainerC& other)
+      : metaObjectVirtualDataBaseC(other), metaObjectC(other) {}
+  // Assigns the handle and empties the cache.
+  metaObjListContainerC& operator=(const metaObjListContainerC& other);
+
+  // The index-th child, or null.
+  metaTreeC* childAt(int index) { return cache.childAt(node, uint32_t(index)); }
+  // The item node at index, or null; found tells which.
+  metaTreeC* getItemNode(int index, uint32_t* found = nullptr);
+
+ protected:
+  metaObjNodeCacheC cache;
+};

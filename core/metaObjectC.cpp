@@ -1,0 +1,170 @@
+#include "core/metaObjectC.h"
+
+#include <string_view>
+
+#include "core/metaTreeC.h"
+#include "core/metaTreeReaderC.h"
+
+namespace {
+
+const str& emptyText() {
+  static const str empty;
+  return empty;
+}
+
+void setFound(uint32_t* found, bool value) {
+  if (found) *found = value ? 1 : 0;
+}
+
+int32_t truncateToInt32(double value) {
+  if (!(value >= -9223372036854775808.0 && value < 9223372036854775808.0)) return 0;
+  return int32_t(uint32_t(uint64_t(int64_t(value))));
+}
+
+metaObjectC readWith(metaTreeReaderC& reader, uint32_t opened, uint32_t owns) {
+  metaTreeC* root = opened ? reader.read(1) : nullptr;
+  return metaObjectC(root, owns);
+}
+
+}  // namespace
+
+metaObjectC::metaObjectC(metaTreeC* root, uint32_t owns) {
+  if (!node && root) attach(root, owns);
+}
+
+int metaObjectC::indexOfChild(const metaTreeC* child) const {
+  if (!node) return -1;
+  int index = 0;
+  for (const metaTreeC* walk = node->firstChild; walk; walk = walk->next, ++index) {
+    if (walk == child) return index;
+  }
+  return -1;
+}
+
+int metaObjectC::indexOfChildWithKeyword(const char* key, const metaTreeC* child) const {
+  if (!node || !key) return -1;
+  int index = 0;
+  std::string_view wanted(key);
+  for (const metaTreeC* walk = node->firstChild; walk; walk = walk->next) {
+    if (!walk->hasKeyword(wanted)) continue;
+    if (walk == child) return index;
+    ++index;
+  }
+  return -1;
+}
+
+metaTreeC* metaObjectC::appendChildWithKeyword(const char* key) { return appendChildWithKeyword(key, nullptr, 0); }
+
+metaObjectC metaObjectC::createWithKeyword(const char* key, uint32_t owns) {
+  return metaObjectC(metaTreeC::newWithKeyword(key), owns);
+}
+
+metaObjectC& metaObjectC::appendStringChild(const char* text) {
+  if (node) metaTreeC::appendStringChild(node, text);
+  return *this;
+}
+
+uint32_t metaObjectC::removeChildrenWithKeyword(const char* key) {
+  uint32_t removed = 0;
+  while (metaTreeC* child = findChild(key)) {
+    metaTreeC::unlink(child);
+    metaObjectVirtualDataBaseC dropped(child, 1);
+    ++removed;
+  }
+  return removed;
+}
+
+double metaObjectC::getDouble(uint32_t* found) const {
+  const metaTreeC* value = node ? node->firstChild : nullptr;
+  bool present = value && value->value.isDouble();
+  setFound(found, present);
+  return present ? value->value.getDouble() : 0.0;
+}
+
+double metaObjectC::getDoubleValue(uint32_t* found) const {
+  bool present = node && node->value.isDouble();
+  setFound(found, present);
+  return present ? node->value.getDouble() : 0.0;
+}
+
+int metaObjectC::getInt(uint32_t* found) const {
+  uint32_t present = 0;
+  double value = getDouble(&present);
+  setFound(found, present != 0);
+  return present ? truncateToInt32(value) : 0;
+}
+
+const str& metaObjectC::getNodeStringValue(uint32_t* found) const {
+  const metaTreeC* value = node ? node->firstChild : nullptr;
+  bool present = value && value->value.isString();
+  setFound(found, present);
+  return present ? *value->value.getText() : emptyText();
+}
+
+const str& metaObjectC::getWord(uint32_t* found) const {
+  const metaTreeC* value = node ? node->firstChild : nullptr;
+  bool present = value && value->value.isWord();
+  setFound(found, present);
+  return present ? *value->value.getText() : emptyText();
+}
+
+void metaObjectC::setDouble(double number) {
+  if (!node) return;
+  metaTreeC* value = node->firstChild;
+  if (!value) {
+    value = new metaTreeC;
+    value->value.setDouble(nullptr, number);
+    metaTreeC::linkAsFirstChildren(value, node);
+    ++metaTreeChangeCounter;
+  } else if (value->value.isDouble()) {
+    value->value.setDouble(value->value.getPosition(), number);
+  }
+}
+
+void metaObjectC::setInt(int number) { setDouble(double(number)); }
+
+void metaObjectC::setNodeStringValue(const char* text) {
+  if (!node) return;
+  metaTreeC* value = node->firstChild;
+  if (!value) {
+    value = new metaTreeC;
+    value->value.setString(nullptr, text);
+    metaTreeC::linkAsFirstChildren(value, node);
+    ++metaTreeChangeCounter;
+  } else if (value->value.isString()) {
+    value->value.setString(value->value.getPosition(), text);
+  }
+}
+
+void metaObjectC::setWord(const char* text) {
+  if (!node) return;
+  metaTreeC* value = node->firstChild;
+  if (!value) {
+    metaTreeC::linkAsFirstChildren(metaTreeC::newWithKeyword(text), node);
+    ++metaTreeChangeCounter;
+  } else if (value->value.getKind() != metaTokenC::kindNone) {
+    value->value.setWord(value->value.getPosition(), text);
+  }
+}
+
+void metaObjectC::setDoubleIfPresent(double number) {
+  metaTreeC* value = node ? node->firstChild : nullptr;
+  if (value && value->value.isDouble()) value->value.setDouble(value->value.getPosition(), number);
+}
+
+metaObjectC metaObjectC::readFromStream(std::istream& input, uint32_t owns) {
+  metaTreeReaderC reader;
+  return readWith(reader, reader.openStream(input), owns);
+}
+
+metaObjectC metaObjectC::readFromString(const char* text, uint32_t owns) {
+  if (!text) return metaObjectC();
+  metaTreeReaderC reader;
+  return readWith(reader, reader.openString(text), owns);
+}
+
+metaObjectC metaObjectC::readFromFile(const char* path, uint32_t owns) {
+  if (!path) return metaObjectC();
+  metaTreeReaderC reader;
+  return readWith(reader, reader.openFile(path), owns);
+}

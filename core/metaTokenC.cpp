@@ -1,0 +1,148 @@
+#include "core/metaTokenC.h"
+
+#include <cstring>
+
+static const int noPosition[2] = {-1, -1};
+
+// Gives s exactly the length bytes of text plus the terminating zero.
+static void fillText(str& s, const char* text, int length) {
+  char* bytes = s.getBuffer(length + 1);
+  if (length > 0) std::memcpy(bytes, text, size_t(length));
+  bytes[length] = 0;
+}
+
+metaTokenC::metaTokenC() : kind(kindNone) {
+  value.text = nullptr;
+  copyPosition(nullptr);
+}
+
+metaTokenC::metaTokenC(int kind, const int* position, const str& text) : metaTokenC() {
+  if (kind == kindWord || kind == kindString) setText(uint32_t(kind), position, text.c_str(), text.length());
+}
+
+metaTokenC::metaTokenC(int kind, const int* position, double value) : metaTokenC() {
+  if (kind == kindDouble) setDouble(position, value);
+}
+
+metaTokenC::metaTokenC(int kind, const int* position, int value) : metaTokenC() {
+  if (kind == kindInteger) setInteger(position, value);
+  else if (kind == kindInteger2) setInteger2(position, value);
+  else if (kind == kindDouble) setDouble(position, double(value));
+}
+
+metaTokenC::metaTokenC(const metaTokenC& other) : metaTokenC() { assign(other); }
+
+metaTokenC::~metaTokenC() { clear(); }
+
+void metaTokenC::copyPosition(const int* from) {
+  if (!from) from = noPosition;
+  int line = from[0], second = from[1];
+  position[0] = line;
+  position[1] = second;
+}
+
+void metaTokenC::assign(const metaTokenC& other) {
+  if (this == &other) return;
+  switch (other.kind) {
+    case kindWord:
+    case kindString:
+      setText(other.kind, other.position, other.value.text->c_str(), other.value.text->length());
+      break;
+    case kindDouble:
+      setDouble(other.position, other.value.number);
+      break;
+    case kindInteger:
+      setInteger(other.position, other.value.integer);
+      break;
+    case kindInteger2:
+      setInteger2(other.position, other.value.integer);
+      break;
+    default:
+      copyPosition(other.position);
+      clear();
+      break;
+  }
+}
+
+void metaTokenC::setText(uint32_t textKind, const int* position, const char* text, int length) {
+  if (!text) length = 0;
+  str* own = getText();
+  if (!own) {
+    clear();
+    own = new str;
+    fillText(*own, text, length);
+  } else if (own->buffer.data && text >= own->buffer.data && text < own->buffer.data + own->buffer.size) {
+    // The new text lies in the buffer it would replace: copy it out first.
+    str* fresh = new str;
+    fillText(*fresh, text, length);
+    delete own;
+    own = fresh;
+  } else {
+    fillText(*own, text, length);
+  }
+  value.text = own;
+  kind = textKind;
+  copyPosition(position);
+}
+
+void metaTokenC::setWord(const int* position, const char* text) {
+  setText(kindWord, position, text, text ? int(std::strlen(text)) : 0);
+}
+
+void metaTokenC::setString(const int* position, const char* text) {
+  setText(kindString, position, text, text ? int(std::strlen(text)) : 0);
+}
+
+void metaTokenC::setWord(const int* position, const char* text, int length) {
+  setText(kindWord, position, text, length);
+}
+
+void metaTokenC::setString(const int* position, const char* text, int length) {
+  setText(kindString, position, text, length);
+}
+
+void metaTokenC::setDouble(const int* position, double number) {
+  clear();
+  value.number = number;
+  kind = kindDouble;
+  copyPosition(position);
+}
+
+void metaTokenC::setInteger(const int* position, int integer) {
+  clear();
+  value.integer = integer;
+  kind = kindInteger;
+  copyPosition(position);
+}
+
+void metaTokenC::setInteger2(const int* position, int integer) {
+  clear();
+  value.integer = integer;
+  kind = kindInteger2;
+  copyPosition(position);
+}
+
+void metaTokenC::clear() {
+  if (kind == kindWord || kind == kindString) delete value.text;
+  value.text = nullptr;
+  kind = kindNone;
+}
+
+bool metaTokenC::operator==(const metaTokenC& other) const {
+  if (kind != other.kind) return false;
+  switch (kind) {
+    case kindWord:
+    case kindString: {
+      const str& a = *value.text;
+      const str& b = *other.value.text;
+      return a.length() == b.length() && std::memcmp(a.c_str(), b.c_str(), size_t(a.length())) == 0;
+    }
+    case kindDouble:
+      return value.number == other.value.number;
+    case kindInteger:
+    case kindInteger2:
+      return value.integer == other.value.integer;
+    default:
+      return false;
+  }
+}

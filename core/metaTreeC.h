@@ -1,0 +1,90 @@
+// A node of the keyword tree: its links, its value and its copy mark, with the link
+// primitives, node factories, deep copy, searches and containment that work on nodes.
+// A chain is a node and its following siblings; a tree may have several top-level nodes.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "core/MTreeNode.h"
+#include "core/metaTokenC.h"
+
+class metaNodeCompareInterfaceC;
+
+// Moves by at least 1 whenever nodes are linked, unlinked or deleted; caches of child
+// positions compare their copy with it.
+extern uint32_t metaTreeChangeCounter;
+
+class metaTreeC : public MTreeNode<metaTreeC> {
+ public:
+  metaTokenC value;
+  // Carried along by node copies; the reference hooks store a node's own address here to
+  // find the node again in a copy. Ordered as a signed number.
+  intptr_t copyMark = 0;
+
+  metaTreeC() = default;
+  explicit metaTreeC(const metaTokenC& token);
+  // Value and copy mark only; the copy starts unlinked and without children.
+  metaTreeC(const metaTreeC& other);
+  metaTreeC& operator=(const metaTreeC&) = delete;
+  ~metaTreeC() override;
+
+  // Deletes the children, then takes the node out of its chain and clears every link.
+  void detach();
+  // detach, then value and copy mark from other (not its children).
+  void assignFrom(const metaTreeC& other);
+  void setValue(const metaTokenC& token) { value.assign(token); }
+  static metaTreeC* newWithKeyword(const char* text);
+
+  // True when the value is a word equal to key, byte for byte.
+  bool hasKeyword(std::string_view key) const {
+    return value.isWord() && std::string_view(value.getText()->c_str(), size_t(value.getText()->length())) == key;
+  }
+
+  // Link primitives; they leave the change counter to their callers (insertAfter excepted).
+  static void linkAfter(metaTreeC* chain, metaTreeC* anchor);
+  static void insertAfter(metaTreeC* chain, metaTreeC* anchor);
+  static void linkBefore(metaTreeC* chain, metaTreeC* anchor);
+  static void linkAsFirstChildren(metaTreeC* chain, metaTreeC* parent);
+  static void appendChild(metaTreeC* chain, metaTreeC* parent);
+  static metaTreeC* firstSibling(metaTreeC* node);
+  static metaTreeC* lastSibling(metaTreeC* node);
+  static void unlink(metaTreeC* node);
+  static void deleteChildren(metaTreeC* node);
+
+  // Factories of a new linked child (position -1/-1); each moves the change counter.
+  // index -1, or any index at or beyond the child count (negative ones count as huge), appends last.
+  static metaTreeC* newChildWithKeyword(metaTreeC* parent, const char* text, int index);
+  static metaTreeC* appendWordChild(metaTreeC* parent, const char* text);
+  static metaTreeC* appendStringChild(metaTreeC* parent, const char* text);
+  static metaTreeC* appendDoubleChild(metaTreeC* parent, double value);
+  static metaTreeC* appendIntChild(metaTreeC* parent, int value);
+
+  // The node, its subtree and all its following siblings with theirs; null for null.
+  static metaTreeC* deepCopy(const metaTreeC* node);
+  // The node and its subtree only.
+  static metaTreeC* deepCopyNode(const metaTreeC* node);
+
+  // Searches over a chain, pre-order, each node before its children. depth counts the
+  // levels to descend below the chain; a negative depth has no limit.
+  static metaTreeC* findFirst(const metaTreeC* chain, metaNodeCompareInterfaceC& predicate, int depth);
+  static uint32_t countMatches(const metaTreeC* chain, metaNodeCompareInterfaceC& predicate, int depth);
+  static metaTreeC* findNext(const metaTreeC* node, metaNodeCompareInterfaceC& predicate, int depth);
+  static metaTreeC* findPrevious(const metaTreeC* node, metaNodeCompareInterfaceC& predicate, int depth);
+  static metaTreeC* findByKeyword(const metaTreeC* chain, const char* text, int depth);
+  static metaTreeC* findNextByKeyword(const metaTreeC* node, const char* text, int depth);
+  static metaTreeC* findPreviousByKeyword(const metaTreeC* node, const char* text, int depth);
+
+  // 1 when every node of the pattern chain (only its first with single) has its own partner
+  // in the candidate chain: an equal value whose children contain the pattern's children.
+  static uint32_t containsTree(const metaTreeC* pattern, const metaTreeC* candidates, uint32_t single);
+
+  // Stores a running number as line (and 0 as second number) in the node, its subtree and its
+  // following siblings, in pre-order; returns the number after the last one used.
+  static int renumberPositions(metaTreeC* node, int counter);
+};
+
+// Steps a pre-order walk from node to the next node below top (node's subtree first, then its
+// following siblings, climbing towards top); levelsDown tracks the depth below top's chain.
+// Null when the walk is done. The subtree of node is skipped when descend is false.
+metaTreeC* nextInPreOrder(const metaTreeC* node, int& levelsDown, bool descend);

@@ -1,0 +1,30 @@
+#include "core/metaTreeCustomHooks.h"
+
+#include "core/metaTreeC.h"
+
+namespace metaTreeCustomHooks {
+
+static const metaTreeCustomHooksS* installed = nullptr;
+
+const metaTreeCustomHooksS* install(const metaTreeCustomHooksS* table) {
+  const metaTreeCustomHooksS* previous = installed;
+  installed = table;
+  return previous;
+}
+
+void load(metaTreeC* root, uint32_t single) {
+  if (root && installed && installed->load) installed->load(root, single);
+}
+
+metaTreeC* save(metaTreeC* root, uint32_t single) {
+  if (root && installed && installed->save) return installed->save(root, single);
+  return nullptr;
+}
+
+metaTreeC* copy(metaTreeC* root, uint32_t single) {
+  if (!root) return nullptr;
+  if (installed && installed->copy) return installed->copy(root, single);
+  return single ? metaTreeC::deepCopyNode(root) : metaTreeC::deepCopy(root);
+}
+
+}  // namespace metaTreeCustomHooks

@@ -1,0 +1,29 @@
+// The seam through which node classes with custom storage or custom copy take part in reading,
+// writing and deep copies of trees. Until a table is installed, reads run no hook, writes
+// write the tree itself and copies are plain deep copies.
+#pragma once
+
+#include <cstdint>
+
+class metaTreeC;
+
+struct metaTreeCustomHooksS {
+  // Runs the load hooks over a tree that was just read.
+  void (*load)(metaTreeC* root, uint32_t single);
+  // The prepared copy to write instead of the tree, or null to write the tree itself.
+  metaTreeC* (*save)(metaTreeC* root, uint32_t single);
+  // The deep copy of the tree made with the copy hooks.
+  metaTreeC* (*copy)(metaTreeC* root, uint32_t single);
+};
+
+namespace metaTreeCustomHooks {
+
+// Installs the table (null uninstalls it); returns the table it replaces.
+const metaTreeCustomHooksS* install(const metaTreeCustomHooksS* table);
+
+void load(metaTreeC* root, uint32_t single);
+metaTreeC* save(metaTreeC* root, uint32_t single);
+// Null for a null root; without a table, metaTreeC::deepCopyNode (single) or metaTreeC::deepCopy.
+metaTreeC* copy(metaTreeC* root, uint32_t single);
+
+}  // namespace metaTreeCustomHooks

@@ -1,0 +1,385 @@
+#include "core/metaTreeReaderC.h"
+
+#include <unistd.h>
+
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
+#include <locale.h>
+#include <vector>
+
+#include "core/metaTreeC.h"
+#include "core/metaTreeCustomHooks.h"
+#include "platform/textFile.h"
+
+namespace {
+
+constexpr int tokenGrowth = 32000;
+constexpr size_t chunkSize = 65536;
+constexpr unsigned char endMark = 255;
+
+enum byteClassE : uint8_t { classIllegal, classSeparator, classLineFeed, classWord, classQuote, classOpen, classClose, classEndMark };
+
+struct byteTableS {
+  uint8_t byteClass[256] = {};
+  bool stringPlain[256] = {};  // bytes a string takes without a closer look
+
+  constexpr byteTableS() {
+    for (int c = 0; c < 256; ++c) {
+      byteClass[c] = classIllegal;
+      stringPlain[c] = c != '"' && c != '\\';
+    }
+    for (int c = 'A'; c <= 'Z'; ++c) byteClass[c] = classWord;
+    for (int c = 'a'; c <= 'z'; ++c) byteClass[c] = classWord;
+    for (int c = '0'; c <= '9'; ++c) byteClass[c] = classWord;
+    for (unsigned char c : {'-', '+', '.', '_', '@'}) byteClass[c] = classWord;
+    for (unsigned char c : {' ', '\t', '\r', ','}) byteClass[c] = classSeparator;
+    byteClass[uint8_t('\n')] = classLineFeed;
+    byteClass[uint8_t('"')] = classQuote;
+    byteClass[uint8_t('{')] = classOpen;
+    byteClass[uint8_t('}')] = classClose;
+    byteClass[endMark] = classEndMark;
+  }
+};
+
+constexpr byteTableS byteTable;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Decimal numbers only: sign, digits, fraction, exponent; no hexadecimal, "inf" or "nan".
+bool isDecimalNumber(const char* text, int length) {
+  int i = 0;
+  if (i < length && (text[i] == '+' || text[i] == '-')) ++i;
+  auto skipDigits = [&] {
+    int start = i;
+    while (i < length && isDigit(text[i])) ++i;
+    return i - start;
+  };
+  int digits = skipDigits();
+  if (i < length && text[i] == '.') {
+    ++i;
+    digits += skipDigits();
+  }
+  if (digits == 0) return false;
+  if (i < length && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < length && (text[i] == '+' || text[i] == '-')) ++i;
+    if (skipDigits() == 0) return false;
+  }
+  return i == length;
+}
+
+// The C locale for the slow path, made once; the process's locale is never touched.
+locale_t cLocale() {
+  static locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t(0));
+  return locale;
+}
+
+// Converts a decimal number word; a number beyond the double range gives the infinity of its
+// sign, one below it rounds towards 0.
+bool convertNumber(const char* text, int length, double& value) {
+  if (!isDecimalNumber(text, length)) return false;
+  const char* first = text[0] == '+' ? text + 1 : text;
+  auto result = std::from_chars(first, text + length, value, std::chars_format::general);
+  if (result.ec == std::errc() && result.ptr == text + length) return true;
+  std::string copy(text, size_t(length));
+  value = strtod_l(copy.c_str(), nullptr, cLocale());
+  return true;
+}
+
+}  // namespace
+
+metaTreeReaderC::metaTreeReaderC() = default;
+
+metaTreeReaderC::~metaTreeReaderC() {
+  std::free(tokenBuffer);
+  std::free(chunk);
+}
+
+void metaTreeReaderC::reset() {
+  hasInput = false;
+  endMarkSeen = false;
+  cursor = limit = nullptr;
+  ownedText.clear();
+  stream = nullptr;
+  tokenText = nullptr;
+  tokenLength = 0;
+  error = false;
+  errorMessage = "";
+  depth = 0;
+  line = 1;
+}
+
+uint32_t metaTreeReaderC::openFile(const char* path) {
+  reset();
+  if (!path || access(path, R_OK) != 0) return 0;
+  if (!textFile::readTextFile(path, ownedText)) return 0;
+  hasInput = true;
+  cursor = reinterpret_cast<const unsigned char*>(ownedText.data());
+  limit = cursor + ownedText.size();
+  return 1;
+}
+
+uint32_t metaTreeReaderC::openString(const char* text) {
+  reset();
+  ownedText = text ? text : "";
+  hasInput = true;
+  cursor = reinterpret_cast<const unsigned char*>(ownedText.data());
+  limit = cursor + ownedText.size();
+  return 1;
+}
+
+uint32_t metaTreeReaderC::openStream(std::istream& input) {
+  reset();
+  stream = &input;
+  hasInput = true;
+  return 1;
+}
+
+bool metaTreeReaderC::refill() {
+  if (!stream) return false;
+  if (!chunk) chunk = static_cast<char*>(std::malloc(chunkSize));
+  stream->read(chunk, std::streamsize(chunkSize));
+  std::streamsize got = stream->gcount();
+  if (got <= 0) return false;
+  cursor = reinterpret_cast<const unsigned char*>(chunk);
+  limit = cursor + got;
+  return true;
+}
+
+void metaTreeReaderC::fail(const char* text, const char* word, int wordLength) {
+  if (error) return;
+  error = true;
+  errorMessage = text;
+  if (word) errorMessage.append(word, wordLength);
+}
+
+void metaTreeReaderC::appendToToken(const unsigned char* bytes, size_t count) {
+  // The token may still point into the input: move it into the buffer first.
+  if (tokenText != tokenBuffer || !tokenBuffer) {
+    const char* pending = tokenText;
+    int pendingLength = tokenLength;
+    tokenLength = 0;
+    tokenText = tokenBuffer;
+    if (pendingLength > 0) appendToToken(reinterpret_cast<const unsigned char*>(pending), size_t(pendingLength));
+  }
+  while (size_t(tokenLength) + count + 1 > size_t(tokenCapacity)) {
+    tokenCapacity += tokenGrowth;
+    tokenBuffer = static_cast<char*>(std::realloc(tokenBuffer, size_t(tokenCapacity)));
+  }
+  if (count) std::memcpy(tokenBuffer + tokenLength, bytes, count);
+  tokenLength += int(count);
+  tokenBuffer[tokenLength] = 0;
+  tokenText = tokenBuffer;
+}
+
+void metaTreeReaderC::scanWord() {
+  const unsigned char* end = cursor;
+  while (end < limit && byteTable.byteClass[*end] == classWord) ++end;
+  tokenText = reinterpret_cast<const char*>(cursor);
+  tokenLength = int(end - cursor);
+  cursor = end;
+  // A word that runs to the end of a chunk of a stream goes on in the next chunk.
+  while (cursor == limit && stream) {
+    appendToToken(nullptr, 0);
+    if (!refill()) break;
+    end = cursor;
+    while (end < limit && byteTable.byteClass[*end] == classWord) ++end;
+    appendToToken(cursor, size_t(end - cursor));
+    cursor = end;
+  }
+}
+
+bool metaTreeReaderC::scanString() {
+  tokenText = reinterpret_cast<const char*>(cursor);
+  tokenLength = 0;
+  bool buffered = false;
+  for (;;) {
+    const unsigned char* end = cursor;
+    while (end < limit && byteTable.stringPlain[*end]) ++end;
+    if (end < limit && *end == '"') {
+      if (buffered) appendToToken(cursor, size_t(end - cursor));
+      else tokenLength = int(end - cursor);
+      cursor = end + 1;
+      break;
+    }
+    if (!buffered) {
+      tokenText = tokenBuffer;
+      tokenLength = 0;
+      buffered = true;
+    }
+    appendToToken(cursor, size_t(end - cursor));
+    cursor = end;
+    if (cursor == limit) {
+      if (!refill()) {
+        fail("ill char in string");
+        return false;
+      }
+      continue;
+    }
+    // A backslash: it escapes the next byte, a quote included.
+    ++cursor;
+    if (cursor == limit && !refill()) {
+      fail("ill char in string");
+      return false;
+    }
+    unsigned char escaped = *cursor++;
+    if (rawStrings) {
+      const unsigned char pair[2] = {'\\', escaped};
+      appendToToken(pair, 2);
+      continue;
+    }
+    unsigned char resolved = escaped == 'n' ? '\n' : escaped == 'r' ? '\r' : escaped == 't' ? '\t' : escaped;
+    appendToToken(&resolved, 1);
+  }
+  // The value ends at its first zero byte.
+  if (const void* zero = std::memchr(tokenText, 0, size_t(tokenLength))) tokenLength = int(static_cast<const char*>(zero) - tokenText);
+  return true;
+}
+
+metaTreeReaderC::tokenE metaTreeReaderC::nextToken() {
+  for (;;) {
+    if (cursor == limit && !refill()) return tokenEnd;
+    unsigned char c = *cursor++;
+    switch (byteTable.byteClass[c]) {
+      case classSeparator:
+        continue;
+      case classLineFeed:
+        ++line;
+        continue;
+      case classWord:
+        --cursor;
+        scanWord();
+        return tokenWord;
+      case classQuote:
+        return scanString() ? tokenString : tokenEnd;
+      case classOpen:
+        return tokenOpen;
+      case classClose:
+        return tokenClose;
+      case classEndMark:
+        endMarkSeen = true;
+        return tokenEnd;
+      default:
+        fail("ill seperator char");
+        return tokenEnd;
+    }
+  }
+}
+
+metaTreeC* metaTreeReaderC::newValueNode(tokenE kind) {
+  const int position[2] = {line, 0};
+  char first = tokenLength > 0 ? tokenText[0] : 0;
+  if (kind == tokenWord && (isDigit(first) || first == '.' || first == '+' || first == '-')) {
+    double number;
+    if (!convertNumber(tokenText, tokenLength, number)) {
+      fail("value invalid :", tokenText, tokenLength);
+      return nullptr;
+    }
+    metaTreeC* node = new metaTreeC;
+    node->value.setDouble(position, number);
+    return node;
+  }
+  metaTreeC* node = new metaTreeC;
+  if (kind == tokenWord) node->value.setWord(position, tokenText, tokenLength);
+  else node->value.setString(position, tokenText, tokenLength);
+  return node;
+}
+
+// One level per open block, kept on an explicit stack: the item the block belongs to and the
+// chain read so far. A block's chain is put in front of the item's existing children when
+// the block closes, so a second block after the same item lists its children first.
+metaTreeC* metaTreeReaderC::parse() {
+  struct levelS {
+    metaTreeC* owner;
+    metaTreeC* first;
+    metaTreeC* last;
+  };
+  std::vector<levelS> levels;
+  levels.push_back({nullptr, nullptr, nullptr});
+  depth = 0;
+  while (!error) {
+    levelS& level = levels.back();
+    tokenE token = nextToken();
+    if (error) break;
+    if (token == tokenEnd) {
+      if (depth == 0) return level.first;
+      fail("section count wrong");
+      break;
+    }
+    if (token == tokenOpen) {
+      if (!level.last) {
+        fail("section without key found");
+        break;
+      }
+      if (depth >= maxDepth) {
+        fail("section nesting too deep");
+        break;
+      }
+      ++depth;
+      levels.push_back({level.last, nullptr, nullptr});
+      continue;
+    }
+    if (token == tokenClose) {
+      if (--depth < 0) {
+        fail("section count wrong");
+        break;
+      }
+      levelS block = level;
+      levels.pop_back();
+      if (block.first) {
+        block.last->next = block.owner->firstChild;
+        if (block.owner->firstChild) block.owner->firstChild->previous = block.last;
+        block.owner->firstChild = block.first;
+      }
+      ++metaTreeChangeCounter;
+      continue;
+    }
+    metaTreeC* node = newValueNode(token);
+    if (!node) break;
+    node->parent = level.owner;
+    if (level.last) {
+      level.last->next = node;
+      node->previous = level.last;
+    } else {
+      level.first = node;
+    }
+    level.last = node;
+    ++metaTreeChangeCounter;
+  }
+  // Nothing of a failed read survives: the open blocks' chains go first, innermost first,
+  // while the items they belong to still exist.
+  while (!levels.empty()) {
+    delete levels.back().first;
+    levels.pop_back();
+  }
+  return nullptr;
+}
+
+metaTreeC* metaTreeReaderC::read(uint32_t postLoad) {
+  if (!hasInput) return nullptr;
+  metaTreeC* root = parse();
+  if (!error && endMarkSeen) {
+    fail("eof fail");
+    delete root;
+    root = nullptr;
+  }
+  if (root && postLoad) metaTreeCustomHooks::load(root, 1);
+  hasInput = false;
+  ownedText.clear();
+  ownedText.shrink_to_fit();
+  stream = nullptr;
+  cursor = limit = nullptr;
+  return root;
+}
+
+str metaTreeReaderC::errorText() const {
+  char number[16];
+  auto result = std::to_chars(number, number + sizeof number - 1, line);
+  *result.ptr = 0;
+  str text("Line:");
+  text += number;
+  text += " - ";
+  text += errorMessage.c_str();
+  return text;
+}

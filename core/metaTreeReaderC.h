@@ -1,0 +1,78 @@
+// Reads the tree text format: items (words, numbers, quoted strings) separated by blanks,
+// TABs, line breaks or commas, each item optionally followed by blocks in braces that hold
+// its children. One reader serves one read: open, read, destroy.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <string>
+
+#include "core/str.h"
+
+class metaTreeC;
+
+class metaTreeReaderC {
+ public:
+  // Blocks nested deeper than this are refused with a reader error.
+  static constexpr int maxDepth = 1000;
+
+  metaTreeReaderC();
+  ~metaTreeReaderC();
+  metaTreeReaderC(const metaTreeReaderC&) = delete;
+  metaTreeReaderC& operator=(const metaTreeReaderC&) = delete;
+
+  // 1 when the file is readable; otherwise 0, and the following read gives null.
+  uint32_t openFile(const char* path);
+  // Reads a copy of the text; 1.
+  uint32_t openString(const char* text);
+  // Reads from the caller's stream, which stays the caller's; 1.
+  uint32_t openStream(std::istream& stream);
+
+  // The first top-level node of the whole input, owned by the caller, or null when the input
+  // is empty or invalid (the partial tree is deleted). postLoad runs the load hooks of
+  // custom storage over the first top-level node and its subtree.
+  metaTreeC* read(uint32_t postLoad);
+
+  // "Line:" n " - " and the first error met.
+  str errorText() const;
+  bool hasError() const { return error; }
+
+  // Strings keep their backslash escapes unresolved.
+  void setRawStrings(bool raw) { rawStrings = raw; }
+
+ private:
+  enum tokenE { tokenEnd, tokenWord, tokenString, tokenOpen, tokenClose };
+
+  void reset();
+  bool refill();
+  void fail(const char* text, const char* word = nullptr, int wordLength = 0);
+  void appendToToken(const unsigned char* bytes, size_t count);
+  tokenE nextToken();
+  void scanWord();
+  bool scanString();
+  metaTreeC* newValueNode(tokenE kind);
+  metaTreeC* parse();
+
+  bool rawStrings = false;
+  int depth = 0;
+  bool error = false;
+  str errorMessage;
+  int line = 1;
+
+  // The text of the last word or string token: tokenText for tokenLength bytes, either inside
+  // the input or in the token buffer (bytes from the C heap, grown in steps of 32000).
+  const char* tokenText = nullptr;
+  int tokenLength = 0;
+  int tokenCapacity = 0;
+  char* tokenBuffer = nullptr;
+
+  // Input bytes not read yet are [cursor, limit). A string or a file is read whole into
+  // ownedText; a caller's stream refills chunk by chunk.
+  bool hasInput = false;
+  bool endMarkSeen = false;
+  const unsigned char* cursor = nullptr;
+  const unsigned char* limit = nullptr;
+  std::string ownedText;
+  std::istream* stream = nullptr;
+  char* chunk = nullptr;
+};

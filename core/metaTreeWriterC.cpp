@@ -1,0 +1,156 @@
+#include "core/metaTreeWriterC.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/metaTreeC.h"
+
+metaTreeWriterC::metaTreeWriterC(uint32_t size, uint32_t limit)
+    : buffer(static_cast<char*>(std::malloc(size ? size : 1))),
+      capacity(size ? size : 1),
+      growth(size ? size : 1),
+      limit(limit),
+      overflowed(!buffer) {}
+
+metaTreeWriterC::~metaTreeWriterC() { std::free(buffer); }
+
+// False once the text would outgrow the limit: from then on nothing more is written and the
+// text is dropped, rather than a text cut short or a length that wraps around.
+bool metaTreeWriterC::reserve(uint64_t more) {
+  if (overflowed) return false;
+  uint64_t needed = uint64_t(used) + more;
+  if (needed < capacity) return true;
+  uint64_t grown = needed + growth;
+  char* larger = needed > limit ? nullptr : static_cast<char*>(std::realloc(buffer, size_t(grown > limit ? limit + 1 : grown)));
+  if (!larger) {
+    overflowed = true;
+    used = 0;
+    return false;
+  }
+  buffer = larger;
+  capacity = uint32_t(grown > limit ? limit + 1 : grown);
+  return true;
+}
+
+void metaTreeWriterC::put(const char* bytes, uint32_t count) {
+  if (!reserve(count)) return;
+  std::memcpy(buffer + used, bytes, count);
+  used += count;
+}
+
+void metaTreeWriterC::putTabs(int count) {
+  if (count <= 0 || !reserve(uint32_t(count))) return;
+  std::memset(buffer + used, '\t', size_t(count));
+  used += uint32_t(count);
+}
+
+void metaTreeWriterC::writeAll(const metaTreeC* node, uint32_t prettyFlag) {
+  used = 0;
+  overflowed = !buffer;
+  pretty = prettyFlag != 0;
+  root = node;
+  writeNodeList(node, false);
+}
+
+void metaTreeWriterC::writeSingle(const metaTreeC* node, uint32_t prettyFlag) {
+  used = 0;
+  overflowed = !buffer;
+  pretty = prettyFlag != 0;
+  root = node;
+  writeNodeList(node, true);
+}
+
+uint32_t metaTreeWriterC::getText(str& out) const {
+  char* text = out.getBuffer(int(used) + 1);
+  if (used) std::memcpy(text, buffer, used);
+  text[used] = 0;
+  return used;
+}
+
+// Strings are escaped as escapeString does it: TAB, LF, CR, quote and backslash get a backslash.
+void metaTreeWriterC::writeValue(const metaTreeC* node) {
+  const metaTokenC& value = node->value;
+  switch (value.getKind()) {
+    case metaTokenC::kindWord: {
+      const str* text = value.getText();
+      put(text->c_str(), uint32_t(std::strlen(text->c_str())));
+      break;
+    }
+    case metaTokenC::kindString: {
+      const char* text = value.getText()->c_str();
+      uint32_t length = uint32_t(std::strlen(text));
+      if (!reserve(2 * uint64_t(length) + 2)) break;
+      char* out = buffer + used;
+      *out++ = '"';
+      for (const char* p = text; *p; ++p) {
+        switch (*p) {
+          case '\t': *out++ = '\\'; *out++ = 't'; break;
+          case '\n': *out++ = '\\'; *out++ = 'n'; break;
+          case '\r': *out++ = '\\'; *out++ = 'r'; break;
+          case '"': *out++ = '\\'; *out++ = '"'; break;
+          case '\\': *out++ = '\\'; *out++ = '\\'; break;
+          default: *out++ = *p; break;
+        }
+      }
+      *out++ = '"';
+      used = uint32_t(out - buffer);
+      break;
+    }
+    case metaTokenC::kindDouble: {
+      // 14 significant digits as "%.*g" gives them, with a full stop whatever the locale.
+      // Infinities are written as numbers beyond the double range, which read back as the
+      // same infinities; NaN as a word, which reads back as no number.
+      double number = value.getDouble();
+      if (std::isnan(number)) put("nan", 3);
+      else if (std::isinf(number)) number > 0 ? put("1e999", 5) : put("-1e999", 6);
+      else {
+        char digits[32];
+        auto result = std::to_chars(digits, digits + sizeof digits, number, std::chars_format::general, 14);
+        put(digits, uint32_t(result.ptr - digits));
+      }
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+// Walks along the tree's own links instead of recursing, so any depth can be written.
+void metaTreeWriterC::writeNodeList(const metaTreeC* node, bool single) {
+  if (!node) return;
+  int depth = 0;
+  for (;;) {
+    writeValue(node);
+    if (node->firstChild) {
+      put('{');
+      if (pretty) put('\n');
+      node = node->firstChild;
+      ++depth;
+      if (pretty) putTabs(depth);
+      continue;
+    }
+    if (node->next) put(',');
+    // Leave finished blocks until a node with a following sibling is reached.
+    for (;;) {
+      if (depth == 0 && single) return;
+      if (node->next) {
+        node = node->next;
+        break;
+      }
+      if (depth == 0) return;
+      node = node->parent;
+      --depth;
+      if (pretty) {
+        put('\n');
+        putTabs(depth);
+      }
+      put('}');
+      if (pretty && node->next) {
+        put('\n');
+        putTabs(depth);
+      }
+    }
+  }
+}

@@ -1,0 +1,220 @@
+#include "core/metaTreeReaderC.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "core/metaTreeC.h"
+#include "tests/core/treeTestHelpers.h"
+#include "tests/testFiles.h"
+
+using treeTest::describe;
+using treeTest::parse;
+
+namespace {
+
+// The tree of text, described, or "error: " and the reader's message.
+std::string readDescribed(const std::string& text) {
+  std::string error;
+  metaTreeC* root = parse(text.c_str(), &error);
+  if (!root) return error.empty() ? "null" : "error: " + error;
+  EXPECT_TRUE(error.empty());
+  EXPECT_TRUE(treeTest::linksConsistent(root, nullptr));
+  std::string described = describe(root);
+  delete root;
+  return described;
+}
+
+}  // namespace
+
+TEST(metaTreeReaderC, ReadsTheDocumentExample) {
+  metaTreeC* root = parse("DRAWING{NAME{\"default\"},DESC{\"\"},UNITBASE{1}}");
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(describe(root), "W:DRAWING{W:NAME{S:\"default\"} W:DESC{S:\"\"} W:UNITBASE{D:1}}");
+  int levelsDown = 0;
+  for (metaTreeC* node = root; node; node = nextInPreOrder(node, levelsDown, true)) {
+    EXPECT_EQ(node->value.getPosition()[0], 1);
+    EXPECT_EQ(node->value.getPosition()[1], 0);
+    EXPECT_EQ(node->copyMark, 0);
+  }
+  delete root;
+}
+
+TEST(metaTreeReaderC, ReadsListsSeveralBlocksAndReportsErrors) {
+  EXPECT_EQ(readDescribed("POINT{1,2.5,-3} A{B}{C} D,E"), "W:POINT{D:1 D:2.5 D:-3} W:A{W:C W:B} W:D W:E");
+  EXPECT_EQ(readDescribed("NAME{1}}"), "error: Line:1 - section count wrong");
+  EXPECT_EQ(readDescribed("{NAME}"), "error: Line:1 - section without key found");
+  EXPECT_EQ(readDescribed("X{12abc}"), "error: Line:1 - value invalid :12abc");
+  EXPECT_EQ(readDescribed("NAME{1"), "error: Line:1 - section count wrong");
+}
+
+TEST(metaTreeReaderC, SeparatorsAndWords) {
+  EXPECT_EQ(readDescribed(""), "null");
+  EXPECT_EQ(readDescribed(" ,\t\r\n,, "), "null");
+  EXPECT_EQ(readDescribed("A B"), "W:A W:B");
+  EXPECT_EQ(readDescribed("A,B"), "W:A W:B");
+  EXPECT_EQ(readDescribed("A\nB"), "W:A W:B");
+  EXPECT_EQ(readDescribed("A\"x\"{B}\"y\""), "W:A S:\"x\"{W:B} S:\"y\"");
+  EXPECT_EQ(readDescribed("_a @b a-b+c.d_e@f"), "W:_a W:@b W:a-b+c.d_e@f");
+  EXPECT_EQ(readDescribed("A{}"), "W:A");
+  EXPECT_EQ(readDescribed("A{B}{}{C{D}}"), "W:A{W:C{W:D} W:B}");
+}
+
+TEST(metaTreeReaderC, NumbersAreDecimalOnly) {
+  EXPECT_EQ(readDescribed("-5"), "D:-5");
+  EXPECT_EQ(readDescribed("+5"), "D:5");
+  EXPECT_EQ(readDescribed(".5"), "D:0.5");
+  EXPECT_EQ(readDescribed("5."), "D:5");
+  EXPECT_EQ(readDescribed("1.5e3 2E-2 -0"), "D:1500 D:0.02 D:-0");
+  EXPECT_EQ(readDescribed("1e999 -1e999"), "D:inf D:-inf");
+  EXPECT_EQ(readDescribed("1e-999"), "D:0");
+  EXPECT_EQ(readDescribed("0.1"), "D:0.10000000000000001");
+  EXPECT_EQ(readDescribed("-x"), "error: Line:1 - value invalid :-x");
+  EXPECT_EQ(readDescribed("0x10"), "error: Line:1 - value invalid :0x10");
+  EXPECT_EQ(readDescribed("-inf"), "error: Line:1 - value invalid :-inf");
+  EXPECT_EQ(readDescribed("+nan"), "error: Line:1 - value invalid :+nan");
+  EXPECT_EQ(readDescribed("1e"), "error: Line:1 - value invalid :1e");
+  EXPECT_EQ(readDescribed("1.2.3"), "error: Line:1 - value invalid :1.2.3");
+  EXPECT_EQ(readDescribed("."), "error: Line:1 - value invalid :.");
+  EXPECT_EQ(readDescribed("--1"), "error: Line:1 - value invalid :--1");
+  // Words that only look like numbers elsewhere stay words.
+  EXPECT_EQ(readDescribed("inf nan e5"), "W:inf W:nan W:e5");
+}
+
+TEST(metaTreeReaderC, StringsAndEscapes) {
+  EXPECT_EQ(readDescribed("\"a\\\"b\""), "S:\"a\"b\"");
+  EXPECT_EQ(readDescribed("\"a\\\\\""), "S:\"a\\\"");
+  EXPECT_EQ(readDescribed("\"a\\qb\""), "S:\"aqb\"");
+  EXPECT_EQ(readDescribed("\"\\t\\n\\r\""), "S:\"\t\n\r\"");
+  EXPECT_EQ(readDescribed("\"\""), "S:\"\"");
+  EXPECT_EQ(readDescribed("\"\xE4\""), "S:\"\xE4\"");
+  EXPECT_EQ(readDescribed("\xE4"), "error: Line:1 - ill seperator char");
+  EXPECT_EQ(readDescribed("A\n\"unterminated"), "error: Line:2 - ill char in string");
+  EXPECT_EQ(readDescribed("\"ends in escape\\"), "error: Line:1 - ill char in string");
+  // Byte 255 inside a string belongs to it: the writer writes such strings.
+  EXPECT_EQ(readDescribed("\"a\xFF" "b\""), "S:\"a\xFF" "b\"");
+  // An LF inside a string is kept but not counted as a line.
+  metaTreeC* root = parse("\"a\nb\"\nX");
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(describe(root), "S:\"a\nb\" W:X");
+  EXPECT_EQ(root->next->value.getPosition()[0], 2);
+  delete root;
+}
+
+TEST(metaTreeReaderC, AStringEndsAtAZeroByte) {
+  std::istringstream stream(std::string("\"a\0b\" C", 7));
+  metaTreeReaderC reader;
+  reader.openStream(stream);
+  metaTreeC* root = reader.read(1);
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(describe(root), "S:\"a\" W:C");
+  delete root;
+}
+
+TEST(metaTreeReaderC, AnEmptyStringOnAFreshAndOnAUsedReader) {
+  metaTreeReaderC reader;
+  reader.openString("\"\"");
+  metaTreeC* first = reader.read(1);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(describe(first), "S:\"\"");
+  delete first;
+  reader.openString("\"a long string that fills the token buffer\\n\"");
+  delete reader.read(1);
+  reader.openString("\"\"");
+  metaTreeC* again = reader.read(1);
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(describe(again), "S:\"\"");
+  delete again;
+}
+
+TEST(metaTreeReaderC, ByteFFOutsideStringsEndsTheInput) {
+  EXPECT_EQ(readDescribed("A\xFF"), "error: Line:1 - eof fail");
+  EXPECT_EQ(readDescribed("A B\xFF" "C"), "error: Line:1 - eof fail");
+  EXPECT_EQ(readDescribed("A{B\xFF}"), "error: Line:1 - section count wrong");
+  EXPECT_EQ(readDescribed("\xFF"), "error: Line:1 - eof fail");
+}
+
+TEST(metaTreeReaderC, ErrorsGiveTheLineAndOnlyTheFirstError) {
+  EXPECT_EQ(readDescribed("A{\nB{\n}\n}\n}\n{"), "error: Line:5 - section count wrong");
+  EXPECT_EQ(readDescribed("A\n\nB ! {"), "error: Line:3 - ill seperator char");
+  metaTreeReaderC reader;
+  EXPECT_EQ(std::string(reader.errorText().c_str()), "Line:1 - ");
+}
+
+TEST(metaTreeReaderC, FailedReadsLeaveNoTree) {
+  // Nodes made before the error at every open level are deleted (the sanitized build checks).
+  uint32_t before = metaTreeChangeCounter;
+  EXPECT_EQ(parse("A{B{C D{E F{G}} H \"x\"}{I} J{K L{M 12q}}}"), nullptr);
+  EXPECT_NE(metaTreeChangeCounter, before);
+  EXPECT_EQ(parse("A{B{C}} D{E{F{G{H}}}} X{Y{Z"), nullptr);
+}
+
+TEST(metaTreeReaderC, NestingIsLimited) {
+  std::string atLimit;
+  for (int i = 0; i < metaTreeReaderC::maxDepth; ++i) atLimit += "A{";
+  atLimit += std::string(size_t(metaTreeReaderC::maxDepth), '}');
+  metaTreeC* deep = parse(atLimit.c_str());
+  ASSERT_NE(deep, nullptr);
+  int depth = 0;
+  for (metaTreeC* node = deep; node->firstChild; node = node->firstChild) ++depth;
+  EXPECT_EQ(depth, metaTreeReaderC::maxDepth - 1);
+  delete deep;
+
+  std::string tooDeep = "A{" + atLimit + "}";
+  std::string error;
+  EXPECT_EQ(parse(tooDeep.c_str(), &error), nullptr);
+  EXPECT_EQ(error, "Line:1 - section nesting too deep");
+
+  std::string million;
+  million.reserve(2000000);
+  for (int i = 0; i < 1000000; ++i) million += "A{";
+  EXPECT_EQ(parse(million.c_str(), &error), nullptr);
+  EXPECT_EQ(error, "Line:1 - section nesting too deep");
+  EXPECT_EQ(parse(std::string(1000000, '{').c_str(), &error), nullptr);
+  EXPECT_EQ(error, "Line:1 - section without key found");
+}
+
+TEST(metaTreeReaderC, ReadsFilesAndStreams) {
+  testFiles::scratchFile file("reader.txt");
+  testFiles::writeBytes(file.path(), "A{\r\n\t\"x\\ny\"\r\n}\r\nB");
+  metaTreeReaderC reader;
+  ASSERT_EQ(reader.openFile(file.path()), 1u);
+  metaTreeC* root = reader.read(1);
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(describe(root), "W:A{S:\"x\ny\"} W:B");
+  EXPECT_EQ(root->next->value.getPosition()[0], 4);
+  delete root;
+
+  testFiles::scratchFile missing("missing.txt");
+  EXPECT_EQ(reader.openFile(missing.path()), 0u);
+  EXPECT_EQ(reader.read(1), nullptr);
+  EXPECT_EQ(reader.openFile("/tmp"), 0u);
+  EXPECT_EQ(reader.read(1), nullptr);
+
+  // A stream is read in chunks: tokens that cross a chunk boundary stay whole.
+  std::string text;
+  for (int i = 0; i < 20000; ++i) text += "WORD" + std::to_string(i) + "{\"str\\\"ing" + std::to_string(i) + "\" 12.5},";
+  std::istringstream stream(text);
+  ASSERT_EQ(reader.openStream(stream), 1u);
+  metaTreeC* many = reader.read(1);
+  ASSERT_NE(many, nullptr);
+  int count = 0;
+  for (metaTreeC* node = many; node; node = node->next, ++count) {
+    ASSERT_EQ(std::string(node->value.getText()->c_str()), "WORD" + std::to_string(count));
+    ASSERT_EQ(std::string(node->firstChild->value.getText()->c_str()), "str\"ing" + std::to_string(count));
+    ASSERT_EQ(node->firstChild->next->value.getDouble(), 12.5);
+  }
+  EXPECT_EQ(count, 20000);
+  delete many;
+}
+
+TEST(metaTreeReaderC, RawStringsKeepTheirEscapes) {
+  metaTreeReaderC reader;
+  reader.setRawStrings(true);
+  reader.openString("\"a\\\"b\\n\"");
+  metaTreeC* root = reader.read(1);
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(describe(root), "S:\"a\\\"b\\n\"");
+  delete root;
+}
