@@ -36,7 +36,7 @@ class defMZCOMWrapperT : public I, public virtual mzComRefObjectC {
   // Deletes the object when the count reaches 0.
   uint32_t Release() override {
     uint32_t count = --this->referenceCount;
-    if (count == 0) delete this;
+    if (count == 0) delete static_cast<T*>(this);
     return count;
   }
 

@@ -1,61 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "mzcom/mzSmartPtr.h"
 #include "mzcom/mzVariantS.h"
 #include "proxy/proxyObjectC.h"
 #include "tests/mzcom/fakeComObjects.h"
+#include "tests/proxy/invokeHelpers.h"
 #include "tests/proxy/testProxies.h"
 
-namespace {
-
-std::string textOf(const mzVariantS& v) {
-  const char* text = nullptr;
-  return v.getString(text) == 0 ? std::string(text) : std::string("<not a string>");
-}
-
-mzVariantS intValue(int32_t value) {
-  mzVariantS v;
-  v.setInt(value);
-  return v;
-}
-
-mzVariantS doubleValue(double value) {
-  mzVariantS v;
-  v.setDouble(value);
-  return v;
-}
-
-// One call by name as a host makes it, keeping the error's texts.
-struct callS {
-  uint32_t outcome = 0;
-  mzVariantS result;
-  std::string source;
-  std::string description;
-  mzSmartPtr<mzIException> inner;
-};
-
-callS call(mzIDispatch* object, const char* name, uint32_t kind, std::initializer_list<mzVariantS> arguments = {}) {
-  callS done;
-  std::vector<mzVariantS> array(arguments);
-  mzIException* error = nullptr;
-  done.outcome = object->Invoke(name, kind, uint32_t(array.size()), array.data(), &done.result, &error);
-  if (error) {
-    mzVariantS text;
-    error->getSource(&text);
-    done.source = textOf(text);
-    error->getDescription(&text);
-    done.description = textOf(text);
-    mzIException* innerError = nullptr;
-    error->getInnerException(&innerError);
-    done.inner.assign(innerError, false);
-    error->Release();
-  }
-  return done;
-}
-
-}  // namespace
+using invokeTest::call;
+using invokeTest::callS;
+using invokeTest::doubleValue;
+using invokeTest::intValue;
+using invokeTest::textOf;
 
 TEST(proxyObjectCInvoke, DerivedRowsComeFirstAndNamesIgnoreCase) {
   mzSmartPtr<mzIDispatch> base(held(new testBaseProxyC()), false);
