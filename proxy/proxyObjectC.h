@@ -57,7 +57,8 @@ class proxyObjectC : public mzIDispatch, public memManInterfaceC, public mzComRe
 
   // Each form starts with count 0 over the given static rows (not owned); a non-zero
   // takeReference takes the first reference at once. The native object, the first
-  // argument of every handler, is the proxy itself unless one is given.
+  // argument of every handler, is the proxy itself (as a proxyObjectC*) unless one is
+  // given; handlers cast it back to what their class passed.
   proxyObjectC(const proxyMethodEntryS* rows, uint8_t takeReference);
   proxyObjectC(void* nativeObject, const proxyMethodEntryS* rows, uint8_t takeReference);
   proxyObjectC(void* nativeObject, uint32_t unusedWord, const proxyMethodEntryS* rows, uint8_t takeReference);
@@ -71,8 +72,8 @@ class proxyObjectC : public mzIDispatch, public memManInterfaceC, public mzComRe
   // Deletes the proxy when the count reaches 0.
   uint32_t Release() override;
   // Never throws: every failure gives 1 and, when asked for, an error object.
-  uint32_t Invoke(const char* name, uint32_t kind, uint32_t argumentCount, mzVariantS* arguments,
-                  mzVariantS* result, mzIException** error) override;
+  uint32_t Invoke(const char* name, uint32_t kind, uint32_t argumentCount, mzVariantS* arguments, mzVariantS* result,
+                  mzIException** error) override;
 
   // "class <name> *" for each proxy class.
   virtual const char* getTypeName();

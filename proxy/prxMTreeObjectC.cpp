@@ -127,7 +127,8 @@ const proxyMethodEntryS* prxMTreeObjectC::buildMethodTable() {
       {"setNameToken", mzInvokeMethod, 1, &setNameToken},
       {"setValueToken", mzInvokeMethod, 1, &setValueToken},
       {"setStringToken", mzInvokeMethod, 1, &setStringToken},
-      {}};
+      {},
+  };
   static const proxyClassMethodTableC table(rows);
   return table.getRows();
 }

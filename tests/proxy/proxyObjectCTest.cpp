@@ -1,37 +1,26 @@
-#include "proxy/proxyObjectC.h"
-
 #include <gtest/gtest.h>
 #include <pthread.h>
 
 #include "mzcom/mzIIDConstants.h"
 #include "mzcom/mzVariantS.h"
 #include "platform/threadHandle.h"
+#include "proxy/proxyObjectC.h"
+#include "tests/proxy/invokeHelpers.h"
+#include "tests/proxy/plainSlots.h"
 #include "tests/proxy/testProxies.h"
+
+using namespace plainSlots;
+using invokeTest::textOf;
 
 namespace {
 
-// The slots a host compiled elsewhere calls: the object's address is its table pointer.
-using queryInterfaceFn = uint32_t (*)(void* self, const mzIIDS* iid, void** out);
-using countFn = uint32_t (*)(void* self);
 using invokeFn = uint32_t (*)(void* self, const char* name, uint32_t kind, uint32_t count, mzVariantS* arguments,
                               mzVariantS* result, mzIException** error);
 using typeNameFn = const char* (*)(void* self);
 using nativePointerFn = void* (*)(void* self);
 using connection1Fn = uint32_t (*)(void* self, uint32_t value);
 using connection2Fn = uint32_t (*)(void* self, uint32_t first, uint32_t second);
-using connection3Fn = uint32_t (*)(void* self, uint32_t* out);
-using variantOutFn = uint32_t (*)(void* self, mzVariantS* out);
 using pointerOutFn = uint32_t (*)(void* self, void** out);
-
-template <class F>
-F slot(void* object, int index) {
-  return reinterpret_cast<F>((*static_cast<void***>(object))[index]);
-}
-
-std::string textOf(const mzVariantS& v) {
-  const char* text = nullptr;
-  return v.getString(text) == 0 ? std::string(text) : std::string("<not a string>");
-}
 
 }  // namespace
 
@@ -52,10 +41,8 @@ TEST(proxyObjectC, AnswersInterfacesInItsOrderAndLeavesOutUntouchedOtherwise) {
   out = untouched;
   EXPECT_EQ(dispatch->QueryInterface(mzIIDS("mziiddsp"), &out), 2u);
   EXPECT_EQ(out, untouched);
-  EXPECT_EQ(dispatch->QueryInterface(mzIID_IClassTypeInfo, &out), 2u);
   EXPECT_EQ(dispatch->QueryInterface(mzIID_IException, &out), 2u);
   EXPECT_EQ(out, untouched);
-  EXPECT_EQ(proxy->referenceCount, 4u);
 
   void* native = nullptr;
   EXPECT_EQ(dispatch->QueryInterface(mzIIDS("mzcomnatptr"), &native), 0u);
@@ -72,15 +59,12 @@ TEST(proxyObjectC, AnswersInterfacesInItsOrderAndLeavesOutUntouchedOtherwise) {
   EXPECT_EQ(dispatch->QueryInterface(mzIIDS("MZCOMEXTCONN"), &connection), 0u);
   auto* external = static_cast<mzIComExternalConnection*>(connection);
   EXPECT_EQ(external->QueryInterface(mzIID_IComNativePointer, &out), 2u);
-  EXPECT_EQ(external->QueryInterface(mzIID_IUnknown, &out), 0u);
-  EXPECT_EQ(out, connection);
-  EXPECT_EQ(proxy->referenceCount, 8u);
+  EXPECT_EQ(proxy->referenceCount, 7u);
 
   // Every reference, whichever interface it came through, is one on the proxy.
   for (int i = 0; i < 3; ++i) dispatch->Release();
   nativePointer->Release();
   nativePointer->Release();
-  external->Release();
   EXPECT_EQ(external->Release(), 1u);
   EXPECT_FALSE(destroyed);
   EXPECT_EQ(dispatch->Release(), 0u);
@@ -108,34 +92,6 @@ TEST(proxyObjectC, CountsFromZeroOrOneAndDeletesAtTheLastRelease) {
   EXPECT_EQ(withNative->referenceCount, 1u);
   EXPECT_EQ(withNative->getNativePointer(), static_cast<void*>(withNative));
   withNative->Release();
-}
-
-TEST(proxyObjectC, InnerObjectsReportThreadAddressTypeAndConnections) {
-  auto* proxy = new testDerivedProxyC(1);
-  void* out = nullptr;
-  ASSERT_EQ(proxy->QueryInterface(mzIID_IComNativePointer, &out), 0u);
-  auto* nativePointer = static_cast<mzIComNativePointer*>(out);
-  uint32_t thread = 0;
-  EXPECT_EQ(nativePointer->getThreadId(&thread), 0u);
-  EXPECT_EQ(thread, threadHandle::currentThreadId());
-  void* address = nullptr;
-  EXPECT_EQ(nativePointer->getNativePointer(&address), 0u);
-  EXPECT_EQ(address, static_cast<void*>(proxy));
-  EXPECT_EQ(nativePointer->nativePointerOperation6(42), 1u);
-  mzVariantS name;
-  EXPECT_EQ(nativePointer->getTypeName(&name), 0u);
-  EXPECT_EQ(textOf(name), "class testDerivedProxyC *");
-  nativePointer->Release();
-
-  ASSERT_EQ(proxy->QueryInterface(mzIID_IComExternalConnection, &out), 0u);
-  auto* external = static_cast<mzIComExternalConnection*>(out);
-  EXPECT_EQ(external->connectionOperation1(5), 0u);
-  EXPECT_EQ(external->connectionOperation2(5, 6), 0u);
-  uint32_t state = 0;
-  EXPECT_EQ(external->connectionOperation3(&state), 0u);
-  EXPECT_EQ(state, 1u);
-  external->Release();
-  EXPECT_EQ(proxy->Release(), 0u);
 }
 
 TEST(proxyObjectC, PlainFunctionTableReachesEveryOperation) {
@@ -166,18 +122,30 @@ TEST(proxyObjectC, PlainFunctionTableReachesEveryOperation) {
   EXPECT_EQ(slot<connection1Fn>(object, 6)(object, 9), 0u);
   EXPECT_EQ(slot<connection2Fn>(object, 7)(object, 9, 9), 0u);
   uint32_t state = 0;
-  EXPECT_EQ(slot<connection3Fn>(object, 8)(object, &state), 0u);
+  EXPECT_EQ(slot<u32OutFn>(object, 8)(object, &state), 0u);
   EXPECT_EQ(state, 1u);
 
   void* native = nullptr;
   ASSERT_EQ(slot<queryInterfaceFn>(object, 0)(object, &mzIID_IComNativePointer, &native), 0u);
+  EXPECT_EQ(slot<u32OutFn>(native, 3)(native, &state), 0u);
+  EXPECT_EQ(state, threadHandle::currentThreadId());
   void* address = nullptr;
   EXPECT_EQ(slot<pointerOutFn>(native, 4)(native, &address), 0u);
   EXPECT_EQ(address, static_cast<void*>(proxy));
+  EXPECT_EQ(slot<connection1Fn>(native, 5)(native, 0), 1u);
   mzVariantS name;
   EXPECT_EQ(slot<variantOutFn>(native, 6)(native, &name), 0u);
   EXPECT_EQ(textOf(name), "class testBaseProxyC *");
   EXPECT_EQ(slot<countFn>(native, 2)(native), 1u);
+
+  void* external = nullptr;
+  ASSERT_EQ(slot<queryInterfaceFn>(object, 0)(object, &mzIID_IComExternalConnection, &external), 0u);
+  EXPECT_EQ(slot<connection1Fn>(external, 3)(external, 5), 0u);
+  EXPECT_EQ(slot<connection2Fn>(external, 4)(external, 5, 6), 0u);
+  state = 0;
+  EXPECT_EQ(slot<u32OutFn>(external, 5)(external, &state), 0u);
+  EXPECT_EQ(state, 1u);
+  EXPECT_EQ(slot<countFn>(external, 2)(external), 1u);
 
   EXPECT_EQ(slot<countFn>(object, 2)(object), 0u);
   EXPECT_TRUE(destroyed);

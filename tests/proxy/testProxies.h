@@ -38,7 +38,8 @@ class testBaseProxyC : public proxyObjectC {
         {"FailCom", mzInvokeMethod, 1, &failWithErrorObject},
         {"Crash", mzInvokeMethod, 1, &crash},
         {"Exit", mzInvokeMethod, 0, &exitThread},
-        {}};
+        {},
+    };
     static const proxyClassMethodTableC table(rows);
     return table.getRows();
   }
@@ -48,14 +49,16 @@ class testBaseProxyC : public proxyObjectC {
 
   double value = 0;
   std::string lastItem;
-  mzVariantS child;          // what Child reads
-  mzVariantS defaultValue;   // what the default member without arguments returns
+  mzVariantS child;         // what Child reads
+  mzVariantS defaultValue;  // what the default member without arguments returns
   mzIException* errorToThrow = nullptr;
   void (*onExit)() = nullptr;
   bool* destroyed = nullptr;
 
  private:
-  static testBaseProxyC& self(void* native) { return *static_cast<testBaseProxyC*>(static_cast<proxyObjectC*>(native)); }
+  static testBaseProxyC& self(void* native) {
+    return *static_cast<testBaseProxyC*>(static_cast<proxyObjectC*>(native));
+  }
 
   static void count(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) { result.setInt(1); }
   static void getValue(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
@@ -126,12 +129,10 @@ class testDerivedProxyC : public testBaseProxyC {
 
   static const proxyMethodEntryS* buildMethodTable() {
     static constexpr proxyMethodEntryS rows[] = {
-        {"Count", mzInvokePropertyGet, 0, &count},
-        {"Extra", mzInvokePropertyGet, 0, &extra},
-        {"createFromFile", mzInvokeMethod, 1, &extra},
-        {"Create", mzInvokeMethod, 0, &extra},
-        {"Create", mzInvokeMethod, 2, &extra},
-        {}};
+        {"Count", mzInvokePropertyGet, 0, &count},     {"Extra", mzInvokePropertyGet, 0, &extra},
+        {"createFromFile", mzInvokeMethod, 1, &extra}, {"Create", mzInvokeMethod, 0, &extra},
+        {"Create", mzInvokeMethod, 2, &extra},         {},
+    };
     static const proxyClassMethodTableC table(rows);
     return table.getRows();
   }
