@@ -8,6 +8,7 @@
 #include "memman/memPoolPageTableC.h"
 #include "memman/memPoolSystemHeap.h"
 #include "memman/memTrackHooks.h"
+#include "memman/memTrackReports.h"
 
 namespace {
 
@@ -175,6 +176,7 @@ void releaseAllPoolPages() {
 memManPoolC::~memManPoolC() {
   releaseAllFlag = true;
   releaseAllPoolPages();
+  if (readMemTrackSwitches() & memTrackLeakBit) memReportToSink();
 }
 
 uint32_t memPoolHeaderSize() { return headerSize; }

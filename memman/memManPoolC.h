@@ -21,5 +21,6 @@ void releaseAllPoolPages();
 class memManPoolC {
  public:
   // From now on every page that empties is released; all pages go now if no block is live.
+  // With MZMEMTRACK_LEAK the memory report of what is still live follows.
   ~memManPoolC();
 };

@@ -3,7 +3,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/debugOutput.h"
+#include <string>
+
+#include "memman/memTrackCallStack.h"
+#include "memman/memTrackReportScope.h"
+#include "memman/memTrackSink.h"
+#include "platform/callStack.h"
 
 namespace {
 
@@ -28,9 +33,16 @@ uint32_t readMemTrackSwitches() {
 
 const char* memTrackOutputPath() { return outputPath; }
 
-void captureCallStack(uint64_t record[memTrackStackDepth]) {
-  // No stack walker is attached: the record stays empty.
-  record[0] = 0;
+__attribute__((noinline)) void captureCallStack(uint64_t record[memTrackStackDepth]) {
+  captureStack(record, memTrackStackDepth);
 }
 
-void reportMemError(const char* message) { debugOutput::write(message); }
+void reportMemError(const char* message) {
+  memTrackReportScope inReport;
+  std::string text = message;
+  text += "stack track :\n";
+  uint64_t record[memTrackStackDepth];
+  captureCallStack(record);
+  formatCallStack(record, text);
+  writeMemTrackSink(text);
+}

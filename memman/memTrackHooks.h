@@ -18,8 +18,9 @@ uint32_t readMemTrackSwitches();
 // The report file named by MZMEMTRACK_OUTPUT; empty for the debugger output.
 const char* memTrackOutputPath();
 
-// Stores the caller's call stack in the record.
+// Stores the call stack in the record, from the return address into this function upwards.
 void captureCallStack(uint64_t record[memTrackStackDepth]);
 
-// Reports a misuse of the heap, such as a block freed twice.
+// Writes the message, "stack track :" and the current call stack to the tracker's sink; the
+// heap reports a block freed twice with it.
 void reportMemError(const char* message);

@@ -1,0 +1,68 @@
+#include "memman/memTrackCheck.h"
+
+#include <cinttypes>
+#include <memory>
+
+#include "memman/memManPoolInspect.h"
+#include "memman/memTrackFormat.h"
+#include "memman/memTrackReportScope.h"
+#include "memman/memTrackSink.h"
+#include "platform/safeMemoryRead.h"
+
+namespace {
+
+bool isValidPage(const memPoolPageS* page, const memPoolPageS& copy) {
+  if (copy.magic != memPoolPageMagic) return false;
+  uintptr_t freeHead = reinterpret_cast<uintptr_t>(copy.freeHead);
+  if (freeHead != 0 && freeHead - reinterpret_cast<uintptr_t>(page) > memPoolBlockArea) return false;
+  // A stride or capacity that leaves the block area would send the slot walk outside the page.
+  return copy.stride >= sizeof(memPoolBlockHeaderS) && uint64_t(copy.capacity) * copy.stride <= memPoolBlockArea;
+}
+
+// A free link is the in-page offset of a slot's payload.
+bool linksToSlot(const memPoolPageS& copy, uint32_t link, uint32_t headerSize) {
+  if (link < headerSize) return false;
+  uint32_t offset = link - headerSize;
+  return offset % copy.stride == 0 && offset / copy.stride < copy.capacity;
+}
+
+bool isValidSlot(const memPoolPageS& copy, const memPoolBlockHeaderS& header, uint32_t headerSize) {
+  if (header.owner == memPoolOwnerFresh) return true;
+  if (header.owner == memPoolOwnerFreed) return header.sizeOrLink == 0 || linksToSlot(copy, header.sizeOrLink, headerSize);
+  return header.owner == copy.number && header.sizeOrLink <= copy.elementSize;
+}
+
+void checkPageList(const memPoolPageS* head, memPoolPageS& copy, std::string& out) {
+  uint32_t headerSize = memPoolHeaderSize();
+  uint32_t pagesLeft = memPoolPageCount();
+  for (const memPoolPageS* page = head; page; page = copy.next) {
+    if (pagesLeft-- == 0 || !safeMemoryRead(page, &copy, sizeof copy) || !isValidPage(page, copy)) {
+      out += "invalid page block\n";
+      return;
+    }
+    for (uint32_t index = 0; index < copy.capacity; ++index) {
+      size_t offset = size_t(index) * copy.stride;
+      auto* header = reinterpret_cast<const memPoolBlockHeaderS*>(copy.blocks + offset);
+      if (isValidSlot(copy, *header, headerSize)) continue;
+      appendFormatted(out, "Invalid Block %" PRIxPTR "\n", reinterpret_cast<uintptr_t>(page) + offset);
+    }
+  }
+}
+
+}  // namespace
+
+void memoryCheck(std::string& out) {
+  memTrackReportScope inReport;
+  out += "Memory check:\n";
+  auto copy = std::make_unique<memPoolPageS>();
+  for (uint32_t sizeClass = 0; sizeClass < memPoolClassCount; ++sizeClass)
+    checkPageList(memPoolClassListHead(sizeClass), *copy, out);
+  checkPageList(memPoolFullListHead(), *copy, out);
+}
+
+void memCheckToSink() {
+  memTrackReportScope inReport;
+  std::string text;
+  memoryCheck(text);
+  writeMemTrackSink(text);
+}

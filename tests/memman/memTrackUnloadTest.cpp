@@ -1,0 +1,152 @@
+// What a process sees of the memory tracker at unload, with the switches set before start.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "platform/textFile.h"
+#include "tests/memman/memTrackChildProcess.h"
+#include "tests/testFiles.h"
+
+namespace {
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+    lines.push_back(text.substr(start, end - start));
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
+const std::regex stackLine(R"(no file\(0\) : .+ \([0-9a-f]+ Modul: .*\))");
+
+std::string readReport(const char* path) {
+  std::string text;
+  EXPECT_TRUE(textFile::readTextFile(path, text)) << path;
+  return text;
+}
+
+}  // namespace
+
+TEST(memTrackUnload, LeakReportListsTheLeakedBlocksInTheReportFile) {
+  testFiles::scratchFile report("leak.log");
+  testFiles::writeBytes(report.path(), "earlier\r\n");
+  memTrackChildRunS run = runMemTrackChild("leak", {"MZMEMTRACK_LEAK=", std::string("MZMEMTRACK_OUTPUT=") + report.path()});
+  ASSERT_TRUE(exitedNormally(run)) << run.status << run.err;
+  EXPECT_EQ(run.err, "");
+
+  std::string disk = testFiles::readBytes(report.path());
+  EXPECT_EQ(disk.find("\n"), disk.find("\r\n") + 1) << "lines end in CR LF on disk";
+  std::vector<std::string> lines = linesOf(readReport(report.path()));
+  ASSERT_EQ(lines.size(), 7u) << readReport(report.path());
+  std::string pid = std::to_string(run.pid);
+  EXPECT_EQ(lines[0], "earlier");
+  EXPECT_EQ(lines[1], "MZMEMTRACK Summary Report (Pid=" + pid + ")");
+  std::smatch summary, first, second;
+  ASSERT_TRUE(std::regex_match(lines[2], summary, std::regex(R"(Mem     80, Cnt      2, Name unk \(40\) \(([0-9a-f]{16})\))")))
+      << lines[2];
+  EXPECT_EQ(lines[3], "Total Bytes : 80");
+  EXPECT_EQ(lines[4], "MZMEMTRACK Detail Report (Pid=" + pid + ")");
+  // The block handed out second lies one stride (40 + 8 rounded) below the first, which
+  // holds its address and so is its parent.
+  ASSERT_TRUE(std::regex_match(lines[5], first,
+                               std::regex(R"(Id      0,Parent      1,Mem     40, Cnt      1, Name unk \(40\) \(([0-9a-f]{16})\))")))
+      << lines[5];
+  ASSERT_TRUE(
+      std::regex_match(lines[6], second, std::regex(R"(Id      1,Mem     40, Cnt      1, Name unk \(40\) \(([0-9a-f]{16})\))")))
+      << lines[6];
+  EXPECT_EQ(summary[1], first[1]);
+  EXPECT_EQ(std::stoull(second[1], nullptr, 16) - std::stoull(first[1], nullptr, 16), 48u);
+}
+
+TEST(memTrackUnload, LocationTrackingAddsEachBlocksAllocationStack) {
+  testFiles::scratchFile report("location.log");
+  memTrackChildRunS run = runMemTrackChild(
+      "leak", {"MZMEMTRACK_LEAK=1", "MZMEMTRACK_LOCATION=", std::string("MZMEMTRACK_OUTPUT=") + report.path()});
+  ASSERT_TRUE(exitedNormally(run)) << run.status << run.err;
+  std::vector<std::string> lines = linesOf(readReport(report.path()));
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_EQ(lines[0].rfind("MZMEMTRACK Summary Report (Pid=", 0), 0u);
+  EXPECT_EQ(lines[2], "Total Bytes : 80");
+  EXPECT_EQ(lines[3].rfind("MZMEMTRACK Detail Report (Pid=", 0), 0u);
+  // With 136-byte headers the second block lies 176 bytes below the first.
+  std::vector<size_t> blockLines;
+  for (size_t i = 4; i < lines.size(); ++i) {
+    if (lines[i].rfind("Id ", 0) == 0) blockLines.push_back(i);
+    else EXPECT_TRUE(std::regex_match(lines[i], stackLine)) << lines[i];
+  }
+  ASSERT_EQ(blockLines.size(), 2u);
+  EXPECT_EQ(blockLines[0], 4u);
+  for (size_t k = 0; k < 2; ++k) {
+    size_t end = k + 1 < blockLines.size() ? blockLines[k + 1] : lines.size();
+    size_t frames = end - blockLines[k] - 1;
+    EXPECT_GE(frames, 2u);
+    EXPECT_LE(frames, 16u);
+    bool inHelper = false;
+    for (size_t i = blockLines[k] + 1; i < end; ++i)
+      inHelper = inHelper || lines[i].find(std::string("Modul: ") + RUDEZAZE_MEMTRACK_CHILD + ")") != std::string::npos;
+    EXPECT_TRUE(inHelper) << "a frame lies in the process's own module";
+  }
+  std::smatch first, second;
+  ASSERT_TRUE(std::regex_search(lines[blockLines[0]], first, std::regex(R"(\(([0-9a-f]{16})\)$)")));
+  ASSERT_TRUE(std::regex_search(lines[blockLines[1]], second, std::regex(R"(\(([0-9a-f]{16})\)$)")));
+  EXPECT_EQ(std::stoull(second[1], nullptr, 16) - std::stoull(first[1], nullptr, 16), 176u);
+}
+
+TEST(memTrackUnload, TypeInfoNamesObjectsByTheirClass) {
+  testFiles::scratchFile report("typeinfo.log");
+  memTrackChildRunS run = runMemTrackChild(
+      "leakObject", {"MZMEMTRACK_LEAK=", "MZMEMTRACK_TYPEINFO=", std::string("MZMEMTRACK_OUTPUT=") + report.path()});
+  ASSERT_TRUE(exitedNormally(run)) << run.status << run.err;
+  std::vector<std::string> lines = linesOf(readReport(report.path()));
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_TRUE(std::regex_match(
+      lines[1], std::regex(R"(Mem     32, Cnt      1, Name \(anonymous namespace\)::leakedWidgetC \(32\) \([0-9a-f]{16}\))")))
+      << lines[1];
+  EXPECT_EQ(lines[2], "Total Bytes : 32");
+}
+
+TEST(memTrackUnload, NothingLeakedGivesHeadingsAndAZeroTotal) {
+  testFiles::scratchFile report("clean.log");
+  memTrackChildRunS run = runMemTrackChild("clean", {"MZMEMTRACK_LEAK=", std::string("MZMEMTRACK_OUTPUT=") + report.path()});
+  ASSERT_TRUE(exitedNormally(run)) << run.status << run.err;
+  std::string pid = std::to_string(run.pid);
+  EXPECT_EQ(readReport(report.path()), "MZMEMTRACK Summary Report (Pid=" + pid + ")\nTotal Bytes : 0\n" +
+                                           "MZMEMTRACK Detail Report (Pid=" + pid + ")\n");
+}
+
+TEST(memTrackUnload, WithoutAReportFileTheReportGoesToTheDebuggerOutput) {
+  memTrackChildRunS run = runMemTrackChild("leak", {"MZMEMTRACK_LEAK=", "MZMEMTRACK_OUTPUT="});
+  ASSERT_TRUE(exitedNormally(run)) << run.status << run.err;
+  std::vector<std::string> lines = linesOf(run.err);
+  ASSERT_EQ(lines.size(), 6u) << run.err;
+  EXPECT_EQ(lines[0], "MZMEMTRACK Summary Report (Pid=" + std::to_string(run.pid) + ")");
+  EXPECT_EQ(lines[2], "Total Bytes : 80");
+  EXPECT_EQ(run.out, "");
+}
+
+TEST(memTrackUnload, WithoutSwitchesOnlyADoubleFreeIsEverWritten) {
+  testFiles::scratchFile report("silent.log");
+  memTrackChildRunS quiet = runMemTrackChild("leak", {});
+  ASSERT_TRUE(exitedNormally(quiet)) << quiet.status << quiet.err;
+  EXPECT_EQ(quiet.out, "");
+  EXPECT_EQ(quiet.err, "");
+
+  memTrackChildRunS run = runMemTrackChild("leakAndFreeTwice", {});
+  ASSERT_TRUE(exitedNormally(run)) << run.status << run.err;
+  EXPECT_EQ(run.out, "");
+  std::vector<std::string> lines = linesOf(run.err);
+  ASSERT_GE(lines.size(), 3u) << run.err;
+  EXPECT_EQ(lines[0], "free called on free object");
+  EXPECT_EQ(lines[1], "stack track :");
+  EXPECT_LE(lines.size(), 2u + 16u);
+  for (size_t i = 2; i < lines.size(); ++i) EXPECT_TRUE(std::regex_match(lines[i], stackLine)) << lines[i];
+
+  // The double free goes to the report file when one is named, also without any other switch.
+  memTrackChildRunS toFile = runMemTrackChild("leakAndFreeTwice", {std::string("MZMEMTRACK_OUTPUT=") + report.path()});
+  ASSERT_TRUE(exitedNormally(toFile)) << toFile.status << toFile.err;
+  EXPECT_EQ(toFile.err, "");
+  EXPECT_EQ(readReport(report.path()).rfind("free called on free object\nstack track :\nno file(0) : ", 0), 0u);
+}
