@@ -9,18 +9,18 @@
 
 namespace {
 
+bool isRegisteredWord(const metaTreeC* node, const metaObjectInterfaceListC* registry) {
+  return node->value.isWord() && findKeyword(registry, node->value.getText()->c_str());
+}
+
 // The gate: along the chain and down through word nodes only, is any word registered?
 uint32_t hasRegisteredWord(const metaTreeC* chain, uint32_t single, const metaObjectInterfaceListC* registry) {
   for (const metaTreeC* top = chain; top; top = top->next) {
     if (!top->value.isWord()) continue;
+    if (isRegisteredWord(top, registry)) return 1;
     int levelsDown = 0;
-    for (const metaTreeC* node = top; node;) {
-      bool word = node->value.isWord();
-      if (word && findKeyword(registry, node->value.getText()->c_str())) return 1;
-      // Stay inside top's subtree: the walk along the chain is the outer loop's.
-      if (levelsDown == 0 && !(word && node->firstChild)) break;
-      node = nextInPreOrder(node, levelsDown, word);
-      if (levelsDown == 0) break;
+    for (const metaTreeC* node = top->firstChild; node; node = nextInPreOrder(node, levelsDown, node->value.isWord())) {
+      if (isRegisteredWord(node, registry)) return 1;
     }
     if (single) return 0;
   }
