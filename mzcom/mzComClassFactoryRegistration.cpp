@@ -1,8 +1,10 @@
 #include "mzcom/mzComClassFactoryRegistration.h"
 
-// The class factory does not exist yet: nothing is registered, which the exports take as a
-// registration that failed.
+#include "mzcom/mzComEngineFactoryClient.h"
+#include "proxy/metaClassFactoryC.h"
+
+// The holder's reference goes on return; the engine keeps its own while registered.
 uint32_t createAndRegisterClassFactory(uint32_t* cookie) {
-  (void)cookie;
-  return 1;
+  mzSmartPtr<mzIClassFactory> factory = createClassFactory();
+  return mzComRegisterClassFactory(factory.get(), cookie);
 }
