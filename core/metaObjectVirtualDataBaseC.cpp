@@ -69,7 +69,7 @@ void metaObjectVirtualDataBaseC::hold(metaTreeC* root, uint32_t owns) {
   flags |= ownsBit;
   root->clearOrphaned();
   // The owner of an anchored tree holds a reference on its anchor, which frees the tree.
-  if (root->isAnchored()) metaTreeAnchorC::find(root)->addReference();
+  if (metaTreeAnchorC* anchor = metaTreeAnchorC::ofRoot(root)) anchor->addReference();
 }
 
 void metaObjectVirtualDataBaseC::release() {
@@ -78,7 +78,7 @@ void metaObjectVirtualDataBaseC::release() {
   flags &= ~ownsBit;
   node = nullptr;
   if (!owned || !old) return;
-  if (old->isAnchored()) metaTreeAnchorC::find(old)->releaseReference();
+  if (metaTreeAnchorC* anchor = metaTreeAnchorC::ofRoot(old)) anchor->releaseReference();
   else metaTreeC::deleteTree(old);
 }
 

@@ -18,14 +18,18 @@ metaTreeAnchorC* metaTreeAnchorC::find(const metaTreeC* node) {
   while (node->parent) node = node->parent;
   // The anchored root heads the chain; a node linked in front of it later does not hide it.
   while (!node->isAnchored() && node->previous) node = node->previous;
-  if (!node->isAnchored()) return nullptr;
-  auto found = anchoredRoots().find(node);
+  return ofRoot(node);
+}
+
+metaTreeAnchorC* metaTreeAnchorC::ofRoot(const metaTreeC* root) {
+  if (!root || !root->isAnchored()) return nullptr;
+  auto found = anchoredRoots().find(root);
   return found == anchoredRoots().end() ? nullptr : found->second;
 }
 
 metaTreeAnchorC* metaTreeAnchorC::adopt(metaTreeC* root) {
   if (!root || root->parent || root->previous) return nullptr;
-  if (root->isAnchored()) return find(root);
+  if (root->isAnchored()) return ofRoot(root);
   auto* anchor = new metaTreeAnchorC(root);
   anchor->references = 1;
   anchoredRoots().emplace(root, anchor);

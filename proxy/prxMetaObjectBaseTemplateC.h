@@ -44,7 +44,7 @@ class prxMetaObjectBaseTemplateC : public prxMetaObjectI, public prxMetaBaseI {
   explicit prxMetaObjectBaseTemplateC(const metaObjectC& source, int ownMode = -1)
       : prxMetaObjectI(buildMethodTable(), 0) {
     object.copyFrom(source, ownMode);
-    view.showHandle(object);
+    holdTree();
   }
 
   // "rudezaze.proxymetabaseiface" gives the native access interface; anything else is asked
@@ -85,7 +85,7 @@ class prxMetaObjectBaseTemplateC : public prxMetaObjectI, public prxMetaBaseI {
   // over the old nodes keep them; so does this one's old anchor until it is let go here.
   void attachTree(metaTreeC* root, uint32_t owns) {
     object.attach(root, owns);
-    view.showHandle(object);
+    holdTree();
   }
 
   // The common rows, each instance with its own copy.
@@ -109,6 +109,10 @@ class prxMetaObjectBaseTemplateC : public prxMetaObjectI, public prxMetaBaseI {
   }
 
  protected:
+  // Holds the node the handle wraps now; every change of the handle ends here, so that an
+  // owned tree gets its anchor and the node its view.
+  void holdTree() { view.showHandle(object); }
+
   T object;
   metaTreeViewC view;
 
@@ -128,7 +132,7 @@ class prxMetaObjectBaseTemplateC : public prxMetaObjectI, public prxMetaBaseI {
   static void makeSingleObject(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
     prxMetaObjectBaseTemplateC& self = proxyOf<prxMetaObjectBaseTemplateC>(native);
     uint32_t done = self.object.unlinkFromParent(1);
-    self.view.showHandle(self.object);
+    self.holdTree();
     result.setInt(int32_t(done));
   }
 };
