@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/metaNodeCompareInterfaceC.h"
+#include "core/metaTreeAnchorC.h"
 #include "core/metaTreeC.h"
 #include "core/metaTreeCustomHooks.h"
 #include "core/metaTreeWriterC.h"
@@ -61,18 +62,29 @@ void metaObjectVirtualDataBaseC::copyFrom(const metaObjectVirtualDataBaseC& othe
 
 void metaObjectVirtualDataBaseC::hold(metaTreeC* root, uint32_t owns) {
   node = root;
-  if (root && owns) flags |= ownsBit;
-  else flags &= ~ownsBit;
+  if (!root || !owns) {
+    flags &= ~ownsBit;
+    return;
+  }
+  flags |= ownsBit;
+  root->clearOrphaned();
+  // The owner of an anchored tree holds a reference on its anchor, which frees the tree.
+  if (metaTreeAnchorC* anchor = metaTreeAnchorC::ofRoot(root)) anchor->addReference();
 }
 
 void metaObjectVirtualDataBaseC::release() {
-  if (ownsNode() && node) delete node;
+  metaTreeC* old = node;
+  bool owned = ownsNode();
   flags &= ~ownsBit;
   node = nullptr;
+  if (!owned || !old) return;
+  if (metaTreeAnchorC* anchor = metaTreeAnchorC::ofRoot(old)) anchor->releaseReference();
+  else metaTreeC::deleteTree(old);
 }
 
 bool metaObjectVirtualDataBaseC::releaseKeeping(const metaTreeC* keep) {
-  if (!keep || !node || !ownsNode() || !liesInChain(keep, node)) {
+  // An anchored tree lives on while others hold it, so keep may stay where it is.
+  if (!keep || !node || !ownsNode() || node->isAnchored() || !liesInChain(keep, node)) {
     release();
     return false;
   }
@@ -299,9 +311,13 @@ metaTreeC* metaObjectVirtualDataBaseC::moveChild(int from, int to) {
 
 uint32_t metaObjectVirtualDataBaseC::unlinkFromParent(uint32_t owns) {
   if (!node) return 0;
+  // The following siblings of a root belong to its tree; cut off from the root, nothing would
+  // own them any more.
+  metaTreeC* rest = !node->parent && !node->previous ? node->next : nullptr;
   metaTreeC::unlink(node);
+  metaTreeC::deleteTree(rest);
   ++metaTreeChangeCounter;
-  hold(node, owns);
+  if (!(owns && ownsNode())) hold(node, owns);
   return 1;
 }
 
@@ -314,7 +330,7 @@ void metaObjectVirtualDataBaseC::clearChildren() {
 static uint32_t removeNode(metaTreeC* child) {
   if (!child) return 0;
   metaTreeC::unlink(child);
-  delete child;
+  metaTreeC::deleteTree(child);
   return 1;
 }
 

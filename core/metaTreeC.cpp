@@ -6,8 +6,8 @@
 
 uint32_t metaTreeChangeCounter = 0;
 
-// Trees are large: a node (with its 8-byte pool header) stays within 80 bytes.
-static_assert(sizeof(metaTreeC) <= 72, "a tree node grew");
+// Trees are large: a node (with its 8-byte pool header) stays within 88 bytes.
+static_assert(sizeof(metaTreeC) <= 80, "a tree node grew");
 
 metaTreeC::metaTreeC(const metaTokenC& token) { value.assign(token); }
 
@@ -15,6 +15,8 @@ metaTreeC::metaTreeC(const metaTreeC& other) : MTreeNode<metaTreeC>(other), valu
 
 metaTreeC::~metaTreeC() {
   ++metaTreeChangeCounter;
+  deleteTree(firstChild);
+  deleteTree(next);
   value.clear();
 }
 
@@ -40,6 +42,7 @@ void metaTreeC::linkAfter(metaTreeC* chain, metaTreeC* anchor) {
   metaTreeC* last = chain;
   for (;;) {
     last->parent = anchor->parent;
+    last->orphaned = false;
     if (!last->next) break;
     last = last->next;
   }
@@ -58,6 +61,7 @@ void metaTreeC::linkBefore(metaTreeC* chain, metaTreeC* anchor) {
   metaTreeC* last = chain;
   for (;;) {
     last->parent = anchor->parent;
+    last->orphaned = false;
     if (!last->next) break;
     last = last->next;
   }
@@ -73,6 +77,7 @@ void metaTreeC::linkAsFirstChildren(metaTreeC* chain, metaTreeC* parent) {
   metaTreeC* last = chain;
   for (;;) {
     last->parent = parent;
+    last->orphaned = false;
     if (!last->next) break;
     last = last->next;
   }
@@ -107,12 +112,38 @@ void metaTreeC::unlink(metaTreeC* node) {
   node->previous = nullptr;
 }
 
-void metaTreeC::deleteChildren(metaTreeC* node) {
-  metaTreeC* children = node->firstChild;
-  node->firstChild = nullptr;
-  if (!children) return;
-  children->parent = nullptr;
-  delete children;
+void metaTreeC::deleteChildren(metaTreeC* node) { deleteTree(node->firstChild); }
+
+// Iterative whatever the shape of the tree: the nodes still to visit form one list through
+// their next links, a freed node's children joining it at the front.
+void metaTreeC::deleteTree(metaTreeC* chain) {
+  if (!chain) return;
+  if (chain->previous) chain->previous->next = nullptr;
+  else if (chain->parent && chain->parent->firstChild == chain) chain->parent->firstChild = nullptr;
+  metaTreeC* pending = chain;
+  while (pending) {
+    metaTreeC* node = pending;
+    pending = node->next;
+    node->parent = node->next = node->previous = nullptr;
+    if (node->viewCount || node->anchored) {
+      node->orphaned = !node->anchored;
+      // Freed nodes move the counter as they go; a kept one has left its tree all the same.
+      ++metaTreeChangeCounter;
+      continue;
+    }
+    if (metaTreeC* children = node->firstChild) {
+      node->firstChild = nullptr;
+      lastSibling(children)->next = pending;
+      pending = children;
+    }
+    delete node;
+  }
+}
+
+void metaTreeC::releaseView(metaTreeC* node) {
+  if (--node->viewCount != 0 || !node->orphaned) return;
+  node->orphaned = false;
+  deleteTree(node);
 }
 
 metaTreeC* metaTreeC::newChildWithKeyword(metaTreeC* parent, const char* text, int index) {

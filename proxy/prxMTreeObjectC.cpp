@@ -104,7 +104,7 @@ void setStringToken(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCa
 }  // namespace
 
 prxMTreeObjectC::prxMTreeObjectC(metaTreeC* treeNode, mzIUnknown* keeper, uint8_t takeReference)
-    : proxyObjectC(buildMethodTable(), takeReference), node(treeNode), treeKeeper(keeper) {}
+    : proxyObjectC(buildMethodTable(), takeReference), treeKeeper(keeper), view(treeNode) {}
 
 const char* prxMTreeObjectC::getTypeName() { return "class prxMTreeObjectC *"; }
 

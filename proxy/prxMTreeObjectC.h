@@ -2,13 +2,16 @@
 // tests and reads the node's token, and replaces it with a word, a string or a number.
 // Steps that lead nowhere give a proxy without a node, which answers every test with 0.
 //
-// The proxy does not own its node. It may hold a reference on a keeper, the object that
-// keeps the node's tree alive, and every proxy reached from it holds the same keeper, so
-// a node proxy stays usable for as long as a script holds it.
+// The proxy does not own its node. It holds the node as every proxy over a node does
+// (metaTreeViewC): a node removed from its tree stays usable by the proxy, and a tree kept
+// by an anchor stays whole while the proxy lives. It may also hold a reference on a keeper,
+// an object that keeps the node's tree alive otherwise, and every proxy reached from it
+// holds the same keeper.
 #pragma once
 
 #include <cstdint>
 
+#include "core/metaTreeViewC.h"
 #include "mzcom/mzSmartPtr.h"
 #include "proxy/proxyObjectC.h"
 
@@ -22,15 +25,14 @@ class prxMTreeObjectC : public proxyObjectC {
   const char* getTypeName() override;
   void* getNativePointer() override;
 
-  metaTreeC* getNode() const { return node; }
+  metaTreeC* getNode() const { return view.getNode(); }
   mzIUnknown* getTreeKeeper() const { return treeKeeper.get(); }
 
   // The class's own rows alone; nothing is inherited.
   static const proxyMethodEntryS* buildMethodTable();
 
- protected:
-  metaTreeC* node;
-
  private:
   mzSmartPtr<mzIUnknown> treeKeeper;
+  // Declared after the keeper, so that the view has gone before the keeper may free the tree.
+  metaTreeViewC view;
 };

@@ -1,0 +1,3 @@
+#include "proxy/createMetaObjectFactory.h"
+
+proxyObjectC* createMetaObjectFactory() { return nullptr; }
