@@ -2,7 +2,8 @@
 
 #include "proxy/proxyClassMethodTableC.h"
 
-prxmWebAssistantObjectFactoryC::prxmWebAssistantObjectFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
+prxmWebAssistantObjectFactoryC::prxmWebAssistantObjectFactoryC(uint8_t takeReference)
+    : prxMetaObjectFactoryC(takeReference) {
   registerMethodTable(methodTable, buildMethodTable());
 }
 

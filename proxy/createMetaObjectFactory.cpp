@@ -1,3 +1,5 @@
 #include "proxy/createMetaObjectFactory.h"
 
-proxyObjectC* createMetaObjectFactory() { return nullptr; }
+#include "proxy/prxMetaObjectFactoryC.h"
+
+proxyObjectC* createMetaObjectFactory() { return new prxMetaObjectFactoryC(0); }

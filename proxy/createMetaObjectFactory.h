@@ -3,5 +3,6 @@
 
 class proxyObjectC;
 
-// A new meta-object factory with reference count 0, or null while the library offers none.
+// A new meta-object factory with reference count 0: the result that receives it takes the
+// first reference.
 proxyObjectC* createMetaObjectFactory();

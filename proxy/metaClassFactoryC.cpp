@@ -56,6 +56,4 @@ uint32_t metaClassFactoryC::CreateInstance(const mzIIDS& classId, mzIDispatch** 
   return 1;
 }
 
-mzSmartPtr<mzIClassFactory> createClassFactory() {
-  return mzSmartPtr<mzIClassFactory>(new metaClassFactoryC());
-}
+mzSmartPtr<mzIClassFactory> createClassFactory() { return mzSmartPtr<mzIClassFactory>(new metaClassFactoryC()); }

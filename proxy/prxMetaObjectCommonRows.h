@@ -12,7 +12,7 @@ namespace prxMetaObjectCommonRows {
 void validObj(metaObjectVirtualDataBaseC& handle, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result);
 // A new tree-node proxy over the root node, which it does not own.
 void thisNode(metaObjectVirtualDataBaseC& handle, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result);
-// A new meta-object factory; empty while the library offers none.
+// A new meta-object factory.
 void factory(metaObjectVirtualDataBaseC& handle, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result);
 // Integer: 1 when the root's key word equals the text argument byte for byte.
 void isValidClass(metaObjectVirtualDataBaseC& handle, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result);

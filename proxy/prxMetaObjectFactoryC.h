@@ -20,7 +20,3 @@ class prxMetaObjectFactoryC : public proxyObjectC {
 
   static const proxyMethodEntryS* buildMethodTable();
 };
-
-// A new factory with count 0, for the Factory property: the result variant takes its first
-// reference.
-prxMetaObjectFactoryC* createMetaObjectFactory();

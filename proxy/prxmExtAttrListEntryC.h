@@ -1,0 +1,28 @@
+// The script object of one extended attribute of any kind: its name, its description and
+// its value as text, in front of the members common to every meta-object proxy. The kinds
+// put their own value members in front of these.
+#pragma once
+
+#include "core/mExtAttrBaseC.h"
+#include "proxy/prxMetaObjectBaseC.h"
+
+class prxmExtAttrListEntryC : public prxMetaObjectBaseC {
+ public:
+  static constexpr const char* proxyTypeName = "class prxmExtAttrListEntryC *";
+
+  // Over the source's handle, as every meta-object proxy takes one: an owning source is
+  // deep-copied and the copy owned, a non-owning one shared.
+  explicit prxmExtAttrListEntryC(const metaObjectC& source);
+
+  const char* getTypeName() override;
+  void* getNativePointer() override;
+
+  static const proxyMethodEntryS* buildMethodTable();
+};
+
+// The handlers' view of an attribute proxy's node as the attribute class attributeT, made
+// for each call and owning nothing.
+template <class attributeT>
+attributeT attributeOf(void* native) {
+  return attributeT(proxyOf<prxmExtAttrListEntryC>(native).getMetaObjectNode(), 0);
+}

@@ -1,0 +1,36 @@
+#include "proxy/prxmExtAttrListEntryStrC.h"
+
+#include "core/mExtAttrStrC.h"
+
+namespace {
+
+void getValue(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
+  result.setString(attributeOf<mExtAttrStrC>(native).getValue().c_str());
+}
+
+void putValue(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  str text = textArgument(arguments, 0);
+  attributeOf<mExtAttrStrC>(native).setValue(text.c_str());
+  returnObject(result, &proxyOf<prxmExtAttrListEntryC>(native));
+}
+
+}  // namespace
+
+prxmExtAttrListEntryStrC::prxmExtAttrListEntryStrC(const metaObjectC& source) : prxmExtAttrListEntryC(source) {
+  registerMethodTable(methodTable, buildMethodTable());
+}
+
+const char* prxmExtAttrListEntryStrC::getTypeName() { return proxyTypeName; }
+
+void* prxmExtAttrListEntryStrC::getNativePointer() { return this; }
+
+const proxyMethodEntryS* prxmExtAttrListEntryStrC::buildMethodTable() {
+  static constexpr proxyMethodEntryS rows[] = {
+      {"Value", mzInvokePropertyGet, 0, &getValue},
+      {"Value", mzInvokePropertyPut, 1, &putValue},
+      {"Value", mzInvokeMethod, 1, &putValue},
+      {},
+  };
+  static const proxyClassMethodTableC table(rows);
+  return table.getRows();
+}
