@@ -75,6 +75,7 @@ TEST_F(classFactoryTest, AnEmptyOrUnknownProgIdMakesNothing) {
   EXPECT_EQ(madeTypeName(mzIIDS("")), "");
   EXPECT_EQ(madeTypeName(mzIIDS("rudezaze.m2dfactor")), "");
   EXPECT_EQ(madeTypeName(mzIIDS("rudezaze.array")), "");
+  EXPECT_EQ(createInstance(mzIIDS("rudezaze.m2dfactory"), nullptr), 1u);
 }
 
 TEST_F(classFactoryTest, EveryCallMakesANewProxy) {
