@@ -20,6 +20,11 @@ class prxmExtAttrListEntryC : public prxMetaObjectBaseC {
   static const proxyMethodEntryS* buildMethodTable();
 };
 
+template <>
+struct prxClassNameT<prxmExtAttrListEntryC> {
+  static const char* get() { return "class prxmExtAttrListEntryC"; }
+};
+
 // The handlers' view of an attribute proxy's node as the attribute class attributeT, made
 // for each call and owning nothing.
 template <class attributeT>
