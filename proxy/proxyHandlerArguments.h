@@ -27,6 +27,10 @@ inline int32_t intArgument(proxyAutoParaListC& arguments, int index) {
   return arguments.getScriptArgumentValue(index).toInt();
 }
 
+inline double numberArgument(proxyAutoParaListC& arguments, int index) {
+  return arguments.getScriptArgumentValue(index).toDouble();
+}
+
 inline str textArgument(proxyAutoParaListC& arguments, int index) {
   proxyAutoTypeCastC argument = arguments.getScriptArgumentValue(index);
   return str(argument.toCString());
