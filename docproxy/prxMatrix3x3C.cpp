@@ -1,7 +1,7 @@
 #include "docproxy/prxMatrix3x3C.h"
 
 #include "docproxy/mathArgumentConversion.h"
-#include "docproxy/mathProxyHandlers.h"
+#include "docproxy/matrixProxyHandlers.h"
 #include "docproxy/prxVector2dC.h"
 #include "docproxy/prxVector3dC.h"
 #include "proxy/proxyClassMethodTableC.h"
@@ -39,37 +39,6 @@ void inv(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
   returnObject(result, new prxMatrix3x3C(inverse));
 }
 
-void ident(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  matrixC3x3<double> identity;
-  identity.ident();
-  matrixProxyOf(native).setMatrix(identity);
-  returnObject(result, &matrixProxyOf(native));
-}
-
-// Replaces the whole matrix; every argument is converted before the matrix is touched.
-void rotAngle(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  const double a = numberArgument(arguments, 0);
-  const double b = numberArgument(arguments, 1);
-  const double c = numberArgument(arguments, 2);
-  matrixC3x3<double> rotation;
-  rotation.setRotationXYZ(a, b, c);
-  matrixProxyOf(native).setMatrix(rotation);
-  returnObject(result, &matrixProxyOf(native));
-}
-
-// The axis itself, a live view that keeps the matrix alive.
-template <int axis>
-void readAxis(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  returnObject(result, &matrixProxyOf(native).getAxis(axis));
-}
-
-template <int axis>
-void writeAxis(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  const vectorC3d<double> value = argumentToVector3d(arguments, 0);
-  matrixProxyOf(native).getAxis(axis).getValue() = value;
-  returnObject(result, &matrixProxyOf(native));
-}
-
 }  // namespace
 
 prxMatrix3x3C::prxMatrix3x3C()
@@ -99,19 +68,20 @@ void prxMatrix3x3C::setMatrix(const matrixC3x3<double>& matrix) {
 }
 
 const proxyMethodEntryS* prxMatrix3x3C::buildMethodTable() {
+  using self = prxMatrix3x3C;
   static constexpr proxyMethodEntryS rows[] = {
       {"mul", mzInvokeMethod, 1, &mulMatrix},
       {"mul", mzInvokeMethod, 1, &mulVector},
       {"mul", mzInvokeMethod, 1, &mulPoint2d},
       {"inv", mzInvokeMethod, 0, &inv},
-      {"ident", mzInvokeMethod, 0, &ident},
-      {"X", mzInvokePropertyGet, 0, &readAxis<axisX>},
-      {"Y", mzInvokePropertyGet, 0, &readAxis<axisY>},
-      {"Z", mzInvokePropertyGet, 0, &readAxis<axisZ>},
-      {"X", mzInvokePropertyPut, 1, &writeAxis<axisX>},
-      {"Y", mzInvokePropertyPut, 1, &writeAxis<axisY>},
-      {"Z", mzInvokePropertyPut, 1, &writeAxis<axisZ>},
-      {"rotAngle", mzInvokeMethod, 3, &rotAngle},
+      {"ident", mzInvokeMethod, 0, &identMatrix<self>},
+      {"X", mzInvokePropertyGet, 0, &readAxis<self, axisX>},
+      {"Y", mzInvokePropertyGet, 0, &readAxis<self, axisY>},
+      {"Z", mzInvokePropertyGet, 0, &readAxis<self, axisZ>},
+      {"X", mzInvokePropertyPut, 1, &writeAxis<self, axisX>},
+      {"Y", mzInvokePropertyPut, 1, &writeAxis<self, axisY>},
+      {"Z", mzInvokePropertyPut, 1, &writeAxis<self, axisZ>},
+      {"rotAngle", mzInvokeMethod, 3, &rotAngleMatrix<self>},
       {},
   };
   static const proxyClassMethodTableC table(rows);

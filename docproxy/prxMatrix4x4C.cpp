@@ -1,8 +1,8 @@
 #include "docproxy/prxMatrix4x4C.h"
 
 #include "docproxy/mathArgumentConversion.h"
-#include "docproxy/mathProxyHandlers.h"
 #include "docproxy/matrixConversion.h"
+#include "docproxy/matrixProxyHandlers.h"
 #include "docproxy/prxMatrix3x3C.h"
 #include "docproxy/prxVector3dC.h"
 #include "proxy/proxyClassMethodTableC.h"
@@ -37,18 +37,8 @@ void inv(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
   returnObject(result, new prxMatrix4x4C(inverse));
 }
 
-// Rotation set-ups replace the whole matrix, translation included; every argument is
-// converted before the matrix is touched.
-void rotAngle(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  const double a = numberArgument(arguments, 0);
-  const double b = numberArgument(arguments, 1);
-  const double c = numberArgument(arguments, 2);
-  matrixC4x4<double> rotation;
-  rotation.setRotationXYZ(a, b, c);
-  matrixProxyOf(native).setMatrix(rotation);
-  returnObject(result, &matrixProxyOf(native));
-}
-
+// Replaces the whole matrix, translation included; every argument is converted before the
+// matrix is touched.
 void rotVector(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
   const vectorC3d<double> axis = argumentToVector3d(arguments, 0);
   const double angle = numberArgument(arguments, 1);
@@ -61,26 +51,6 @@ void rotVector(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& 
 
 void conv3x3(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
   returnObject(result, new prxMatrix3x3C(matrix4x4To3x3(matrixOf(native))));
-}
-
-void ident(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  matrixC4x4<double> identity;
-  identity.ident();
-  matrixProxyOf(native).setMatrix(identity);
-  returnObject(result, &matrixProxyOf(native));
-}
-
-// The axis itself, a live view that keeps the matrix alive.
-template <int axis>
-void readAxis(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  returnObject(result, &matrixProxyOf(native).getAxis(axis));
-}
-
-template <int axis>
-void writeAxis(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  const vectorC3d<double> value = argumentToVector3d(arguments, 0);
-  matrixProxyOf(native).getAxis(axis).getValue() = value;
-  returnObject(result, &matrixProxyOf(native));
 }
 
 }  // namespace
@@ -116,23 +86,24 @@ void prxMatrix4x4C::setMatrix(const matrixC4x4<double>& matrix) {
 }
 
 const proxyMethodEntryS* prxMatrix4x4C::buildMethodTable() {
+  using self = prxMatrix4x4C;
   static constexpr proxyMethodEntryS rows[] = {
       {"mul", mzInvokeMethod, 1, &mulMatrix},
       {"mul", mzInvokeMethod, 1, &mulPoint},
       {"mul", mzInvokeMethod, 1, &mulPoint2d},
       {"inv", mzInvokeMethod, 0, &inv},
-      {"rotAngle", mzInvokeMethod, 3, &rotAngle},
+      {"rotAngle", mzInvokeMethod, 3, &rotAngleMatrix<self>},
       {"rotVector", mzInvokeMethod, 2, &rotVector},
       {"conv3x3", mzInvokeMethod, 0, &conv3x3},
-      {"ident", mzInvokeMethod, 0, &ident},
-      {"X", mzInvokePropertyGet, 0, &readAxis<axisX>},
-      {"Y", mzInvokePropertyGet, 0, &readAxis<axisY>},
-      {"Z", mzInvokePropertyGet, 0, &readAxis<axisZ>},
-      {"T", mzInvokePropertyGet, 0, &readAxis<axisT>},
-      {"X", mzInvokePropertyPut, 1, &writeAxis<axisX>},
-      {"Y", mzInvokePropertyPut, 1, &writeAxis<axisY>},
-      {"Z", mzInvokePropertyPut, 1, &writeAxis<axisZ>},
-      {"T", mzInvokePropertyPut, 1, &writeAxis<axisT>},
+      {"ident", mzInvokeMethod, 0, &identMatrix<self>},
+      {"X", mzInvokePropertyGet, 0, &readAxis<self, axisX>},
+      {"Y", mzInvokePropertyGet, 0, &readAxis<self, axisY>},
+      {"Z", mzInvokePropertyGet, 0, &readAxis<self, axisZ>},
+      {"T", mzInvokePropertyGet, 0, &readAxis<self, axisT>},
+      {"X", mzInvokePropertyPut, 1, &writeAxis<self, axisX>},
+      {"Y", mzInvokePropertyPut, 1, &writeAxis<self, axisY>},
+      {"Z", mzInvokePropertyPut, 1, &writeAxis<self, axisZ>},
+      {"T", mzInvokePropertyPut, 1, &writeAxis<self, axisT>},
       {},
   };
   static const proxyClassMethodTableC table(rows);
