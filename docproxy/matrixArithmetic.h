@@ -7,56 +7,51 @@
 #include <cmath>
 #include <limits>
 
-template <typename T>
-int matrixMul4x4(const T* a, const T* b, T* c) {
-  T product[16];
-  for (int j = 0; j < 4; ++j) {
-    for (int i = 0; i < 4; ++i) {
+// The n x n product a·b into c and the image a·v into r.
+template <int n, typename T>
+int matrixMulSquare(const T* a, const T* b, T* c) {
+  T product[n * n];
+  for (int j = 0; j < n; ++j) {
+    for (int i = 0; i < n; ++i) {
       T sum = T(0.0);
-      for (int k = 0; k < 4; ++k) sum += a[i + 4 * k] * b[k + 4 * j];
-      product[i + 4 * j] = sum;
+      for (int k = 0; k < n; ++k) sum += a[i + n * k] * b[k + n * j];
+      product[i + n * j] = sum;
     }
   }
-  for (int n = 0; n < 16; ++n) c[n] = product[n];
+  for (int m = 0; m < n * n; ++m) c[m] = product[m];
   return 1;
+}
+
+template <int n, typename T>
+int matrixMulVectorSquare(const T* a, const T* v, T* r) {
+  T product[n];
+  for (int i = 0; i < n; ++i) {
+    T sum = T(0.0);
+    for (int k = 0; k < n; ++k) sum += a[i + n * k] * v[k];
+    product[i] = sum;
+  }
+  for (int m = 0; m < n; ++m) r[m] = product[m];
+  return 1;
+}
+
+template <typename T>
+int matrixMul4x4(const T* a, const T* b, T* c) {
+  return matrixMulSquare<4>(a, b, c);
 }
 
 template <typename T>
 int matrixMulVector4(const T* a, const T* v, T* r) {
-  T product[4];
-  for (int i = 0; i < 4; ++i) {
-    T sum = T(0.0);
-    for (int k = 0; k < 4; ++k) sum += a[i + 4 * k] * v[k];
-    product[i] = sum;
-  }
-  for (int n = 0; n < 4; ++n) r[n] = product[n];
-  return 1;
+  return matrixMulVectorSquare<4>(a, v, r);
 }
 
 template <typename T>
 int matrixMul3x3(const T* a, const T* b, T* c) {
-  T product[9];
-  for (int j = 0; j < 3; ++j) {
-    for (int i = 0; i < 3; ++i) {
-      T sum = T(0.0);
-      for (int k = 0; k < 3; ++k) sum += a[i + 3 * k] * b[k + 3 * j];
-      product[i + 3 * j] = sum;
-    }
-  }
-  for (int n = 0; n < 9; ++n) c[n] = product[n];
-  return 1;
+  return matrixMulSquare<3>(a, b, c);
 }
 
 template <typename T>
 int matrixMulVector3(const T* a, const T* v, T* r) {
-  T product[3];
-  for (int i = 0; i < 3; ++i) {
-    T sum = T(0.0);
-    for (int k = 0; k < 3; ++k) sum += a[i + 3 * k] * v[k];
-    product[i] = sum;
-  }
-  for (int n = 0; n < 3; ++n) r[n] = product[n];
-  return 1;
+  return matrixMulVectorSquare<3>(a, v, r);
 }
 
 // Entry (r, c) of the result is entry (c, r) of the source; transposing in place is allowed.
