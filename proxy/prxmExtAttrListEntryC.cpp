@@ -6,25 +6,16 @@ void getDesc(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
   result.setString(attributeOf<mExtAttrBaseC>(native).getDescription().c_str());
 }
 
-void putDesc(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  str text = textArgument(arguments, 0);
-  attributeOf<mExtAttrBaseC>(native).setDescription(text.c_str());
-  returnObject(result, &proxyOf<prxmExtAttrListEntryC>(native));
-}
-
 void getName(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
   result.setString(attributeOf<mExtAttrBaseC>(native).getName().c_str());
-}
-
-void putName(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  str text = textArgument(arguments, 0);
-  attributeOf<mExtAttrBaseC>(native).setName(text.c_str());
-  returnObject(result, &proxyOf<prxmExtAttrListEntryC>(native));
 }
 
 void getValueAsString(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
   result.setString(attributeOf<mExtAttrBaseC>(native).getValueAsString().c_str());
 }
+
+constexpr proxyMethodHandlerT putDesc = &putAttributeText<mExtAttrBaseC, &mExtAttrBaseC::setDescription>;
+constexpr proxyMethodHandlerT putName = &putAttributeText<mExtAttrBaseC, &mExtAttrBaseC::setName>;
 
 }  // namespace
 
@@ -39,11 +30,11 @@ void* prxmExtAttrListEntryC::getNativePointer() { return this; }
 const proxyMethodEntryS* prxmExtAttrListEntryC::buildMethodTable() {
   static constexpr proxyMethodEntryS rows[] = {
       {"Desc", mzInvokePropertyGet, 0, &getDesc},
-      {"Desc", mzInvokePropertyPut, 1, &putDesc},
-      {"Desc", mzInvokeMethod, 1, &putDesc},
+      {"Desc", mzInvokePropertyPut, 1, putDesc},
+      {"Desc", mzInvokeMethod, 1, putDesc},
       {"Name", mzInvokePropertyGet, 0, &getName},
-      {"Name", mzInvokePropertyPut, 1, &putName},
-      {"Name", mzInvokeMethod, 1, &putName},
+      {"Name", mzInvokePropertyPut, 1, putName},
+      {"Name", mzInvokeMethod, 1, putName},
       {"getValueAsString", mzInvokeMethod, 0, &getValueAsString},
       {},
   };

@@ -31,3 +31,11 @@ template <class attributeT>
 attributeT attributeOf(void* native) {
   return attributeT(proxyOf<prxmExtAttrListEntryC>(native).getMetaObjectNode(), 0);
 }
+
+// The put of a text member of attributeT; it returns the proxy so that calls chain.
+template <class attributeT, void (attributeT::*setter)(const char*)>
+void putAttributeText(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  str text = textArgument(arguments, 0);
+  (attributeOf<attributeT>(native).*setter)(text.c_str());
+  returnObject(result, &proxyOf<prxmExtAttrListEntryC>(native));
+}

@@ -8,11 +8,7 @@ void getValue(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
   result.setString(attributeOf<mExtAttrStrC>(native).getValue().c_str());
 }
 
-void putValue(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  str text = textArgument(arguments, 0);
-  attributeOf<mExtAttrStrC>(native).setValue(text.c_str());
-  returnObject(result, &proxyOf<prxmExtAttrListEntryC>(native));
-}
+constexpr proxyMethodHandlerT putValue = &putAttributeText<mExtAttrStrC, &mExtAttrStrC::setValue>;
 
 }  // namespace
 
@@ -27,8 +23,8 @@ void* prxmExtAttrListEntryStrC::getNativePointer() { return this; }
 const proxyMethodEntryS* prxmExtAttrListEntryStrC::buildMethodTable() {
   static constexpr proxyMethodEntryS rows[] = {
       {"Value", mzInvokePropertyGet, 0, &getValue},
-      {"Value", mzInvokePropertyPut, 1, &putValue},
-      {"Value", mzInvokeMethod, 1, &putValue},
+      {"Value", mzInvokePropertyPut, 1, putValue},
+      {"Value", mzInvokeMethod, 1, putValue},
       {},
   };
   static const proxyClassMethodTableC table(rows);

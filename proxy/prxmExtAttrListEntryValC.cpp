@@ -10,7 +10,7 @@ void getValue(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
 }
 
 void putValue(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  double value = arguments.getScriptArgumentValue(0).toDouble();
+  double value = numberArgument(arguments, 0);
   attributeOf<mExtAttrValC>(native).setValue(value);
   returnObject(result, &proxyOf<prxmExtAttrListEntryC>(native));
 }
