@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/metaObjectC.h"
-#include "proxy/proxyExceptions.h"
+#include "proxy/listProxyHandlers.h"
 #include "proxy/prxListValueT.h"
 #include "proxy/prxMetaObjectBaseTemplateC.h"
 
@@ -26,13 +26,14 @@ class prxmObjListBaseTypeContainerTemplateC : public prxMetaObjectBaseTemplateC<
   void* getNativePointer() override { return this; }
 
   static const proxyMethodEntryS* buildMethodTable() {
+    using list = prxmObjListBaseTypeContainerTemplateC;
     static constexpr proxyMethodEntryS rows[] = {
-        {"Count", mzInvokePropertyGet, 0, &count},
+        {"Count", mzInvokePropertyGet, 0, &listCount<list>},
         {"Item", mzInvokeMethod, 1, &item},
         {"", mzInvokeMethod, 1, &item},
         {"Append", mzInvokeMethod, 1, &append},
         {"Item", mzInvokePropertyPut, 2, &setItem},
-        {"RemoveAt", mzInvokeMethod, 1, &removeAt},
+        {"RemoveAt", mzInvokeMethod, 1, &listRemoveAt<list>},
         {"RemoveAll", mzInvokeMethod, 0, &removeAll},
         {},
     };
@@ -47,16 +48,8 @@ class prxmObjListBaseTypeContainerTemplateC : public prxMetaObjectBaseTemplateC<
     return proxyOf<prxmObjListBaseTypeContainerTemplateC>(native);
   }
 
-  metaTreeC* itemNode(int index) { return index < 0 ? nullptr : this->object.getItemNode(index); }
-
-  static void count(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-    result.setInt(int32_t(self(native).object.getCount()));
-  }
-
   static void item(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-    metaTreeC* node = self(native).itemNode(intArgument(arguments, 0));
-    if (!node) throwContainerError();
-    valueT::read(node, result);
+    valueT::read(indexedItemNode<prxmObjListBaseTypeContainerTemplateC>(native, arguments), result);
   }
 
   static void append(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
@@ -71,15 +64,10 @@ class prxmObjListBaseTypeContainerTemplateC : public prxMetaObjectBaseTemplateC<
     auto& list = self(native);
     int index = intArgument(arguments, 0);
     V value = valueT::argument(arguments, 1);
-    metaTreeC* node = list.itemNode(index);
+    metaTreeC* node = listItemNode(list.object, index);
     if (!node) return valueT::readMissing(result);
     valueT::write(node, value);
     valueT::read(node, result);
-  }
-
-  static void removeAt(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-    int index = intArgument(arguments, 0);
-    result.setInt(index < 0 ? 0 : int32_t(self(native).object.removeChildAt(index)));
   }
 
   static void removeAll(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {

@@ -9,9 +9,8 @@
 
 #include "core/metaObjListObjectContainerC.h"
 #include "core/metaObjectC.h"
-#include "proxy/proxyExceptions.h"
+#include "proxy/listProxyHandlers.h"
 #include "proxy/prxMetaObjectBaseTemplateC.h"
-#include "proxy/prxmObjEnumC.h"
 
 template <class P>
 class prxmObjListContainerTemplateC : public prxMetaObjectBaseTemplateC<metaObjListObjectContainerC> {
@@ -30,13 +29,14 @@ class prxmObjListContainerTemplateC : public prxMetaObjectBaseTemplateC<metaObjL
   void* getNativePointer() override { return this; }
 
   static const proxyMethodEntryS* buildMethodTable() {
+    using list = prxmObjListContainerTemplateC;
     static constexpr proxyMethodEntryS rows[] = {
-        {"Count", mzInvokePropertyGet, 0, &count},
+        {"Count", mzInvokePropertyGet, 0, &listCount<list>},
         {"Item", mzInvokeMethod, 1, &item},
         {"", mzInvokeMethod, 1, &item},
-        {"objEnum", mzInvokeMethod, 0, &objEnum},
+        {"objEnum", mzInvokeMethod, 0, &listObjEnum<list, P>},
         {"RemoveAll", mzInvokeMethod, 0, &removeAll},
-        {"RemoveAt", mzInvokeMethod, 1, &removeAt},
+        {"RemoveAt", mzInvokeMethod, 1, &listRemoveAt<list>},
         {"add", mzInvokeMethod, 1, &add},
         {},
     };
@@ -45,11 +45,12 @@ class prxmObjListContainerTemplateC : public prxMetaObjectBaseTemplateC<metaObjL
   }
 
   static const proxyMethodEntryS* buildReadOnlyMethodTable() {
+    using list = prxmObjListContainerTemplateC;
     static constexpr proxyMethodEntryS rows[] = {
-        {"Count", mzInvokePropertyGet, 0, &count},
+        {"Count", mzInvokePropertyGet, 0, &listCount<list>},
         {"Item", mzInvokeMethod, 1, &item},
         {"", mzInvokeMethod, 1, &item},
-        {"objEnum", mzInvokeMethod, 0, &objEnum},
+        {"objEnum", mzInvokeMethod, 0, &listObjEnum<list, P>},
         {},
     };
     static const proxyClassMethodTableC table(rows);
@@ -63,29 +64,13 @@ class prxmObjListContainerTemplateC : public prxMetaObjectBaseTemplateC<metaObjL
     returnObject(result, new P(metaObjectC(node, 0)));
   }
 
-  static void count(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-    result.setInt(int32_t(self(native).object.getCount()));
-  }
-
   static void item(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-    int index = intArgument(arguments, 0);
-    metaTreeC* node = index < 0 ? nullptr : self(native).object.getItemNode(index);
-    if (!node) throwContainerError();
-    returnItem(result, node);
-  }
-
-  static void objEnum(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-    returnObject(result, new prxmObjEnumC<P>(self(native).object));
+    returnItem(result, indexedItemNode<prxmObjListContainerTemplateC>(native, arguments));
   }
 
   static void removeAll(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
     self(native).object.clearChildren();
     result.setInt(1);
-  }
-
-  static void removeAt(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-    int index = intArgument(arguments, 0);
-    result.setInt(index < 0 ? 0 : int32_t(self(native).object.removeChildAt(index)));
   }
 
   // A new last child holding the key word; over an empty handle an item over nothing.

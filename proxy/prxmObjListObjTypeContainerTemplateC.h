@@ -9,9 +9,8 @@
 
 #include "core/metaObjKeyContainerTemplateC.h"
 #include "core/metaObjectC.h"
-#include "proxy/proxyExceptions.h"
+#include "proxy/listProxyHandlers.h"
 #include "proxy/prxMetaObjectBaseTemplateC.h"
-#include "proxy/prxmObjEnumC.h"
 
 template <class P, class M>
 class prxmObjListObjTypeContainerTemplateC : public prxMetaObjectBaseTemplateC<metaObjKeyContainerTemplateC<M>> {
@@ -30,12 +29,13 @@ class prxmObjListObjTypeContainerTemplateC : public prxMetaObjectBaseTemplateC<m
   void* getNativePointer() override { return this; }
 
   static const proxyMethodEntryS* buildMethodTable() {
+    using list = prxmObjListObjTypeContainerTemplateC;
     static constexpr proxyMethodEntryS rows[] = {
-        {"Count", mzInvokePropertyGet, 0, &count},
+        {"Count", mzInvokePropertyGet, 0, &listCount<list>},
         {"Item", mzInvokeMethod, 1, &item},
         {"add", mzInvokeMethod, 0, &add},
         {"", mzInvokeMethod, 1, &item},
-        {"objEnum", mzInvokeMethod, 0, &objEnum},
+        {"objEnum", mzInvokeMethod, 0, &listObjEnum<list, P>},
         {},
     };
     static const proxyClassMethodTableC table(rows);
@@ -44,20 +44,15 @@ class prxmObjListObjTypeContainerTemplateC : public prxMetaObjectBaseTemplateC<m
 
  protected:
   // The index-th child with M's key word, null when there is none.
-  metaTreeC* keyedItemNode(int index) { return index < 0 ? nullptr : this->object.getItemNode(index); }
+  metaTreeC* keyedItemNode(int index) { return listItemNode(this->object, index); }
 
  private:
   static prxmObjListObjTypeContainerTemplateC& self(void* native) {
     return proxyOf<prxmObjListObjTypeContainerTemplateC>(native);
   }
 
-  static void count(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-    result.setInt(int32_t(self(native).object.getCount()));
-  }
-
   static void item(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-    metaTreeC* node = self(native).keyedItemNode(intArgument(arguments, 0));
-    if (!node) throwContainerError();
+    metaTreeC* node = indexedItemNode<prxmObjListObjTypeContainerTemplateC>(native, arguments);
     returnObject(result, new P(metaObjectC(node, 0)));
   }
 
@@ -67,9 +62,5 @@ class prxmObjListObjTypeContainerTemplateC : public prxMetaObjectBaseTemplateC<m
     metaTreeC* listNode = self(native).object.getNode();
     metaTreeC* node = listNode ? metaTreeC::appendWordChild(listNode, M::classKey) : nullptr;
     returnObject(result, new P(metaObjectC(node, 0)));
-  }
-
-  static void objEnum(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-    returnObject(result, new prxmObjEnumC<P>(self(native).object));
   }
 };
