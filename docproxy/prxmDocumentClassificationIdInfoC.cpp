@@ -1,23 +1,8 @@
 #include "docproxy/prxmDocumentClassificationIdInfoC.h"
 
+#include "docproxy/classificationProxyHandlers.h"
 #include "docproxy/prxmDocumentClassificationVarInfoC.h"
 #include "proxy/proxyClassMethodTableC.h"
-#include "proxy/prxmObjListContainerTemplateC.h"
-
-namespace {
-
-mDocClassifyIdInfoC& entryOf(void* native) { return proxyOf<prxmDocumentClassificationIdInfoC>(native).getObject(); }
-
-void classId(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  result.setString(entryOf(native).getClassId().c_str());
-}
-
-void classVarList(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  returnObject(result,
-               new prxmObjListContainerTemplateC<prxmDocumentClassificationVarInfoC>(entryOf(native).getClassVarList(), 1));
-}
-
-}  // namespace
 
 prxmDocumentClassificationIdInfoC::prxmDocumentClassificationIdInfoC(const metaObjectC& source)
     : prxMetaObjectBaseTemplateC(source) {
@@ -25,9 +10,12 @@ prxmDocumentClassificationIdInfoC::prxmDocumentClassificationIdInfoC(const metaO
 }
 
 const proxyMethodEntryS* prxmDocumentClassificationIdInfoC::buildMethodTable() {
+  using self = prxmDocumentClassificationIdInfoC;
+  using view = mDocClassifyIdInfoC;
   static constexpr proxyMethodEntryS rows[] = {
-      {"ClassId", mzInvokePropertyGet, 0, &classId},
-      {"ClassVarList", mzInvokePropertyGet, 0, &classVarList},
+      {"ClassId", mzInvokePropertyGet, 0, &classificationText<self, &view::getClassId>},
+      {"ClassVarList", mzInvokePropertyGet, 0,
+       &classificationList<self, prxmDocumentClassificationVarInfoC, &view::getClassVarList>},
       {},
   };
   static const proxyClassMethodTableC table(rows);

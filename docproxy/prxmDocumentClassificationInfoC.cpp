@@ -1,22 +1,8 @@
 #include "docproxy/prxmDocumentClassificationInfoC.h"
 
+#include "docproxy/classificationProxyHandlers.h"
 #include "docproxy/prxmDocumentClassificationIdInfoC.h"
 #include "proxy/proxyClassMethodTableC.h"
-#include "proxy/prxmObjListContainerTemplateC.h"
-
-namespace {
-
-mDocClassifyInfoC& entryOf(void* native) { return proxyOf<prxmDocumentClassificationInfoC>(native).getObject(); }
-
-void name(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  result.setString(entryOf(native).getName().c_str());
-}
-
-void classIdList(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  returnObject(result, new prxmObjListContainerTemplateC<prxmDocumentClassificationIdInfoC>(entryOf(native).getClassIdList(), 1));
-}
-
-}  // namespace
 
 prxmDocumentClassificationInfoC::prxmDocumentClassificationInfoC(const metaObjectC& source)
     : prxMetaObjectBaseTemplateC(source) {
@@ -24,9 +10,12 @@ prxmDocumentClassificationInfoC::prxmDocumentClassificationInfoC(const metaObjec
 }
 
 const proxyMethodEntryS* prxmDocumentClassificationInfoC::buildMethodTable() {
+  using self = prxmDocumentClassificationInfoC;
+  using view = mDocClassifyInfoC;
   static constexpr proxyMethodEntryS rows[] = {
-      {"Name", mzInvokePropertyGet, 0, &name},
-      {"ClassIdList", mzInvokePropertyGet, 0, &classIdList},
+      {"Name", mzInvokePropertyGet, 0, &classificationText<self, &view::getName>},
+      {"ClassIdList", mzInvokePropertyGet, 0,
+       &classificationList<self, prxmDocumentClassificationIdInfoC, &view::getClassIdList>},
       {},
   };
   static const proxyClassMethodTableC table(rows);

@@ -1,18 +1,7 @@
 #include "docproxy/prxmDocumentClassificationVarInfoC.h"
 
+#include "docproxy/classificationProxyHandlers.h"
 #include "proxy/proxyClassMethodTableC.h"
-
-namespace {
-
-using textGetterT = str (mDocClassifyVarInfoC::*)();
-
-template <textGetterT getter>
-void text(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  mDocClassifyVarInfoC& variable = proxyOf<prxmDocumentClassificationVarInfoC>(native).getObject();
-  result.setString((variable.*getter)().c_str());
-}
-
-}  // namespace
 
 prxmDocumentClassificationVarInfoC::prxmDocumentClassificationVarInfoC(const metaObjectC& source)
     : prxMetaObjectBaseTemplateC(source) {
@@ -20,10 +9,12 @@ prxmDocumentClassificationVarInfoC::prxmDocumentClassificationVarInfoC(const met
 }
 
 const proxyMethodEntryS* prxmDocumentClassificationVarInfoC::buildMethodTable() {
+  using self = prxmDocumentClassificationVarInfoC;
+  using view = mDocClassifyVarInfoC;
   static constexpr proxyMethodEntryS rows[] = {
-      {"VarId", mzInvokePropertyGet, 0, &text<&mDocClassifyVarInfoC::getVarId>},
-      {"TabVar", mzInvokePropertyGet, 0, &text<&mDocClassifyVarInfoC::getTabVar>},
-      {"Value", mzInvokePropertyGet, 0, &text<&mDocClassifyVarInfoC::getValue>},
+      {"VarId", mzInvokePropertyGet, 0, &classificationText<self, &view::getVarId>},
+      {"TabVar", mzInvokePropertyGet, 0, &classificationText<self, &view::getTabVar>},
+      {"Value", mzInvokePropertyGet, 0, &classificationText<self, &view::getValue>},
       {},
   };
   static const proxyClassMethodTableC table(rows);
