@@ -9,6 +9,23 @@ uint32_t metaTreeChangeCounter = 0;
 // Trees are large: a node (with its 8-byte pool header) stays within 88 bytes.
 static_assert(sizeof(metaTreeC) <= 80, "a tree node grew");
 
+namespace {
+
+// Gives every node of chain the parent and takes it out of the orphans; returns the chain's
+// last node.
+metaTreeC* adoptChain(metaTreeC* chain, metaTreeC* parent) {
+  metaTreeC* last = chain;
+  for (;;) {
+    last->parent = parent;
+    last->clearOrphaned();
+    if (!last->next) break;
+    last = last->next;
+  }
+  return last;
+}
+
+}  // namespace
+
 metaTreeC::metaTreeC(const metaTokenC& token) { value.assign(token); }
 
 metaTreeC::metaTreeC(const metaTreeC& other) : MTreeNode<metaTreeC>(other), value(other.value), copyMark(other.copyMark) {}
@@ -39,13 +56,7 @@ metaTreeC* metaTreeC::newWithKeyword(const char* text) {
 }
 
 void metaTreeC::linkAfter(metaTreeC* chain, metaTreeC* anchor) {
-  metaTreeC* last = chain;
-  for (;;) {
-    last->parent = anchor->parent;
-    last->orphaned = false;
-    if (!last->next) break;
-    last = last->next;
-  }
+  metaTreeC* last = adoptChain(chain, anchor->parent);
   last->next = anchor->next;
   if (anchor->next) anchor->next->previous = last;
   anchor->next = chain;
@@ -58,13 +69,7 @@ void metaTreeC::insertAfter(metaTreeC* chain, metaTreeC* anchor) {
 }
 
 void metaTreeC::linkBefore(metaTreeC* chain, metaTreeC* anchor) {
-  metaTreeC* last = chain;
-  for (;;) {
-    last->parent = anchor->parent;
-    last->orphaned = false;
-    if (!last->next) break;
-    last = last->next;
-  }
+  metaTreeC* last = adoptChain(chain, anchor->parent);
   metaTreeC* before = anchor->previous;
   chain->previous = before;
   if (before) before->next = chain;
@@ -74,13 +79,7 @@ void metaTreeC::linkBefore(metaTreeC* chain, metaTreeC* anchor) {
 }
 
 void metaTreeC::linkAsFirstChildren(metaTreeC* chain, metaTreeC* parent) {
-  metaTreeC* last = chain;
-  for (;;) {
-    last->parent = parent;
-    last->orphaned = false;
-    if (!last->next) break;
-    last = last->next;
-  }
+  metaTreeC* last = adoptChain(chain, parent);
   chain->previous = nullptr;
   last->next = parent->firstChild;
   if (parent->firstChild) parent->firstChild->previous = last;
