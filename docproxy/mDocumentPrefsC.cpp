@@ -1,6 +1,6 @@
 #include "docproxy/mDocumentPrefsC.h"
 
-#include "docproxy/propertyValuePut.h"
+#include "core/propertyValuePut.h"
 
 void mDocumentPrefsC::setUnitBase(double value) { putPropertyDouble(attributeNode("UNITBASE"), value); }
 

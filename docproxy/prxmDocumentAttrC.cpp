@@ -4,7 +4,7 @@
 #include "docproxy/prxmDocumentClassificationInfoC.h"
 #include "docproxy/prxmExtAttrLanguageDict.h"
 #include "docproxy/prxmExtAttrListC.h"
-#include "docproxy/propertyValuePut.h"
+#include "core/propertyValuePut.h"
 #include "proxy/proxyClassMethodTableC.h"
 #include "proxy/proxyHandlerArguments.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"

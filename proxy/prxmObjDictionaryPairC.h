@@ -8,6 +8,7 @@
 #include "core/metaObjDictPairTemplateC.h"
 #include "core/metaObjectC.h"
 #include "core/metaTreeC.h"
+#include "core/propertyValuePut.h"
 #include "proxy/prxMetaObjectBaseC.h"
 
 template <class KP, class DP, class KM, class DM>
@@ -51,21 +52,8 @@ class prxmObjDictionaryPairC : public prxMetaObjectBaseC {
   static void setKey(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
     str text = textArgument(arguments, 0);
     metaTreeC* key = keyNode(native);
-    if (key) storeKeyText(key, text.c_str());
+    putPropertyString(key, text.c_str());
     returnObject(result, new KP(metaObjectC(key, 0)));
-  }
-
-  static void storeKeyText(metaTreeC* key, const char* text) {
-    metaTreeC* first = key->firstChild;
-    if (first && first->value.isString()) {
-      first->value.setString(first->value.getPosition(), text);
-      return;
-    }
-    auto* value = new metaTreeC;
-    value->value.setString(nullptr, text);
-    if (first) metaTreeC::linkBefore(value, first);
-    else metaTreeC::linkAsFirstChildren(value, key);
-    ++metaTreeChangeCounter;
   }
 
   static void getData(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {

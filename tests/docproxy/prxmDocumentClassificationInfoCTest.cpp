@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "docproxy/propertyValuePut.h"
+#include "core/propertyValuePut.h"
 #include "tests/core/poolBalance.h"
 #include "tests/docproxy/docProxyTestHelpers.h"
 

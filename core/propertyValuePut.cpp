@@ -1,4 +1,4 @@
-#include "docproxy/propertyValuePut.h"
+#include "core/propertyValuePut.h"
 
 #include "core/metaTreeC.h"
 

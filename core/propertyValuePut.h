@@ -1,4 +1,4 @@
-// The puts of the document proxies. A property's value is its first child: a first child of
+// Puts of a property's value. A property's value is its first child: a first child of
 // the value's kind is overwritten, and any other first child stays, behind a new first child
 // holding the value, so that a put never loses what the property held and the next get
 // (which reads the first child) returns the value put.
