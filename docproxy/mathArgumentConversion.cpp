@@ -3,6 +3,7 @@
 #include <cstring>
 #include <utility>
 
+#include "docproxy/matrixConversion.h"
 #include "docproxy/prxMatrix3x3C.h"
 #include "docproxy/prxMatrix4x4C.h"
 #include "docproxy/prxVector2dC.h"
@@ -97,11 +98,7 @@ matrixC3x3<double> variantToMatrix3x3(const mzSmartPtr<mzIDispatch>& object) {
   vectorC3d<double> axes[3];
   readAxes(proxy, names, axes);
   matrixC3x3<double> matrix;
-  for (int column = 0; column < 3; ++column) {
-    matrix.values[3 * column] = axes[column].x;
-    matrix.values[3 * column + 1] = axes[column].y;
-    matrix.values[3 * column + 2] = axes[column].z;
-  }
+  for (int column = 0; column < 3; ++column) putAxisColumn(matrix.values, 3, column, axes[column]);
   return matrix;
 }
 
@@ -112,11 +109,7 @@ matrixC4x4<double> variantToMatrix4x4(const mzSmartPtr<mzIDispatch>& object) {
   readAxes(proxy, names, axes);
   matrixC4x4<double> matrix;
   matrix.ident();
-  for (int column = 0; column < 4; ++column) {
-    matrix.values[4 * column] = axes[column].x;
-    matrix.values[4 * column + 1] = axes[column].y;
-    matrix.values[4 * column + 2] = axes[column].z;
-  }
+  for (int column = 0; column < 4; ++column) putAxisColumn(matrix.values, 4, column, axes[column]);
   return matrix;
 }
 

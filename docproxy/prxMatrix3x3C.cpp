@@ -1,6 +1,7 @@
 #include "docproxy/prxMatrix3x3C.h"
 
 #include "docproxy/mathArgumentConversion.h"
+#include "docproxy/matrixConversion.h"
 #include "docproxy/matrixProxyHandlers.h"
 #include "docproxy/prxVector2dC.h"
 #include "docproxy/prxVector3dC.h"
@@ -54,12 +55,7 @@ void* prxMatrix3x3C::getNativePointer() { return this; }
 
 matrixC3x3<double> prxMatrix3x3C::getMatrix() const {
   matrixC3x3<double> matrix;
-  for (int column = 0; column < 3; ++column) {
-    const vectorC3d<double>& axis = axes[column].getValue();
-    matrix.values[3 * column] = axis.x;
-    matrix.values[3 * column + 1] = axis.y;
-    matrix.values[3 * column + 2] = axis.z;
-  }
+  for (int column = 0; column < 3; ++column) putAxisColumn(matrix.values, 3, column, axes[column].getValue());
   return matrix;
 }
 

@@ -70,12 +70,7 @@ void* prxMatrix4x4C::getNativePointer() { return this; }
 matrixC4x4<double> prxMatrix4x4C::getMatrix() const {
   matrixC4x4<double> matrix;
   matrix.ident();
-  for (int column = 0; column < 4; ++column) {
-    const vectorC3d<double>& axis = axes[column].getValue();
-    matrix.values[4 * column] = axis.x;
-    matrix.values[4 * column + 1] = axis.y;
-    matrix.values[4 * column + 2] = axis.z;
-  }
+  for (int column = 0; column < 4; ++column) putAxisColumn(matrix.values, 4, column, axes[column].getValue());
   return matrix;
 }
 
