@@ -1,6 +1,7 @@
 // The summary a benchmark run closes with: for each pair the library's figure, its peer's,
 // their ratio and the target the ratio must meet, and single figures with their limits.
-// Benchmark files declare their rows next to their benchmarks; rows print by order.
+// Benchmark files declare their rows next to their benchmarks; rows print by order: 10-29 tree
+// text, 30-39 tree memory, 40-49 small-block heap, 50-59 calls by name, 60-69 checksums.
 #pragma once
 
 #include <benchmark/benchmark.h>
