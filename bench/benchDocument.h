@@ -12,7 +12,6 @@ struct benchDocumentS {
   std::string treeText;       // compact tree text of tree
   std::string jsonText;       // the same content as JSON
   size_t nodeCount = 0;
-  size_t textPayloadBytes = 0;  // bytes of word and string texts, terminators included
 };
 
 // Builds the document on first use: about targetBytes of tree text.

@@ -24,8 +24,10 @@ run_target() {
   local target=$1 work=$results/$1
   mkdir -p "$work/corpus" "$work/artifacts"
   local status=0
+  local seeds=()
+  [ -d "fuzz/corpus/$target" ] && seeds+=("fuzz/corpus/$target")
   build-fuzz/"$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-    -artifact_prefix="$work/artifacts/" "$work/corpus" "fuzz/corpus/$target" >"$work/log" 2>&1 || status=$?
+    -artifact_prefix="$work/artifacts/" "$work/corpus" "${seeds[@]}" >"$work/log" 2>&1 || status=$?
   echo "$status" >"$work/status"
 }
 
