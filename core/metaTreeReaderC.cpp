@@ -8,6 +8,7 @@
 #include <locale.h>
 #include <vector>
 
+#include "core/decimalNumberText.h"
 #include "core/metaTreeC.h"
 #include "core/metaTreeCustomHooks.h"
 #include "platform/textFile.h"
@@ -78,6 +79,7 @@ locale_t cLocale() {
 // Converts a decimal number word; a number beyond the double range gives the infinity of its
 // sign, one below it rounds towards 0.
 bool convertNumber(const char* text, int length, double& value) {
+  if (parseShortDecimal(text, size_t(length), value)) return true;
   if (!isDecimalNumber(text, length)) return false;
   const char* first = text[0] == '+' ? text + 1 : text;
   auto result = std::from_chars(first, text + length, value, std::chars_format::general);
@@ -173,7 +175,9 @@ void metaTreeReaderC::appendToToken(const unsigned char* bytes, size_t count) {
   tokenText = tokenBuffer;
 }
 
-void metaTreeReaderC::scanWord() {
+// The token scanners and the node maker are inlined into the parse loop, the reader's hot
+// path: a call per token costs as much as the scan of a short word.
+[[gnu::always_inline]] inline void metaTreeReaderC::scanWord() {
   const unsigned char* end = cursor;
   while (end < limit && byteTable.byteClass[*end] == classWord) ++end;
   tokenText = reinterpret_cast<const char*>(cursor);
@@ -237,7 +241,7 @@ bool metaTreeReaderC::scanString() {
   return true;
 }
 
-metaTreeReaderC::tokenE metaTreeReaderC::nextToken() {
+[[gnu::always_inline]] inline metaTreeReaderC::tokenE metaTreeReaderC::nextToken() {
   for (;;) {
     if (cursor == limit && !refill()) return tokenEnd;
     unsigned char c = *cursor++;
@@ -267,7 +271,7 @@ metaTreeReaderC::tokenE metaTreeReaderC::nextToken() {
   }
 }
 
-metaTreeC* metaTreeReaderC::newValueNode(tokenE kind) {
+[[gnu::always_inline]] inline metaTreeC* metaTreeReaderC::newValueNode(tokenE kind) {
   const int position[2] = {line, 0};
   char first = tokenLength > 0 ? tokenText[0] : 0;
   if (kind == tokenWord && (isDigit(first) || first == '.' || first == '+' || first == '-')) {

@@ -1,10 +1,10 @@
 #include "core/metaTreeWriterC.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 
+#include "core/decimalNumberText.h"
 #include "core/metaTreeC.h"
 
 metaTreeWriterC::metaTreeWriterC(uint32_t size, uint32_t limit)
@@ -106,9 +106,8 @@ void metaTreeWriterC::writeValue(const metaTreeC* node) {
       if (std::isnan(number)) put("nan", 3);
       else if (std::isinf(number)) number > 0 ? put("1e999", 5) : put("-1e999", 6);
       else {
-        char digits[32];
-        auto result = std::to_chars(digits, digits + sizeof digits, number, std::chars_format::general, 14);
-        put(digits, uint32_t(result.ptr - digits));
+        char digits[doubleG14TextSize];
+        put(digits, uint32_t(formatDoubleG14(number, digits)));
       }
       break;
     }

@@ -1,5 +1,7 @@
 #include "mzcom/mzVariantArrayC.h"
 
+#include <cstring>
+
 mzVariantArrayC::~mzVariantArrayC() {
   count = 0;
   for (uint32_t i = 0; i < pageCount; ++i) delete pageTable.data[i];
@@ -37,8 +39,27 @@ void mzVariantArrayC::resize(uint32_t newCount) {
 
 void mzVariantArrayC::copyTo(mzVariantArrayC& other) const {
   if (&other == this) return;
-  other.resize(count);
-  for (uint32_t i = 0; i < count; ++i) element(i).copyTo(other.element(i));
+  // An array without pages holds nothing this array could lie in: copy straight into it.
+  if (other.pageCount == 0) {
+    other.resize(count);
+    for (uint32_t i = 0; i < count; ++i) element(i).copyTo(other.element(i));
+    return;
+  }
+  // Otherwise this array may be an element of other (at any depth), which replacing other's
+  // elements deletes: the copy is made whole first, then its elements are handed over.
+  mzVariantArrayC copy;
+  copy.resize(count);
+  for (uint32_t i = 0; i < count; ++i) element(i).copyTo(copy.element(i));
+  // From here on this array may be gone: only the copy is read.
+  other.resize(copy.count);
+  for (uint32_t i = 0; i < copy.count; ++i) {
+    mzVariantS& from = copy.element(i);
+    mzVariantS& to = other.element(i);
+    to.clear();
+    std::memcpy(to.payload, from.payload, sizeof from.payload);
+    to.type = from.type;
+    from.type = mzVariantS::typeEmpty;
+  }
 }
 
 void mzVariantArrayC::addPage() {

@@ -76,3 +76,34 @@ TEST(mzVariantArrayC, CopiesAreDeepAndNested) {
   mzVariantArrayC::destroy(source);
   mzVariantArrayC::destroy(target);
 }
+
+// The source array lies inside the target: replacing the target's elements deletes it, so the
+// copy must be complete before any element of the target changes.
+TEST(mzVariantArrayC, CopyOntoTheArrayHoldingTheSource) {
+  mzVariantArrayC* outer = nullptr;
+  mzVariantArrayC::create(outer, 1);
+  mzVariantS* holder = nullptr;
+  mzVariantArrayC::getElement(outer, 0, holder);
+  holder->type = mzVariantS::typeArray;
+  mzVariantArrayC::create(holder->arrayValue, 3);
+  mzVariantArrayC* inner = holder->arrayValue;
+  mzVariantS* element = nullptr;
+  mzVariantArrayC::getElement(inner, 0, element);
+  element->setString("first");
+  mzVariantArrayC::getElement(inner, 1, element);
+  element->setInt(7);
+  mzVariantArrayC::getElement(inner, 2, element);
+  element->setString("last");
+
+  inner->copyTo(*outer);
+
+  ASSERT_EQ(outer->getCount(), 3u);
+  mzVariantArrayC::getElement(outer, 0, element);
+  EXPECT_STREQ(element->stringText(), "first");
+  mzVariantArrayC::getElement(outer, 1, element);
+  EXPECT_EQ(element->type, mzVariantS::typeInt);
+  EXPECT_EQ(element->intValue, 7);
+  mzVariantArrayC::getElement(outer, 2, element);
+  EXPECT_STREQ(element->stringText(), "last");
+  mzVariantArrayC::destroy(outer);
+}

@@ -1,0 +1,51 @@
+// The summary a benchmark run closes with: for each pair the library's figure, its peer's,
+// their ratio and the target the ratio must meet, and single figures with their limits.
+// Benchmark files declare their rows next to their benchmarks; rows print by order: 10-29 tree
+// text, 30-39 tree memory, 40-49 small-block heap, 50-59 calls by name, 60-69 checksums.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+enum class ratioKindE {
+  speedup,   // the peer's time over ours: at least the target
+  slowdown,  // our time over the peer's: at most the target
+};
+
+struct comparisonRowS {
+  int order;
+  std::string title;
+  std::string ours;  // benchmark names
+  std::string peer;
+  ratioKindE kind;
+  double target;
+};
+
+// A counter of one benchmark, which must stay at or below the limit (none when 0).
+struct figureRowS {
+  int order;
+  std::string title;
+  std::string benchmark;
+  std::string counter;
+  std::string unit;
+  double limit;
+};
+
+bool registerComparison(const comparisonRowS& row);
+bool registerFigure(const figureRowS& row);
+
+// Prints as the console reporter does and keeps every run for the closing table.
+class comparisonReporterC : public benchmark::ConsoleReporter {
+ public:
+  explicit comparisonReporterC(bool color) : ConsoleReporter(color ? OO_ColorTabular : OO_Tabular) {}
+  void ReportRuns(const std::vector<Run>& runs) override;
+  // Returns the number of rows that miss their target.
+  int printTable(std::ostream& out) const;
+
+ private:
+  std::map<std::string, Run> results;
+};

@@ -1,0 +1,82 @@
+// The small-block heap against glibc malloc/free: a working set of blocks of mixed sizes
+// from 1 to 2048 bytes (log-uniform, so small blocks dominate as they do in trees and
+// strings), allocated, touched, then freed in reverse (LIFO) or in shuffled order.
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "bench/comparisonTable.h"
+#include "memman/memManPoolC.h"
+
+namespace {
+
+constexpr size_t blockCount = 4096;
+
+struct workloadS {
+  std::vector<uint32_t> sizes;
+  std::vector<uint32_t> shuffled;  // the order in which the random benchmarks free
+};
+
+const workloadS& workload() {
+  static const workloadS made = [] {
+    workloadS w;
+    std::mt19937 random(42);
+    std::uniform_real_distribution<double> exponent(0.0, 11.0);  // 2^0 .. 2^11 = 2048
+    for (size_t i = 0; i < blockCount; ++i) {
+      uint32_t size = uint32_t(std::exp2(exponent(random)));
+      w.sizes.push_back(size < 1 ? 1 : size > 2048 ? 2048 : size);
+      w.shuffled.push_back(uint32_t(i));
+    }
+    std::shuffle(w.shuffled.begin(), w.shuffled.end(), random);
+    return w;
+  }();
+  return made;
+}
+
+struct poolHeapS {
+  static void* allocate(uint32_t size) { return memDataPoolAlloc(size); }
+  static void release(void* block) { memDataPoolFree(block); }
+};
+
+struct glibcHeapS {
+  static void* allocate(uint32_t size) { return std::malloc(size); }
+  static void release(void* block) { std::free(block); }
+};
+
+template <class heapT, bool lifo>
+void allocateAndFree(benchmark::State& state) {
+  const workloadS& w = workload();
+  std::vector<void*> blocks(blockCount);
+  for (auto _ : state) {
+    for (size_t i = 0; i < blockCount; ++i) {
+      blocks[i] = heapT::allocate(w.sizes[i]);
+      *static_cast<volatile char*>(blocks[i]) = char(i);
+    }
+    benchmark::ClobberMemory();
+    if (lifo) {
+      for (size_t i = blockCount; i-- > 0;) heapT::release(blocks[i]);
+    } else {
+      for (uint32_t i : w.shuffled) heapT::release(blocks[i]);
+    }
+  }
+  state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(2 * blockCount));
+}
+
+void heapLifo(benchmark::State& state) { allocateAndFree<poolHeapS, true>(state); }
+void mallocLifo(benchmark::State& state) { allocateAndFree<glibcHeapS, true>(state); }
+void heapRandom(benchmark::State& state) { allocateAndFree<poolHeapS, false>(state); }
+void mallocRandom(benchmark::State& state) { allocateAndFree<glibcHeapS, false>(state); }
+
+}  // namespace
+
+BENCHMARK(heapLifo)->Unit(benchmark::kMicrosecond);
+BENCHMARK(mallocLifo)->Unit(benchmark::kMicrosecond);
+BENCHMARK(heapRandom)->Unit(benchmark::kMicrosecond);
+BENCHMARK(mallocRandom)->Unit(benchmark::kMicrosecond);
+
+static const bool heapRows =
+    registerComparison({40, "small-block heap vs malloc, LIFO", "heapLifo", "mallocLifo", ratioKindE::speedup, 1.5}) &&
+    registerComparison(
+        {41, "small-block heap vs malloc, random order", "heapRandom", "mallocRandom", ratioKindE::speedup, 1.5});
