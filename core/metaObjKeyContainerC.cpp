@@ -8,14 +8,10 @@ metaObjKeyContainerC& metaObjKeyContainerC::operator=(const metaObjKeyContainerC
   return *this;
 }
 
-metaTreeC* metaObjKeyContainerC::keyedChildAt(int index, const char* key) {
-  if (!key) return nullptr;
-  // A cache of one key's children does not answer for another key.
-  if (cachedKey != key) {
-    cache.reset();
-    cachedKey = key;
-  }
-  return cache.keyedChildAt(node, uint32_t(index), key);
+uint32_t metaObjKeyContainerC::getKeyedCount(const char* key) {
+  if (!key) return 0;
+  cache.keyedChildAt(node, metaObjNodeCacheC::toEnd, key);
+  return cache.count();
 }
 
 metaTreeC* metaObjKeyContainerC::getOrCreateChildByKeywordNr(const char* key, int n) {

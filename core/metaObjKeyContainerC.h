@@ -19,13 +19,15 @@ class metaObjKeyContainerC : public metaObjectC {
   // Assigns the handle and empties the cache.
   metaObjKeyContainerC& operator=(const metaObjKeyContainerC& other);
 
-  // The index-th child with the key word, or null.
-  metaTreeC* keyedChildAt(int index, const char* key);
+  // The index-th child with the key word, or null. Index -1 fills the cache for the key.
+  metaTreeC* keyedChildAt(int index, const char* key) { return cache.keyedChildAt(node, uint32_t(index), key); }
+  // The number of children with the key word, counted through the cache.
+  uint32_t getKeyedCount(const char* key);
+  // The number of LOOP children.
+  uint32_t getLoopCount() { return getKeyedCount("LOOP"); }
   // Appends word children with the key until there are n + 1 of them; returns the n-th.
   metaTreeC* getOrCreateChildByKeywordNr(const char* key, int n);
 
  protected:
   metaObjNodeCacheC cache;
-  // The key the cache holds children of.
-  str cachedKey;
 };

@@ -11,3 +11,8 @@ metaTreeC* metaObjListContainerC::getItemNode(int index, uint32_t* found) {
   if (found) *found = item ? 1 : 0;
   return item;
 }
+
+uint32_t metaObjListContainerC::getCount() {
+  cache.childAt(node, metaObjNodeCacheC::toEnd);
+  return cache.count();
+}

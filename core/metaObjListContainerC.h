@@ -24,6 +24,8 @@ class metaObjListContainerC : public metaObjectC {
   metaTreeC* childAt(int index) { return cache.childAt(node, uint32_t(index)); }
   // The item node at index, or null; found tells which.
   metaTreeC* getItemNode(int index, uint32_t* found = nullptr);
+  // The number of children, counted through the cache, which then holds them all.
+  uint32_t getCount();
 
  protected:
   metaObjNodeCacheC cache;

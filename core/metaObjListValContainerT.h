@@ -5,6 +5,7 @@
 
 #include "core/metaObjListContainerC.h"
 #include "core/metaTreeC.h"
+#include "memman/memManDataPoolC.h"
 
 template <class T>
 class metaObjListValContainerT : public metaObjListContainerC {
@@ -19,6 +20,17 @@ class metaObjListValContainerT : public metaObjListContainerC {
     metaTreeC::deleteChildren(node);
     ++metaTreeChangeCounter;
     appendValues(values, count);
+  }
+
+  // The value of every child, in order; empty without a node or children. A child that holds
+  // no double gives 0 rather than a reading of another kind's bits.
+  memManDataPoolC<T> getValues() {
+    memManDataPoolC<T> values(getCount());
+    for (uint32_t i = 0; i < values.count(); ++i) {
+      const metaTreeC* item = childAt(int(i));
+      values.data[i] = item->value.isDouble() ? T(item->value.getDouble()) : T();
+    }
+    return values;
   }
 
   // Appends one double child per value, in order.

@@ -1,7 +1,9 @@
 #include "core/metaObjectC.h"
 
+#include <string>
 #include <string_view>
 
+#include "core/binaryPayload.h"
 #include "core/metaTreeC.h"
 #include "core/metaTreeReaderC.h"
 
@@ -30,6 +32,10 @@ metaObjectC readWith(metaTreeReaderC& reader, uint32_t opened, uint32_t owns) {
 
 metaObjectC::metaObjectC(metaTreeC* root, uint32_t owns) {
   if (!node && root) attach(root, owns);
+}
+
+metaObjectC::metaObjectC(const metaObjectC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {
+  if (!node && other.node) copyFrom(other, ownMode);
 }
 
 int metaObjectC::indexOfChild(const metaTreeC* child) const {
@@ -144,6 +150,8 @@ void metaObjectC::setWord(const char* text) {
     ++metaTreeChangeCounter;
   } else if (value->value.getKind() != metaTokenC::kindNone) {
     value->value.setWord(value->value.getPosition(), text);
+    // The value node may now be, or no longer be, an item of a keyed cache.
+    ++metaTreeChangeCounter;
   }
 }
 
@@ -151,6 +159,67 @@ void metaObjectC::setDoubleIfPresent(double number) {
   metaTreeC* value = node ? node->firstChild : nullptr;
   if (value && value->value.isDouble()) value->value.setDouble(value->value.getPosition(), number);
 }
+
+metaTreeC* metaObjectC::attributeNode(const char* key) { return findOrCreateChildByKeyword(key); }
+
+metaObjectC metaObjectC::attribute(const char* key) { return metaObjectC(attributeNode(key), 0); }
+
+str metaObjectC::getStringAttribute(const char* key, uint32_t* found) {
+  return str(metaObjectC(attributeNode(key), 0).getNodeStringValue(found));
+}
+
+void metaObjectC::setStringAttribute(const char* key, const char* text) {
+  metaObjectC(attributeNode(key), 0).setNodeStringValue(text);
+}
+
+double metaObjectC::getDoubleAttribute(const char* key, uint32_t* found) {
+  return metaObjectC(attributeNode(key), 0).getDouble(found);
+}
+
+void metaObjectC::setDoubleAttribute(const char* key, double value) { metaObjectC(attributeNode(key), 0).setDouble(value); }
+
+int metaObjectC::getIntAttribute(const char* key, uint32_t* found) {
+  return metaObjectC(attributeNode(key), 0).getInt(found);
+}
+
+void metaObjectC::setIntAttribute(const char* key, int value) { metaObjectC(attributeNode(key), 0).setInt(value); }
+
+void metaObjectC::writeBinaryPayload(const void* bytes, int size, int code) {
+  if (!node) return;
+  uint64_t length = bytes && size > 0 ? binaryPayload::encodedLength(uint64_t(size)) : 0;
+  // The text and its terminator must fit a str.
+  if (length >= 0x7FFFFFFE) length = 0;
+  if (length == 0) size = 0;
+  clearChildren();
+  metaTreeC::appendDoubleChild(metaTreeC::appendWordChild(node, "CODE"), double(code));
+  metaTreeC::appendDoubleChild(metaTreeC::appendWordChild(node, "SIZE"), double(size));
+  if (length == 0) return;
+  std::string text(size_t(length), '\0');
+  uint32_t written = 0;
+  binaryPayload::repackBits(static_cast<const uint8_t*>(bytes), 8, uint32_t(size), reinterpret_cast<uint8_t*>(text.data()),
+                            6, written, nullptr, reinterpret_cast<const uint8_t*>(binaryPayload::alphabet));
+  metaTreeC* data = new metaTreeC;
+  data->value.setString(nullptr, text.data(), int(written));
+  metaTreeC::appendChild(data, metaTreeC::appendWordChild(node, "DATA"));
+  ++metaTreeChangeCounter;
+}
+
+int metaObjectC::readBinaryPayload(void* buffer, int capacity) const {
+  int size = metaObjectC(findChild("SIZE"), 0).getInt();
+  if (!buffer || size <= 0 || size > capacity) return -1;
+  const str& text = metaObjectC(findChild("DATA"), 0).getNodeStringValue();
+  // Characters beyond those SIZE announces are not decoded, so the buffer never overflows.
+  uint64_t length = binaryPayload::encodedLength(uint64_t(size));
+  if (uint64_t(text.length()) < length) length = uint64_t(text.length());
+  uint32_t decoded = 0;
+  binaryPayload::repackBits(reinterpret_cast<const uint8_t*>(text.c_str()), 6, uint32_t(length), static_cast<uint8_t*>(buffer),
+                            8, decoded, binaryPayload::reverseTable.data(), nullptr);
+  return int(decoded);
+}
+
+int metaObjectC::getSizeValue() { return getIntAttribute("SIZE"); }
+
+uint32_t hasKey(const metaTreeC* node, const char* key) { return node && key && node->hasKeyword(key) ? 1 : 0; }
 
 metaObjectC metaObjectC::readFromStream(std::istream& input, uint32_t owns) {
   metaTreeReaderC reader;

@@ -15,6 +15,10 @@ class metaObjectC : public virtual metaObjectVirtualDataBaseC {
   // When a more derived class has already given the handle a node, that node stays.
   metaObjectC(metaTreeC* root, uint32_t owns);
   metaObjectC(const metaObjectC& other) = default;
+  // A copy of the other's handle, made here only when no more derived class made it: an
+  // owning other is deep-copied, a non-owning one shared. The copy owns its node for a
+  // non-zero ownMode and is a view for 0; ownMode -1 keeps the other's owns bit.
+  metaObjectC(const metaObjectC& other, int ownMode);
   metaObjectC& operator=(const metaObjectC& other) = default;
 
   // The position of child among the direct children, -1 when it is not one of them.
@@ -48,9 +52,36 @@ class metaObjectC : public virtual metaObjectVirtualDataBaseC {
   void setWord(const char* text);
   void setDoubleIfPresent(double value);
 
+  // The attribute pattern: an attribute of this object is the child with its key word, found
+  // or, when missing, created as the last child (so a read creates it too); its value is that
+  // child's first child. Without a node there is no child and the getters give defaults.
+  metaTreeC* attributeNode(const char* key);
+  // A non-owning view over the attribute child.
+  metaObjectC attribute(const char* key);
+  str getStringAttribute(const char* key, uint32_t* found = nullptr);
+  void setStringAttribute(const char* key, const char* text);
+  double getDoubleAttribute(const char* key, uint32_t* found = nullptr);
+  void setDoubleAttribute(const char* key, double value);
+  int getIntAttribute(const char* key, uint32_t* found = nullptr);
+  void setIntAttribute(const char* key, int value);
+
+  // Binary payloads: the children CODE (the caller's code), SIZE (the byte count) and, for a
+  // count above 0, DATA (the bytes as a text of 6-bit characters).
+  // Replaces all children by the payload of size bytes; a size below 1, without bytes, or
+  // beyond what a text can hold is written as 0.
+  void writeBinaryPayload(const void* bytes, int size, int code);
+  // The number of bytes decoded into buffer, at most SIZE; -1 when SIZE is missing, not above 0
+  // or above capacity, and then the buffer is untouched. Creates nothing.
+  int readBinaryPayload(void* buffer, int capacity) const;
+  // SIZE as an integer, through the attribute pattern.
+  int getSizeValue();
+
   // A view over the first top-level node read, owning the whole tree read when owns is set;
   // an empty view when nothing was read or the text is invalid.
   static metaObjectC readFromStream(std::istream& input, uint32_t owns);
   static metaObjectC readFromString(const char* text, uint32_t owns);
   static metaObjectC readFromFile(const char* path, uint32_t owns);
 };
+
+// 1 when node is a node whose value is the key word key.
+uint32_t hasKey(const metaTreeC* node, const char* key);

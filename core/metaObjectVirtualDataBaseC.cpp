@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/metaNodeCompareInterfaceC.h"
+#include "core/metaTreeAnchorC.h"
 #include "core/metaTreeC.h"
 #include "core/metaTreeCustomHooks.h"
 #include "core/metaTreeWriterC.h"
@@ -46,24 +47,44 @@ void metaObjectVirtualDataBaseC::copyFrom(const metaObjectVirtualDataBaseC& othe
     hold(shared, releaseKeeping(shared) ? 1 : 0);
     return;
   }
+  if (owns != -1 && other.node && !other.ownsNode()) {
+    // Owning the node of a tree that someone else holds would delete it twice: this handle
+    // owns a copy of the node and its subtree instead. The copy is made before this handle
+    // lets go of its tree, which may hold the other's node.
+    metaTreeC* copy = other.clone(1, 1);
+    release();
+    hold(copy, 1);
+    return;
+  }
   *this = other;
   if (owns != -1 && node) flags |= ownsBit;
 }
 
 void metaObjectVirtualDataBaseC::hold(metaTreeC* root, uint32_t owns) {
   node = root;
-  if (root && owns) flags |= ownsBit;
-  else flags &= ~ownsBit;
+  if (!root || !owns) {
+    flags &= ~ownsBit;
+    return;
+  }
+  flags |= ownsBit;
+  root->clearOrphaned();
+  // The owner of an anchored tree holds a reference on its anchor, which frees the tree.
+  if (metaTreeAnchorC* anchor = metaTreeAnchorC::ofRoot(root)) anchor->addReference();
 }
 
 void metaObjectVirtualDataBaseC::release() {
-  if (ownsNode() && node) delete node;
+  metaTreeC* old = node;
+  bool owned = ownsNode();
   flags &= ~ownsBit;
   node = nullptr;
+  if (!owned || !old) return;
+  if (metaTreeAnchorC* anchor = metaTreeAnchorC::ofRoot(old)) anchor->releaseReference();
+  else metaTreeC::deleteTree(old);
 }
 
 bool metaObjectVirtualDataBaseC::releaseKeeping(const metaTreeC* keep) {
-  if (!keep || !node || !ownsNode() || !liesInChain(keep, node)) {
+  // An anchored tree lives on while others hold it, so keep may stay where it is.
+  if (!keep || !node || !ownsNode() || node->isAnchored() || !liesInChain(keep, node)) {
     release();
     return false;
   }
@@ -209,6 +230,8 @@ metaTreeC* metaObjectVirtualDataBaseC::appendChildWithKeyword(const char* key, m
 uint32_t metaObjectVirtualDataBaseC::setKeyword(const char* key) {
   if (!node) return 0;
   node->value.setWord(nullptr, key);
+  // Keyed caches over the parent may hold, or miss, this node.
+  ++metaTreeChangeCounter;
   return 1;
 }
 
@@ -288,9 +311,13 @@ metaTreeC* metaObjectVirtualDataBaseC::moveChild(int from, int to) {
 
 uint32_t metaObjectVirtualDataBaseC::unlinkFromParent(uint32_t owns) {
   if (!node) return 0;
+  // The following siblings of a root belong to its tree; cut off from the root, nothing would
+  // own them any more.
+  metaTreeC* rest = !node->parent && !node->previous ? node->next : nullptr;
   metaTreeC::unlink(node);
+  metaTreeC::deleteTree(rest);
   ++metaTreeChangeCounter;
-  hold(node, owns);
+  if (!(owns && ownsNode())) hold(node, owns);
   return 1;
 }
 
@@ -303,7 +330,7 @@ void metaObjectVirtualDataBaseC::clearChildren() {
 static uint32_t removeNode(metaTreeC* child) {
   if (!child) return 0;
   metaTreeC::unlink(child);
-  delete child;
+  metaTreeC::deleteTree(child);
   return 1;
 }
 

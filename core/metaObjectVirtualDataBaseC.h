@@ -1,6 +1,8 @@
 // A handle on a tree node: the node and an owns flag. The one handle that owns a tree deletes
 // it (the node, its subtree and its following siblings) when it lets go; views hold
-// non-owning handles. The access API finds, builds, removes, copies, reads and writes
+// non-owning handles. Once script objects share the tree through an anchor
+// (metaTreeAnchorC), the owner holds a reference on the anchor instead, and the tree goes
+// with the last reference. The access API finds, builds, removes, copies, reads and writes
 // through it. Every operation on an empty handle does nothing and gives an empty result.
 #pragma once
 
@@ -25,10 +27,12 @@ class metaObjectVirtualDataBaseC {
   metaObjectVirtualDataBaseC& operator=(const metaObjectVirtualDataBaseC& other);
 
   // Lets go of the own node, then takes the other's. owns -1: as assignment does (an owning
-  // other is deep-copied, a non-owning one shared, its owns bit kept); 1: the same, then
-  // owning; 0: a view sharing the other's node.
+  // other is deep-copied, a non-owning one shared, its owns bit kept); any other non-zero
+  // value: an owned copy (of a non-owning other's node and subtree alone); 0: a view sharing
+  // the other's node.
   void copyFrom(const metaObjectVirtualDataBaseC& other, int owns);
-  // Deletes an owned node; the handle becomes empty and non-owning.
+  // Deletes an owned node (gives back its reference when an anchor keeps the tree); the
+  // handle becomes empty and non-owning.
   void release();
   metaObjectVirtualDataBaseC& attach(metaTreeC* root, uint32_t owns);
   uint32_t isValid() const { return node ? 1 : 0; }
@@ -74,6 +78,8 @@ class metaObjectVirtualDataBaseC {
   metaTreeC* moveChild(int from, int to);
 
   // Removing.
+  // Takes the node out of its parent and siblings, owned when owns is set. A root's following
+  // siblings, which nothing would own once cut off from it, are deleted.
   uint32_t unlinkFromParent(uint32_t owns);
   void clearChildren();
   uint32_t removeChild(const char* key);

@@ -6,8 +6,25 @@
 
 uint32_t metaTreeChangeCounter = 0;
 
-// Trees are large: a node (with its 8-byte pool header) stays within 80 bytes.
-static_assert(sizeof(metaTreeC) <= 72, "a tree node grew");
+// Trees are large: a node (with its 8-byte pool header) stays within 88 bytes.
+static_assert(sizeof(metaTreeC) <= 80, "a tree node grew");
+
+namespace {
+
+// Gives every node of chain the parent and takes it out of the orphans; returns the chain's
+// last node.
+metaTreeC* adoptChain(metaTreeC* chain, metaTreeC* parent) {
+  metaTreeC* last = chain;
+  for (;;) {
+    last->parent = parent;
+    last->clearOrphaned();
+    if (!last->next) break;
+    last = last->next;
+  }
+  return last;
+}
+
+}  // namespace
 
 metaTreeC::metaTreeC(const metaTokenC& token) { value.assign(token); }
 
@@ -15,6 +32,8 @@ metaTreeC::metaTreeC(const metaTreeC& other) : MTreeNode<metaTreeC>(other), valu
 
 metaTreeC::~metaTreeC() {
   ++metaTreeChangeCounter;
+  deleteTree(firstChild);
+  deleteTree(next);
   value.clear();
 }
 
@@ -37,12 +56,7 @@ metaTreeC* metaTreeC::newWithKeyword(const char* text) {
 }
 
 void metaTreeC::linkAfter(metaTreeC* chain, metaTreeC* anchor) {
-  metaTreeC* last = chain;
-  for (;;) {
-    last->parent = anchor->parent;
-    if (!last->next) break;
-    last = last->next;
-  }
+  metaTreeC* last = adoptChain(chain, anchor->parent);
   last->next = anchor->next;
   if (anchor->next) anchor->next->previous = last;
   anchor->next = chain;
@@ -55,12 +69,7 @@ void metaTreeC::insertAfter(metaTreeC* chain, metaTreeC* anchor) {
 }
 
 void metaTreeC::linkBefore(metaTreeC* chain, metaTreeC* anchor) {
-  metaTreeC* last = chain;
-  for (;;) {
-    last->parent = anchor->parent;
-    if (!last->next) break;
-    last = last->next;
-  }
+  metaTreeC* last = adoptChain(chain, anchor->parent);
   metaTreeC* before = anchor->previous;
   chain->previous = before;
   if (before) before->next = chain;
@@ -70,12 +79,7 @@ void metaTreeC::linkBefore(metaTreeC* chain, metaTreeC* anchor) {
 }
 
 void metaTreeC::linkAsFirstChildren(metaTreeC* chain, metaTreeC* parent) {
-  metaTreeC* last = chain;
-  for (;;) {
-    last->parent = parent;
-    if (!last->next) break;
-    last = last->next;
-  }
+  metaTreeC* last = adoptChain(chain, parent);
   chain->previous = nullptr;
   last->next = parent->firstChild;
   if (parent->firstChild) parent->firstChild->previous = last;
@@ -107,12 +111,38 @@ void metaTreeC::unlink(metaTreeC* node) {
   node->previous = nullptr;
 }
 
-void metaTreeC::deleteChildren(metaTreeC* node) {
-  metaTreeC* children = node->firstChild;
-  node->firstChild = nullptr;
-  if (!children) return;
-  children->parent = nullptr;
-  delete children;
+void metaTreeC::deleteChildren(metaTreeC* node) { deleteTree(node->firstChild); }
+
+// Iterative whatever the shape of the tree: the nodes still to visit form one list through
+// their next links, a freed node's children joining it at the front.
+void metaTreeC::deleteTree(metaTreeC* chain) {
+  if (!chain) return;
+  if (chain->previous) chain->previous->next = nullptr;
+  else if (chain->parent && chain->parent->firstChild == chain) chain->parent->firstChild = nullptr;
+  metaTreeC* pending = chain;
+  while (pending) {
+    metaTreeC* node = pending;
+    pending = node->next;
+    node->parent = node->next = node->previous = nullptr;
+    if (node->viewCount || node->anchored) {
+      node->orphaned = !node->anchored;
+      // Freed nodes move the counter as they go; a kept one has left its tree all the same.
+      ++metaTreeChangeCounter;
+      continue;
+    }
+    if (metaTreeC* children = node->firstChild) {
+      node->firstChild = nullptr;
+      lastSibling(children)->next = pending;
+      pending = children;
+    }
+    delete node;
+  }
+}
+
+void metaTreeC::releaseView(metaTreeC* node) {
+  if (--node->viewCount != 0 || !node->orphaned) return;
+  node->orphaned = false;
+  deleteTree(node);
 }
 
 metaTreeC* metaTreeC::newChildWithKeyword(metaTreeC* parent, const char* text, int index) {

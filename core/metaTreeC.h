@@ -1,6 +1,11 @@
 // A node of the keyword tree: its links, its value and its copy mark, with the link
 // primitives, node factories, deep copy, searches and containment that work on nodes.
 // A chain is a node and its following siblings; a tree may have several top-level nodes.
+//
+// Script objects over nodes count themselves on the node (metaTreeViewC), and every node is
+// freed by deleteTree, which never frees a viewed node: it cuts it loose with its subtree as an
+// orphan, which its last viewer frees. So a node removed under a script object stays usable
+// by it, outside every tree, until the object lets go.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +32,7 @@ class metaTreeC : public MTreeNode<metaTreeC> {
   // Value and copy mark only; the copy starts unlinked and without children.
   metaTreeC(const metaTreeC& other);
   metaTreeC& operator=(const metaTreeC&) = delete;
+  // The subtree and the following siblings go through deleteTree.
   ~metaTreeC() override;
 
   // Deletes the children, then takes the node out of its chain and clears every link.
@@ -51,6 +57,22 @@ class metaTreeC : public MTreeNode<metaTreeC> {
   static metaTreeC* lastSibling(metaTreeC* node);
   static void unlink(metaTreeC* node);
   static void deleteChildren(metaTreeC* node);
+
+  // The one way linked nodes are freed: takes chain (a node, its subtree and its following
+  // siblings) out of its tree and deletes it, except that a node still viewed, or held by an
+  // anchor, is cut loose with its subtree and kept; a viewed one is marked orphaned.
+  static void deleteTree(metaTreeC* chain);
+  // Views are counted by the objects that show the node. Dropping the last view of an
+  // orphaned node deletes it through deleteTree, so viewed nodes below it are kept again.
+  static void addView(metaTreeC* node) { ++node->viewCount; }
+  static void releaseView(metaTreeC* node);
+  uint32_t getViewCount() const { return viewCount; }
+  // Removed while viewed, and owned by nobody since.
+  bool isOrphaned() const { return orphaned; }
+  // The root of a tree that an anchor keeps (metaTreeAnchorC), which alone frees it.
+  bool isAnchored() const { return anchored; }
+  // An owner takes the node over: its last viewer no longer frees it.
+  void clearOrphaned() { orphaned = false; }
 
   // Factories of a new linked child (position -1/-1); each moves the change counter.
   // index -1, or any index at or beyond the child count (negative ones count as huge), appends last.
@@ -82,6 +104,13 @@ class metaTreeC : public MTreeNode<metaTreeC> {
   // Stores a running number as line (and 0 as second number) in the node, its subtree and its
   // following siblings, in pre-order; returns the number after the last one used.
   static int renumberPositions(metaTreeC* node, int counter);
+
+ private:
+  friend class metaTreeAnchorC;
+
+  uint32_t viewCount = 0;
+  bool orphaned = false;
+  bool anchored = false;
 };
 
 // Steps a pre-order walk from node to the next node below top (node's subtree first, then its

@@ -1,10 +1,12 @@
 #include "core/metaTreeCustomHooks.h"
 
+#include "core/metaObjectCustomHooks.h"
 #include "core/metaTreeC.h"
 
 namespace metaTreeCustomHooks {
 
-static const metaTreeCustomHooksS* installed = nullptr;
+// The custom-storage and custom-copy passes run unless a test installs another table.
+static const metaTreeCustomHooksS* installed = &metaObjectCustomHooksTable;
 
 const metaTreeCustomHooksS* install(const metaTreeCustomHooksS* table) {
   const metaTreeCustomHooksS* previous = installed;

@@ -1,6 +1,7 @@
 // The seam through which node classes with custom storage or custom copy take part in reading,
-// writing and deep copies of trees. Until a table is installed, reads run no hook, writes
-// write the tree itself and copies are plain deep copies.
+// writing and deep copies of trees. The passes of metaObjectCustomHooks are installed from the
+// start; without a table (install(nullptr)), reads run no hook, writes write the tree itself
+// and copies are plain deep copies.
 #pragma once
 
 #include <cstdint>

@@ -18,6 +18,11 @@ class matrixC3x3 {
   // Zero-filled whatever the flag: a record left unset would carry stack contents into results.
   explicit matrixC3x3([[maybe_unused]] bool initialise) { setZero(); }
 
+  void ident() {
+    setZero();
+    values[0] = values[4] = values[8] = T(1.0);
+  }
+
   // this·B: B acts first.
   matrixC3x3 operator*(const matrixC3x3& b) const {
     matrixC3x3 product;
@@ -35,10 +40,12 @@ class matrixC3x3 {
 
   // Replaces the whole matrix by Rx(a)·Ry(b)·Rz(c), angles in degrees.
   void setRotationXYZ(T a, T b, T c) {
-    setZero();
-    values[0] = values[4] = values[8] = T(1.0);
+    ident();
     writeRotationXYZBlock(a, b, c, values, 3);
   }
+
+  // The true inverse into result; false, and result untouched, for a singular matrix.
+  bool inverse(matrixC3x3& result) const { return invertBlock3x3(values, 3, result.values, 3); }
 
  private:
   void setZero() {

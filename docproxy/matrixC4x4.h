@@ -63,6 +63,24 @@ class matrixC4x4 {
     return inverse;
   }
 
+  // The true inverse of [A | T] with the fourth row taken as (0, 0, 0, 1), as every rotation
+  // set-up leaves it: [A⁻¹ | −A⁻¹·T]. For a rigid matrix it equals inverseRigid. false, and
+  // result untouched, when the block A is singular or the new translation overflows.
+  bool inverseAffine(matrixC4x4& result) const {
+    matrixC4x4 inverse;
+    inverse.ident();
+    if (!invertBlock3x3(values, 4, inverse.values, 4)) return false;
+    const vectorC3d<T> moved = inverse.transformPoint(getT());
+    inverse.values[12] = -moved.x;
+    inverse.values[13] = -moved.y;
+    inverse.values[14] = -moved.z;
+    for (int n = 12; n < 15; ++n) {
+      if (!std::isfinite(inverse.values[n])) return false;
+    }
+    result = inverse;
+    return true;
+  }
+
   // Replaces the whole matrix, translation included, by the rotation of angle degrees about
   // the axis (x, y, z) through the origin; a positive angle turns counter-clockwise seen from
   // the tip of the axis. An axis without direction (zero, or too large to measure) would fill

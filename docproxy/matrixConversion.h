@@ -1,4 +1,4 @@
-// Conversions between the matrix records.
+// Conversions between the matrix records, and from their axes.
 #pragma once
 
 #include "docproxy/matrixC3x3.h"
@@ -12,4 +12,13 @@ matrixC3x3<T> matrix4x4To3x3(const matrixC4x4<T>& m) {
     for (int row = 0; row < 3; ++row) block.values[row + 3 * column] = m.values[row + 4 * column];
   }
   return block;
+}
+
+// axis into the first three rows of the column-th column of a column-major matrix whose
+// columns lie stride entries apart; the rows below stay.
+template <typename T>
+void putAxisColumn(T* values, int stride, int column, const vectorC3d<T>& axis) {
+  values[stride * column] = axis.x;
+  values[stride * column + 1] = axis.y;
+  values[stride * column + 2] = axis.z;
 }

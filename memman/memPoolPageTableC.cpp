@@ -26,5 +26,12 @@ void memPoolPageTableC::remove(uint32_t number) {
   if (!find(number)) return;
   pages[number] = nullptr;
   freeNumbers[freeCount++] = number;
-  --liveCount;
+  if (--liveCount > 0) return;
+  // The last page goes only at unload: the arrays go with it, so a library unloaded from a
+  // process leaves nothing behind (a later page makes them anew).
+  memPoolSystemFree(pages);
+  memPoolSystemFree(freeNumbers);
+  pages = nullptr;
+  freeNumbers = nullptr;
+  capacity = highestNumber = freeCount = 0;
 }

@@ -18,8 +18,8 @@ class memPoolPageTableC {
   uint32_t pageCount() const { return liveCount; }
 
  private:
-  // The table lives for the whole process and is only ever read through plain pointers,
-  // so it may be used by static objects destroyed after the heap's own exit hook.
+  // The table is only ever read through plain pointers, so it may be used by static objects
+  // destroyed after the heap's own exit hook; its arrays are freed with the last page.
   memPoolPageS** pages = nullptr;  // by number; entry 0 unused
   uint32_t* freeNumbers = nullptr;  // numbers of released pages, to hand out again
   uint32_t capacity = 0;

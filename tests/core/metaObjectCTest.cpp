@@ -11,6 +11,7 @@
 #include "tests/testFiles.h"
 
 using treeTest::describe;
+using treeTest::parse;
 
 namespace {
 
@@ -162,4 +163,52 @@ TEST(metaObjectC, ReadsFromStringsStreamsAndFiles) {
   testFiles::scratchFile missing("missing.txt");
   EXPECT_FALSE(metaObjectC::readFromFile(missing.path(), 1).isValid());
   EXPECT_FALSE(metaObjectC::readFromFile(nullptr, 1).isValid());
+}
+
+TEST(metaObjectC, CopiesWithAnOwnMode) {
+  metaObjectC owner(parse("A{B} C"), 1);
+  metaObjectC deep(owner, -1);
+  EXPECT_TRUE(deep.ownsNode());
+  EXPECT_NE(deep.node, owner.node);
+  EXPECT_EQ(describe(deep.node), "W:A{W:B} W:C");
+  metaObjectC view(owner, 0);
+  EXPECT_FALSE(view.ownsNode());
+  EXPECT_EQ(view.node, owner.node);
+  metaObjectC shared(view, -1);
+  EXPECT_EQ(shared.node, owner.node);
+  EXPECT_FALSE(shared.ownsNode());
+  // Owning a node that another tree holds would free it twice: the copy owns its own node.
+  metaObjectC child(owner.node->firstChild, 0);
+  metaObjectC owned(child, 1);
+  EXPECT_TRUE(owned.ownsNode());
+  EXPECT_NE(owned.node, child.node);
+  EXPECT_EQ(describe(owned.node), "W:B");
+  EXPECT_EQ(owner.node->firstChild, child.node);
+}
+
+TEST(metaObjectC, TheAttributePatternCreatesMissingAttributesLast) {
+  metaObjectC object(parse("O{X{1}}"), 1);
+  uint32_t found = 7;
+  EXPECT_STREQ(object.getStringAttribute("NAME", &found).c_str(), "");
+  EXPECT_EQ(found, 0u);
+  EXPECT_EQ(describe(object.node), "W:O{W:X{D:1} W:NAME}");
+  metaTreeC* name = object.attributeNode("NAME");
+  object.setStringAttribute("NAME", "n");
+  EXPECT_EQ(object.attributeNode("NAME"), name);
+  object.setIntAttribute("SIZE", 4);
+  EXPECT_EQ(object.getIntAttribute("SIZE"), 4);
+  EXPECT_EQ(object.getDoubleAttribute("X", &found), 1.0);
+  EXPECT_EQ(found, 1u);
+  object.setDoubleAttribute("X", 2.5);
+  EXPECT_EQ(describe(object.node), "W:O{W:X{D:2.5} W:NAME{S:\"n\"} W:SIZE{D:4}}");
+  EXPECT_FALSE(object.attribute("X").ownsNode());
+  EXPECT_EQ(hasKey(name, "NAME"), 1u);
+  EXPECT_EQ(hasKey(name, "X"), 0u);
+  EXPECT_EQ(hasKey(nullptr, "NAME"), 0u);
+
+  metaObjectC empty;
+  EXPECT_EQ(empty.getIntAttribute("SIZE", &found), 0);
+  EXPECT_EQ(found, 0u);
+  empty.setStringAttribute("NAME", "n");
+  EXPECT_EQ(empty.attributeNode("NAME"), nullptr);
 }

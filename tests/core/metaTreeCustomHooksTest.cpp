@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/metaObjectC.h"
+#include "core/metaObjectCustomHooks.h"
 #include "core/metaTreeC.h"
 #include "tests/core/treeTestHelpers.h"
 
@@ -47,13 +48,17 @@ struct installedHooksS {
 }  // namespace
 
 TEST(metaTreeCustomHooks, WithoutATableNothingRuns) {
-  metaObjectC tree = metaObjectC::readFromString("A{B} C", 1);
-  EXPECT_STREQ(tree.writeToStringValue(0, 0).c_str(), "A{B}C");
+  const metaTreeCustomHooksS* standard = metaTreeCustomHooks::install(nullptr);
+  EXPECT_EQ(standard, &metaObjectCustomHooksTable);  // installed from the start
+  metaObjectC tree = metaObjectC::readFromString("A{B{MOCRC}} C", 1);
+  EXPECT_STREQ(tree.writeToStringValue(0, 0).c_str(), "A{B{MOCRC}}C");  // no checksum written
   metaTreeC* copy = metaTreeCustomHooks::copy(tree.node, 1);
-  EXPECT_EQ(describe(copy), "W:A{W:B}");
+  EXPECT_EQ(describe(copy), "W:A{W:B{W:MOCRC}}");
   delete copy;
   EXPECT_EQ(metaTreeCustomHooks::copy(nullptr, 0), nullptr);
   EXPECT_EQ(metaTreeCustomHooks::save(tree.node, 0), nullptr);
+  metaTreeCustomHooks::install(standard);
+  EXPECT_STRNE(tree.writeToStringValue(0, 0).c_str(), "A{B{MOCRC}}C");
 }
 
 TEST(metaTreeCustomHooks, ReadsWritesAndCopiesGoThroughTheTable) {

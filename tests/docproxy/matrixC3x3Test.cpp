@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "docproxy/matrixConversion.h"
 #include "tests/docproxy/vectorTest.h"
 
@@ -39,4 +41,41 @@ TEST(MatrixC3x3, RotationAndBlockOfA4x4Agree) {
       EXPECT_EQ(rotation.values[row + 3 * column], full.values[row + 4 * column]);
     }
   }
+}
+
+TEST(MatrixC3x3, InverseOrRefusalWhenSingular) {
+  matrixC3x3<double> m;
+  m.ident();
+  m.setRotationXYZ(10, 20, 30);
+  m.values[6] = 4;  // with a 2D translation and a stretch of the Y column
+  m.values[3] *= 3;
+  m.values[4] *= 3;
+  m.values[5] *= 3;
+  matrixC3x3<double> inverse;
+  ASSERT_TRUE(m.inverse(inverse));
+  const matrixC3x3<double> product = inverse * m;
+  for (int n = 0; n < 9; ++n) EXPECT_NEAR(product.values[n], n % 4 == 0 ? 1.0 : 0.0, roundingTolerance) << n;
+
+  // Independence does not depend on scale: tiny and huge diagonals invert.
+  for (double scale : {1e-150, 1e-7, 1e7, 1e100}) {
+    matrixC3x3<double> diagonal;
+    diagonal.values[0] = scale;
+    diagonal.values[4] = 1;
+    diagonal.values[8] = 1 / scale;
+    ASSERT_TRUE(diagonal.inverse(inverse)) << scale;
+    EXPECT_DOUBLE_EQ(inverse.values[0], 1 / scale);
+    EXPECT_DOUBLE_EQ(inverse.values[8], scale);
+  }
+
+  // Dependent columns, within rounding too, and non-finite entries are refused untouched.
+  inverse.ident();
+  matrixC3x3<double> singular;
+  for (int n = 0; n < 9; ++n) singular.values[n] = 0.1 * (n + 1);
+  EXPECT_FALSE(singular.inverse(inverse));
+  EXPECT_FALSE(matrixC3x3<double>().inverse(inverse));
+  m.values[1] = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_FALSE(m.inverse(inverse));
+  m.values[1] = std::numeric_limits<double>::infinity();
+  EXPECT_FALSE(m.inverse(inverse));
+  for (int n = 0; n < 9; ++n) EXPECT_EQ(inverse.values[n], n % 4 == 0 ? 1.0 : 0.0) << n;
 }

@@ -140,3 +140,31 @@ TEST(MatrixC4x4, InverseOfARigidTransformation) {
   EXPECT_EQ(transposed.values[12], 1.0);
   EXPECT_EQ(general.inverseRigid().values[7], 5.0);
 }
+
+TEST(MatrixC4x4, AffineInverse) {
+  matrixC4x4<double> m;
+  m.setRotationXYZ(0, 90, 90);
+  m.values[12] = 1;
+  m.values[13] = 2;
+  m.values[14] = 3;
+  matrixC4x4<double> inverse;
+  ASSERT_TRUE(m.inverseAffine(inverse));
+  const matrixC4x4<double> rigid = m.inverseRigid();
+  for (int n = 0; n < 16; ++n) EXPECT_NEAR(inverse.values[n], rigid.values[n], roundingTolerance) << n;
+
+  // A scale with translation: its true inverse undoes it; a huge translation is no obstacle.
+  matrixC4x4<double> scale = translation(1e300, 4, 6);
+  scale.values[0] = scale.values[5] = scale.values[10] = 2.0;
+  ASSERT_TRUE(scale.inverseAffine(inverse));
+  EXPECT_EQ(inverse.values[0], 0.5);
+  expectNear(inverse.getT(), -5e299, -2, -3);
+  expectIdentity(inverse * scale);
+
+  // Singular blocks and translations that overflow are refused, the result untouched.
+  inverse.ident();
+  EXPECT_FALSE(matrixC4x4<double>().inverseAffine(inverse));
+  matrixC4x4<double> tiny = translation(1e300, 0, 0);
+  tiny.values[0] = 1e-10;
+  EXPECT_FALSE(tiny.inverseAffine(inverse));
+  expectIdentity(inverse);
+}

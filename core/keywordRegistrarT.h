@@ -1,0 +1,34 @@
+// A static registrar: one per key word and registry. Constructed by the library's static
+// initialisation, it creates its registry when needed and registers a new prototype of
+// classT (through its interfaceT part); destroyed at unload, it deletes its prototype and
+// frees the whole registry, so the first registrar of a slot to go frees it and the others
+// find the slot empty. The registrars of one registry live in one source file, so that their
+// order, and with it the outcome of equal priorities, is fixed.
+#pragma once
+
+#include <cstdint>
+
+#include "core/keywordRegistry.h"
+
+template <class classT, class interfaceT>
+class keywordRegistrarT {
+ public:
+  keywordRegistrarT(metaObjectInterfaceListC*& slot, const char* keyword, int32_t priority)
+      : slot(slot), prototype(new classT) {
+    ++keywordRegistryStatistics.registrarsConstructed;
+    registryCreate(slot);
+    registerKeyword(slot, keyword, static_cast<interfaceT*>(prototype), priority);
+  }
+  ~keywordRegistrarT() {
+    delete prototype;
+    registryDestroy(slot);
+  }
+  keywordRegistrarT(const keywordRegistrarT&) = delete;
+  keywordRegistrarT& operator=(const keywordRegistrarT&) = delete;
+
+  classT* getPrototype() const { return prototype; }
+
+ private:
+  metaObjectInterfaceListC*& slot;
+  classT* prototype;
+};

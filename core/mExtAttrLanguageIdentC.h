@@ -1,0 +1,15 @@
+// The language of a per-language attribute list: an ATTRLANGIDENT node whose value is a string.
+#pragma once
+
+#include "core/metaObjectC.h"
+
+class mExtAttrLanguageIdentC : public metaObjectC {
+ public:
+  static constexpr const char* classKey = "ATTRLANGIDENT";
+
+  mExtAttrLanguageIdentC() = default;
+  mExtAttrLanguageIdentC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+
+  str getLanguage(uint32_t* found = nullptr) const { return str(getNodeStringValue(found)); }
+  void setLanguage(const char* text) { setNodeStringValue(text); }
+};

@@ -1,0 +1,17 @@
+// A list of extended attributes: the children of an EXTATTRLIST node.
+#pragma once
+
+#include "core/mExtAttrBaseC.h"
+#include "core/metaObjListContainerC.h"
+
+class mExtAttrListC : public metaObjListContainerC {
+ public:
+  static constexpr const char* classKey = "EXTATTRLIST";
+
+  mExtAttrListC() = default;
+  mExtAttrListC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjListContainerC(root, owns) {}
+
+  // The first item whose NAME equals name without regard to case (every item is read as an
+  // attribute, and gets a NAME when it has none); an empty view when none does.
+  mExtAttrBaseC findByName(const char* name);
+};

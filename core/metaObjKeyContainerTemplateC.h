@@ -1,0 +1,32 @@
+// A keyed list typed by its element view: the children whose key word is T::classKey, each
+// seen as a non-owning T. T is built over (node, owns).
+#pragma once
+
+#include <cstdint>
+
+#include "core/metaObjKeyContainerC.h"
+
+template <class T>
+class metaObjKeyContainerTemplateC : public metaObjKeyContainerC {
+ public:
+  metaObjKeyContainerTemplateC() = default;
+  metaObjKeyContainerTemplateC(metaTreeC* root, uint32_t owns)
+      : metaObjectVirtualDataBaseC(root, owns), metaObjKeyContainerC(root, owns) {}
+  metaObjKeyContainerTemplateC(const metaObjectVirtualDataBaseC& handle, int ownMode)
+      : metaObjectVirtualDataBaseC(handle, ownMode), metaObjKeyContainerC(handle, ownMode) {}
+  metaObjKeyContainerTemplateC(const metaObjKeyContainerTemplateC& other)
+      : metaObjectVirtualDataBaseC(other), metaObjKeyContainerC(other) {}
+  metaObjKeyContainerTemplateC& operator=(const metaObjKeyContainerTemplateC& other) {
+    metaObjKeyContainerC::operator=(other);
+    return *this;
+  }
+
+  uint32_t getCount() { return getKeyedCount(T::classKey); }
+  metaTreeC* getItemNode(int index, uint32_t* found = nullptr) {
+    metaTreeC* item = keyedChildAt(index, T::classKey);
+    if (found) *found = item ? 1 : 0;
+    return item;
+  }
+  // An empty view when there is no such item.
+  T getItem(int index, uint32_t* found = nullptr) { return T(getItemNode(index, found), 0); }
+};

@@ -1,0 +1,16 @@
+// A list of model objects of any key word: all children of the view's node, in order, each
+// an item of the list.
+#pragma once
+
+#include <cstdint>
+
+#include "core/metaObjListContainerC.h"
+
+class metaObjListObjectContainerC : public metaObjListContainerC {
+ public:
+  metaObjListObjectContainerC() = default;
+  metaObjListObjectContainerC(metaTreeC* root, uint32_t owns)
+      : metaObjectVirtualDataBaseC(root, owns), metaObjListContainerC(root, owns) {}
+  metaObjListObjectContainerC(const metaObjectVirtualDataBaseC& handle, int ownMode)
+      : metaObjectVirtualDataBaseC(handle, ownMode), metaObjListContainerC(handle, ownMode) {}
+};

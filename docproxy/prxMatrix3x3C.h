@@ -1,0 +1,32 @@
+// A script's 2D transformation or 3D rotation. The matrix is kept as its columns X, Y, Z,
+// each a live 3D vector that scripts read and change in place. Every member reads the
+// matrix afresh from the axes.
+#pragma once
+
+#include "docproxy/matrixC3x3.h"
+#include "docproxy/prxAggregateVector3dC.h"
+#include "docproxy/prxMatrixBaseC.h"
+
+class prxMatrix3x3C : public prxMatrixBaseC {
+ public:
+  static constexpr const char* proxyTypeName = "class prxMatrix3x3C *";
+  static constexpr int axisX = 0, axisY = 1, axisZ = 2;
+
+  // Zero axes: the zero matrix.
+  prxMatrix3x3C();
+  explicit prxMatrix3x3C(const matrixC3x3<double>& matrix);
+
+  const char* getTypeName() override;
+  void* getNativePointer() override;
+
+  matrixC3x3<double> getMatrix() const;
+  void setMatrix(const matrixC3x3<double>& matrix);
+  // axisX, axisY or axisZ.
+  prxAggregateVector3dC& getAxis(int axis) { return axes[axis]; }
+
+  // The class's own rows; the math base's stand behind them.
+  static const proxyMethodEntryS* buildMethodTable();
+
+ private:
+  prxAggregateVector3dC axes[3];
+};

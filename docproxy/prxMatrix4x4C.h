@@ -1,0 +1,34 @@
+// A script's placement in 3D space. The matrix is kept as its axes X, Y, Z and the
+// translation T, each a live 3D vector (the first three entries of one column) that
+// scripts read and change in place; the fourth row is always (0, 0, 0, 1) and not stored.
+// Every member reads the matrix afresh from the axes.
+#pragma once
+
+#include "docproxy/matrixC4x4.h"
+#include "docproxy/prxAggregateVector3dC.h"
+#include "docproxy/prxMatrixBaseC.h"
+
+class prxMatrix4x4C : public prxMatrixBaseC {
+ public:
+  static constexpr const char* proxyTypeName = "class prxMatrix4x4C *";
+  static constexpr int axisX = 0, axisY = 1, axisZ = 2, axisT = 3;
+
+  // Zero axes: the zero matrix but for the fourth row, not the identity.
+  prxMatrix4x4C();
+  explicit prxMatrix4x4C(const matrixC4x4<double>& matrix);
+
+  const char* getTypeName() override;
+  void* getNativePointer() override;
+
+  matrixC4x4<double> getMatrix() const;
+  // The first three rows go into the axes; the fourth row is dropped.
+  void setMatrix(const matrixC4x4<double>& matrix);
+  // axisX, axisY, axisZ or axisT.
+  prxAggregateVector3dC& getAxis(int axis) { return axes[axis]; }
+
+  // The class's own rows; the math base's stand behind them.
+  static const proxyMethodEntryS* buildMethodTable();
+
+ private:
+  prxAggregateVector3dC axes[4];
+};

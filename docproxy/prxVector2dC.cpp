@@ -1,0 +1,69 @@
+#include "docproxy/prxVector2dC.h"
+
+#include "docproxy/mathArgumentConversion.h"
+#include "docproxy/mathProxyHandlers.h"
+#include "proxy/proxyClassMethodTableC.h"
+
+namespace {
+
+const vectorC2d<double>& valueOf(void* native) { return proxyOf<prxVector2dC>(native).getValue(); }
+
+void returnVector(proxyAutoTypeCastC& result, const vectorC2d<double>& value) {
+  returnObject(result, new prxVector2dC(0, value));
+}
+
+void skalar(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  const vectorC2d<double> b = argumentToVector2d(arguments, 0);
+  const vectorC2d<double>& a = valueOf(native);
+  result.setDouble((0.0 + a.x * b.x) + a.y * b.y);
+}
+
+void add(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  const vectorC2d<double> b = argumentToVector2d(arguments, 0);
+  const vectorC2d<double>& a = valueOf(native);
+  returnVector(result, vectorC2d<double>(a.x + b.x, a.y + b.y));
+}
+
+void sub(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  const vectorC2d<double> b = argumentToVector2d(arguments, 0);
+  returnVector(result, valueOf(native) - b);
+}
+
+void mul(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  const double s = numberArgument(arguments, 0);
+  vectorC2d<double> product = valueOf(native);
+  product *= s;
+  returnVector(result, product);
+}
+
+}  // namespace
+
+prxVector2dC::prxVector2dC(uint8_t takeReference) : prxVector2dC(takeReference, vectorC2d<double>()) {}
+
+prxVector2dC::prxVector2dC(uint8_t takeReference, const vectorC2d<double>& initialValue)
+    : prxVectorBaseC(takeReference), value(initialValue) {
+  registerMethodTable(methodTable, buildMethodTable());
+}
+
+const char* prxVector2dC::getTypeName() { return proxyTypeName; }
+
+void* prxVector2dC::getNativePointer() { return this; }
+
+const proxyMethodEntryS* prxVector2dC::buildMethodTable() {
+  using self = prxVector2dC;
+  static constexpr proxyMethodEntryS rows[] = {
+      {"skalar", mzInvokeMethod, 1, &skalar},
+      {"add", mzInvokeMethod, 1, &add},
+      {"sub", mzInvokeMethod, 1, &sub},
+      {"mul", mzInvokeMethod, 1, &mul},
+      {"x", mzInvokePropertyGet, 0, &getComponent<self, &vectorC2d<double>::x>},
+      {"x", mzInvokePropertyPut, 1, &putComponent<self, &vectorC2d<double>::x>},
+      {"x", mzInvokeMethod, 1, &putComponent<self, &vectorC2d<double>::x>},
+      {"y", mzInvokePropertyGet, 0, &getComponent<self, &vectorC2d<double>::y>},
+      {"y", mzInvokePropertyPut, 1, &putComponent<self, &vectorC2d<double>::y>},
+      {"y", mzInvokeMethod, 1, &putComponent<self, &vectorC2d<double>::y>},
+      {},
+  };
+  static const proxyClassMethodTableC table(rows);
+  return table.getRows();
+}

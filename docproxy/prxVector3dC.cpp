@@ -1,0 +1,86 @@
+#include "docproxy/prxVector3dC.h"
+
+#include "docproxy/mathArgumentConversion.h"
+#include "docproxy/mathProxyHandlers.h"
+#include "proxy/proxyClassMethodTableC.h"
+
+namespace {
+
+const vectorC3d<double>& valueOf(void* native) { return proxyOf<prxVector3dC>(native).getValue(); }
+
+void returnVector(proxyAutoTypeCastC& result, const vectorC3d<double>& value) {
+  returnObject(result, new prxVector3dC(0, value));
+}
+
+void skalar(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  const vectorC3d<double> b = argumentToVector3d(arguments, 0);
+  const vectorC3d<double>& a = valueOf(native);
+  result.setDouble(((0.0 + a.x * b.x) + a.y * b.y) + a.z * b.z);
+}
+
+void add(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  const vectorC3d<double> b = argumentToVector3d(arguments, 0);
+  const vectorC3d<double>& a = valueOf(native);
+  returnVector(result, vectorC3d<double>(a.x + b.x, a.y + b.y, a.z + b.z));
+}
+
+void sub(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  const vectorC3d<double> b = argumentToVector3d(arguments, 0);
+  const vectorC3d<double>& a = valueOf(native);
+  returnVector(result, vectorC3d<double>(a.x - b.x, a.y - b.y, a.z - b.z));
+}
+
+void cross(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  const vectorC3d<double> b = argumentToVector3d(arguments, 0);
+  returnVector(result, valueOf(native).cross(b));
+}
+
+void mul(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  const double s = numberArgument(arguments, 0);
+  const vectorC3d<double>& a = valueOf(native);
+  returnVector(result, vectorC3d<double>(a.x * s, a.y * s, a.z * s));
+}
+
+// Division by 0 is not refused: the components become infinities or NaN.
+void divide(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  const double s = numberArgument(arguments, 0);
+  const vectorC3d<double>& a = valueOf(native);
+  returnVector(result, vectorC3d<double>(a.x / s, a.y / s, a.z / s));
+}
+
+}  // namespace
+
+prxVector3dC::prxVector3dC(uint8_t takeReference) : prxVector3dC(takeReference, vectorC3d<double>()) {}
+
+prxVector3dC::prxVector3dC(uint8_t takeReference, const vectorC3d<double>& initialValue)
+    : prxVectorBaseC(takeReference), value(initialValue) {
+  registerMethodTable(methodTable, buildMethodTable());
+}
+
+const char* prxVector3dC::getTypeName() { return proxyTypeName; }
+
+void* prxVector3dC::getNativePointer() { return this; }
+
+const proxyMethodEntryS* prxVector3dC::buildMethodTable() {
+  using self = prxVector3dC;
+  static constexpr proxyMethodEntryS rows[] = {
+      {"skalar", mzInvokeMethod, 1, &skalar},
+      {"add", mzInvokeMethod, 1, &add},
+      {"sub", mzInvokeMethod, 1, &sub},
+      {"cross", mzInvokeMethod, 1, &cross},
+      {"x", mzInvokePropertyGet, 0, &getComponent<self, &vectorC3d<double>::x>},
+      {"x", mzInvokePropertyPut, 1, &putComponent<self, &vectorC3d<double>::x>},
+      {"x", mzInvokeMethod, 1, &putComponent<self, &vectorC3d<double>::x>},
+      {"y", mzInvokePropertyGet, 0, &getComponent<self, &vectorC3d<double>::y>},
+      {"y", mzInvokePropertyPut, 1, &putComponent<self, &vectorC3d<double>::y>},
+      {"y", mzInvokeMethod, 1, &putComponent<self, &vectorC3d<double>::y>},
+      {"z", mzInvokePropertyGet, 0, &getComponent<self, &vectorC3d<double>::z>},
+      {"z", mzInvokePropertyPut, 1, &putComponent<self, &vectorC3d<double>::z>},
+      {"z", mzInvokeMethod, 1, &putComponent<self, &vectorC3d<double>::z>},
+      {"mul", mzInvokeMethod, 1, &mul},
+      {"div", mzInvokeMethod, 1, &divide},
+      {},
+  };
+  static const proxyClassMethodTableC table(rows);
+  return table.getRows();
+}

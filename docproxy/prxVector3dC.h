@@ -1,0 +1,29 @@
+// A script's 3D vector: one vectorC3d<double> with component access and arithmetic that
+// returns new vectors.
+#pragma once
+
+#include <cstdint>
+
+#include "docproxy/prxVectorBaseC.h"
+#include "docproxy/vectorC3d.h"
+
+class prxVector3dC : public prxVectorBaseC {
+ public:
+  static constexpr const char* proxyTypeName = "class prxVector3dC *";
+
+  // (0, 0, 0).
+  explicit prxVector3dC(uint8_t takeReference = 0);
+  prxVector3dC(uint8_t takeReference, const vectorC3d<double>& value);
+
+  const char* getTypeName() override;
+  void* getNativePointer() override;
+
+  vectorC3d<double>& getValue() { return value; }
+  const vectorC3d<double>& getValue() const { return value; }
+
+  // The class's own rows; the math base's stand behind them.
+  static const proxyMethodEntryS* buildMethodTable();
+
+ private:
+  vectorC3d<double> value;
+};

@@ -1,0 +1,32 @@
+// The script object over one classification entry: its Name and the list of its class
+// identifiers, read-only. Its class key is the view's, whatever the entry node's key word.
+#pragma once
+
+#include "docproxy/mDocClassifyInfoC.h"
+#include "proxy/prxMetaObjectBaseTemplateC.h"
+
+template <>
+struct prxClassNameT<mDocClassifyInfoC> {
+  static const char* get() { return "class mDocClassifyInfoC"; }
+};
+
+template <>
+struct prxMetaClassKeyT<mDocClassifyInfoC> {
+  static const char* of(const mDocClassifyInfoC&) { return mDocClassifyInfoC::classKey; }
+};
+
+class prxmDocumentClassificationInfoC : public prxMetaObjectBaseTemplateC<mDocClassifyInfoC> {
+ public:
+  // Shares the source's node when the source is a view.
+  explicit prxmDocumentClassificationInfoC(const metaObjectC& source);
+
+  const char* getTypeName() override { return "class prxmDocumentClassificationInfoC *"; }
+  void* getNativePointer() override { return this; }
+
+  static const proxyMethodEntryS* buildMethodTable();
+};
+
+template <>
+struct prxClassNameT<prxmDocumentClassificationInfoC> {
+  static const char* get() { return "class prxmDocumentClassificationInfoC"; }
+};

@@ -1,0 +1,32 @@
+// The script object over one variable of a class identifier: VarId, TabVar and Value, all
+// read-only texts. Its class key is the view's, whatever the node's key word.
+#pragma once
+
+#include "docproxy/mDocClassifyVarInfoC.h"
+#include "proxy/prxMetaObjectBaseTemplateC.h"
+
+template <>
+struct prxClassNameT<mDocClassifyVarInfoC> {
+  static const char* get() { return "class mDocClassifyVarInfoC"; }
+};
+
+template <>
+struct prxMetaClassKeyT<mDocClassifyVarInfoC> {
+  static const char* of(const mDocClassifyVarInfoC&) { return mDocClassifyVarInfoC::classKey; }
+};
+
+class prxmDocumentClassificationVarInfoC : public prxMetaObjectBaseTemplateC<mDocClassifyVarInfoC> {
+ public:
+  // Shares the source's node when the source is a view.
+  explicit prxmDocumentClassificationVarInfoC(const metaObjectC& source);
+
+  const char* getTypeName() override { return "class prxmDocumentClassificationVarInfoC *"; }
+  void* getNativePointer() override { return this; }
+
+  static const proxyMethodEntryS* buildMethodTable();
+};
+
+template <>
+struct prxClassNameT<prxmDocumentClassificationVarInfoC> {
+  static const char* get() { return "class prxmDocumentClassificationVarInfoC"; }
+};

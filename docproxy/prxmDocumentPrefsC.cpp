@@ -1,0 +1,47 @@
+#include "docproxy/prxmDocumentPrefsC.h"
+
+#include "docproxy/mDocumentPrefsC.h"
+#include "proxy/proxyClassMethodTableC.h"
+#include "proxy/proxyHandlerArguments.h"
+
+namespace {
+
+using getterT = double (mDocumentPrefsC::*)(uint32_t*);
+using setterT = void (mDocumentPrefsC::*)(double);
+
+mDocumentPrefsC prefsOf(void* native) { return mDocumentPrefsC(proxyOf<prxmDocumentPrefsC>(native).getObject().getNode(), 0); }
+
+template <getterT getter>
+void getValue(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
+  mDocumentPrefsC prefs = prefsOf(native);
+  result.setDouble((prefs.*getter)(nullptr));
+}
+
+// The argument is converted before the tree is touched, so a text changes nothing.
+template <setterT setter>
+void putValue(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  double value = arguments.getScriptArgumentValue(0).toDouble();
+  mDocumentPrefsC prefs = prefsOf(native);
+  (prefs.*setter)(value);
+  returnObject(result, &proxyOf<prxmDocumentPrefsC>(native));
+}
+
+}  // namespace
+
+prxmDocumentPrefsC::prxmDocumentPrefsC(const metaObjectC& source) : prxMetaObjectBaseC(source) {
+  registerMethodTable(methodTable, buildMethodTable());
+}
+
+const proxyMethodEntryS* prxmDocumentPrefsC::buildMethodTable() {
+  static constexpr proxyMethodEntryS rows[] = {
+      {"DesignUnitBase", mzInvokePropertyGet, 0, &getValue<&mDocumentPrefsC::getDesignUnitBase>},
+      {"DesignUnitBase", mzInvokePropertyPut, 1, &putValue<&mDocumentPrefsC::setDesignUnitBase>},
+      {"DesignUnitBase", mzInvokeMethod, 1, &putValue<&mDocumentPrefsC::setDesignUnitBase>},
+      {"UnitBase", mzInvokePropertyGet, 0, &getValue<&mDocumentPrefsC::getUnitBase>},
+      {"UnitBase", mzInvokePropertyPut, 1, &putValue<&mDocumentPrefsC::setUnitBase>},
+      {"UnitBase", mzInvokeMethod, 1, &putValue<&mDocumentPrefsC::setUnitBase>},
+      {},
+  };
+  static const proxyClassMethodTableC table(rows);
+  return table.getRows();
+}

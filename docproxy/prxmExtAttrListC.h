@@ -1,0 +1,29 @@
+// The script object over a list of extended attributes (an EXTATTRLIST node): the full object
+// list, each item an entry proxy whatever the attribute's kind, and FindEntry, the lookup by
+// name.
+#pragma once
+
+#include "core/mExtAttrListC.h"
+#include "proxy/prxmExtAttrListEntryC.h"
+#include "proxy/prxmObjListContainerTemplateC.h"
+
+class prxmExtAttrListC : public prxmObjListContainerTemplateC<prxmExtAttrListEntryC> {
+ public:
+  // Shares the source's node when the source is a view.
+  explicit prxmExtAttrListC(const metaObjectC& source);
+
+  const char* getTypeName() override { return "class prxmExtAttrListC *"; }
+  void* getNativePointer() override { return this; }
+
+  static const proxyMethodEntryS* buildMethodTable();
+};
+
+template <>
+struct prxClassNameT<prxmExtAttrListC> {
+  static const char* get() { return "class prxmExtAttrListC"; }
+};
+
+template <>
+struct prxClassNameT<mExtAttrListC> {
+  static const char* get() { return "class mExtAttrListC"; }
+};

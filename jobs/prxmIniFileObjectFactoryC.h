@@ -1,0 +1,21 @@
+// The INI-file factory proxy ("rudezaze.minifactory" and "scripting.inifile"): the INI-file
+// members in front of the meta-object factory's, which every factory answers too.
+#pragma once
+
+#include <cstdint>
+
+#include "proxy/prxMetaObjectFactoryC.h"
+
+class prxmIniFileObjectFactoryC : public prxMetaObjectFactoryC {
+ public:
+  static constexpr const char* proxyTypeName = "class prxmIniFileObjectFactoryC *";
+
+  // Count 0 unless takeReference is set: whoever hands the object out takes the first reference.
+  explicit prxmIniFileObjectFactoryC(uint8_t takeReference);
+
+  const char* getTypeName() override;
+  void* getNativePointer() override;
+
+  // The INI-file members.
+  static const proxyMethodEntryS* buildMethodTable();
+};

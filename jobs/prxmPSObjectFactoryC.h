@@ -1,0 +1,21 @@
+// The part-server job factory proxy ("rudezaze.mpartserverfactory"): the part-server job
+// members in front of the meta-object factory's, which every factory answers too.
+#pragma once
+
+#include <cstdint>
+
+#include "proxy/prxMetaObjectFactoryC.h"
+
+class prxmPSObjectFactoryC : public prxMetaObjectFactoryC {
+ public:
+  static constexpr const char* proxyTypeName = "class prxmPSObjectFactoryC *";
+
+  // Count 0 unless takeReference is set: whoever hands the object out takes the first reference.
+  explicit prxmPSObjectFactoryC(uint8_t takeReference);
+
+  const char* getTypeName() override;
+  void* getNativePointer() override;
+
+  // The part-server job members.
+  static const proxyMethodEntryS* buildMethodTable();
+};

@@ -1,0 +1,21 @@
+// The web-assistant job factory proxy ("rudezaze.mwebassistantfactory"): the job members in
+// front of the meta-object factory's, which every factory answers too.
+#pragma once
+
+#include <cstdint>
+
+#include "proxy/prxMetaObjectFactoryC.h"
+
+class prxmWebAssistantObjectFactoryC : public prxMetaObjectFactoryC {
+ public:
+  static constexpr const char* proxyTypeName = "class prxmWebAssistantObjectFactoryC *";
+
+  // Count 0 unless takeReference is set: whoever hands the object out takes the first reference.
+  explicit prxmWebAssistantObjectFactoryC(uint8_t takeReference);
+
+  const char* getTypeName() override;
+  void* getNativePointer() override;
+
+  // The job members.
+  static const proxyMethodEntryS* buildMethodTable();
+};

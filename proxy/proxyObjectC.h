@@ -1,0 +1,108 @@
+// The base of every script-visible object: an mzIDispatch that counts its references,
+// deletes itself at the last Release and takes every call by member name through its
+// method table. Two inner objects give it the native-pointer and external-connection
+// interfaces; references taken through them are references on the proxy.
+#pragma once
+
+#include <cstdint>
+
+#include "memman/memManInterfaceC.h"
+#include "mzcom/mzComRefObjectC.h"
+#include "mzcom/mzIComExternalConnection.h"
+#include "mzcom/mzIComNativePointer.h"
+#include "mzcom/mzIDispatch.h"
+#include "proxy/proxyMethodEntryS.h"
+
+class proxyAutoParaListC;
+class proxyAutoTypeCastC;
+
+class proxyObjectC : public mzIDispatch, public memManInterfaceC, public mzComRefObjectC {
+ public:
+  class externalConnectionC : public mzIComExternalConnection {
+   public:
+    explicit externalConnectionC(proxyObjectC* ownerProxy) : owner(ownerProxy) {}
+    externalConnectionC(const externalConnectionC&) = delete;
+    externalConnectionC& operator=(const externalConnectionC&) = delete;
+
+    // "MZIIDUNK" and "MZCOMEXTCONN" give this inner object; anything else 2.
+    uint32_t QueryInterface(const mzIIDS& iid, void** out) override;
+    uint32_t AddRef() override;
+    uint32_t Release() override;
+    uint32_t connectionOperation1(uint32_t value) override;
+    uint32_t connectionOperation2(uint32_t first, uint32_t second) override;
+    uint32_t connectionOperation3(uint32_t* out) override;
+
+   private:
+    proxyObjectC* owner;
+  };
+
+  class nativePointerC : public mzIComNativePointer {
+   public:
+    explicit nativePointerC(proxyObjectC* ownerProxy) : owner(ownerProxy) {}
+    nativePointerC(const nativePointerC&) = delete;
+    nativePointerC& operator=(const nativePointerC&) = delete;
+
+    // "MZIIDUNK" and "MZCOMNATPTR" give this inner object; anything else 2.
+    uint32_t QueryInterface(const mzIIDS& iid, void** out) override;
+    uint32_t AddRef() override;
+    uint32_t Release() override;
+    uint32_t getThreadId(uint32_t* out) override;
+    uint32_t getNativePointer(void** out) override;
+    uint32_t nativePointerOperation6(uint32_t unused) override;
+    uint32_t getTypeName(mzVariantS* out) override;
+
+   private:
+    proxyObjectC* owner;
+  };
+
+  // Each form starts with count 0 over the given static rows (not owned); a non-zero
+  // takeReference takes the first reference at once. The native object, the first
+  // argument of every handler, is the proxy itself (as a proxyObjectC*) unless one is
+  // given; handlers cast it back to what their class passed.
+  proxyObjectC(const proxyMethodEntryS* rows, uint8_t takeReference);
+  proxyObjectC(void* nativeObject, const proxyMethodEntryS* rows, uint8_t takeReference);
+  proxyObjectC(void* nativeObject, uint32_t unusedWord, const proxyMethodEntryS* rows, uint8_t takeReference);
+  proxyObjectC(const proxyObjectC&) = delete;
+  proxyObjectC& operator=(const proxyObjectC&) = delete;
+
+  // "MZIIDDSP", "MZIIDUNK", "MZCOMEXTCONN", "MZCOMNATPTR", and "MZIIDTYPEINFO" as a new
+  // description of this object; anything else gives 2 and leaves out as it was.
+  uint32_t QueryInterface(const mzIIDS& iid, void** out) override;
+  uint32_t AddRef() override;
+  // Deletes the proxy when the count reaches 0.
+  uint32_t Release() override;
+  // Never throws: every failure gives 1 and, when asked for, an error object.
+  uint32_t Invoke(const char* name, uint32_t kind, uint32_t argumentCount, mzVariantS* arguments, mzVariantS* result,
+                  mzIException** error) override;
+
+  // "class <name> *" for each proxy class.
+  virtual const char* getTypeName();
+  // The object itself; each proxy class answers its own address.
+  virtual void* getNativePointer();
+  // The external connection's three operations; they keep only their results.
+  virtual uint32_t connectionOperation1(uint32_t value);
+  virtual uint32_t connectionOperation2(uint32_t first, uint32_t second);
+  virtual uint32_t connectionOperation3(uint32_t* out);
+
+  // Frees the method table when the proxy owns it. Declared after the operations above
+  // so that their slots stay where hosts expect them.
+  ~proxyObjectC() override;
+
+  // Tries the rows of name and kind in table order until a handler runs to its end:
+  // 1 then, 0 when none did. Rows whose argument count differs from the list's are
+  // skipped; a handler's cast exception moves on to the next row, any other leaves.
+  uint32_t callByName(const char* name, uint32_t kind, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result);
+  // callByName, then the fallbacks through default members: a method N is tried as the
+  // default member of N's value and as N of the proxy's default value; a property N as
+  // N of the default value. 1 or 0.
+  uint32_t dispatchWithDefaultMember(const char* name, uint32_t kind, proxyAutoParaListC& arguments,
+                                     proxyAutoTypeCastC& result);
+
+  const proxyMethodTableS& getMethodTable() const { return methodTable; }
+
+ protected:
+  externalConnectionC externalConnection;
+  nativePointerC nativePointer;
+  void* nativeObject;
+  proxyMethodTableS methodTable;
+};

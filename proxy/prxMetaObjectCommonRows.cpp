@@ -1,0 +1,44 @@
+#include "proxy/prxMetaObjectCommonRows.h"
+
+#include "core/metaObjectVirtualDataBaseC.h"
+#include "proxy/createMetaObjectFactory.h"
+#include "proxy/proxyHandlerArguments.h"
+#include "proxy/prxMTreeObjectC.h"
+
+namespace prxMetaObjectCommonRows {
+
+void validObj(metaObjectVirtualDataBaseC& handle, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
+  result.setInt(int32_t(handle.isValid()));
+}
+
+void thisNode(metaObjectVirtualDataBaseC& handle, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
+  returnObject(result, new prxMTreeObjectC(handle.getNode(), nullptr, 0));
+}
+
+void factory(metaObjectVirtualDataBaseC&, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
+  returnObject(result, createMetaObjectFactory());
+}
+
+void isValidClass(metaObjectVirtualDataBaseC& handle, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  str key = textArgument(arguments, 0);
+  result.setInt(int32_t(handle.isKeyword(key.c_str())));
+}
+
+void writeToFile(metaObjectVirtualDataBaseC& handle, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  str path = textArgument(arguments, 0);
+  uint32_t single = arguments.getCount() > 1 ? uint32_t(intArgument(arguments, 1)) : 1;
+  uint32_t pretty = arguments.getCount() > 2 ? uint32_t(intArgument(arguments, 2)) : 1;
+  result.setInt(int32_t(handle.writeToFile(path.c_str(), single, pretty)));
+}
+
+void writeToString(metaObjectVirtualDataBaseC& handle, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  uint32_t single = 1;
+  uint32_t pretty = 1;
+  if (arguments.getCount() == 2) {
+    single = uint32_t(intArgument(arguments, 0));
+    pretty = uint32_t(intArgument(arguments, 1));
+  }
+  result.setString(handle.writeToStringValue(single, pretty).c_str());
+}
+
+}  // namespace prxMetaObjectCommonRows

@@ -1,0 +1,81 @@
+#include "proxy/prxMetaObjectFactoryC.h"
+
+#include "core/mExtAttrStrC.h"
+#include "core/mExtAttrValC.h"
+#include "core/mExtAttrVarC.h"
+#include "core/metaObjListStrContainerC.h"
+#include "core/metaTreeReaderC.h"
+#include "proxy/createListByName.h"
+#include "proxy/proxyClassMethodTableC.h"
+#include "proxy/prxFactoryClassConvention.h"
+#include "proxy/prxMetaObjectBaseC.h"
+#include "proxy/prxmExtAttrListEntryStrC.h"
+#include "proxy/prxmExtAttrListEntryValC.h"
+#include "proxy/prxmExtAttrListEntryVarC.h"
+#include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
+#include "proxy/prxmObjListContainerTemplateC.h"
+
+namespace {
+
+// A proxy owning the first top-level node read, with the post-load hooks run; a proxy
+// without a node when the input is missing or does not parse.
+prxMetaObjectBaseC* proxyOverRead(metaTreeReaderC& reader, uint32_t opened) {
+  return new prxMetaObjectBaseC(opened ? reader.read(1) : nullptr, 1);
+}
+
+void createFromFile(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  str path = textArgument(arguments, 0);
+  metaTreeReaderC reader;
+  returnObject(result, proxyOverRead(reader, reader.openFile(path.c_str())));
+}
+
+// Scripts rely on the whole text being unescaped before it is parsed, strings included, so
+// that a "\n" they write in a literal becomes a line feed.
+void createFromString(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  str text = unescapeString(textArgument(arguments, 0).c_str());
+  metaTreeReaderC reader;
+  returnObject(result, proxyOverRead(reader, reader.openString(text.c_str())));
+}
+
+void create(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  returnObject(result, createListByName(textArgument(arguments, 0).c_str()));
+}
+
+// The lists take whatever tree the object gives, without a key check.
+template <class listT>
+void toList(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  returnObject(result, new listT(getMetaObjectFromDispatch(objectArgument(arguments, 0).get())));
+}
+
+using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
+using objectListT = prxmObjListContainerTemplateC<prxMetaObjectBaseC>;
+
+}  // namespace
+
+prxMetaObjectFactoryC::prxMetaObjectFactoryC(uint8_t takeReference) : proxyObjectC(buildMethodTable(), takeReference) {}
+
+const char* prxMetaObjectFactoryC::getTypeName() { return proxyTypeName; }
+
+void* prxMetaObjectFactoryC::getNativePointer() { return this; }
+
+const proxyMethodEntryS* prxMetaObjectFactoryC::buildMethodTable() {
+  static constexpr proxyMethodEntryS rows[] = {
+      {"createFromFile", mzInvokeMethod, 1, &createFromFile},
+      {"createFromString", mzInvokeMethod, 1, &createFromString},
+      {"Create", mzInvokeMethod, 1, &create},
+      {"toextattrstr", mzInvokeMethod, 1, &toMember<prxmExtAttrListEntryStrC, mExtAttrStrC::classKey>},
+      {"isextattrstr", mzInvokeMethod, 1, &isMember<mExtAttrStrC::classKey>},
+      {"keyextattrstr", mzInvokeMethod, 0, &keyMember<mExtAttrStrC::classKey>},
+      {"toextattrval", mzInvokeMethod, 1, &toMember<prxmExtAttrListEntryValC, mExtAttrValC::classKey>},
+      {"isextattrval", mzInvokeMethod, 1, &isMember<mExtAttrValC::classKey>},
+      {"keyextattrval", mzInvokeMethod, 0, &keyMember<mExtAttrValC::classKey>},
+      {"toextattrvar", mzInvokeMethod, 1, &toMember<prxmExtAttrListEntryVarC, mExtAttrVarC::classKey>},
+      {"isextattrvar", mzInvokeMethod, 1, &isMember<mExtAttrVarC::classKey>},
+      {"keyextattrvar", mzInvokeMethod, 0, &keyMember<mExtAttrVarC::classKey>},
+      {"tostringList", mzInvokeMethod, 1, &toList<stringListT>},
+      {"toobjectList", mzInvokeMethod, 1, &toList<objectListT>},
+      {},
+  };
+  static const proxyClassMethodTableC table(rows);
+  return table.getRows();
+}

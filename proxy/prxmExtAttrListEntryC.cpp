@@ -1,0 +1,43 @@
+#include "proxy/prxmExtAttrListEntryC.h"
+
+namespace {
+
+void getDesc(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
+  result.setString(attributeOf<mExtAttrBaseC>(native).getDescription().c_str());
+}
+
+void getName(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
+  result.setString(attributeOf<mExtAttrBaseC>(native).getName().c_str());
+}
+
+void getValueAsString(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
+  result.setString(attributeOf<mExtAttrBaseC>(native).getValueAsString().c_str());
+}
+
+constexpr proxyMethodHandlerT putDesc = &putAttributeText<mExtAttrBaseC, &mExtAttrBaseC::setDescription>;
+constexpr proxyMethodHandlerT putName = &putAttributeText<mExtAttrBaseC, &mExtAttrBaseC::setName>;
+
+}  // namespace
+
+prxmExtAttrListEntryC::prxmExtAttrListEntryC(const metaObjectC& source) : prxMetaObjectBaseC(source) {
+  registerMethodTable(methodTable, buildMethodTable());
+}
+
+const char* prxmExtAttrListEntryC::getTypeName() { return proxyTypeName; }
+
+void* prxmExtAttrListEntryC::getNativePointer() { return this; }
+
+const proxyMethodEntryS* prxmExtAttrListEntryC::buildMethodTable() {
+  static constexpr proxyMethodEntryS rows[] = {
+      {"Desc", mzInvokePropertyGet, 0, &getDesc},
+      {"Desc", mzInvokePropertyPut, 1, putDesc},
+      {"Desc", mzInvokeMethod, 1, putDesc},
+      {"Name", mzInvokePropertyGet, 0, &getName},
+      {"Name", mzInvokePropertyPut, 1, putName},
+      {"Name", mzInvokeMethod, 1, putName},
+      {"getValueAsString", mzInvokeMethod, 0, &getValueAsString},
+      {},
+  };
+  static const proxyClassMethodTableC table(rows);
+  return table.getRows();
+}

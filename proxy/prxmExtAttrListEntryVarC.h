@@ -1,0 +1,17 @@
+// The script object of an extended attribute holding a typed variable, a text and the name of
+// its type: its Value and Type members in front of the entry members and the common ones.
+#pragma once
+
+#include "proxy/prxmExtAttrListEntryC.h"
+
+class prxmExtAttrListEntryVarC : public prxmExtAttrListEntryC {
+ public:
+  static constexpr const char* proxyTypeName = "class prxmExtAttrListEntryVarC *";
+
+  explicit prxmExtAttrListEntryVarC(const metaObjectC& source);
+
+  const char* getTypeName() override;
+  void* getNativePointer() override;
+
+  static const proxyMethodEntryS* buildMethodTable();
+};

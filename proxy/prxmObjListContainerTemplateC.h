@@ -1,0 +1,82 @@
+// A script's list of objects: all children of a list node, in order, whatever their key
+// words, each handed out as a new P over the child (not owning it). Indices are 0-based.
+// Built read-only it offers Count, Item, the default member and objEnum only. Over an empty
+// handle the list is empty and changes do nothing.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/metaObjListObjectContainerC.h"
+#include "core/metaObjectC.h"
+#include "proxy/listProxyHandlers.h"
+#include "proxy/prxMetaObjectBaseTemplateC.h"
+
+template <class P>
+class prxmObjListContainerTemplateC : public prxMetaObjectBaseTemplateC<metaObjListObjectContainerC> {
+ public:
+  // Over the source's handle: an owning source is deep-copied and the copy owned, a
+  // non-owning one shared.
+  explicit prxmObjListContainerTemplateC(const metaObjectC& source, uint32_t readOnly = 0)
+      : prxMetaObjectBaseTemplateC(source) {
+    registerMethodTable(methodTable, readOnly ? buildReadOnlyMethodTable() : buildMethodTable());
+  }
+
+  const char* getTypeName() override {
+    static const std::string name = prxTemplateTypeName<P>("prxmObjListContainerTemplateC");
+    return name.c_str();
+  }
+  void* getNativePointer() override { return this; }
+
+  static const proxyMethodEntryS* buildMethodTable() {
+    using list = prxmObjListContainerTemplateC;
+    static constexpr proxyMethodEntryS rows[] = {
+        {"Count", mzInvokePropertyGet, 0, &listCount<list>},
+        {"Item", mzInvokeMethod, 1, &item},
+        {"", mzInvokeMethod, 1, &item},
+        {"objEnum", mzInvokeMethod, 0, &listObjEnum<list, P>},
+        {"RemoveAll", mzInvokeMethod, 0, &removeAll},
+        {"RemoveAt", mzInvokeMethod, 1, &listRemoveAt<list>},
+        {"add", mzInvokeMethod, 1, &add},
+        {},
+    };
+    static const proxyClassMethodTableC table(rows);
+    return table.getRows();
+  }
+
+  static const proxyMethodEntryS* buildReadOnlyMethodTable() {
+    using list = prxmObjListContainerTemplateC;
+    static constexpr proxyMethodEntryS rows[] = {
+        {"Count", mzInvokePropertyGet, 0, &listCount<list>},
+        {"Item", mzInvokeMethod, 1, &item},
+        {"", mzInvokeMethod, 1, &item},
+        {"objEnum", mzInvokeMethod, 0, &listObjEnum<list, P>},
+        {},
+    };
+    static const proxyClassMethodTableC table(rows);
+    return table.getRows();
+  }
+
+ private:
+  static prxmObjListContainerTemplateC& self(void* native) { return proxyOf<prxmObjListContainerTemplateC>(native); }
+
+  static void returnItem(proxyAutoTypeCastC& result, metaTreeC* node) {
+    returnObject(result, new P(metaObjectC(node, 0)));
+  }
+
+  static void item(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+    returnItem(result, indexedItemNode<prxmObjListContainerTemplateC>(native, arguments));
+  }
+
+  static void removeAll(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
+    self(native).object.clearChildren();
+    result.setInt(1);
+  }
+
+  // A new last child holding the key word; over an empty handle an item over nothing.
+  static void add(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+    str key = textArgument(arguments, 0);
+    metaTreeC* listNode = self(native).object.getNode();
+    returnItem(result, listNode ? metaTreeC::appendWordChild(listNode, key.c_str()) : nullptr);
+  }
+};

@@ -1,0 +1,21 @@
+// The mesh factory proxy ("rudezaze.mmeshfactory"): the mesh members in front of the
+// meta-object factory's, which every factory answers too.
+#pragma once
+
+#include <cstdint>
+
+#include "proxy/prxMetaObjectFactoryC.h"
+
+class prxm3dMeshFactoryC : public prxMetaObjectFactoryC {
+ public:
+  static constexpr const char* proxyTypeName = "class prxm3dMeshFactoryC *";
+
+  // Count 0 unless takeReference is set: whoever hands the object out takes the first reference.
+  explicit prxm3dMeshFactoryC(uint8_t takeReference);
+
+  const char* getTypeName() override;
+  void* getNativePointer() override;
+
+  // The mesh members.
+  static const proxyMethodEntryS* buildMethodTable();
+};

@@ -1,0 +1,79 @@
+#include "core/metaObjectCRCC.h"
+
+#include <gtest/gtest.h>
+
+#include "core/crc32.h"
+#include "core/metaObjectRefC.h"
+#include "core/metaTreeC.h"
+#include "tests/core/treeTestHelpers.h"
+
+using treeTest::describe;
+using treeTest::parse;
+
+TEST(metaObjectCRCC, TheChecksumCoversWordsAndStringsButNotNumbers) {
+  EXPECT_EQ(crc32::of("123456789", 9), 0xCBF43926u);
+  EXPECT_EQ(crc32::update(crc32::of("1234", 4), "56789", 5), 0xCBF43926u);
+  EXPECT_EQ(crc32::of("", 0), 0u);
+
+  metaTreeC* tree = parse("ABC{\"x\"}");
+  EXPECT_EQ(metaObjectCRCC::computeTreeCrc(tree), 0xD71BA404u);  // ABC"x"
+  metaTreeC* numbers = parse("ABC{\"x\" 1 2.5}");
+  metaTreeC* otherNumbers = parse("ABC{\"x\" 7 -3}");
+  EXPECT_EQ(metaObjectCRCC::computeTreeCrc(numbers), metaObjectCRCC::computeTreeCrc(otherNumbers));
+  EXPECT_NE(metaObjectCRCC::computeTreeCrc(numbers), metaObjectCRCC::computeTreeCrc(tree));  // each number writes VAL
+  metaTreeC* otherWord = parse("ABD{\"x\"}");
+  metaTreeC* otherString = parse("ABC{\"y\"}");
+  EXPECT_NE(metaObjectCRCC::computeTreeCrc(otherWord), 0xD71BA404u);
+  EXPECT_NE(metaObjectCRCC::computeTreeCrc(otherString), 0xD71BA404u);
+  // Escaped as the tree text escapes, and with the following siblings; custom-storage nodes are left out.
+  metaTreeC* escaped = parse("A{\"q\\\"t\"} B{MOREF{X} MOCRC{Y}}");
+  std::string canonical = "A\"q\\\"t\"B";
+  EXPECT_EQ(metaObjectCRCC::computeTreeCrc(escaped), crc32::of(canonical.data(), canonical.size()));
+  for (metaTreeC* node : {tree, numbers, otherNumbers, otherWord, otherString, escaped}) delete node;
+}
+
+TEST(metaObjectCRCC, WritingRefreshesTheRecordInTheTextAndTheTree) {
+  metaObjectC drawing(parse("DRAWING{NAME{\"default\"},DESC{\"\"},UNITBASE{1},MOCRC}"), 1);
+  // DRAWINGNAME"default"DESC""UNITBASEVAL has CRC 0xC292AB78.
+  const char* expected = "DRAWING{NAME{\"default\"}DESC{\"\"}UNITBASE{1}MOCRC{CRCTYPE{0}CRCVALUE{-1030575240}}}";
+  EXPECT_STREQ(drawing.writeToStringValue(0, 0).c_str(), expected);
+  EXPECT_STREQ(drawing.writeToStringValue(0, 0).c_str(), expected);  // stable once written
+  metaObjectCRCC record(metaTreeC::findByKeyword(drawing.node, "MOCRC", -1), 0);
+  EXPECT_EQ(describe(record.node), "W:MOCRC{W:CRCTYPE{D:0} W:CRCVALUE{D:-1030575240}}");
+  EXPECT_EQ(record.verifyChecksum(), 1u);
+
+  metaObjectC(drawing.findChild("UNITBASE"), 0).setDouble(25.4);
+  EXPECT_EQ(record.verifyChecksum(), 1u);  // numbers do not count
+  metaObjectC(drawing.findChild("NAME"), 0).setNodeStringValue("other");
+  EXPECT_EQ(record.verifyChecksum(), 0u);
+  drawing.writeToStringValue(1, 1);
+  EXPECT_EQ(record.getIntAttribute("CRCVALUE"), -78179832);
+  EXPECT_EQ(record.verifyChecksum(), 1u);
+}
+
+TEST(metaObjectCRCC, TheRecordCoversItsReferenceTargetOrElseItsParent) {
+  metaObjectC tree(parse("ROOT{PART{NAME{\"p\"}} CHECK{MOCRC{MOREF}}}"), 1);
+  metaTreeC* part = tree.findChild("PART");
+  metaObjectCRCC record(metaTreeC::findByKeyword(tree.node, "MOCRC", -1), 0);
+  metaObjectRefC(record.findChild("MOREF"), 0).setTargetNode(part);
+  EXPECT_EQ(record.prepareSave(tree.node), 1u);
+  EXPECT_EQ(record.getIntAttribute("CRCVALUE"), int32_t(metaObjectCRCC::computeTreeCrc(part)));
+  // Written and read back, the reference and the checksum still match.
+  metaObjectC again = metaObjectC::readFromString(tree.writeToStringValue(0, 0).c_str(), 1);
+  metaObjectCRCC recordAgain(metaTreeC::findByKeyword(again.node, "MOCRC", -1), 0);
+  EXPECT_EQ(recordAgain.verifyChecksum(), 1u);
+  EXPECT_EQ(metaObjectRefC(recordAgain.findChild("MOREF"), 0).getTargetNode(), again.findChild("PART"));
+
+  // A reference without a target: the parent CHECK and its following siblings.
+  metaObjectRefC(record.findChild("MOREF"), 0).setTargetNode(nullptr);
+  record.prepareSave(tree.node);
+  EXPECT_EQ(record.getIntAttribute("CRCVALUE"), int32_t(metaObjectCRCC::computeTreeCrc(tree.findChild("CHECK"))));
+
+  // Without a node or a parent there is nothing to cover.
+  metaObjectCRCC empty;
+  EXPECT_EQ(empty.prepareSave(nullptr), 0u);
+  metaObjectCRCC alone(metaTreeC::newWithKeyword("MOCRC"), 1);
+  EXPECT_EQ(alone.prepareSave(alone.node), 0u);
+  EXPECT_EQ(alone.verifyChecksum(), 0u);
+  EXPECT_EQ(alone.node->firstChild, nullptr);
+}

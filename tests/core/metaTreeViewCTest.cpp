@@ -1,0 +1,97 @@
+#include "core/metaTreeViewC.h"
+
+#include <gtest/gtest.h>
+
+#include "core/metaObjectVirtualDataBaseC.h"
+#include "core/metaTreeC.h"
+#include "memman/memManPoolC.h"
+#include "tests/core/poolBalance.h"
+#include "tests/core/treeTestHelpers.h"
+
+using treeTest::describe;
+using treeTest::parse;
+
+namespace {
+
+metaTreeC* child(metaTreeC* node, int index) {
+  metaTreeC* walk = node->firstChild;
+  while (walk && index-- > 0) walk = walk->next;
+  return walk;
+}
+
+bool isLive(const metaTreeC* node) { return memDataPoolBlockSize(const_cast<metaTreeC*>(node)) != 0; }
+
+}  // namespace
+
+TEST(metaTreeViewC, RemovalKeepsViewedNodesAsOrphansUntilTheirLastViewGoes) {
+  poolBalance balance;
+  {
+    metaObjectVirtualDataBaseC root(parse("R{A{X} B{Z} C{Y} D E}"), 1);
+    metaTreeC* a = child(root.node, 0);
+    metaTreeViewC b(child(root.node, 1));
+    metaTreeViewC secondB(b.getNode());
+    metaTreeViewC y(child(root.node, 2)->firstChild);
+    metaTreeViewC e(child(root.node, 4));
+
+    uint32_t before = metaTreeChangeCounter;
+    EXPECT_EQ(root.removeChildAt(1), 1u);
+    EXPECT_GT(metaTreeChangeCounter, before);
+    // B keeps its subtree and reads as before, outside every tree.
+    EXPECT_TRUE(b.getNode()->isOrphaned());
+    EXPECT_EQ(b.getNode()->parent, nullptr);
+    EXPECT_EQ(describe(b.getNode()), "W:B{W:Z}");
+    root.setChildByKeyword("C", nullptr, 0);  // C's children are replaced by nothing
+    EXPECT_EQ(describe(y.getNode()), "W:Y");
+    EXPECT_EQ(root.removeChild("A"), 1u);
+    EXPECT_FALSE(isLive(a));
+    delete child(root.node, 1);  // deleting D takes its following sibling E the same way
+    EXPECT_EQ(describe(root.node), "W:R{W:C}");
+    EXPECT_EQ(describe(e.getNode()), "W:E");
+
+    b.release();
+    EXPECT_TRUE(isLive(secondB.getNode()));  // one view is left
+    metaTreeC* kept = secondB.getNode();
+    secondB.release();
+    EXPECT_FALSE(isLive(kept));
+  }
+  balance.expectBalanced();
+}
+
+TEST(metaTreeViewC, AnOrphanLinkedIntoATreeOrOwnedIsNoLongerFreedByItsViewer) {
+  poolBalance balance;
+  metaTreeC* first = parse("F{A}");
+  metaTreeC* second = parse("S");
+  metaTreeC* a = first->firstChild;
+  {
+    metaTreeViewC view(a);
+    metaTreeC::deleteChildren(first);
+    ASSERT_TRUE(a->isOrphaned());
+    metaTreeC::appendChild(a, second);
+    EXPECT_FALSE(a->isOrphaned());
+  }
+  EXPECT_EQ(describe(second), "W:S{W:A}");
+  {
+    metaTreeViewC view(a);
+    metaTreeC::deleteChildren(second);
+    metaObjectVirtualDataBaseC owner(a, 1);
+    EXPECT_FALSE(a->isOrphaned());
+    view.release();
+    EXPECT_TRUE(isLive(a));
+  }
+  delete first;
+  delete second;
+  balance.expectBalanced();
+}
+
+TEST(metaTreeViewC, DeletingVeryWideAndDeepTreesWithViewsInsideNeedsNoRecursion) {
+  poolBalance balance;
+  metaTreeC* root = metaTreeC::newWithKeyword("R");
+  metaTreeC* last = root;
+  for (int i = 0; i < 100000; ++i) last = metaTreeC::appendWordChild(last, "D");
+  for (int i = 0; i < 1000; ++i) metaTreeC::appendWordChild(root, "W");
+  metaTreeViewC deep(last);
+  metaTreeC::deleteTree(root);
+  EXPECT_TRUE(deep.getNode()->isOrphaned());
+  deep.release();
+  balance.expectBalanced();
+}

@@ -1,0 +1,68 @@
+// Calls on the document proxies for the tests: tables built ahead of heap counts, numeric
+// results, and the document nodes the proxies are made over.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "docproxy/prxmDocumentAttrC.h"
+#include "docproxy/prxmDocumentClassificationIdInfoC.h"
+#include "docproxy/prxmDocumentClassificationInfoC.h"
+#include "docproxy/prxmDocumentClassificationVarInfoC.h"
+#include "docproxy/prxmDocumentPrefsC.h"
+#include "docproxy/prxmExtAttrLanguageDict.h"
+#include "tests/proxy/metaProxyTestHelpers.h"
+
+namespace docProxyTest {
+
+using namespace metaProxyTest;
+
+template <class P>
+void buildListTables() {
+  prxmObjListContainerTemplateC<P>::buildMethodTable();
+  prxmObjListContainerTemplateC<P>::buildReadOnlyMethodTable();
+  prxmObjListContainerTemplateC<P>::prxMetaObjectBaseTemplateC::buildMethodTable();
+  prxmObjEnumC<P>::buildMethodTable();
+  P::buildMethodTable();
+  P::prxMetaObjectBaseTemplateC::buildMethodTable();
+}
+
+// The method tables live until the end; building them first keeps them out of heap counts.
+inline void buildDocumentTables() {
+  metaProxyTest::buildTables();
+  prxmDocumentPrefsC::buildMethodTable();
+  prxmDocumentAttrC::buildMethodTable();
+  prxmDocumentAttrC::prxMetaObjectBaseTemplateC::buildMethodTable();
+  buildListTables<prxmDocumentClassificationInfoC>();
+  buildListTables<prxmDocumentClassificationIdInfoC>();
+  buildListTables<prxmDocumentClassificationVarInfoC>();
+  buildListTables<prxmExtAttrListEntryC>();
+  prxmExtAttrListC::buildMethodTable();
+  prxmExtAttrLanguageIdentC::buildMethodTable();
+  prxmExtAttrLanguageDictC::buildMethodTable();
+  prxmExtAttrLanguageDictC::keyedListT::buildMethodTable();
+  prxmExtAttrLanguageDictC::keyedListT::prxMetaObjectBaseTemplateC::buildMethodTable();
+  prxmExtAttrLanguagePairC::buildMethodTable();
+  prxmObjEnumC<prxmExtAttrLanguagePairC>::buildMethodTable();
+}
+
+// A double result; -99 for a failed call or another type.
+inline double doubleOf(const invokeTest::callS& done) {
+  return done.outcome == 0 && done.result.type == mzVariantS::typeDouble ? done.result.doubleValue : -99.0;
+}
+
+inline invokeTest::callS put(mzIDispatch* object, const char* name, const mzVariantS& value) {
+  return invokeTest::call(object, name, mzInvokePropertyPut, {value});
+}
+
+inline void expectFailure(const invokeTest::callS& done, const char* source, const char* description) {
+  EXPECT_EQ(done.outcome, 1u);
+  EXPECT_EQ(done.source, source);
+  EXPECT_EQ(done.description, description);
+}
+
+// The attribute block of a document read from text, as the document families hand it out.
+inline dispatchT attributesOf(mzIDispatch* doc, const char* key) {
+  return dispatchT(new prxmDocumentAttrC(childView(doc, key)));
+}
+
+}  // namespace docProxyTest

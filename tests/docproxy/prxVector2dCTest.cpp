@@ -1,0 +1,34 @@
+#include "docproxy/prxVector2dC.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/docproxy/mathProxyTest.h"
+
+using namespace mathTest;
+
+TEST(prxVector2dC, ArithmeticAndPuts) {
+  objectT a = vector2d(1, 2);
+  objectT b = vector2d(3, -4);
+  expectNear(components2d(method(a, "add", {argument(b)})), 4, -2);
+  expectNear(components2d(method(a, "sub", {argument(b)})), -2, 6);
+  objectT scaled = method(a, "mul", {doubleValue(1.5)});
+  EXPECT_STREQ(typeNameOf(scaled), "class prxVector2dC *");
+  expectNear(components2d(scaled), 1.5, 3);
+  EXPECT_EQ(call(a.get(), "skalar", mzInvokeMethod, {argument(b)}).result.doubleValue, -5.0);
+  expectNear(components2d(a), 1, 2);
+
+  EXPECT_EQ(method(method(a, "x", {intValue(5)}), "y", {intValue(6)}).get(), a.get());
+  expectNear(components2d(a), 5, 6);
+  // A 2D vector has no z and no div.
+  EXPECT_EQ(call(a.get(), "z", mzInvokePropertyGet).outcome, 1u);
+  EXPECT_EQ(call(a.get(), "div", mzInvokeMethod, {intValue(2)}).outcome, 1u);
+}
+
+TEST(prxVector2dC, A3dArgumentIsNoVectorOfTheDimension) {
+  objectT a = vector2d(1, 2);
+  callS failed = call(a.get(), "skalar", mzInvokeMethod, {argument(vector3d(1, 1, 1))});
+  EXPECT_EQ(failed.outcome, 1u);
+  EXPECT_EQ(failed.source, "methode:skalar(Para:1)");
+  EXPECT_EQ(failed.description, "Object call failed");
+  EXPECT_EQ(call(a.get(), "add", mzInvokeMethod, {argument(vector3d(1, 1, 1))}).outcome, 1u);
+}

@@ -1,0 +1,88 @@
+// Meta-object proxies for the tests: documents read from text, lists over their nodes, and
+// calls by name that return plain values.
+#pragma once
+
+#include <string>
+
+#include "core/metaObjListStrContainerC.h"
+#include "core/metaObjectC.h"
+#include "mzcom/mzSmartPtr.h"
+#include "proxy/prxMetaBaseI.h"
+#include "proxy/prxMTreeObjectC.h"
+#include "proxy/prxMetaObjectBaseC.h"
+#include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
+#include "proxy/prxmObjListContainerTemplateC.h"
+#include "tests/core/treeTestHelpers.h"
+#include "tests/proxy/invokeHelpers.h"
+
+namespace metaProxyTest {
+
+using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
+using objectListT = prxmObjListContainerTemplateC<prxMetaObjectBaseC>;
+
+using dispatchT = mzSmartPtr<mzIDispatch>;
+using invokeTest::objectOf;
+
+// Builds the method tables the proxies of these tests use, which live until the end, so
+// that a test can count the heap's blocks without them.
+inline void buildTables() {
+  prxMetaObjectBaseC::buildMethodTable();
+  stringListT::buildMethodTable();
+  stringListT::prxMetaObjectBaseTemplateC::buildMethodTable();
+  objectListT::buildMethodTable();
+  objectListT::buildReadOnlyMethodTable();
+  objectListT::prxMetaObjectBaseTemplateC::buildMethodTable();
+  prxmObjEnumC<prxMetaObjectBaseC>::buildMethodTable();
+  prxMTreeObjectC::buildMethodTable();
+}
+
+// A document proxy that owns the tree read from text.
+inline dispatchT documentOf(const char* text) { return dispatchT(new prxMetaObjectBaseC(treeTest::parse(text), 1)); }
+
+// The root node a meta-object proxy wraps, asked through its native access interface.
+inline metaTreeC* nodeOf(mzIDispatch* proxy) {
+  void* base = nullptr;
+  if (proxy->QueryInterface(mzIID_ProxyMetaBase, &base) != 0) return nullptr;
+  metaTreeC* node = nullptr;
+  static_cast<prxMetaBaseI*>(base)->getMetaObject(&node, 0);
+  static_cast<prxMetaBaseI*>(base)->Release();
+  return node;
+}
+
+// The child of a proxy's root node with the key word, as a view.
+inline metaObjectC childView(mzIDispatch* proxy, const char* key) {
+  return metaObjectC(metaObjectC(nodeOf(proxy), 0).findChild(key), 0);
+}
+
+inline dispatchT stringListOver(const metaObjectC& source) { return dispatchT(new stringListT(source)); }
+inline dispatchT objectListOver(const metaObjectC& source, uint32_t readOnly = 0) {
+  return dispatchT(new objectListT(source, readOnly));
+}
+
+inline invokeTest::callS method(mzIDispatch* object, const char* name, std::initializer_list<mzVariantS> arguments = {}) {
+  return invokeTest::call(object, name, mzInvokeMethod, arguments);
+}
+
+inline invokeTest::callS get(mzIDispatch* object, const char* name) {
+  return invokeTest::call(object, name, mzInvokePropertyGet);
+}
+
+
+// An integer result; -99 for a failed call or another type.
+inline int32_t intOf(const invokeTest::callS& done) {
+  return done.outcome == 0 && done.result.type == mzVariantS::typeInt ? done.result.intValue : -99;
+}
+
+inline std::string textOf(const invokeTest::callS& done) {
+  return done.outcome == 0 ? invokeTest::textOf(done.result) : std::string("<failed>");
+}
+
+inline mzVariantS text(const char* value) { return mzVariantS(value); }
+inline mzVariantS number(int32_t value) { return invokeTest::intValue(value); }
+
+// The compact text of a proxy's object alone.
+inline std::string written(mzIDispatch* proxy) {
+  return textOf(method(proxy, "writeToString", {number(1), number(0)}));
+}
+
+}  // namespace metaProxyTest
