@@ -1,13 +1,7 @@
-// What the fuzz targets that drive the library as a script does share: the method tables and
-// member names of every proxy class a script can reach, trees generated as text, objects of
-// a host (whose default member answers a value, itself, or fails, or which is a variable
-// passed by reference), arguments of every variant type, calls by name whose outcome is
-// checked, and the watch over the library's small-block heap.
-//
-// AddressSanitizer sees into the small-block heap only as far as the heap poisons its free
-// blocks: a block freed twice there only writes "free called on free object" to the debugger
-// output, which these targets trap; and a node a proxy still shows must be a live block of
-// that heap (checkNodeLive), whatever reuse has made of its slot.
+// What the fuzz targets that drive the library as a script does share: proxies of every
+// class over nodes, arguments of every variant type (objects of the host and objects earlier
+// calls returned among them), calls by name whose outcome is checked, and the objects of one
+// script, released at its end in an order the input picks.
 #pragma once
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -17,119 +11,24 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "core/metaObjListStrContainerC.h"
-#include "core/metaTreeReaderC.h"
 #include "core/metaTreeC.h"
-#include "docproxy/prxMathFactoryC.h"
-#include "docproxy/prxMatrix3x3C.h"
-#include "docproxy/prxMatrix4x4C.h"
-#include "docproxy/prxVector2dC.h"
-#include "docproxy/prxVector3dC.h"
-#include "docproxy/prxmDocumentAttrC.h"
-#include "docproxy/prxmDocumentClassificationIdInfoC.h"
-#include "docproxy/prxmDocumentClassificationInfoC.h"
-#include "docproxy/prxmDocumentClassificationVarInfoC.h"
-#include "docproxy/prxmDocumentPrefsC.h"
-#include "docproxy/prxmExtAttrLanguageDict.h"
-#include "docproxy/prxmExtAttrListC.h"
+#include "core/metaTreeReaderC.h"
 #include "fuzz/fuzzCheck.h"
-#include "memman/memManPoolInspect.h"
-#include "mzcom/mzIException.h"
+#include "fuzz/heapWatch.h"
+#include "fuzz/hostObjects.h"
+#include "fuzz/proxyTables.h"
+#include "fuzz/treeTextGenerator.h"
 #include "mzcom/mzIIDConstants.h"
-#include "mzcom/mzIScriptSymbolRef.h"
 #include "mzcom/mzVariantArrayC.h"
 #include "mzcom/mzVariantS.h"
 #include "platform/debugOutput.h"
 #include "proxy/createMetaObjectFactory.h"
-#include "proxy/prxMTreeObjectC.h"
 #include "proxy/prxMetaBaseI.h"
-#include "proxy/prxMetaObjectBaseC.h"
-#include "proxy/prxMetaObjectFactoryC.h"
-#include "proxy/prxmExtAttrListEntryStrC.h"
-#include "proxy/prxmExtAttrListEntryValC.h"
-#include "proxy/prxmExtAttrListEntryVarC.h"
-#include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
-#include "proxy/prxmObjListContainerTemplateC.h"
 
 namespace scriptFuzz {
-
-using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
-using objectListT = prxmObjListContainerTemplateC<prxMetaObjectBaseC>;
-
-// ---------------------------------------------------------------------------------------
-// Method tables and member names
-
-template <class P>
-void addListTables(std::vector<const proxyMethodEntryS*>& tables) {
-  tables.push_back(prxmObjListContainerTemplateC<P>::buildMethodTable());
-  tables.push_back(prxmObjListContainerTemplateC<P>::buildReadOnlyMethodTable());
-  tables.push_back(prxmObjListContainerTemplateC<P>::prxMetaObjectBaseTemplateC::buildMethodTable());
-  tables.push_back(prxmObjEnumC<P>::buildMethodTable());
-  tables.push_back(P::buildMethodTable());
-  tables.push_back(P::prxMetaObjectBaseTemplateC::buildMethodTable());
-}
-
-// Every table of the classes reached here. The tables live until the process ends; made
-// first, they stay out of the heap counts of single inputs.
-inline std::vector<const proxyMethodEntryS*> allMethodTables() {
-  std::vector<const proxyMethodEntryS*> tables = {
-      prxMetaObjectFactoryC::buildMethodTable(),
-      prxMathFactoryC::buildMethodTable(),
-      prxMathBaseC::buildMethodTable(),
-      prxMatrix3x3C::buildMethodTable(),
-      prxMatrix4x4C::buildMethodTable(),
-      prxVector2dC::buildMethodTable(),
-      prxVector3dC::buildMethodTable(),
-      prxMTreeObjectC::buildMethodTable(),
-      stringListT::buildMethodTable(),
-      stringListT::prxMetaObjectBaseTemplateC::buildMethodTable(),
-      prxmExtAttrListEntryStrC::buildMethodTable(),
-      prxmExtAttrListEntryValC::buildMethodTable(),
-      prxmExtAttrListEntryVarC::buildMethodTable(),
-      prxmDocumentPrefsC::buildMethodTable(),
-      prxmDocumentAttrC::buildMethodTable(),
-      prxmDocumentAttrC::prxMetaObjectBaseTemplateC::buildMethodTable(),
-      prxmExtAttrListC::buildMethodTable(),
-      prxmExtAttrLanguageIdentC::buildMethodTable(),
-      prxmExtAttrLanguageDictC::buildMethodTable(),
-      prxmExtAttrLanguageDictC::keyedListT::buildMethodTable(),
-      prxmExtAttrLanguageDictC::keyedListT::prxMetaObjectBaseTemplateC::buildMethodTable(),
-      prxmExtAttrLanguagePairC::buildMethodTable(),
-      prxmObjEnumC<prxmExtAttrLanguagePairC>::buildMethodTable(),
-  };
-  addListTables<prxMetaObjectBaseC>(tables);
-  addListTables<prxmExtAttrListEntryC>(tables);
-  addListTables<prxmDocumentClassificationInfoC>(tables);
-  addListTables<prxmDocumentClassificationIdInfoC>(tables);
-  addListTables<prxmDocumentClassificationVarInfoC>(tables);
-  return tables;
-}
-
-// The names of every row of every table, each once.
-inline const std::vector<std::string>& memberNames() {
-  static const std::vector<std::string> names = [] {
-    std::set<std::string> unique;
-    for (const proxyMethodEntryS* rows : allMethodTables())
-      for (; rows && rows->handler; ++rows) unique.insert(rows->name);
-    return std::vector<std::string>(unique.begin(), unique.end());
-  }();
-  return names;
-}
-
-// Key words the library gives a meaning to, and a few it does not.
-inline constexpr const char* keyWords[] = {
-    "DOC", "DRAWING", "FGRATTR", "DRWATTR", "DRAWINGPREFS", "PARTPREFS", "NAME", "DESC", "AUTHOR", "COMPANY",
-    "CHANGEDATE", "VERSION", "UNITBASE", "DESIGNUNITBASE", "EXTATTRLIST", "EXTATTRSTR", "EXTATTRVAL", "EXTATTRVAR",
-    "EXTLANGATTR", "ATTRLANGIDENT", "PAIR", "STRLIST", "OBJLIST", "MOREF", "MOCRC", "CRCTYPE", "CRCVALUE",
-    "REFTRGPTR", "DOCCLASSIFYINFO", "DOCCLASSIFYIDINFO", "DOCCLASSIFYIDLIST", "DOCCLASSIFYVARINFO",
-    "DOCCLASSIFYVARLIST", "CLASSIFICATIONINFO", "CLASSID", "VARID", "TABVAR", "VALUE", "TYPE", "DOCNAMEPRE",
-    "SHORTNAME", "CODE", "DATA", "SIZE", "LOOP", "VAL", "ITEM", "X",
-};
 
 // Texts a script passes: class and type names the factories know, key words, numbers as text.
 inline constexpr const char* argumentTexts[] = {
@@ -137,59 +36,6 @@ inline constexpr const char* argumentTexts[] = {
     "", "DOC", "EXTATTRSTR", "EXTATTRVAL", "EXTATTRVAR", "NAME", "1", "2.5", "-1", "1e999", "nan", "x", "int", "double",
     "string", "DOC{NAME{\"n\"}}", "\\\\", "\\n", "\"", "de",
 };
-
-// ---------------------------------------------------------------------------------------
-// The small-block heap
-
-inline void checkLiveBlock(const void* block) {
-  FUZZ_CHECK(block);
-  FUZZ_CHECK(memPoolBlockOwner(block) == memPoolOwnerLarge || memPoolPageOfBlock(block) != nullptr);
-}
-
-inline void checkTokenLive(const metaTreeC* node) {
-  checkLiveBlock(node);
-  if (const str* text = node->value.getText()) {
-    checkLiveBlock(text);
-    if (text->buffer.data) checkLiveBlock(text->buffer.data);
-  }
-}
-
-// A node a proxy shows, its token, its ancestors and its first children are live blocks.
-inline void checkNodeLive(const metaTreeC* node) {
-  if (!node) return;
-  checkTokenLive(node);
-  int steps = 0;
-  for (const metaTreeC* up = node->parent; up && steps < 64; up = up->parent, ++steps) checkTokenLive(up);
-  steps = 0;
-  for (const metaTreeC* child = node->firstChild; child && steps < 64; child = child->next, ++steps) {
-    checkTokenLive(child);
-    FUZZ_CHECK(child->parent == node);
-  }
-  if (node->next) {
-    checkTokenLive(node->next);
-    FUZZ_CHECK(node->next->previous == node);
-  }
-}
-
-inline void trapHeapErrors(const char* text, void*) {
-  if (text && std::strstr(text, "free called on")) {
-    std::fputs(text, stderr);
-    FUZZ_CHECK(!"a block of the small-block heap was freed twice or was never given out");
-  }
-}
-
-// Runs one input and checks that it gives back every block it took. The library's node
-// indexes keep the blocks they have grown to for the next pass, so when the count differs the
-// input runs again: over warm indexes it must come out even.
-template <class runT>
-void runBalanced(runT run) {
-  uint32_t before = memPoolOutstandingCount();
-  run();
-  if (memPoolOutstandingCount() == before) return;
-  before = memPoolOutstandingCount();
-  run();
-  FUZZ_CHECK(memPoolOutstandingCount() == before);
-}
 
 // The one file the file members may touch: a script's path is replaced by it.
 inline const std::string& scratchFile() {
@@ -216,170 +62,6 @@ inline void prepare() {
   scratchFile();
   debugOutput::setSink(&trapHeapErrors, nullptr);
 }
-
-// ---------------------------------------------------------------------------------------
-// Trees as text
-
-class treeTextC {
- public:
-  explicit treeTextC(FuzzedDataProvider& input) : input(input) {}
-
-  // One or two top-level nodes with blocks, at most about maxNodes nodes, 6 levels.
-  std::string document(int maxNodes) {
-    budget = maxNodes;
-    std::string text;
-    int tops = input.ConsumeIntegralInRange<int>(1, 2);
-    for (int i = 0; i < tops; ++i) {
-      text += pick(keyWords);
-      text += '{';
-      children(text, 1);
-      text += '}';
-    }
-    return text;
-  }
-
-  std::string quoted(const std::string& raw) {
-    std::string text = "\"";
-    for (char c : raw) {
-      if (c == '"' || c == '\\') text += '\\';
-      if (c != 0) text += c;
-    }
-    return text + '"';
-  }
-
-  template <size_t n>
-  const char* pick(const char* const (&words)[n]) {
-    return words[input.ConsumeIntegralInRange<size_t>(0, n - 1)];
-  }
-
- private:
-  FuzzedDataProvider& input;
-  int budget = 0;
-
-  void children(std::string& text, int depth) {
-    int count = input.ConsumeIntegralInRange<int>(0, 4);
-    for (int i = 0; i < count && budget > 0; ++i) {
-      --budget;
-      if (i) text += ' ';
-      switch (input.ConsumeIntegralInRange<int>(0, 7)) {
-        case 0:
-          text += quoted(input.ConsumeRandomLengthString(12));
-          break;
-        case 1: {
-          static constexpr const char* numbers[] = {"0", "1", "-1", "2.5", "1e999", "-1e999", "7", "255", "1e300"};
-          text += pick(numbers);
-          break;
-        }
-        case 2:
-          text += std::to_string(input.ConsumeIntegral<int16_t>());
-          break;
-        default:
-          text += pick(keyWords);
-          if (depth < 6 && input.ConsumeBool()) {
-            text += '{';
-            children(text, depth + 1);
-            text += '}';
-          }
-          break;
-      }
-    }
-  }
-};
-
-// ---------------------------------------------------------------------------------------
-// Objects of the host
-
-class hostErrorC : public mzIException {
- public:
-  int references = 1;
-  uint32_t QueryInterface(const mzIIDS& iid, void** out) override {
-    if (!iid.isEqual(mzIID_IUnknown) && !iid.isEqual(mzIID_IException)) return 2;
-    *out = static_cast<mzIException*>(this);
-    AddRef();
-    return 0;
-  }
-  uint32_t AddRef() override { return uint32_t(++references); }
-  uint32_t Release() override {
-    FUZZ_CHECK(references > 1);
-    return uint32_t(--references);
-  }
-  uint32_t getSource(mzVariantS* out) override {
-    out->setString("host");
-    return 0;
-  }
-  uint32_t getDescription(mzVariantS* out) override {
-    out->setString("host failure");
-    return 0;
-  }
-  uint32_t getInnerException(mzIException** out) override {
-    *out = nullptr;
-    return 0;
-  }
-};
-
-// A script variable passed by reference; its value is what the input set.
-class hostVariableC : public mzIScriptSymbolRef {
- public:
-  int references = 1;
-  mzVariantS value;
-  uint32_t QueryInterface(const mzIIDS& iid, void** out) override {
-    if (!iid.isEqual(mzIID_IUnknown) && !iid.isEqual(mzIID_ScriptSymbolRef)) return 2;
-    *out = static_cast<mzIScriptSymbolRef*>(this);
-    AddRef();
-    return 0;
-  }
-  uint32_t AddRef() override { return uint32_t(++references); }
-  uint32_t Release() override {
-    FUZZ_CHECK(references > 1);
-    return uint32_t(--references);
-  }
-  uint32_t symbolRefOperation1() override { return 0; }
-  uint32_t getValue(mzVariantS* out) override { return value.copyTo(*out); }
-};
-
-// A host object: its default member and writeToString answer the value (tree text or
-// anything else), itself, nothing, or fail.
-class hostObjectC : public mzIDispatch {
- public:
-  enum behaviourE { answerValue, answerSelf, answerNothing, fail, behaviourCount };
-
-  int references = 1;
-  behaviourE behaviour = answerValue;
-  mzVariantS value;
-  hostErrorC error;
-
-  uint32_t QueryInterface(const mzIIDS& iid, void** out) override {
-    if (!iid.isEqual(mzIID_IUnknown) && !iid.isEqual(mzIID_IDispatch)) return 2;
-    *out = static_cast<mzIDispatch*>(this);
-    AddRef();
-    return 0;
-  }
-  uint32_t AddRef() override { return uint32_t(++references); }
-  uint32_t Release() override {
-    FUZZ_CHECK(references > 1);
-    return uint32_t(--references);
-  }
-  uint32_t Invoke(const char* name, uint32_t, uint32_t argumentCount, mzVariantS* arguments, mzVariantS* result,
-                  mzIException** errorOut) override {
-    FUZZ_CHECK(!argumentCount || arguments);
-    bool known = !name || !*name || std::strcmp(name, "writeToString") == 0 || std::strcmp(name, "classkey") == 0;
-    if (!known || behaviour == fail) {
-      if (errorOut) {
-        error.AddRef();
-        *errorOut = &error;
-      }
-      return 1;
-    }
-    if (!result) return 0;
-    if (behaviour == answerSelf) result->setDispatch(this);
-    else if (behaviour == answerValue) value.copyTo(*result);
-    return 0;
-  }
-  void checkReleased() const { FUZZ_CHECK(references == 1 && error.references == 1); }
-};
-
-// ---------------------------------------------------------------------------------------
-// Proxies and calls
 
 // A new proxy of one of the library's classes over node, sharing it (count 0).
 inline mzIDispatch* proxyOver(int kind, metaTreeC* node) {
