@@ -76,11 +76,14 @@ int comparisonReporterC::printTable(std::ostream& out) const {
     double peerTime = nanosecondsPerIteration(peer->second);
     bool speedup = row.kind == ratioKindE::speedup;
     double ratio = speedup ? peerTime / ourTime : ourTime / peerTime;
-    bool met = speedup ? ratio >= row.target : ratio <= row.target;
-    misses += !met;
-    std::snprintf(text, sizeof text, "%-44s %-24s %-24s %7.2f  %s %-5.2f %s", row.title.c_str(),
-                  describeRun(ours->second).c_str(), describeRun(peer->second).c_str(), ratio, speedup ? ">=" : "<=",
-                  row.target, met ? "met" : "MISSED");
+    char target[32] = "";
+    if (row.target > 0) {
+      bool met = speedup ? ratio >= row.target : ratio <= row.target;
+      misses += !met;
+      std::snprintf(target, sizeof target, "%s %-5.2f %s", speedup ? ">=" : "<=", row.target, met ? "met" : "MISSED");
+    }
+    std::snprintf(text, sizeof text, "%-44s %-24s %-24s %7.2f  %s", row.title.c_str(),
+                  describeRun(ours->second).c_str(), describeRun(peer->second).c_str(), ratio, target);
     lines.push_back({row.order, text});
   }
   for (const figureRowS& row : figures()) {

@@ -22,7 +22,7 @@ struct comparisonRowS {
   std::string ours;  // benchmark names
   std::string peer;
   ratioKindE kind;
-  double target;
+  double target;  // none when 0: the ratio is shown for information
 };
 
 // A counter of one benchmark, which must stay at or below the limit (none when 0).

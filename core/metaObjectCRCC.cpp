@@ -10,44 +10,86 @@
 
 namespace {
 
-uint32_t feedString(uint32_t crc, const char* text) {
-  static const char quote = '"';
-  crc = crc32::update(crc, &quote, 1);
-  for (const char* in = text; *in; ++in) {
-    char escaped[2] = {'\\', 0};
-    switch (*in) {
-      case '\t': escaped[1] = 't'; break;
-      case '\n': escaped[1] = 'n'; break;
-      case '\r': escaped[1] = 'r'; break;
-      case '"': escaped[1] = '"'; break;
-      case '\\': escaped[1] = '\\'; break;
-      default: break;
+// Collects the canonical text and checksums it a block at a time: its pieces are a few bytes
+// each, far too short for the checksum's sliced loop.
+class canonicalTextCrcC {
+ public:
+  void add(const char* bytes, size_t length) {
+    if (length > sizeof buffer - used) {
+      flush();
+      if (length > sizeof buffer) {
+        crc = crc32::update(crc, bytes, length);
+        return;
+      }
     }
-    crc = escaped[1] ? crc32::update(crc, escaped, 2) : crc32::update(crc, in, 1);
+    std::memcpy(buffer + used, bytes, length);
+    used += length;
   }
-  return crc32::update(crc, &quote, 1);
-}
+
+  void add(char c) {
+    if (used == sizeof buffer) flush();
+    buffer[used++] = c;
+  }
+
+  // Quoted and escaped as the tree text escapes it.
+  void addString(const char* text) {
+    add('"');
+    for (const char* in = text; *in; ++in) {
+      char escaped = 0;
+      switch (*in) {
+        case '\t': escaped = 't'; break;
+        case '\n': escaped = 'n'; break;
+        case '\r': escaped = 'r'; break;
+        case '"': escaped = '"'; break;
+        case '\\': escaped = '\\'; break;
+        default: break;
+      }
+      if (escaped) {
+        add('\\');
+        add(escaped);
+      } else {
+        add(*in);
+      }
+    }
+    add('"');
+  }
+
+  uint32_t finish() {
+    flush();
+    return crc;
+  }
+
+ private:
+  void flush() {
+    crc = crc32::update(crc, buffer, used);
+    used = 0;
+  }
+
+  uint32_t crc = 0;
+  size_t used = 0;
+  char buffer[4096];
+};
 
 }  // namespace
 
 uint32_t metaObjectCRCC::computeTreeCrc(const metaTreeC* node) {
-  uint32_t crc = 0;
+  canonicalTextCrcC text;
   int levelsDown = 0;
   while (node) {
     const metaTokenC& value = node->value;
     bool descend = true;
     if (value.isWord()) {
-      const char* word = value.getText()->c_str();
-      if (findKeyword(customStorageRegistry, word)) descend = false;
-      else crc = crc32::update(crc, word, std::strlen(word));
+      const str* word = value.getText();
+      if (findKeyword(customStorageRegistry, word->c_str())) descend = false;
+      else text.add(word->c_str(), size_t(word->length()));
     } else if (value.isString()) {
-      crc = feedString(crc, value.getText()->c_str());
+      text.addString(value.getText()->c_str());
     } else if (value.isDouble()) {
-      crc = crc32::update(crc, "VAL", 3);
+      text.add("VAL", 3);
     }
     node = nextInPreOrder(node, levelsDown, descend);
   }
-  return crc;
+  return text.finish();
 }
 
 metaTreeC* metaObjectCRCC::coveredTree() const {

@@ -10,7 +10,34 @@
 #include "memman/memTrackHooks.h"
 #include "memman/memTrackReports.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+#define RUDEZAZE_POOL_POISONING 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define RUDEZAZE_POOL_POISONING 1
+#endif
+#endif
+
+#ifdef RUDEZAZE_POOL_POISONING
+#include <sanitizer/asan_interface.h>
+#endif
+
 namespace {
+
+// Under AddressSanitizer a small block is addressable only while it is live, and only for the
+// size asked for: reads and writes of freed blocks or past a block's end are caught as they
+// are in blocks of the C heap.
+void markBlockLive([[maybe_unused]] void* payload, [[maybe_unused]] uint32_t size) {
+#ifdef RUDEZAZE_POOL_POISONING
+  ASAN_UNPOISON_MEMORY_REGION(payload, size);
+#endif
+}
+
+void markBlockFree([[maybe_unused]] void* payload, [[maybe_unused]] uint32_t slotSize) {
+#ifdef RUDEZAZE_POOL_POISONING
+  ASAN_POISON_MEMORY_REGION(payload, slotSize);
+#endif
+}
 
 // The heap's state is plain, constant-initialised data without destructors, so static
 // objects of any translation unit may allocate before and free after the unload hook.
@@ -59,10 +86,15 @@ memPoolPageS* openPage(uint32_t elementSize) {
   auto* page = static_cast<memPoolPageS*>(memPoolSystemAlloc(sizeof(memPoolPageS)));
   initPoolPage(page, elementSize, headerSize);
   pageTable.add(page);
+#ifdef RUDEZAZE_POOL_POISONING
+  for (uint32_t index = 0; index < page->capacity; ++index)
+    markBlockFree(reinterpret_cast<unsigned char*>(page->slot(index)) + headerSize, page->elementSize);
+#endif
   return page;
 }
 
 void releasePage(memPoolPageS* page) {
+  markBlockLive(page->blocks, memPoolBlockArea);
   pageTable.remove(page->number);
   memPoolSystemFree(page);
 }
@@ -109,7 +141,9 @@ void* memDataPoolAlloc(uint32_t size) {
     unlink(head, page);
     pushFront(fullListHead, page);
   }
-  return payloadOf(header);
+  void* payload = payloadOf(header);
+  markBlockLive(payload, size);
+  return payload;
 }
 
 void memDataPoolFree(void* payload) {
@@ -135,6 +169,7 @@ void memDataPoolFree(void* payload) {
   header->owner = memPoolOwnerFreed;
   header->sizeOrLink = page->linkTo(page->freeHead);
   page->freeHead = header;
+  markBlockFree(payload, page->elementSize);
 
   memPoolPageS*& classHead = classListHeads[page->elementSize / 8 - 1];
   if (page->used == page->capacity) {

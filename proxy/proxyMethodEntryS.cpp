@@ -50,8 +50,9 @@ void releaseMethodTable(proxyMethodTableS& table) {
 bool methodNamesEqual(const char* left, const char* right) {
   if (!left) left = "";
   if (!right) right = "";
+  // Names are mostly written as the table writes them: fold only where the bytes differ.
   for (;; ++left, ++right) {
-    if (asciiCase::toLower(*left) != asciiCase::toLower(*right)) return false;
+    if (*left != *right && asciiCase::toLower(*left) != asciiCase::toLower(*right)) return false;
     if (!*left) return true;
   }
 }

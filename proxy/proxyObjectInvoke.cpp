@@ -3,6 +3,7 @@
 #include <cxxabi.h>
 
 #include <cstring>
+#include <optional>
 
 #include "core/str.h"
 #include "mzcom/mzExceptionObjectC.h"
@@ -27,7 +28,7 @@ class fallbackDepthC {
   ~fallbackDepthC() { --nestedFallbacks; }
 };
 
-// What a failed call reports; the texts are made only when a call fails.
+// What a failed call reports.
 struct invokeFailureS {
   str source;
   str description;
@@ -109,8 +110,8 @@ uint32_t proxyObjectC::dispatchWithDefaultMember(const char* name, uint32_t kind
                                                            mzVariantS* arguments, mzVariantS* result,
                                                            mzIException** error) {
   try {
-    invokeFailureS failure;
     if (argumentCount && !arguments) {
+      invokeFailureS failure;
       reportFailure(name, -1, failure, error);
       return 1;
     }
@@ -118,28 +119,34 @@ uint32_t proxyObjectC::dispatchWithDefaultMember(const char* name, uint32_t kind
     for (uint32_t i = 0; i < argumentCount; ++i) list.setScriptArgument(i, proxyAutoTypeCastC(arguments[i]));
     proxyAutoTypeCastC resultCast;
 
+    // Made only when the call fails: a successful call builds and frees no error texts.
+    std::optional<invokeFailureS> failure;
     uint32_t succeeded = 0;
     try {
       succeeded = dispatchWithDefaultMember(name, kind, list, resultCast);
     } catch (const proxyExecuteExceptionC& e) {
-      failure.source = e.source;
-      failure.description = e.description;
-      failure.appendArgumentIndex = false;
+      failure.emplace();
+      failure->source = e.source;
+      failure->description = e.description;
+      failure->appendArgumentIndex = false;
     } catch (const proxyExecuteComExceptionC& e) {
-      failure.inner = e.error;
-      failure.appendArgumentIndex = false;
+      failure.emplace();
+      failure->inner = e.error;
+      failure->appendArgumentIndex = false;
     } catch (abi::__forced_unwind&) {
       throw;
     } catch (...) {
-      failure.description = "unhandle exception";
-      failure.appendArgumentIndex = false;
+      failure.emplace();
+      failure->description = "unhandle exception";
+      failure->appendArgumentIndex = false;
     }
 
     if (succeeded) {
       if (result) moveVariant(resultCast, *result);
       return 0;
     }
-    reportFailure(name, list.getCurrentIndex(), failure, error);
+    if (!failure) failure.emplace();
+    reportFailure(name, list.getCurrentIndex(), *failure, error);
     return 1;
   } catch (abi::__forced_unwind&) {
     throw;

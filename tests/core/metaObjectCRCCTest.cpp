@@ -32,6 +32,18 @@ TEST(metaObjectCRCC, TheChecksumCoversWordsAndStringsButNotNumbers) {
   for (metaTreeC* node : {tree, numbers, otherNumbers, otherWord, otherString, escaped}) delete node;
 }
 
+TEST(metaObjectCRCC, LongWordsAndStringsChecksumAsTheirWholeText) {
+  // Beyond the block the text is checksummed in, escapes falling on its edges.
+  std::string word(5000, 'W');
+  std::string string;
+  for (int i = 0; i < 3000; ++i) string += i % 3 ? R"(a\t)" : R"(\\\")";
+  metaTreeC* tree = parse(("A{" + word + "{\"" + string + "\"} " + word + "}").c_str());
+  ASSERT_NE(tree, nullptr);
+  std::string canonical = "A" + word + "\"" + string + "\"" + word;
+  EXPECT_EQ(metaObjectCRCC::computeTreeCrc(tree), crc32::of(canonical.data(), canonical.size()));
+  delete tree;
+}
+
 TEST(metaObjectCRCC, WritingRefreshesTheRecordInTheTextAndTheTree) {
   metaObjectC drawing(parse("DRAWING{NAME{\"default\"},DESC{\"\"},UNITBASE{1},MOCRC}"), 1);
   // DRAWINGNAME"default"DESC""UNITBASEVAL has CRC 0xC292AB78.

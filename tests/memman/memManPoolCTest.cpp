@@ -344,3 +344,18 @@ TEST(memManPoolC, SwitchesAreReadBeforeTheFirstBlock) {
   }
   GTEST_FLAG_SET(death_test_style, style);
 }
+
+TEST(memManPoolC, UnderAddressSanitizerOnlyTheLiveBytesOfABlockCanBeTouched) {
+#if !defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "only the sanitizer sees inside the pages";
+#else
+  auto* freed = static_cast<volatile char*>(memDataPoolAlloc(24));
+  freed[23] = 1;
+  memDataPoolFree(const_cast<char*>(freed));
+  EXPECT_DEATH(freed[0] = 1, "AddressSanitizer");
+  auto* block = static_cast<volatile char*>(memDataPoolAlloc(13));
+  block[12] = 1;
+  EXPECT_DEATH(block[13] = 1, "AddressSanitizer");
+  memDataPoolFree(const_cast<char*>(block));
+#endif
+}

@@ -74,7 +74,9 @@ class testBaseProxyC : public proxyObjectC {
     result.setInt(index);
   }
   static void itemByName(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-    const char* name = arguments.getScriptArgument(0).toCString();
+    // The text lives in the cast, which must outlive its use.
+    proxyAutoTypeCastC argument = arguments.getScriptArgument(0);
+    const char* name = argument.toCString();
     self(native).lastItem = std::string("name ") + name;
     result.setString(name);
   }
