@@ -11,7 +11,7 @@
 #include "bench/benchDocument.h"
 #include "bench/comparisonTable.h"
 #include "bench/zlibChecksum.h"
-#include "core/crc32.h"
+#include "base/crc32.h"
 #include "core/keywordRegistries.h"
 #include "core/keywordRegistry.h"
 #include "core/metaObjectCRCC.h"

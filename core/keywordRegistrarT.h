@@ -2,11 +2,12 @@
 // initialisation, it creates its registry when needed and registers a new prototype of
 // classT (through its interfaceT part); destroyed at unload, it deletes its prototype and
 // frees the whole registry, so the first registrar of a slot to go frees it and the others
-// find the slot empty. The registrars of one registry live in one source file, so that their
-// order, and with it the outcome of equal priorities, is fixed.
+// find the slot empty. Registrars of one registry may live in any files: equal priorities are
+// decided by the class's name (see registerKeyword), not by the order of construction.
 #pragma once
 
 #include <cstdint>
+#include <typeinfo>
 
 #include "core/keywordRegistry.h"
 
@@ -17,7 +18,7 @@ class keywordRegistrarT {
       : slot(slot), prototype(new classT) {
     ++keywordRegistryStatistics.registrarsConstructed;
     registryCreate(slot);
-    registerKeyword(slot, keyword, static_cast<interfaceT*>(prototype), priority);
+    registerKeyword(slot, keyword, static_cast<interfaceT*>(prototype), priority, typeid(classT).name());
   }
   ~keywordRegistrarT() {
     delete prototype;

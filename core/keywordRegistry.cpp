@@ -38,16 +38,21 @@ int registrySearch(const metaObjectInterfaceListC* registry, const char* keyword
   return -1;
 }
 
-void registerKeyword(metaObjectInterfaceListC* registry, const char* keyword, void* prototype, int32_t priority) {
+void registerKeyword(metaObjectInterfaceListC* registry, const char* keyword, void* prototype, int32_t priority,
+                     const char* tieName) {
   if (!registry || !keyword) return;
+  if (!tieName) tieName = "";
   uint32_t insertAt = 0;
   int found = registrySearch(registry, keyword, insertAt);
   if (found >= 0) {
     metaObjectInterfaceListEntryC& entry = (*registry)[uint32_t(found)];
-    if (entry.priority < priority) {
+    bool wins = entry.priority < priority ||
+                (entry.priority == priority && std::strcmp(tieName, entry.tieName) < 0);
+    if (wins) {
       entry.keyword = keyword;
       entry.prototype = prototype;
       entry.priority = priority;
+      entry.tieName = tieName;
       ++keywordRegistryStatistics.entriesReplaced;
     } else if (entry.priority == priority) {
       ++keywordRegistryStatistics.registrationsIgnored;
@@ -60,6 +65,7 @@ void registerKeyword(metaObjectInterfaceListC* registry, const char* keyword, vo
   entry.priority = priority;
   entry.keyword = keyword;
   entry.prototype = prototype;
+  entry.tieName = tieName;
   ++keywordRegistryStatistics.entriesInserted;
 }
 

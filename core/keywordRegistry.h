@@ -20,9 +20,12 @@ extern keywordRegistryStatisticsS keywordRegistryStatistics;
 void registryCreate(metaObjectInterfaceListC*& slot);
 // Frees the registry with its entries (not the prototypes) and empties the slot.
 void registryDestroy(metaObjectInterfaceListC*& slot);
-// Inserts a new key word in order; a present one takes the new prototype and priority only
-// when the new priority is higher.
-void registerKeyword(metaObjectInterfaceListC* registry, const char* keyword, void* prototype, int32_t priority);
+// Inserts a new key word in order; a present one takes the new prototype and priority when
+// the new priority is higher. Between equal priorities the registration whose tieName comes
+// first in byte order wins, whichever came first, so the outcome never depends on the order in
+// which static registrars run; equal tie names keep the first. tieName is static text.
+void registerKeyword(metaObjectInterfaceListC* registry, const char* keyword, void* prototype, int32_t priority,
+                     const char* tieName = "");
 // The prototype of the key word, or null (also for a null registry and an empty key word).
 void* findKeyword(const metaObjectInterfaceListC* registry, const char* keyword);
 // The index of the key word's entry, or -1 with insertAt set to where it would go.

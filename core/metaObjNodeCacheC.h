@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "core/str.h"
+#include "base/str.h"
 #include "memman/pageMemT.h"
 
 class metaTreeC;

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/binaryPayload.h"
+#include "base/binaryPayload.h"
 #include "core/metaTreeC.h"
 #include "core/metaTreeReaderC.h"
 

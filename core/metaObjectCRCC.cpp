@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "core/crc32.h"
+#include "base/crc32.h"
 #include "core/keywordRegistries.h"
 #include "core/keywordRegistry.h"
 #include "core/metaObjectRefC.h"

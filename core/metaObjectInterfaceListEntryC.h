@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/str.h"
+#include "base/str.h"
 #include "memman/pageMemT.h"
 
 class metaObjectInterfaceListEntryC {
@@ -14,6 +14,8 @@ class metaObjectInterfaceListEntryC {
   // The prototype's interface part: the base class through which the registry's users call it.
   // Each registry holds one interface type; the typed lookups cast back to it.
   void* prototype = nullptr;
+  // Decides between registrations of equal priority (see registerKeyword); static text.
+  const char* tieName = "";
 };
 
 // A keyword registry: entries sorted by key word in ascending byte order, each key word once.

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/binaryPayload.h"
+#include "base/binaryPayload.h"
 #include "core/metaTreeC.h"
 #include "core/metaTreeNodeHandleTableC.h"
 #include "core/metaTreeNodeIndexC.h"

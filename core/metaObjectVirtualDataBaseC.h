@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "core/str.h"
+#include "base/str.h"
 
 class metaTreeC;
 

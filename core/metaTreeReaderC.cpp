@@ -8,7 +8,7 @@
 #include <locale.h>
 #include <vector>
 
-#include "core/decimalNumberText.h"
+#include "base/decimalNumberText.h"
 #include "core/metaTreeC.h"
 #include "core/metaTreeCustomHooks.h"
 #include "platform/textFile.h"

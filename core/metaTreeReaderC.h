@@ -7,7 +7,7 @@
 #include <istream>
 #include <string>
 
-#include "core/str.h"
+#include "base/str.h"
 
 class metaTreeC;
 

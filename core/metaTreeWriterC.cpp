@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/decimalNumberText.h"
+#include "base/decimalNumberText.h"
 #include "core/metaTreeC.h"
 
 metaTreeWriterC::metaTreeWriterC(uint32_t size, uint32_t limit)

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/str.h"
+#include "base/str.h"
 
 class metaTreeC;
 

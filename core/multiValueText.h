@@ -2,7 +2,7 @@
 // inside a value a backslash makes the next closing brace part of the value.
 #pragma once
 
-#include "core/str.h"
+#include "base/str.h"
 
 class mExtAttrListC;
 

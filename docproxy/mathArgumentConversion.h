@@ -6,10 +6,10 @@
 // throws proxyAutoTypeCastExceptionC, so the dispatcher tries the member's next row.
 #pragma once
 
-#include "docproxy/matrixC3x3.h"
-#include "docproxy/matrixC4x4.h"
-#include "docproxy/vectorC2d.h"
-#include "docproxy/vectorC3d.h"
+#include "geom/matrixC3x3.h"
+#include "geom/matrixC4x4.h"
+#include "geom/vectorC2d.h"
+#include "geom/vectorC3d.h"
 #include "mzcom/mzIDispatch.h"
 #include "mzcom/mzSmartPtr.h"
 

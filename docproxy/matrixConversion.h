@@ -1,8 +1,8 @@
 // Conversions between the matrix records, and from their axes.
 #pragma once
 
-#include "docproxy/matrixC3x3.h"
-#include "docproxy/matrixC4x4.h"
+#include "geom/matrixC3x3.h"
+#include "geom/matrixC4x4.h"
 
 // The upper-left 3x3 block of a 4x4 (its X, Y, Z axes); translation and fourth row are dropped.
 template <typename T>

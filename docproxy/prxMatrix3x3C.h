@@ -3,7 +3,7 @@
 // matrix afresh from the axes.
 #pragma once
 
-#include "docproxy/matrixC3x3.h"
+#include "geom/matrixC3x3.h"
 #include "docproxy/prxAggregateVector3dC.h"
 #include "docproxy/prxMatrixBaseC.h"
 

@@ -4,7 +4,7 @@
 // Every member reads the matrix afresh from the axes.
 #pragma once
 
-#include "docproxy/matrixC4x4.h"
+#include "geom/matrixC4x4.h"
 #include "docproxy/prxAggregateVector3dC.h"
 #include "docproxy/prxMatrixBaseC.h"
 

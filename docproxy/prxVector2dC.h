@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "docproxy/prxVectorBaseC.h"
-#include "docproxy/vectorC2d.h"
+#include "geom/vectorC2d.h"
 
 class prxVector2dC : public prxVectorBaseC {
  public:

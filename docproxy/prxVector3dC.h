@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "docproxy/prxVectorBaseC.h"
-#include "docproxy/vectorC3d.h"
+#include "geom/vectorC3d.h"
 
 class prxVector3dC : public prxVectorBaseC {
  public:

@@ -1,4 +1,5 @@
-// The library's two exports. A host that loads the library finds them by these names.
+// The two entry points of a component library (defined by library/), and their names, by
+// which a host that loads the library finds them.
 #pragma once
 
 #include <cstdint>

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "core/str.h"
+#include "base/str.h"
 
 // Where the product's root folder is registered, and the variables that name it otherwise.
 inline constexpr const char* mzComRootRegistryKey = "SOFTWARE\\VORKANE\\PATH\\VORKANE";

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "core/sysCurrentProcess.h"
-#include "core/sysCurrentThread.h"
+#include "platform/sysCurrentProcess.h"
+#include "platform/sysCurrentThread.h"
 
 namespace {
 

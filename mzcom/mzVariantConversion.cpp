@@ -1,11 +1,11 @@
 // Conversions between variant types, variant equality and default values.
 #include <cstring>
 
-#include "core/str.h"
+#include "base/str.h"
 #include "mzcom/mzExceptionObjectC.h"
 #include "mzcom/mzForeignCall.h"
 #include "mzcom/mzIDispatch.h"
-#include "mzcom/mzNumberText.h"
+#include "base/mzNumberText.h"
 #include "mzcom/mzVariantS.h"
 
 namespace {

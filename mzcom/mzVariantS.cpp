@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "core/str.h"
+#include "base/str.h"
 #include "mzcom/mzIUnknown.h"
 #include "mzcom/mzVariantArrayC.h"
 

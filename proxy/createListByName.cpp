@@ -1,7 +1,7 @@
 #include "proxy/createListByName.h"
 
 #include "core/metaObjListStrContainerC.h"
-#include "core/str.h"
+#include "base/str.h"
 #include "proxy/prxMetaObjectBaseC.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
 #include "proxy/prxmObjListContainerTemplateC.h"

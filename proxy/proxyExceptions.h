@@ -3,7 +3,7 @@
 // execute exceptions end the call with an error the caller sees.
 #pragma once
 
-#include "core/str.h"
+#include "base/str.h"
 #include "mzcom/mzIException.h"
 #include "mzcom/mzSmartPtr.h"
 

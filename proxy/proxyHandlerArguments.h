@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "core/str.h"
+#include "base/str.h"
 #include "mzcom/mzIDispatch.h"
 #include "proxy/proxyAutoParaListC.h"
 #include "proxy/proxyAutoTypeCastC.h"

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "core/str.h"
+#include "base/str.h"
 #include "mzcom/mzIComMethodeTypeInfo.h"
 #include "mzcom/mzSmartPtr.h"
 #include "proxy/defMZCOMWrapperT.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <optional>
 
-#include "core/str.h"
+#include "base/str.h"
 #include "mzcom/mzExceptionObjectC.h"
 #include "mzcom/mzForeignCall.h"
 #include "mzcom/mzSmartPtr.h"

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/str.h"
+#include "base/str.h"
 #include "mzcom/mzIComPropertyTypeInfo.h"
 #include "mzcom/mzSmartPtr.h"
 #include "proxy/defMZCOMWrapperT.h"

@@ -1,6 +1,6 @@
 #include "proxy/proxyTypeInfoC.h"
 
-#include "core/str.h"
+#include "base/str.h"
 #include "memman/pageMemT.h"
 #include "proxy/mzClassObjectCollectionT.h"
 #include "proxy/proxyMethodeTypeInfoC.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/metaTreeC.h"
-#include "core/str.h"
+#include "base/str.h"
 #include "proxy/proxyHandlerArguments.h"
 
 template <class V>

@@ -1,7 +1,7 @@
 #include "proxy/prxMTreeObjectC.h"
 
 #include "core/metaTreeC.h"
-#include "core/str.h"
+#include "base/str.h"
 #include "proxy/proxyAutoParaListC.h"
 #include "proxy/proxyClassMethodTableC.h"
 #include "proxy/proxyExceptions.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/crc32.h"
+#include "base/crc32.h"
 #include "core/metaObjectRefC.h"
 #include "core/metaTreeC.h"
 #include "tests/core/treeTestHelpers.h"

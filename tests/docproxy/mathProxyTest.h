@@ -5,12 +5,12 @@
 
 #include <initializer_list>
 
-#include "docproxy/matrixC4x4.h"
+#include "geom/matrixC4x4.h"
 #include "docproxy/prxMatrix3x3C.h"
 #include "docproxy/prxMatrix4x4C.h"
 #include "docproxy/prxVector2dC.h"
 #include "docproxy/prxVector3dC.h"
-#include "tests/docproxy/vectorTest.h"
+#include "tests/geom/vectorTest.h"
 #include "tests/proxy/invokeHelpers.h"
 
 namespace mathTest {

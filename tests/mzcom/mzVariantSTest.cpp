@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "core/str.h"
+#include "base/str.h"
 #include "mzcom/mzVariantArrayC.h"
 #include "tests/mzcom/fakeComObjects.h"
 

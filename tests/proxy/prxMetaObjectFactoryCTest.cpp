@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "proxy/metaClassFactoryC.h"
+#include "library/metaClassFactoryC.h"
 #include "proxy/proxyClassMethodTableC.h"
 #include "proxy/proxyHandlerArguments.h"
 #include "proxy/prxMetaObjectFactoryC.h"

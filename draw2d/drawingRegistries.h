@@ -1,0 +1,10 @@
+// The keyword registries of the 2D drawing family; registrars of 2D classes join them from
+// any source file of this folder.
+#pragma once
+
+#include "core/metaObjectInterfaceListEntryC.h"
+
+// 2D documents (DRAWING, FIGURE).
+extern metaObjectInterfaceListC* documentRegistry;
+// 2D shape classes.
+extern metaObjectInterfaceListC* shape2dRegistry;
