@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/metaObjKeyContainerC.h"
+#include "core/metaTreeC.h"
 
 template <class T>
 class metaObjKeyContainerTemplateC : public metaObjKeyContainerC {
@@ -29,4 +30,6 @@ class metaObjKeyContainerTemplateC : public metaObjKeyContainerC {
   }
   // An empty view when there is no such item.
   T getItem(int index, uint32_t* found = nullptr) { return T(getItemNode(index, found), 0); }
+  // A new last child holding only T's key word, as a non-owning T; an empty T without a node.
+  T append() { return T(node ? metaTreeC::appendWordChild(node, T::classKey) : nullptr, 0); }
 };

@@ -1,0 +1,134 @@
+// The INI reader and writer on any bytes. Invariants: any bytes read to the end, from memory
+// as text mode gives them and from a file alike, into the tree shapes the reader makes; what
+// is read writes, and the text written reads back to the same sections and entries, except
+// what the format cannot carry (an entry whose key starts with ";" comes back as a comment, a
+// text loses one trailing CR). The same bytes read as tree text give a tree of any shape: the
+// writer writes it without creating anything, and after a write, which adds only empty
+// fields, it writes the same text again.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/metaObjectC.h"
+#include "core/metaTreeC.h"
+#include "core/metaTreeWriterC.h"
+#include "fuzz/fuzzCheck.h"
+#include "jobs/iniText.h"
+#include "jobs/keyNodeField.h"
+#include "platform/textFile.h"
+
+namespace {
+
+using entriesT = std::vector<std::pair<std::string, std::string>>;
+using sectionsT = std::vector<std::pair<std::string, entriesT>>;
+
+std::string textOf(const str& text) { return std::string(text.c_str(), size_t(text.length())); }
+
+// The one string value of a field the reader made.
+std::string readerField(const metaTreeC* node, const char* key) {
+  FUZZ_CHECK(node->hasKeyword(key));
+  const metaTreeC* value = node->firstChild;
+  FUZZ_CHECK(value && value->value.isString() && !value->next && !value->firstChild);
+  std::string text = textOf(*value->value.getText());
+  FUZZ_CHECK(text.size() <= 8190 && text.find('\n') == std::string::npos && text.find('\0') == std::string::npos);
+  return text;
+}
+
+bool trimmed(const std::string& text) { return text.empty() || (text.front() != ' ' && text.back() != ' '); }
+
+// The sections of a tree the reader made, checking that it holds nothing else.
+sectionsT readerSections(const mIniFileC& file, const char* path) {
+  const metaTreeC* root = file.getNode();
+  FUZZ_CHECK(root && root->hasKeyword("INIFILE") && !root->next && !root->parent);
+  const metaTreeC* fileName = root->firstChild;
+  FUZZ_CHECK(fileName && readerField(fileName, "FNAME") == path);
+  sectionsT sections;
+  const metaTreeC* list = fileName->next;
+  if (!list) return sections;
+  FUZZ_CHECK(list->hasKeyword("SECTIONS") && !list->next && list->firstChild);
+  for (const metaTreeC* section = list->firstChild; section; section = section->next) {
+    FUZZ_CHECK(section->hasKeyword("SECTION"));
+    std::string name = readerField(section->firstChild, "NAME");
+    FUZZ_CHECK(trimmed(name) && name.find(']') == std::string::npos);
+    entriesT entries;
+    if (const metaTreeC* entryList = section->firstChild->next) {
+      FUZZ_CHECK(entryList->hasKeyword("ENTRIES") && !entryList->next && entryList->firstChild);
+      for (const metaTreeC* entry = entryList->firstChild; entry; entry = entry->next) {
+        FUZZ_CHECK(entry->hasKeyword("ENTRY") && entry->firstChild && entry->firstChild->next);
+        FUZZ_CHECK(!entry->firstChild->next->next);
+        std::string key = readerField(entry->firstChild, "KEY");
+        FUZZ_CHECK(trimmed(key) && key.find('=') == std::string::npos);
+        entries.emplace_back(key, readerField(entry->firstChild->next, "TEXT"));
+      }
+    }
+    sections.emplace_back(name, entries);
+  }
+  return sections;
+}
+
+// What a write and a read give back of the sections.
+sectionsT carried(sectionsT sections) {
+  for (auto& [name, entries] : sections) {
+    entriesT kept;
+    for (auto& [key, text] : entries) {
+      if (!key.empty() && key.front() == ';') continue;
+      if (!text.empty() && text.back() == '\r') text.pop_back();
+      kept.emplace_back(key, text);
+    }
+    entries = kept;
+  }
+  return sections;
+}
+
+std::string treeText(const metaTreeC* root) {
+  metaTreeWriterC writer(4096);
+  writer.writeAll(root, false);
+  return std::string(writer.data(), writer.length());
+}
+
+const char* scratchPath() {
+  static const std::string path = "/tmp/rudezaze-iniFileFuzz-" + std::to_string(getpid()) + ".ini";
+  return path.c_str();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+
+  mIniFileC file = parseIniText(textFile::fromDiskText(bytes), "f");
+  sectionsT sections = readerSections(file, "f");
+
+  // Now and then through a file on disk, which must read the same.
+  if (std::hash<std::string>()(bytes) % 16 == 0) {
+    FILE* out = std::fopen(scratchPath(), "wb");
+    FUZZ_CHECK(out && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() && std::fclose(out) == 0);
+    mIniFileC fromDisk = readIniText(scratchPath());
+    std::remove(scratchPath());
+    FUZZ_CHECK(readerSections(fromDisk, scratchPath()) == sections);
+  }
+
+  std::string before = treeText(file.getNode());
+  std::string written = formatIniText(file.getNode());
+  FUZZ_CHECK(treeText(file.getNode()) == before);
+  mIniFileC again = parseIniText(textFile::fromDiskText(textFile::toDiskText(written)), "f");
+  FUZZ_CHECK(readerSections(again, "f") == carried(sections));
+
+  // Any tree, from the bytes as tree text (up to a zero byte, as a string is read).
+  metaObjectC tree = metaObjectC::readFromString(bytes.c_str(), 1);
+  if (tree.isValid()) {
+    mIniFileC any(tree.getNode(), 0);
+    std::string anyBefore = treeText(any.getNode());
+    std::string anyText = formatIniText(any.getNode());
+    FUZZ_CHECK(treeText(any.getNode()) == anyBefore);
+    FUZZ_CHECK(writeIniText(any, "/dev/null") == 1);
+    FUZZ_CHECK(formatIniText(any.getNode()) == anyText);
+  }
+  return 0;
+}
