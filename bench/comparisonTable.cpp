@@ -72,17 +72,15 @@ int comparisonReporterC::printTable(std::ostream& out) const {
     auto ours = results.find(row.ours);
     auto peer = results.find(row.peer);
     if (ours == results.end() || peer == results.end()) continue;
-    double ourTime = nanosecondsPerIteration(ours->second);
-    double peerTime = nanosecondsPerIteration(peer->second);
-    bool speedup = row.kind == ratioKindE::speedup;
-    double ratio = speedup ? peerTime / ourTime : ourTime / peerTime;
+    double ratio = nanosecondsPerIteration(peer->second) / nanosecondsPerIteration(ours->second);
     char target[32] = "";
     if (row.target > 0) {
-      bool met = speedup ? ratio >= row.target : ratio <= row.target;
+      double least = row.kind == ratioKindE::speedup ? row.target : 1 / row.target;
+      bool met = ratio >= least;
       misses += !met;
-      std::snprintf(target, sizeof target, "%s %-5.2f %s", speedup ? ">=" : "<=", row.target, met ? "met" : "MISSED");
+      std::snprintf(target, sizeof target, ">= %-5.3g %s", least, met ? "met" : "MISSED");
     }
-    std::snprintf(text, sizeof text, "%-44s %-24s %-24s %7.2f  %s", row.title.c_str(),
+    std::snprintf(text, sizeof text, "%-44s %-24s %-24s %7.3f  %s", row.title.c_str(),
                   describeRun(ours->second).c_str(), describeRun(peer->second).c_str(), ratio, target);
     lines.push_back({row.order, text});
   }
@@ -105,5 +103,8 @@ int comparisonReporterC::printTable(std::ostream& out) const {
   std::snprintf(text, sizeof text, "%-44s %-24s %-24s %7s  %s", "comparison", "rudezaze", "peer", "ratio", "target");
   out << '\n' << text << '\n' << std::string(118, '-') << '\n';
   for (const lineS& line : lines) out << line.text << '\n';
+  out << "ratio: the peer's time over rudezaze's, above 1 means rudezaze is faster; a pair's target is\n"
+         "the least ratio it must reach, a single figure's the most it may be. MISSED: the target\n"
+         "is not reached (a ratio below it, a figure above it).\n";
   return misses;
 }

@@ -1,5 +1,7 @@
 // The summary a benchmark run closes with: for each pair the library's figure, its peer's,
 // their ratio and the target the ratio must meet, and single figures with their limits.
+// Every ratio reads one way: ours relative to the peer, the peer's time over ours, so above 1
+// means the library is faster; every target is the least ratio a row must reach.
 // Benchmark files declare their rows next to their benchmarks; rows print by order: 10-29 tree
 // text, 30-39 tree memory, 40-49 small-block heap, 50-59 calls by name, 60-69 checksums.
 #pragma once
@@ -11,9 +13,10 @@
 #include <string>
 #include <vector>
 
+// How a row words its target; the table restates both as the least ratio.
 enum class ratioKindE {
-  speedup,   // the peer's time over ours: at least the target
-  slowdown,  // our time over the peer's: at most the target
+  speedup,   // the target is the least ratio (ours at least target times as fast)
+  slowdown,  // the target is how many times slower ours may be: the least ratio is 1 / target
 };
 
 struct comparisonRowS {

@@ -3,6 +3,9 @@
 // command line and prints its class key and its text, then detaches.
 //
 //   rudezaze_sample_host <path of librudezaze.so> <document file>
+//
+// Exit codes: 0 the document was shown, 1 a step failed (the reason is on stderr),
+// 2 the arguments were wrong.
 #include <dlfcn.h>
 
 #include <cstdio>
@@ -17,13 +20,29 @@
 
 namespace {
 
-// Calls member on object; prints the library's error texts on failure.
+constexpr int exitDone = 0, exitFailed = 1, exitUsage = 2;
+
+// A string variant's text, "" for any other.
+const char* textOf(const mzVariantS& value) {
+  const char* text = "";
+  value.getString(text);
+  return text;
+}
+
+// Calls member on object by name. When the call fails, prints the error object the library
+// handed back (its source and description) and releases it.
 bool call(mzIDispatch* object, const char* member, uint32_t kind, uint32_t count, mzVariantS* arguments,
           mzVariantS& result) {
   mzIException* error = nullptr;
   if (object->Invoke(member, kind, count, arguments, &result, &error) == 0) return true;
   std::fprintf(stderr, "%s failed\n", member);
-  if (error) error->Release();
+  if (error) {
+    mzVariantS source, description;
+    error->getSource(&source);
+    error->getDescription(&description);
+    std::fprintf(stderr, "  source: %s\n  description: %s\n", textOf(source), textOf(description));
+    error->Release();
+  }
   return false;
 }
 
@@ -41,7 +60,9 @@ mzIDispatch* metaObjectFactory(hostEngineC& engine) {
   return factory;
 }
 
-// Opens the document and prints its class key and text. False when anything fails.
+// Opens the document and prints its class key and text. False when anything fails. A file
+// that does not read still gives an object, without a node (ValidObj 0); the library has
+// then written why to the debugger output, stderr here.
 bool showDocument(mzIDispatch* factory, const char* path) {
   mzVariantS pathArgument(path);
   mzVariantS document;
@@ -53,11 +74,14 @@ bool showDocument(mzIDispatch* factory, const char* path) {
   auto* documentProxy = static_cast<mzIDispatch*>(documentObject);
   mzVariantS valid, classKey, text;
   int32_t isValid = 0;
-  bool shown = call(documentProxy, "ValidObj", mzInvokePropertyGet, 0, nullptr, valid) && valid.getInt(isValid) == 0 &&
-               isValid != 0 && call(documentProxy, "classkey", mzInvokePropertyGet, 0, nullptr, classKey) &&
-               call(documentProxy, "writeToString", mzInvokeMethod, 0, nullptr, text);
-  if (shown) std::printf("class key: %s\n%s\n", classKey.stringText(), text.stringText());
-  else std::fprintf(stderr, "%s is not a readable document\n", path);
+  bool shown = call(documentProxy, "ValidObj", mzInvokePropertyGet, 0, nullptr, valid) && valid.getInt(isValid) == 0;
+  if (shown && isValid == 0) {
+    std::fprintf(stderr, "%s is not a readable document\n", path);
+    shown = false;
+  }
+  shown = shown && call(documentProxy, "classkey", mzInvokePropertyGet, 0, nullptr, classKey) &&
+          call(documentProxy, "writeToString", mzInvokeMethod, 0, nullptr, text);
+  if (shown) std::printf("class key: %s\n%s\n", textOf(classKey), textOf(text));
   documentProxy->Release();
   return shown;
 }
@@ -66,22 +90,28 @@ bool showDocument(mzIDispatch* factory, const char* path) {
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: %s <librudezaze.so> <document>\n", argv[0]);
-    return 2;
+    std::fprintf(stderr,
+                 "usage: %s <librudezaze.so> <document>\n"
+                 "exit codes: 0 document shown, 1 a step failed (reason on stderr), 2 usage\n",
+                 argv[0]);
+    return exitUsage;
   }
+  // Load the library and find its two exports.
   void* library = dlopen(argv[1], RTLD_NOW | RTLD_LOCAL);
   if (!library) {
     std::fprintf(stderr, "%s\n", dlerror());
-    return 1;
+    return exitFailed;
   }
   auto init = reinterpret_cast<mzComInitRemoteEngineFn>(dlsym(library, mzComInitRemoteEngineName));
   auto terminate = reinterpret_cast<mzComTerminateRemoteEngineFn>(dlsym(library, mzComTerminateRemoteEngineName));
   if (!init || !terminate) {
     std::fprintf(stderr, "the library lacks its exports\n");
     dlclose(library);
-    return 1;
+    return exitFailed;
   }
 
+  // Attach the engine: the library registers its class factory with it. The export always
+  // answers 0; a class factory missing from the engine is how a failed attach shows.
   hostEngineC* engine = hostEngineC::create();
   init(engine);
   bool shown = false;
@@ -91,8 +121,9 @@ int main(int argc, char** argv) {
   } else {
     std::fprintf(stderr, "the library registered no class factory\n");
   }
+  // Detach, release everything the library gave, then unload it.
   terminate();
   engine->Release();
   dlclose(library);
-  return shown ? 0 : 1;
+  return shown ? exitDone : exitFailed;
 }

@@ -17,9 +17,10 @@ struct singleBaseProbe : plainProbe {};
 struct otherProbe {};
 struct multipleBaseProbe : plainProbe, otherProbe {};
 
+// The record's first word is the address of its own virtual table; it is copied as plain bytes.
 uint64_t tableOfTypeRecord(const std::type_info& record) {
   uint64_t table;
-  std::memcpy(&table, &record, sizeof table);
+  std::memcpy(&table, static_cast<const void*>(&record), sizeof table);
   return table;
 }
 

@@ -105,10 +105,11 @@ uint32_t proxyObjectC::dispatchWithDefaultMember(const char* name, uint32_t kind
 }
 
 // Thread cancellation unwinds as an exception without an object: its catch clause binds
-// a reference to null by design, so the sanitizer's null check is off here.
-[[gnu::no_sanitize("null")]] uint32_t proxyObjectC::Invoke(const char* name, uint32_t kind, uint32_t argumentCount,
-                                                           mzVariantS* arguments, mzVariantS* result,
-                                                           mzIException** error) {
+// a reference to null by design, so the sanitizer's null check is off here (in the
+// attribute spelling both g++ and clang honour).
+__attribute__((no_sanitize("null"))) uint32_t proxyObjectC::Invoke(const char* name, uint32_t kind,
+                                                                  uint32_t argumentCount, mzVariantS* arguments,
+                                                                  mzVariantS* result, mzIException** error) {
   try {
     if (argumentCount && !arguments) {
       invokeFailureS failure;

@@ -4,8 +4,8 @@
 #include "core/mExtAttrValC.h"
 #include "core/mExtAttrVarC.h"
 #include "core/metaObjListStrContainerC.h"
-#include "core/metaTreeReaderC.h"
 #include "proxy/createListByName.h"
+#include "proxy/factoryTreeRead.h"
 #include "proxy/proxyClassMethodTableC.h"
 #include "proxy/prxFactoryClassConvention.h"
 #include "proxy/prxMetaObjectBaseC.h"
@@ -17,24 +17,18 @@
 
 namespace {
 
-// A proxy owning the first top-level node read, with the post-load hooks run; a proxy
-// without a node when the input is missing or does not parse.
-prxMetaObjectBaseC* proxyOverRead(metaTreeReaderC& reader, uint32_t opened) {
-  return new prxMetaObjectBaseC(opened ? reader.read(1) : nullptr, 1);
-}
-
+// Each gives a proxy owning the first top-level node read, with the post-load hooks run, or a
+// proxy without a node when the input is missing or does not parse.
 void createFromFile(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
   str path = textArgument(arguments, 0);
-  metaTreeReaderC reader;
-  returnObject(result, proxyOverRead(reader, reader.openFile(path.c_str())));
+  returnObject(result, new prxMetaObjectBaseC(factoryReadFile(path.c_str()), 1));
 }
 
 // Scripts rely on the whole text being unescaped before it is parsed, strings included, so
 // that a "\n" they write in a literal becomes a line feed.
 void createFromString(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
   str text = unescapeString(textArgument(arguments, 0).c_str());
-  metaTreeReaderC reader;
-  returnObject(result, proxyOverRead(reader, reader.openString(text.c_str())));
+  returnObject(result, new prxMetaObjectBaseC(factoryReadString(text.c_str()), 1));
 }
 
 void create(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/testFiles.h"
@@ -29,14 +30,16 @@ inline void passSanitizerOptions(std::vector<std::string>& environment) {
   }
 }
 
-inline memTrackChildRunS runMemTrackChild(const char* mode, std::vector<std::string> environment) {
+// Runs program with the one argument mode (none when null) and only the environment given.
+inline memTrackChildRunS runChildProcess(const char* programPath, const char* mode,
+                                         std::vector<std::string> environment) {
   passSanitizerOptions(environment);
   std::vector<char*> envp;
   for (std::string& entry : environment) envp.push_back(entry.data());
   envp.push_back(nullptr);
-  std::string program = RUDEZAZE_MEMTRACK_CHILD;
-  std::string modeText = mode;
-  char* argv[] = {program.data(), modeText.data(), nullptr};
+  std::string program = programPath;
+  std::string modeText = mode ? mode : "";
+  char* argv[] = {program.data(), mode ? modeText.data() : nullptr, nullptr};
   testFiles::scratchFile out("child.out"), err("child.err");
 
   pid_t pid = fork();
@@ -52,6 +55,10 @@ inline memTrackChildRunS runMemTrackChild(const char* mode, std::vector<std::str
   run.out = testFiles::readBytes(out.path());
   run.err = testFiles::readBytes(err.path());
   return run;
+}
+
+inline memTrackChildRunS runMemTrackChild(const char* mode, std::vector<std::string> environment) {
+  return runChildProcess(RUDEZAZE_MEMTRACK_CHILD, mode, std::move(environment));
 }
 
 inline bool exitedNormally(const memTrackChildRunS& run) {
