@@ -54,14 +54,26 @@ void firstAndLast(const metaTreeC* list, const char* keyword, const metaTreeC*& 
     }
 }
 
+uint32_t childCount(const metaTreeC* list) {
+  uint32_t count = 0;
+  for (const metaTreeC* child = list->firstChild; child; child = child->next) ++count;
+  return count;
+}
+
 bool within(double a, double b) { return std::fabs(a - b) <= 1e-8; }
 
 }  // namespace
 
+void pointListReadPoints2d(const metaTreeC* list, point2dArrayC& points) {
+  points.elementCount = 0;
+  if (!list) return;
+  reservePageElements(points, childCount(list));
+  for (const metaTreeC* child = list->firstChild; child; child = child->next) appendPoint(points, readNodePoint2d(child));
+}
+
 point2dArrayC pointListGatherPoints2d(const metaTreeC* list) {
   point2dArrayC points;
-  if (list)
-    for (const metaTreeC* child = list->firstChild; child; child = child->next) appendPoint(points, readNodePoint2d(child));
+  pointListReadPoints2d(list, points);
   return points;
 }
 
@@ -77,8 +89,9 @@ bool pointListScale2d(metaTreeC* list, double factor) { return scaleAll(list, fa
 
 point3dArrayC pointListGatherPoints3d(const metaTreeC* list) {
   point3dArrayC points;
-  if (list)
-    for (const metaTreeC* child = list->firstChild; child; child = child->next) *points.newElement() = readNodePoint3d(child);
+  if (!list) return points;
+  reservePageElements(points, childCount(list));
+  for (const metaTreeC* child = list->firstChild; child; child = child->next) *points.newElement() = readNodePoint3d(child);
   return points;
 }
 

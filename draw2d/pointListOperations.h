@@ -15,6 +15,8 @@ using point3dArrayC = pageMemT<vectorC3d<double>, 3>;
 
 // Each child's 2D point, in order ((0, 0) for a child that holds none).
 point2dArrayC pointListGatherPoints2d(const metaTreeC* list);
+// The same into points, whose content it replaces.
+void pointListReadPoints2d(const metaTreeC* list, point2dArrayC& points);
 // Each child's 2D point := matrix · (x, y, 1), written back as two numbers.
 bool pointListTransform2d(metaTreeC* list, const matrixC3x3<double>& matrix);
 // Every number of every child times the factor.
