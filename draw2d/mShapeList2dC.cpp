@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/metaTreeC.h"
+#include "draw2d/point2dArrayC.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ int mShapeList2dC::convertShapeList(int mode, const pageMemT<str, 3>& keywords, 
   if (!node) return 0;
   // Taken first: what is appended to destination must not be walked again when it is this list.
   pageMemT<metaTreeC*, 3> shapes;
+  reservePageElements(shapes, getCount());
   for (metaTreeC* shape = node->firstChild; shape; shape = shape->next) *shapes.newElement() = shape;
   int made = 0;
   for (uint32_t i = 0; i < shapes.elementCount; ++i) {

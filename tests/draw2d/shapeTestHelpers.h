@@ -1,4 +1,4 @@
-// Trees of 2D shapes built from text for the shape tests, and small matrices of the plane.
+// Trees of 2D shapes built from text for the shape tests, and plane matrices.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,28 +11,22 @@
 
 namespace shapeTest {
 
-// Owns the tree read from text.
+// Owns the tree read from text; text() is the compact text of the root.
 class treeC {
  public:
   explicit treeC(const char* text) : root(metaObjectC::readFromString(text, 1)) {}
   metaTreeC* node() const { return root.getNode(); }
-  // The compact text of the root and its subtree.
   std::string text() const { return root.writeToStringValue(1, 0).c_str(); }
 
  private:
   metaObjectC root;
 };
 
-// The plane map (x, y) -> (a x + b y + tx, c x + d y + ty).
+// The map (x, y) -> (a x + b y + tx, c x + d y + ty).
 inline matrixC3x3<double> planeMatrix(double a, double b, double tx, double c, double d, double ty) {
   matrixC3x3<double> m;
-  m.ident();
-  m.values[0] = a;
-  m.values[1] = c;
-  m.values[3] = b;
-  m.values[4] = d;
-  m.values[6] = tx;
-  m.values[7] = ty;
+  const double values[9] = {a, c, 0, b, d, 0, tx, ty, 1};
+  for (int i = 0; i < 9; ++i) m.values[i] = values[i];
   return m;
 }
 
