@@ -86,7 +86,4 @@ TEST(PointValues, LineIntersections) {
   EXPECT_EQ(intersectLines2d(v(0, 0), v(1, 1e-320), v(0, 1), v(1, 1), out), 0u);
   expectPoint(out, -7, -7);
   expectPoint(matrixC2x2MulVec(rotationMatrix2x2(90), v(2, 0)), 0, 2);
-  const double values[] = {3, 4};
-  copyToVector2d(values, 1, out);
-  expectPoint(out, 3, -7);
 }
