@@ -6,6 +6,7 @@
 #include "core/metaTreeC.h"
 #include "core/metaTreeNodeHandleTableC.h"
 #include "core/metaTreeNodeIndexC.h"
+#include "core/metaTreeTopCacheC.h"
 
 namespace {
 
@@ -70,6 +71,7 @@ void setValueInPlace(metaTreeC* keyNode, const metaTokenC& token) {
 // Writes the handle into the payload without removing a node, so that a node index built
 // over the tree earlier in a pass stays free of freed nodes; missing parts are added.
 void storeHandleInPlace(metaTreeC* reference, uint32_t handle) {
+  reference->setHoldsLiveHandle(true);
   uint8_t bytes[handleBytes];
   handleToBytes(handle, bytes);
   char text[8];
@@ -91,6 +93,20 @@ metaTreeNodeIndexC& passIndex(metaTreeC* root) {
 
 const metaTreeC* addressOf(uint32_t handle) { return metaTreeNodeHandleTableC::instance().addressOf(handle); }
 
+// The handle to follow: false when the payload does not read (no target) and when it holds a
+// stored position no hook converted, which names no node of this process.
+bool readLiveHandle(const metaTreeC* reference, uint32_t& handle) {
+  return readHandle(reference, handle) && reference->holdsLiveHandle();
+}
+
+// The position code the written copy of reference stores.
+uint32_t positionCode(const metaTreeC* reference, metaTreeNodeIndexC& index) {
+  uint32_t handle = 0;
+  if (!readHandle(reference, handle)) return metaObjectRefC::noTargetCode;
+  if (!reference->holdsLiveHandle()) return 0;
+  return handle == 0 ? metaObjectRefC::noTargetCode : index.indexOf(addressOf(handle), 0);
+}
+
 uint32_t handleOf(const metaTreeC* node) { return metaTreeNodeHandleTableC::instance().handleOf(node); }
 
 }  // namespace
@@ -103,19 +119,23 @@ uint32_t metaObjectRefC::getTargetHandle() {
 }
 
 void metaObjectRefC::setTargetHandle(uint32_t handle) {
+  if (!node) return;
+  writePayload(handle);
+  node->setHoldsLiveHandle(true);
+}
+
+void metaObjectRefC::writePayload(uint32_t value) {
   uint8_t bytes[handleBytes];
-  handleToBytes(handle, bytes);
+  handleToBytes(value, bytes);
   metaObjectC(findOrCreateChildByKeyword(payloadKey), 0).writeBinaryPayload(bytes, handleBytes, 0);
 }
 
 metaTreeC* metaObjectRefC::getTargetNode() const {
   uint32_t handle = 0;
-  if (!node || !readHandle(node, handle)) return nullptr;
+  if (!node || !readLiveHandle(node, handle)) return nullptr;
   const metaTreeC* address = addressOf(handle);
   if (!address) return nullptr;
-  metaTreeC* top = node;
-  while (top->parent) top = top->parent;
-  top = metaTreeC::firstSibling(top);
+  metaTreeC* top = metaTreeC::firstSibling(metaTreeTopCacheC::topOf(node));
   // An index of its own, so that lookups never disturb the index of a pass under way.
   static metaTreeNodeIndexC lookupIndex;
   if (lookupIndex.getRoot() != top) lookupIndex.setRoot(top);
@@ -125,9 +145,13 @@ metaTreeC* metaObjectRefC::getTargetNode() const {
 void metaObjectRefC::setTargetNode(const metaTreeC* target) { setTargetHandle(handleOf(target)); }
 
 uint32_t metaObjectRefC::loadNode(metaTreeC* root) {
+  if (!node) return 0;
   uint32_t code = 0;
-  // A payload that does not read already reads as no target.
-  if (!node || !readHandle(node, code)) return 0;
+  // A payload that does not read already reads as no target: a null handle.
+  if (!readHandle(node, code)) {
+    node->setHoldsLiveHandle(true);
+    return 0;
+  }
   storeHandleInPlace(node, handleOf(passIndex(root).nodeAt(code, 0)));
   return 1;
 }
@@ -142,12 +166,7 @@ metaTreeC* metaObjectRefC::saveNode(metaTreeC* root) {
     if (walk->hasKeyword(classKey)) references.push_back(walk);
   }
   metaTreeNodeIndexC& index = passIndex(root);
-  for (metaTreeC* reference : references) {
-    uint32_t handle = 0;
-    readHandle(reference, handle);
-    uint32_t code = handle == 0 ? noTargetCode : index.indexOf(addressOf(handle), 0);
-    metaObjectRefC(reference, 0).setTargetHandle(code);
-  }
+  for (metaTreeC* reference : references) metaObjectRefC(reference, 0).writePayload(positionCode(reference, index));
   return copy;
 }
 
@@ -155,8 +174,10 @@ uint32_t metaObjectRefC::prepareSave(metaTreeC*) {
   metaTreeNodeIndexC::instance().setRoot(nullptr);
   if (node && !payloadIsCanonical(node)) {
     uint32_t handle = 0;
-    readHandle(node, handle);
-    setTargetHandle(handle);
+    // A payload that does not read is a null handle; one that reads keeps its value, converted
+    // or not.
+    if (!readHandle(node, handle)) node->setHoldsLiveHandle(true);
+    writePayload(handle);
   }
   return 1;
 }
@@ -168,7 +189,7 @@ uint32_t metaObjectRefC::prepareLoad(metaTreeC*) {
 
 uint32_t metaObjectRefC::prepareCopy(metaTreeC* root) {
   uint32_t handle = 0;
-  if (!node || !readHandle(node, handle) || handle == 0) return 1;
+  if (!node || !readLiveHandle(node, handle) || handle == 0) return 1;
   const metaTreeC* address = addressOf(handle);
   // Only a node found in the tree being copied is marked.
   if (address && passIndex(root).indexOf(address, 0)) {
@@ -180,7 +201,8 @@ uint32_t metaObjectRefC::prepareCopy(metaTreeC* root) {
 
 uint32_t metaObjectRefC::finishCopy(metaTreeC* root) {
   uint32_t handle = 0;
-  if (!node || !readHandle(node, handle)) return 1;
+  // The copy carries the source's mark: a payload no hook converted stays as it is.
+  if (!node || !readLiveHandle(node, handle)) return 1;
   const metaTreeC* address = addressOf(handle);
   metaTreeC* target = address ? passIndex(root).findByMark(reinterpret_cast<intptr_t>(address), 0) : nullptr;
   storeHandleInPlace(node, handleOf(target));

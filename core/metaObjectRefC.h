@@ -3,8 +3,10 @@
 // stored text the target's position code: 1 + its pre-order position in the tree written,
 // 0 when the target is not in that tree, 0xFFFFFFFF for no target. The custom storage and
 // copy hooks convert between the two, so a reference survives writing, reading and copying.
-// A handle is only followed after its node was found in the tree at hand: a forged, stale or
-// unconverted one resolves as no target.
+// A handle is only followed after its node was found in the tree at hand: a forged or stale
+// one resolves as no target. A payload read from text that no load hook converted (one in a
+// later top-level node) is no handle at all: it is never followed and is written as a target
+// outside the tree (code 0).
 #pragma once
 
 #include <cstdint>
@@ -26,7 +28,7 @@ class metaObjectRefC : public metaObjectCustomStorageC, public metaObjectCustomC
 
   // The handle stored in REFTRGPTR (created when missing); 0 when it cannot be read.
   uint32_t getTargetHandle();
-  // Writes REFTRGPTR's payload anew, code 0.
+  // Writes REFTRGPTR's payload anew, code 0; the payload holds a handle from now on.
   void setTargetHandle(uint32_t handle);
   // The target, when it is a node of the tree that holds this reference; otherwise null.
   metaTreeC* getTargetNode() const;
@@ -47,4 +49,8 @@ class metaObjectRefC : public metaObjectCustomStorageC, public metaObjectCustomC
   uint32_t prepareCopy(metaTreeC* root) override;
   // The handle becomes the node of the copy that carries the old target's mark, or 0.
   uint32_t finishCopy(metaTreeC* root) override;
+
+ private:
+  // Writes REFTRGPTR's payload anew with value, code 0, leaving its kind (handle or not) alone.
+  void writePayload(uint32_t value);
 };

@@ -87,7 +87,8 @@ class metaObjectVirtualDataBaseC {
   uint32_t removeChildByKeywordNr(int n, const char* key);
 
   // Writing in the tree text format: single writes the node and its subtree, otherwise its
-  // following siblings too; pretty indents.
+  // following siblings too; pretty indents. 0 for a tree nested deeper than a reader takes,
+  // which is not written; a file is replaced whole or left as it was.
   uint32_t writeToFile(const char* path, uint32_t single, uint32_t pretty) const;
   uint32_t writeToString(str& out, uint32_t single, uint32_t pretty) const;
   str writeToStringValue(uint32_t single, uint32_t pretty) const;

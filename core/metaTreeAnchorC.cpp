@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "core/metaTreeC.h"
+#include "core/metaTreeTopCacheC.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ std::unordered_map<const metaTreeC*, metaTreeAnchorC*>& anchoredRoots() {
 
 metaTreeAnchorC* metaTreeAnchorC::find(const metaTreeC* node) {
   if (!node) return nullptr;
-  while (node->parent) node = node->parent;
+  node = metaTreeTopCacheC::topOf(node);
   // The anchored root heads the chain; a node linked in front of it later does not hide it.
   while (!node->isAnchored() && node->previous) node = node->previous;
   return ofRoot(node);

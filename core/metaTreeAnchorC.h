@@ -3,7 +3,8 @@
 // the last reference to go deletes the tree: an object over a part of a document keeps the
 // whole document, as it is, for as long as the object lives, whoever owned it first.
 //
-// An anchor is found from any node of its tree through a process-wide table of anchored
+// An anchor is found from any node of its tree through the top of that tree
+// (metaTreeTopCacheC, which spares deep nodes the climb) and a process-wide table of anchored
 // roots, unguarded like the rest of the tree state (calls come from one thread at a time).
 #pragma once
 

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "core/metaNodeCompareInterfaceC.h"
+#include "core/metaTreeNodeHandleTableC.h"
+#include "core/metaTreeTopCacheC.h"
 
 uint32_t metaTreeChangeCounter = 0;
 
@@ -16,6 +18,7 @@ namespace {
 metaTreeC* adoptChain(metaTreeC* chain, metaTreeC* parent) {
   metaTreeC* last = chain;
   for (;;) {
+    if (last->parent != parent) metaTreeTopCacheC::parentChanging(last);
     last->parent = parent;
     last->clearOrphaned();
     if (!last->next) break;
@@ -28,13 +31,17 @@ metaTreeC* adoptChain(metaTreeC* chain, metaTreeC* parent) {
 
 metaTreeC::metaTreeC(const metaTokenC& token) { value.assign(token); }
 
-metaTreeC::metaTreeC(const metaTreeC& other) : MTreeNode<metaTreeC>(other), value(other.value), copyMark(other.copyMark) {}
+metaTreeC::metaTreeC(const metaTreeC& other)
+    : MTreeNode<metaTreeC>(other), value(other.value), copyMark(other.copyMark), marks(other.marks & liveHandleMark) {}
 
 metaTreeC::~metaTreeC() {
   ++metaTreeChangeCounter;
   deleteTree(firstChild);
   deleteTree(next);
   value.clear();
+  // Nothing may find this address again once it is reused by another node.
+  if (marks & topCachedMark) metaTreeTopCacheC::forget(this);
+  if (marks & handleNamedMark) metaTreeNodeHandleTableC::instance().forget(this);
 }
 
 void metaTreeC::detach() {
@@ -47,6 +54,7 @@ void metaTreeC::assignFrom(const metaTreeC& other) {
   detach();
   value.assign(other.value);
   copyMark = other.copyMark;
+  setHoldsLiveHandle(other.holdsLiveHandle());
 }
 
 metaTreeC* metaTreeC::newWithKeyword(const char* text) {
@@ -103,6 +111,7 @@ metaTreeC* metaTreeC::lastSibling(metaTreeC* node) {
 }
 
 void metaTreeC::unlink(metaTreeC* node) {
+  if (node->parent) metaTreeTopCacheC::parentChanging(node);
   if (node->previous) node->previous->next = node->next;
   else if (node->parent && node->parent->firstChild == node) node->parent->firstChild = node->next;
   if (node->next) node->next->previous = node->previous;
@@ -123,8 +132,10 @@ void metaTreeC::deleteTree(metaTreeC* chain) {
   while (pending) {
     metaTreeC* node = pending;
     pending = node->next;
+    bool kept = node->viewCount || node->anchored;
+    if (kept && node->parent) metaTreeTopCacheC::parentChanging(node);
     node->parent = node->next = node->previous = nullptr;
-    if (node->viewCount || node->anchored) {
+    if (kept) {
       node->orphaned = !node->anchored;
       // Freed nodes move the counter as they go; a kept one has left its tree all the same.
       ++metaTreeChangeCounter;

@@ -74,6 +74,12 @@ class metaTreeC : public MTreeNode<metaTreeC> {
   // An owner takes the node over: its last viewer no longer frees it.
   void clearOrphaned() { orphaned = false; }
 
+  // Set on a reference node (MOREF) once its payload holds a handle of this process: given by
+  // the load or copy hooks, or set by a call. A payload read from text and never converted
+  // holds a stored position, which must not be taken for a handle. Copied with the value.
+  bool holdsLiveHandle() const { return (marks & liveHandleMark) != 0; }
+  void setHoldsLiveHandle(bool live) { marks = uint8_t(live ? marks | liveHandleMark : marks & ~liveHandleMark); }
+
   // Factories of a new linked child (position -1/-1); each moves the change counter.
   // index -1, or any index at or beyond the child count (negative ones count as huge), appends last.
   static metaTreeC* newChildWithKeyword(metaTreeC* parent, const char* text, int index);
@@ -107,10 +113,20 @@ class metaTreeC : public MTreeNode<metaTreeC> {
 
  private:
   friend class metaTreeAnchorC;
+  friend class metaTreeTopCacheC;
+  friend class metaTreeNodeHandleTableC;
 
+  enum markE : uint8_t {
+    topCachedMark = 1,     // metaTreeTopCacheC may hold an entry for the node
+    handleNamedMark = 2,   // metaTreeNodeHandleTableC has given the node a handle
+    liveHandleMark = 4,    // see holdsLiveHandle
+  };
   uint32_t viewCount = 0;
   bool orphaned = false;
   bool anchored = false;
+  // The marks of the tables that know the node by address, and liveHandleMark, which alone
+  // goes with the value into copies.
+  mutable uint8_t marks = 0;
 };
 
 // Steps a pre-order walk from node to the next node below top (node's subtree first, then its

@@ -15,7 +15,8 @@
 
 namespace {
 
-constexpr int tokenGrowth = 32000;
+constexpr size_t tokenGrowth = 32000;
+constexpr int maxTokenCapacity = 0x7FFFFFFF;
 constexpr size_t chunkSize = 65536;
 constexpr unsigned char endMark = 255;
 
@@ -46,6 +47,8 @@ struct byteTableS {
 constexpr byteTableS byteTable;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool startsLikeNumber(char c) { return isDigit(c) || c == '.' || c == '+' || c == '-'; }
 
 // Decimal numbers only: sign, digits, fraction, exponent; no hexadecimal, "inf" or "nan".
 bool isDecimalNumber(const char* text, int length) {
@@ -90,6 +93,21 @@ bool convertNumber(const char* text, int length, double& value) {
 }
 
 }  // namespace
+
+// At least one step, and at least double: a long token is copied a bounded number of times
+// in all, however many pieces it arrives in.
+size_t metaTreeReaderC::grownTokenCapacity(size_t capacity, size_t needed) {
+  size_t grown = capacity + (capacity > tokenGrowth ? capacity : tokenGrowth);
+  return grown < needed ? needed : grown;
+}
+
+bool metaTreeReaderC::isKeyword(std::string_view text) {
+  if (text.empty() || startsLikeNumber(text[0])) return false;
+  for (unsigned char c : text) {
+    if (byteTable.byteClass[c] != classWord) return false;
+  }
+  return true;
+}
 
 metaTreeReaderC::metaTreeReaderC() = default;
 
@@ -165,9 +183,12 @@ void metaTreeReaderC::appendToToken(const unsigned char* bytes, size_t count) {
     tokenText = tokenBuffer;
     if (pendingLength > 0) appendToToken(reinterpret_cast<const unsigned char*>(pending), size_t(pendingLength));
   }
-  while (size_t(tokenLength) + count + 1 > size_t(tokenCapacity)) {
-    tokenCapacity += tokenGrowth;
-    tokenBuffer = static_cast<char*>(std::realloc(tokenBuffer, size_t(tokenCapacity)));
+  size_t needed = size_t(tokenLength) + count + 1;
+  if (needed > size_t(tokenCapacity)) {
+    size_t grown = grownTokenCapacity(size_t(tokenCapacity), needed);
+    if (grown > size_t(maxTokenCapacity)) grown = needed > size_t(maxTokenCapacity) ? needed : size_t(maxTokenCapacity);
+    tokenBuffer = static_cast<char*>(std::realloc(tokenBuffer, grown));
+    tokenCapacity = int(grown);
   }
   if (count) std::memcpy(tokenBuffer + tokenLength, bytes, count);
   tokenLength += int(count);
@@ -274,7 +295,7 @@ bool metaTreeReaderC::scanString() {
 [[gnu::always_inline]] inline metaTreeC* metaTreeReaderC::newValueNode(tokenE kind) {
   const int position[2] = {line, 0};
   char first = tokenLength > 0 ? tokenText[0] : 0;
-  if (kind == tokenWord && (isDigit(first) || first == '.' || first == '+' || first == '-')) {
+  if (kind == tokenWord && startsLikeNumber(first)) {
     double number;
     if (!convertNumber(tokenText, tokenLength, number)) {
       fail("value invalid :", tokenText, tokenLength);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <istream>
 #include <string>
+#include <string_view>
 
 #include "base/str.h"
 
@@ -13,7 +14,8 @@ class metaTreeC;
 
 class metaTreeReaderC {
  public:
-  // Blocks nested deeper than this are refused with a reader error.
+  // Blocks nested deeper than this are refused with a reader error; the writer refuses to
+  // write such trees (metaTreeWriterC::maxDepth).
   static constexpr int maxDepth = 1000;
 
   metaTreeReaderC();
@@ -40,6 +42,15 @@ class metaTreeReaderC {
   // Strings keep their backslash escapes unresolved.
   void setRawStrings(bool raw) { rawStrings = raw; }
 
+  // True when text, written as a word, reads back as that one key word: it is not empty, holds
+  // word characters only (letters, digits, hyphen, plus, full stop, underscore, at sign) and
+  // does not begin as a number does (digit, full stop, plus, hyphen). Every call that sets a
+  // key word from a caller's text checks it; key words read from text are taken as they are.
+  static bool isKeyword(std::string_view text);
+
+  // The capacity the token buffer grows to from capacity when needed bytes must fit.
+  static size_t grownTokenCapacity(size_t capacity, size_t needed);
+
  private:
   enum tokenE { tokenEnd, tokenWord, tokenString, tokenOpen, tokenClose };
 
@@ -60,7 +71,7 @@ class metaTreeReaderC {
   int line = 1;
 
   // The text of the last word or string token: tokenText for tokenLength bytes, either inside
-  // the input or in the token buffer (bytes from the C heap, grown in steps of 32000).
+  // the input or in the token buffer (bytes from the C heap, 32000 at first, then doubled).
   const char* tokenText = nullptr;
   int tokenLength = 0;
   int tokenCapacity = 0;

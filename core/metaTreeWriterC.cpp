@@ -6,6 +6,9 @@
 
 #include "base/decimalNumberText.h"
 #include "core/metaTreeC.h"
+#include "core/metaTreeReaderC.h"
+
+static_assert(metaTreeWriterC::maxDepth == metaTreeReaderC::maxDepth, "the writer writes what the reader reads");
 
 metaTreeWriterC::metaTreeWriterC(uint32_t size, uint32_t limit)
     : buffer(static_cast<char*>(std::malloc(size ? size : 1))),
@@ -123,6 +126,12 @@ void metaTreeWriterC::writeNodeList(const metaTreeC* node, bool single) {
   for (;;) {
     writeValue(node);
     if (node->firstChild) {
+      // A text that no reader takes back is no saved document.
+      if (depth == maxDepth) {
+        overflowed = true;
+        used = 0;
+        return;
+      }
       put('{');
       if (pretty) put('\n');
       node = node->firstChild;

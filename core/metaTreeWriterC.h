@@ -13,8 +13,12 @@ class metaTreeWriterC {
   // The longest text a str can take.
   static constexpr uint32_t maxTextLength = 0x7FFFFFFE;
 
+  // Blocks open at once; a reader refuses text nested deeper (metaTreeReaderC::maxDepth).
+  static constexpr int maxDepth = 1000;
+
   // size is both the initial capacity and the growth step of the buffer. A text that would
-  // grow beyond limit bytes is not written: the writer then reports failed.
+  // grow beyond limit bytes is not written, nor one nesting more than maxDepth blocks: the
+  // writer then reports failed.
   explicit metaTreeWriterC(uint32_t size, uint32_t limit = maxTextLength);
   ~metaTreeWriterC();
   metaTreeWriterC(const metaTreeWriterC&) = delete;
@@ -25,7 +29,7 @@ class metaTreeWriterC {
   // The node and its subtree only.
   void writeSingle(const metaTreeC* node, uint32_t pretty);
 
-  // True when the text outgrew the limit (or memory); the text is then empty.
+  // True when the text outgrew the limit (or memory) or nested too deep; the text is then empty.
   bool failed() const { return overflowed; }
   // out receives the bytes written; returns their count.
   uint32_t getText(str& out) const;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/fileReplacement.h"
+
 namespace textFile {
 
 std::string toDiskText(std::string_view text) {
@@ -38,18 +40,18 @@ bool readTextFile(const char* path, std::string& text) {
   return ok;
 }
 
-static bool writeDiskText(const char* path, const char* mode, std::string_view text) {
+bool writeTextFile(const char* path, std::string_view text) {
+  return path && fileReplacement::replaceFile(path, toDiskText(text));
+}
+
+bool appendTextFile(const char* path, std::string_view text) {
   if (!path) return false;
-  FILE* file = std::fopen(path, mode);
+  FILE* file = std::fopen(path, "ab");
   if (!file) return false;
   std::string disk = toDiskText(text);
   bool ok = std::fwrite(disk.data(), 1, disk.size(), file) == disk.size();
   ok = (std::fclose(file) == 0) && ok;
   return ok;
 }
-
-bool writeTextFile(const char* path, std::string_view text) { return writeDiskText(path, "wb", text); }
-
-bool appendTextFile(const char* path, std::string_view text) { return writeDiskText(path, "ab", text); }
 
 }  // namespace textFile

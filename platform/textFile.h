@@ -16,11 +16,13 @@ std::string fromDiskText(std::string_view diskText);
 // Reads the whole file at path into text (line ends folded). False when it cannot be opened or read.
 bool readTextFile(const char* path, std::string& text);
 
-// Writes text to path (replacing it) in the disk form. False when the file cannot be
-// created, or when the write or the close fails.
+// Writes text to path in the disk form, replacing the file whole or not at all
+// (fileReplacement::replaceFile). False when the file cannot be written, or when a write, the
+// close or the replacement fails; the old file then stays as it was.
 bool writeTextFile(const char* path, std::string_view text);
 
-// Appends text to path in the disk form, creating the file when missing.
+// Appends text to path in the disk form, creating the file when missing. For logs, which
+// grow and are never replaced.
 bool appendTextFile(const char* path, std::string_view text);
 
 }  // namespace textFile

@@ -1,6 +1,7 @@
 #include "proxy/prxMTreeObjectC.h"
 
 #include "core/metaTreeC.h"
+#include "core/metaTreeReaderC.h"
 #include "base/str.h"
 #include "proxy/proxyAutoParaListC.h"
 #include "proxy/proxyClassMethodTableC.h"
@@ -81,10 +82,13 @@ void getQStringToken(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& resu
   result.setString(quoteString(textOf(tokenOf(native), metaTokenC::kindString)).c_str());
 }
 
+// A text that would not read back as that one key word changes nothing and gives 0.
 void setNameToken(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
   if (!nodeOf(native)) return answer(result, false);
   proxyAutoTypeCastC argument = setArgument(arguments);
-  replaceToken(native, result, metaTokenC(metaTokenC::kindWord, nullptr, str(textArgument(argument))));
+  const char* text = textArgument(argument);
+  if (!metaTreeReaderC::isKeyword(text)) return answer(result, false);
+  replaceToken(native, result, metaTokenC(metaTokenC::kindWord, nullptr, str(text)));
 }
 
 void setValueToken(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {

@@ -9,6 +9,7 @@
 
 #include "core/metaObjListObjectContainerC.h"
 #include "core/metaObjectC.h"
+#include "core/metaTreeReaderC.h"
 #include "proxy/listProxyHandlers.h"
 #include "proxy/prxMetaObjectBaseTemplateC.h"
 
@@ -73,9 +74,11 @@ class prxmObjListContainerTemplateC : public prxMetaObjectBaseTemplateC<metaObjL
     result.setInt(1);
   }
 
-  // A new last child holding the key word; over an empty handle an item over nothing.
+  // A new last child holding the key word; over an empty handle an item over nothing. A text
+  // that would not read back as that one key word fails as an argument that does not convert.
   static void add(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
     str key = textArgument(arguments, 0);
+    if (!metaTreeReaderC::isKeyword(key.c_str())) throwTypeCastException();
     metaTreeC* listNode = self(native).object.getNode();
     returnItem(result, listNode ? metaTreeC::appendWordChild(listNode, key.c_str()) : nullptr);
   }

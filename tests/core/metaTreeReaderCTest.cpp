@@ -218,3 +218,58 @@ TEST(metaTreeReaderC, RawStringsKeepTheirEscapes) {
   EXPECT_EQ(describe(root), "S:\"a\\\"b\\n\"");
   delete root;
 }
+
+TEST(metaTreeReaderC, KeyWordsOfCallsAreTextsThatReadBackAsThatOneKeyWord) {
+  struct caseS {
+    std::string text;
+    bool keyword;
+  };
+  const caseS cases[] = {
+      {"NAME", true},       {"A_b.c-1+@", true}, {"_x", true},         {"@", true},          {"", false},
+      {"1abc", false},      {".5", false},       {"+x", false},        {"-inf", false},      {"}", false},
+      {"A{B", false},       {"x,y", false},      {"a b", false},       {"\\", false},        {"A\"", false},
+      {"A\xff", false},     {"\xe4", false},     {std::string("A\0B", 3), false},             {"A\n", false},
+  };
+  for (const caseS& one : cases) {
+    SCOPED_TRACE(one.text);
+    EXPECT_EQ(metaTreeReaderC::isKeyword(one.text), one.keyword);
+    // What the check lets through is exactly what comes back as one key word.
+    if (!one.keyword) continue;
+    metaTreeC* back = parse(one.text.c_str());
+    ASSERT_NE(back, nullptr);
+    EXPECT_TRUE(back->hasKeyword(one.text));
+    EXPECT_EQ(back->next, nullptr);
+    delete back;
+  }
+}
+
+TEST(metaTreeReaderC, LongTokensAreCopiedABoundedNumberOfTimes) {
+  // A string growing in pieces of a stream's chunk size up to 16 MB: the buffer grows a few
+  // dozen times and copies less than twice the final size in all.
+  size_t capacity = 0;
+  size_t copied = 0;
+  int growths = 0;
+  for (size_t length = 65536; length <= (size_t(16) << 20); length += 65536) {
+    if (length + 1 <= capacity) continue;
+    copied += capacity;
+    capacity = metaTreeReaderC::grownTokenCapacity(capacity, length + 1);
+    ++growths;
+  }
+  EXPECT_LT(growths, 16);
+  EXPECT_LT(copied, size_t(32) << 20);
+  EXPECT_EQ(metaTreeReaderC::grownTokenCapacity(0, 1), 32000u);
+
+  // Unterminated, the string fails as a string running to the end; closed, it reads whole.
+  std::string text = "\"" + std::string(size_t(16) << 20, 'a');
+  std::istringstream open(text);
+  metaTreeReaderC reader;
+  reader.openStream(open);
+  EXPECT_EQ(reader.read(1), nullptr);
+  EXPECT_EQ(std::string(reader.errorText().c_str()), "Line:1 - ill char in string");
+  std::istringstream closed(text + "\"");
+  reader.openStream(closed);
+  metaTreeC* whole = reader.read(1);
+  ASSERT_NE(whole, nullptr);
+  EXPECT_EQ(std::string(whole->value.getText()->c_str()).size(), size_t(16) << 20);
+  delete whole;
+}

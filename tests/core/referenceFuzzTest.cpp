@@ -3,7 +3,6 @@
 // Run under the sanitized build, a wrong step is a crash or a reported error.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -135,31 +134,31 @@ void exercise(metaObjectC& tree) {
 
 TEST(referenceFuzz, ForgedAndStaleTargetsAreNeverFollowed) {
   metaTreeNodeHandleTableC& handles = metaTreeNodeHandleTableC::instance();
-  // Handles naming memory that is no node of any tree at hand: an address nothing maps, a heap
-  // block already freed, and a node of another tree that must keep its copy mark.
-  void* block = std::malloc(sizeof(metaTreeC));
-  volatile uintptr_t freedAddress = reinterpret_cast<uintptr_t>(block);  // only ever a number from here on
-  std::free(block);
-  uintptr_t freed = freedAddress;
+  // Handles naming no node of any tree at hand: one never given, one of a node since freed
+  // (its address free for the nodes of every later tree), and one of a node of another tree
+  // that must keep its copy mark.
+  metaTreeC* freed = metaTreeC::newWithKeyword("FREED");
+  uint32_t freedHandle = handles.handleOf(freed);
+  delete freed;
   metaObjectC outsider(metaTreeC::newWithKeyword("OUTSIDE"), 1);
-  std::vector<uint32_t> forged = {handles.handleOf(reinterpret_cast<const metaTreeC*>(uintptr_t(0x10))),
-                                  handles.handleOf(reinterpret_cast<const metaTreeC*>(freed)), handles.handleOf(outsider.node)};
+  std::vector<uint32_t> forged = {0x7FFFFFF0u, freedHandle, handles.handleOf(outsider.node)};
 
   treeTextGeneratorC generator(20240611, forged);
   for (int round = 0; round < 1500; ++round) {
     std::string text = generator.text();
     SCOPED_TRACE(text);
-    // Read without load hooks, every stored code stays as it is and reads as a handle; with them
-    // only the first top-level node is converted.
+    // Read without load hooks, every stored code stays as it is, a position and no handle; with
+    // them only the first top-level node is converted.
     metaObjectC raw(parseRaw(text), 1);
     ASSERT_TRUE(raw.isValid());
     exercise(raw);
     metaObjectC hooked = metaObjectC::readFromString(text.c_str(), 1);
     ASSERT_TRUE(hooked.isValid());
     exercise(hooked);
-    // A stored reference inside a later top-level node, read as a live handle.
+    // A reference in a later top-level node that a call gave a forged handle.
     for (uint32_t handle : forged) {
-      metaObjectC later(parseRaw(("A{B} B{MOREF{" + payloadText(handle) + "}} " + text).c_str()), 1);
+      metaObjectC later(parseRaw(("A{B} B{MOREF} " + text).c_str()), 1);
+      metaObjectRefC(later.node->next->firstChild, 0).setTargetHandle(handle);
       exercise(later);
     }
     EXPECT_EQ(outsider.node->copyMark, 0);
