@@ -1,0 +1,81 @@
+#include "draw2d/mShapeList2dC.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "core/metaTreeC.h"
+
+namespace {
+
+bool keywordListed(const metaTreeC* shape, const pageMemT<str, 3>& keywords) {
+  const char* keyword = shape->value.isWord() ? shape->value.getText()->c_str() : "";
+  for (uint32_t i = 0; i < keywords.elementCount; ++i) {
+    const char* listed = keywords[i].c_str();
+    if (std::strcmp(listed ? listed : "", keyword) == 0) return true;
+  }
+  return false;
+}
+
+bool hasCorners(const vectorC2d<double>* corners) {
+  for (int i = 0; i < 4; ++i)
+    if (std::isnan(corners[i].x) || std::isnan(corners[i].y)) return false;
+  return true;
+}
+
+}  // namespace
+
+void mShapeList2dC::forEachShapeTransform(const matrixC3x3<double>& matrix) {
+  if (!node) return;
+  for (metaTreeC* shape = node->firstChild; shape; shape = shape->next) mBaseShape2dC(shape, 0).transform(matrix);
+}
+
+void mShapeList2dC::forEachShapeScale(double factor) {
+  if (!node || factor == 0.0) return;
+  for (metaTreeC* shape = node->firstChild; shape; shape = shape->next) mBaseShape2dC(shape, 0).scale(factor);
+}
+
+int mShapeList2dC::convertShapeList(int mode, const pageMemT<str, 3>& keywords, double step, double tolerance,
+                                    mShapeList2dC& destination) {
+  if (!node) return 0;
+  // Taken first: what is appended to destination must not be walked again when it is this list.
+  pageMemT<metaTreeC*, 3> shapes;
+  for (metaTreeC* shape = node->firstChild; shape; shape = shape->next) *shapes.newElement() = shape;
+  int made = 0;
+  for (uint32_t i = 0; i < shapes.elementCount; ++i) {
+    metaTreeC* shape = shapes[i];
+    const bool listed = keywordListed(shape, keywords);
+    if ((listed && mode == 0) || (!listed && mode == 1)) {
+      made += mBaseShape2dC(shape, 0).toIntCurve(step, tolerance, destination);
+    } else if (metaTreeC* target = destination.getNode()) {
+      metaTreeC::appendChild(metaObjectVirtualDataBaseC(shape, 0).clone(1, 1), target);
+      ++metaTreeChangeCounter;
+    }
+  }
+  return made;
+}
+
+void mShapeList2dC::calcShapesBoundRect(vectorC2d<double>& min, vectorC2d<double>& max) {
+  min = vectorC2d<double>(1e10, 1e10);
+  max = vectorC2d<double>(-1e10, -1e10);
+  if (!node) return;
+  for (metaTreeC* shape = node->firstChild; shape; shape = shape->next) {
+    // A shape that writes no corners (no registered class, or one without a box) is skipped.
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    vectorC2d<double> corners[4] = {{none, none}, {none, none}, {none, none}, {none, none}};
+    mBaseShape2dC(shape, 0).getBoundingCorners(corners[0], corners[1], corners[2], corners[3]);
+    if (!hasCorners(corners)) continue;
+    for (const vectorC2d<double>& corner : corners) {
+      if (corner.x < min.x) min.x = corner.x;
+      if (corner.y < min.y) min.y = corner.y;
+      if (corner.x > max.x) max.x = corner.x;
+      if (corner.y > max.y) max.y = corner.y;
+    }
+  }
+}
+
+mBaseShape2dC getKeyedShapeAt(metaObjListContainerC& list, int index, uint32_t* found) {
+  metaTreeC* item = index < 0 ? nullptr : list.getItemNode(index);
+  if (found) *found = item ? 1 : 0;
+  return mBaseShape2dC(item, 0);
+}
