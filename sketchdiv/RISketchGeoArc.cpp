@@ -196,7 +196,7 @@ bool RISketchGeoArc::getOtherEnd(const vectorC2d<double>& p, vectorC2d<double>& 
 }
 
 bool RISketchGeoArc::isEqual(const IRIBaseGeoObject* other) const {
-  if (!other || !(other->getTypeName() == getTypeName())) return false;
+  if (!other || !(other->getTypeName() == "arc")) return false;
   const auto* arc = static_cast<const RISketchGeoArc*>(other);
   const bool ends = (startsAt(arc->startPoint) && endsAt(arc->endPoint)) ||
                     (startsAt(arc->endPoint) && endsAt(arc->startPoint));

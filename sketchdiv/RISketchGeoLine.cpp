@@ -41,7 +41,7 @@ bool RISketchGeoLine::getOtherEnd(const vectorC2d<double>& p, vectorC2d<double>&
 }
 
 bool RISketchGeoLine::isEqual(const IRIBaseGeoObject* other) const {
-  if (!other || !(other->getTypeName() == getTypeName())) return false;
+  if (!other || !(other->getTypeName() == "line")) return false;
   const auto* line = static_cast<const RISketchGeoLine*>(other);
   return (startsAt(line->start) && endsAt(line->end)) || (startsAt(line->end) && endsAt(line->start));
 }
