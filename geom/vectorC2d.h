@@ -29,6 +29,21 @@ class vectorC2d {
     return *this;
   }
 
+  vectorC2d& operator+=(const vectorC2d& other) {
+    x += other.x;
+    y += other.y;
+    return *this;
+  }
+  vectorC2d operator/(T divisor) const { return vectorC2d(x / divisor, y / divisor); }
+  T dot(const vectorC2d& other) const { return x * other.x + y * other.y; }
+  // Turned a right angle counter-clockwise.
+  vectorC2d perpendicular() const { return vectorC2d(-y, x); }
+  // Components strictly closer to 0 than tolerance become 0. NaN stays.
+  void snapToZero(T tolerance) {
+    if (std::fabs(x) < tolerance) x = T(0.0);
+    if (std::fabs(y) < tolerance) y = T(0.0);
+  }
+
   T length() const { return std::sqrt(x * x + y * y); }
 
   // A zero vector has no direction to scale along and is left as it is.
@@ -79,3 +94,10 @@ class vectorC2d {
     return true;
   }
 };
+
+template <typename T>
+void swapPoints(vectorC2d<T>& a, vectorC2d<T>& b) {
+  const vectorC2d<T> kept = a;
+  a = b;
+  b = kept;
+}

@@ -1,0 +1,214 @@
+// The loop's chains: duplicates, walks along curves joined end to end, and the chain in
+// boundary order.
+#include "sketchdiv/RIBaseObjectChain.h"
+#include "sketchdiv/RISketchGeoLoop.h"
+
+namespace {
+
+// Keeps the records no earlier kept record equals: what removing, for each survivor in turn,
+// its later equals would keep.
+template <class Object>
+void removeLaterEquals(sketchListT<Object>& list) {
+  uint32_t kept = 0;
+  for (uint32_t i = 0; i < list.count(); ++i) {
+    bool repeat = false;
+    for (uint32_t k = 0; k < kept && !repeat; ++k) repeat = list[k].isEqual(&list[i]);
+    if (repeat) continue;
+    if (kept != i) list[kept] = list[i];
+    ++kept;
+  }
+  list.shrinkBy(list.count() - kept);
+}
+
+template <class Object>
+Object* findInList(sketchListT<Object>& list, const IRIBaseGeoObject* excluded, bool atStart,
+                   const vectorC2d<double>& p) {
+  for (uint32_t i = 0; i < list.count(); ++i) {
+    Object* object = &list[i];
+    if (object == excluded) continue;
+    if (atStart ? object->startsAt(p) : object->endsAt(p)) return object;
+  }
+  return nullptr;
+}
+
+template <class Object>
+bool removeFromList(sketchListT<Object>& list, const IRIBaseGeoObject* object) {
+  for (uint32_t i = 0; i < list.count(); ++i) {
+    if (&list[i] != object) continue;
+    list.removeAt(i);
+    return true;
+  }
+  return false;
+}
+
+template <class Object>
+void collectBetween(sketchListT<Object>& list, const vectorC2d<double>& p, const vectorC2d<double>& q,
+                    sketchListT<Object>& out) {
+  for (uint32_t i = 0; i < list.count(); ++i)
+    if (list[i].startsAt(p) && list[i].endsAt(q)) out.append(list[i]);
+}
+
+bool isFullCircle(const IRIBaseGeoObject* object) {
+  return object && object->getTypeName() == "arc" && static_cast<const RISketchGeoArc*>(object)->isFullCircle();
+}
+
+}  // namespace
+
+void RISketchGeoLoop::removeDuplicates() {
+  removeLaterEquals(lines);
+  removeLaterEquals(arcs);
+}
+
+bool RISketchGeoLoop::firstPoint(vectorC2d<double>& point) const {
+  if (lines.count() > 0) {
+    point = lines[0].start;
+    return true;
+  }
+  if (arcs.count() > 0) {
+    point = arcs[0].startPoint;
+    return true;
+  }
+  return false;
+}
+
+IRIBaseGeoObject* RISketchGeoLoop::findObjectStartingAt(const vectorC2d<double>& p, const IRIBaseGeoObject* excluded) {
+  if (IRIBaseGeoObject* line = findInList(lines, excluded, true, p)) return line;
+  return findInList(arcs, excluded, true, p);
+}
+
+IRIBaseGeoObject* RISketchGeoLoop::findObjectEndingAt(const vectorC2d<double>& p, const IRIBaseGeoObject* excluded) {
+  if (IRIBaseGeoObject* line = findInList(lines, excluded, false, p)) return line;
+  return findInList(arcs, excluded, false, p);
+}
+
+bool RISketchGeoLoop::removeObject(const IRIBaseGeoObject* object) {
+  return removeFromList(lines, object) || removeFromList(arcs, object);
+}
+
+bool RISketchGeoLoop::walk(const vectorC2d<double>& start, sketchPointList& points, sketchListT<str>* names) const {
+  RISketchGeoLoop rest;
+  rest.arcs = arcs;
+  rest.lines = lines;
+  rest.pointEps = pointEps;
+  vectorC2d<double> current = start;
+  auto next = [&rest](const vectorC2d<double>& p) {
+    IRIBaseGeoObject* object = rest.findObjectStartingAt(p, nullptr);
+    return object ? object : rest.findObjectEndingAt(p, nullptr);
+  };
+  IRIBaseGeoObject* object = next(current);
+  if (!object) return false;
+  points.append(start);
+  points.append(start);
+  // Every step removes the curve it took, so the walk ends after at most as many steps as
+  // the loop has curves.
+  while (object) {
+    if (names) {
+      const str name = object->getTypeName();
+      names->append(name);
+      names->append(name);
+    }
+    vectorC2d<double> vertex;
+    if (!object->getOtherEnd(current, vertex)) break;
+    points.append(vertex);
+    points.append(vertex);
+    rest.removeObject(object);
+    if (pointsEqual(vertex, start, pointEps)) break;
+    current = vertex;
+    object = next(current);
+  }
+  return true;
+}
+
+bool RISketchGeoLoop::walkChain(const vectorC2d<double>& start, sketchPointList& points) const {
+  return walk(start, points, nullptr);
+}
+
+bool RISketchGeoLoop::walkChainTyped(const vectorC2d<double>& start, sketchPointList& points,
+                                     sketchListT<str>& names) const {
+  return walk(start, points, &names);
+}
+
+bool RISketchGeoLoop::objectsBetween(const vectorC2d<double>& p, const vectorC2d<double>& q,
+                                     sketchListT<RISketchGeoLine>& outLines, sketchListT<RISketchGeoArc>& outArcs) {
+  const uint32_t before = outLines.count() + outArcs.count();
+  collectBetween(lines, p, q, outLines);
+  collectBetween(arcs, p, q, outArcs);
+  return outLines.count() + outArcs.count() > before;
+}
+
+void RISketchGeoLoop::collapseFullCircles(RIBaseObjectChain* head) {
+  RIBaseObjectChain* node = head;
+  while (node) {
+    RIBaseObjectChain* following = node->getNext();
+    if (isFullCircle(node->getObject()) && following && isFullCircle(following->getObject())) {
+      const auto* circle = static_cast<const RISketchGeoArc*>(node->getObject());
+      const auto* other = static_cast<const RISketchGeoArc*>(following->getObject());
+      const bool same = (circle->startsAt(other->startPoint) && circle->endsAt(other->endPoint)) ||
+                        (circle->startsAt(other->endPoint) && circle->endsAt(other->startPoint));
+      if (same) {
+        following->unlink();
+        delete following;
+        continue;
+      }
+    }
+    node = following;
+  }
+}
+
+bool RISketchGeoLoop::buildChain(RIBaseObjectChain*& head) {
+  removeDuplicates();
+  chainLines.setEmpty();
+  chainArcs.setEmpty();
+  sketchPointList vertices;
+  vectorC2d<double> start;
+  if (firstPoint(start)) walkChain(start, vertices);
+  removeCoincidentPoints(vertices);
+  head = new RIBaseObjectChain;
+
+  sketchListT<RISketchGeoLine> foundLines;
+  sketchListT<RISketchGeoArc> foundArcs;
+  // The curves from p to q, else those from q to p (then reversed is set).
+  auto collect = [&](const vectorC2d<double>& p, const vectorC2d<double>& q, bool& reversed) {
+    foundLines.setEmpty();
+    foundArcs.setEmpty();
+    reversed = false;
+    if (objectsBetween(p, q, foundLines, foundArcs)) return;
+    objectsBetween(q, p, foundLines, foundArcs);
+    reversed = true;
+  };
+  auto chainLine = [&](bool reversed) {
+    RISketchGeoLine& line = chainLines.append(foundLines[0]);
+    if (reversed) line.reverse();
+    head->append(&line);
+  };
+  auto chainArc = [&](bool reversed) {
+    RISketchGeoArc& arc = chainArcs.append(foundArcs[0]);
+    if (reversed) arc.reverse();
+    head->append(&arc);
+  };
+
+  const uint32_t n = vertices.count();
+  bool reversed = false;
+  for (uint32_t i = 0; i + 1 < n; ++i) {
+    collect(vertices[i], vertices[i + 1], reversed);
+    const uint32_t lineHits = foundLines.count();
+    const uint32_t arcHits = foundArcs.count();
+    if (lineHits == 1 && arcHits == 1) {
+      // A line and an arc between the same two vertices make the whole loop.
+      chainLine(reversed);
+      chainArc(reversed);
+      collapseFullCircles(head);
+      return true;
+    }
+    if (lineHits > 0 && arcHits > 0) continue;
+    if (lineHits > 0) chainLine(reversed);
+    else if (arcHits > 0) chainArc(reversed);
+  }
+  if (n > 0) {
+    collect(vertices[n - 1], vertices[0], reversed);
+    if (foundLines.count() == 1) chainLine(reversed);
+    if (foundArcs.count() == 1) chainArc(reversed);
+  }
+  collapseFullCircles(head);
+  return true;
+}

@@ -1,0 +1,80 @@
+// The engine's record list: records by value in pages of 8 that never move, so a pointer to a
+// record stays valid while the list grows (chains point into such lists). Its page table grows
+// by doubling: moved one page at a time, a table of a 100,000-line loop would be copied
+// 12,500 times.
+#pragma once
+
+#include <cstdint>
+
+#include "memman/pageMemT.h"
+
+template <class T>
+class sketchListT : public pageMemT<T, 3> {
+  using base = pageMemT<T, 3>;
+
+ public:
+  sketchListT() = default;
+  sketchListT(const sketchListT& other) : base() { assignFrom(other); }
+  sketchListT& operator=(const sketchListT& other) {
+    if (this != &other) assignFrom(other);
+    return *this;
+  }
+
+  uint32_t count() const { return this->elementCount; }
+
+  // The record at the index; null at or beyond the count.
+  T* at(uint32_t index) { return index < this->elementCount ? &(*this)[index] : nullptr; }
+  const T* at(uint32_t index) const { return index < this->elementCount ? &(*this)[index] : nullptr; }
+
+  // A record of this very list may be appended: pages never move.
+  T& append(const T& record) {
+    const uint32_t index = this->elementCount;
+    if (index / base::pageSize >= this->pageCount) addPageDoubling();
+    T& slot = (*this)[index];
+    slot = record;
+    ++this->elementCount;
+    return slot;
+  }
+
+  void appendAll(const sketchListT& other) {
+    const uint32_t n = other.count();
+    for (uint32_t i = 0; i < n; ++i) append(other[i]);
+  }
+
+  // Count 0; the pages and the records in them stay for reuse.
+  void setEmpty() { this->elementCount = 0; }
+
+  void shrinkBy(uint32_t n) { this->elementCount = n > this->elementCount ? 0 : this->elementCount - n; }
+
+  // Frees every page with its records and the page table.
+  void clear() {
+    for (uint32_t i = 0; i < this->pageCount; ++i) delete this->pageTable.data[i];
+    this->pageTable.freeData();
+    this->pageCount = 0;
+    this->elementCount = 0;
+  }
+
+  // Pages are added until the index has one; the count follows the index.
+  void resizeTo(uint32_t newCount) {
+    while (newCount / base::pageSize + 1 > this->pageCount) addPageDoubling();
+    this->elementCount = newCount;
+  }
+
+ private:
+  void addPageDoubling() {
+    const uint64_t capacity = this->pageTable.count();
+    if (this->pageCount >= capacity) {
+      const uint64_t grown = capacity < 4 ? 4 : capacity * 2;
+      this->pageTable.resizeBytes(memManDataPoolC<typename base::pageIC*>::bytesFor(grown));
+    }
+    this->pageTable.data[this->pageCount] = new typename base::pageIC;
+    ++this->pageCount;
+  }
+
+  void assignFrom(const sketchListT& other) {
+    const uint32_t n = other.count();
+    if (n > 0) resizeTo(n);
+    this->elementCount = n;
+    for (uint32_t i = 0; i < n; ++i) (*this)[i] = other[i];
+  }
+};
