@@ -1,19 +1,18 @@
 #include "jobs/prxmNatObjectFactoryC.h"
 
-#include "proxy/proxyClassMethodTableC.h"
+namespace {
+
+constexpr proxyMethodEntryS rows[] = {
+    {},
+};
+
+}  // namespace
+
+const proxyClassC prxmNatObjectFactoryC::description("class prxmNatObjectFactoryC *", rows,
+                                                     &prxMetaObjectFactoryC::description);
 
 prxmNatObjectFactoryC::prxmNatObjectFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
-  registerMethodTable(methodTable, buildMethodTable());
+  setClass(description);
 }
-
-const char* prxmNatObjectFactoryC::getTypeName() { return proxyTypeName; }
 
 void* prxmNatObjectFactoryC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxmNatObjectFactoryC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}
