@@ -1,5 +1,7 @@
 #include "jobs/prxmIniFileObjectFactoryC.h"
 
+#include "proxy/proxyProgIdC.h"
+
 namespace {
 
 constexpr proxyMethodEntryS rows[] = {
@@ -10,6 +12,13 @@ constexpr proxyMethodEntryS rows[] = {
 
 const proxyClassC prxmIniFileObjectFactoryC::description("class prxmIniFileObjectFactoryC *", rows,
                                                          &prxMetaObjectFactoryC::description);
+
+namespace {
+
+const proxyProgIdC progId(5, "rudezaze.minifactory", &makeProxyWithoutReference<prxmIniFileObjectFactoryC>);
+const proxyProgIdC scriptingProgId(6, "scripting.inifile", &makeProxyWithoutReference<prxmIniFileObjectFactoryC>);
+
+}  // namespace
 
 prxmIniFileObjectFactoryC::prxmIniFileObjectFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
   setClass(description);

@@ -1,5 +1,7 @@
 #include "jobs/prxmNatObjectFactoryC.h"
 
+#include "proxy/proxyProgIdC.h"
+
 namespace {
 
 constexpr proxyMethodEntryS rows[] = {
@@ -10,6 +12,12 @@ constexpr proxyMethodEntryS rows[] = {
 
 const proxyClassC prxmNatObjectFactoryC::description("class prxmNatObjectFactoryC *", rows,
                                                      &prxMetaObjectFactoryC::description);
+
+namespace {
+
+const proxyProgIdC progId(10, "rudezaze.mNatDocFactory", &makeProxyWithoutReference<prxmNatObjectFactoryC>);
+
+}  // namespace
 
 prxmNatObjectFactoryC::prxmNatObjectFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
   setClass(description);

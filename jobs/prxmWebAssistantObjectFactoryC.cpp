@@ -1,5 +1,7 @@
 #include "jobs/prxmWebAssistantObjectFactoryC.h"
 
+#include "proxy/proxyProgIdC.h"
+
 namespace {
 
 constexpr proxyMethodEntryS rows[] = {
@@ -10,6 +12,13 @@ constexpr proxyMethodEntryS rows[] = {
 
 const proxyClassC prxmWebAssistantObjectFactoryC::description("class prxmWebAssistantObjectFactoryC *", rows,
                                                               &prxMetaObjectFactoryC::description);
+
+namespace {
+
+const proxyProgIdC progId(7, "rudezaze.mwebassistantfactory",
+                          &makeProxyWithoutReference<prxmWebAssistantObjectFactoryC>);
+
+}  // namespace
 
 prxmWebAssistantObjectFactoryC::prxmWebAssistantObjectFactoryC(uint8_t takeReference)
     : prxMetaObjectFactoryC(takeReference) {

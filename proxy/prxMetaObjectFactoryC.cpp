@@ -6,6 +6,7 @@
 #include "core/metaObjListStrContainerC.h"
 #include "core/metaTreeReaderC.h"
 #include "proxy/createListByName.h"
+#include "proxy/proxyProgIdC.h"
 #include "proxy/prxFactoryClassConvention.h"
 #include "proxy/prxMetaObjectBaseC.h"
 #include "proxy/prxmExtAttrListEntryStrC.h"
@@ -70,6 +71,12 @@ constexpr proxyMethodEntryS rows[] = {
 }  // namespace
 
 const proxyClassC prxMetaObjectFactoryC::description("class prxMetaObjectFactoryC *", rows, nullptr);
+
+namespace {
+
+const proxyProgIdC progId(3, "rudezaze.metaobjectfactory", &makeProxyWithoutReference<prxMetaObjectFactoryC>);
+
+}  // namespace
 
 prxMetaObjectFactoryC::prxMetaObjectFactoryC(uint8_t takeReference) : proxyObjectC(description, takeReference) {}
 

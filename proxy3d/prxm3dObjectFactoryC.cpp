@@ -1,5 +1,7 @@
 #include "proxy3d/prxm3dObjectFactoryC.h"
 
+#include "proxy/proxyProgIdC.h"
+
 namespace {
 
 constexpr proxyMethodEntryS rows[] = {
@@ -10,6 +12,12 @@ constexpr proxyMethodEntryS rows[] = {
 
 const proxyClassC prxm3dObjectFactoryC::description("class prxm3dObjectFactoryC *", rows,
                                                     &prxMetaObjectFactoryC::description);
+
+namespace {
+
+const proxyProgIdC progId(1, "rudezaze.m3dfactory", &makeProxyWithoutReference<prxm3dObjectFactoryC>);
+
+}  // namespace
 
 prxm3dObjectFactoryC::prxm3dObjectFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
   setClass(description);
