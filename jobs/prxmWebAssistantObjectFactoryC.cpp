@@ -1,10 +1,28 @@
 #include "jobs/prxmWebAssistantObjectFactoryC.h"
 
+#include <string_view>
+
+#include "jobs/prxmWebAssistantJobC.h"
+#include "jobs/prxmWebAssistantListFileC.h"
+#include "platform/asciiCase.h"
 #include "proxy/proxyProgIdC.h"
+#include "proxy/prxFactoryClassConvention.h"
 
 namespace {
 
+void createObject(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  str name = textArgument(arguments, 0);
+  returnObject(result, createWebAssistantObject(name.c_str()));
+}
+
+void isJob(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  result.setInt(int32_t(isJobObject(objectArgument(arguments, 0).get())));
+}
+
 constexpr proxyMethodEntryS rows[] = {
+    {"tojob", mzInvokeMethod, 1, &toMember<prxmWebAssistantJobC, mAssistantJobC::classKey>},
+    {"isjob", mzInvokeMethod, 1, &isJob},
+    {"createObject", mzInvokeMethod, 1, &createObject},
     {},
 };
 
@@ -26,3 +44,16 @@ prxmWebAssistantObjectFactoryC::prxmWebAssistantObjectFactoryC(uint8_t takeRefer
 }
 
 void* prxmWebAssistantObjectFactoryC::getNativePointer() { return this; }
+
+proxyObjectC* createWebAssistantObject(const char* name) {
+  std::string_view wanted(name ? name : "");
+  if (asciiCase::equal(wanted, mAssistantJobC::classKey))
+    return new prxmWebAssistantJobC(mAssistantJobC::create(0).getNode(), 1);
+  if (asciiCase::equal(wanted, mAssistantListFileC::classKey))
+    return new prxmWebAssistantListFileC(mAssistantListFileC::create(0).getNode(), 1);
+  return nullptr;
+}
+
+uint32_t isJobObject(mzIDispatch* object) { return isObjectOfClass(object, mAssistantJobC::classKey); }
+
+prxmWebAssistantObjectFactoryC* newWebAssistantFactory() { return new prxmWebAssistantObjectFactoryC(0); }
