@@ -1,10 +1,24 @@
 #include "dlliface/prxDllIfaceFactoryC.h"
 
+#include "dlliface/prxDllIfaceC.h"
 #include "proxy/proxyProgIdC.h"
+#include "proxy/prxFactoryClassConvention.h"
 
 namespace {
 
+// The root word of a plug-in call's execution record.
+constexpr const char* execIOKey = "IFACEEXEIO";
+
+// A new description holding only its root, owned.
+void createDllIface(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
+  returnObject(result, new prxDllIfaceC(mDllIfaceC::create(0).getNode(), 1));
+}
+
 constexpr proxyMethodEntryS rows[] = {
+    {"createdlliface", mzInvokeMethod, 0, &createDllIface},
+    {"todlliface", mzInvokeMethod, 1, &toMember<prxDllIfaceC, mDllIfaceC::classKey>},
+    {"isdlliface", mzInvokeMethod, 1, &isMember<mDllIfaceC::classKey>},
+    {"isexecio", mzInvokeMethod, 1, &isMember<execIOKey>},
     {},
 };
 
