@@ -37,7 +37,7 @@ namespace scriptFuzz {
 inline constexpr const char* argumentTexts[] = {
     "prxmstringlist", "prxmobjectlist", "PRXMSTRINGLIST", "matrix3x3", "matrix4x4", "vector3d", "vector2d", "Vector3D",
     "", "DOC", "EXTATTRSTR", "EXTATTRVAL", "EXTATTRVAR", "NAME", "1", "2.5", "-1", "1e999", "nan", "x", "int", "double",
-    "string", "DOC{NAME{\"n\"}}", "\\\\", "\\n", "\"", "de",
+    "string", "DOC{NAME{\"n\"}}", "\\\\", "\\n", "\"", "de", "job", "JOB", "list", "outfilelist", "K",
 };
 
 // The one file the file members may touch: a script's path is replaced by it.
@@ -115,7 +115,10 @@ inline bool knownVariantType(uint32_t type) {
 }
 
 inline bool isFileMember(const char* name) {
-  return name && (methodNamesEqual(name, "writeToFile") || methodNamesEqual(name, "createFromFile"));
+  if (!name) return false;
+  for (const char* member : {"writeToFile", "createFromFile", "CreateIniFile", "ReadFile", "WriteFile"})
+    if (methodNamesEqual(name, member)) return true;
+  return false;
 }
 
 // One call by name as a host makes it. Invariants: 0 or 1; a failure hands out an error
