@@ -101,7 +101,14 @@ TEST_F(iniFileTest, WritesReportFailureAndUnreadablePathsGiveObjectsWithoutTree)
     EXPECT_EQ(typeNameOf(none.get()), "class prxmIniFileC *");
     EXPECT_EQ(intOf(get(none.get(), "ValidObj")), 0) << path;
     EXPECT_EQ(intOf(get(getObject(none.get(), "Sections").get(), "Count")), 0);
+    EXPECT_EQ(intOf(get(callObject(getObject(none.get(), "Sections").get(), "add").get(), "ValidObj")), 0);
+    writeBytes(empty.path(), "x");
+    EXPECT_EQ(intOf(method(none.get(), "WriteFile", {text(empty.path())})), 1);
+    EXPECT_EQ(readBytes(empty.path()), "");
   }
+  dispatchT noSection = fileWith("k=v\n");
+  EXPECT_EQ(written(noSection.get()), std::string("INIFILE{FNAME{\"") + files.back().path() + "\"}}");
+  EXPECT_EQ(intOf(method(noSection.get(), "ReadFile", {text(files.back().path())})), 1);
   rmdir(folder.path());
   EXPECT_EQ(intOf(method(fresh.get(), "ReadFile", {text("/nonexistent-folder/x.ini")})), 0);
   EXPECT_EQ(intOf(get(fresh.get(), "ValidObj")), 0);
