@@ -1,7 +1,8 @@
 // Calls by name with generated member names (every table's names, in other letter cases,
 // and any text), kinds and arguments of every variant type, objects returned by earlier calls
-// and objects of the host among them, on the meta-object factory, the math factory, a
-// document over a tree generated from the input and proxies of every class over its nodes.
+// and objects of the host among them, on the meta-object factory, the math factory, the
+// INI-file, web-assistant, part-server and plug-in description factories, a document over a
+// tree generated from the input and proxies of every class over its nodes.
 // Invariants: see scriptFuzz::checkedCall; no node a kept proxy shows is freed; once every
 // object is released, in an order the input picks, the host's objects hold only their own
 // references and the small-block heap holds as many blocks as before, none freed twice.
@@ -11,7 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "dlliface/prxDllIfaceFactoryC.h"
+#include "docproxy/prxMathFactoryC.h"
 #include "fuzz/scriptFuzz.h"
+#include "jobs/prxmIniFileObjectFactoryC.h"
+#include "jobs/prxmPSObjectFactoryC.h"
+#include "jobs/prxmWebAssistantObjectFactoryC.h"
 
 namespace {
 
@@ -31,6 +37,10 @@ void run(FuzzedDataProvider& input) {
   scriptFuzz::scriptC script(input);
   script.keepNew(static_cast<proxyObjectC*>(createMetaObjectFactory()));
   script.keepNew(new prxMathFactoryC());
+  script.keepNew(new prxmIniFileObjectFactoryC(0));
+  script.keepNew(new prxmWebAssistantObjectFactoryC(0));
+  script.keepNew(new prxmPSObjectFactoryC(0));
+  script.keepNew(new prxDllIfaceFactoryC(0));
 
   if (text.empty()) text = script.trees.document(40);
   auto* document = new prxMetaObjectBaseC(readTree(text), 1);
@@ -43,7 +53,8 @@ void run(FuzzedDataProvider& input) {
   if (!nodes.empty()) {
     for (int i = input.ConsumeIntegralInRange<int>(0, 6); i > 0; --i) {
       metaTreeC* node = nodes[input.ConsumeIntegralInRange<size_t>(0, nodes.size() - 1)];
-      script.keepNew(scriptFuzz::proxyOver(input.ConsumeIntegralInRange<int>(0, scriptFuzz::proxyKindCount - 1), node));
+      script.keepNew(
+          scriptFuzz::proxyOver(input.ConsumeIntegralInRange<int>(0, scriptFuzz::proxyKindCount() - 1), node));
     }
   }
 

@@ -47,11 +47,55 @@ void appendKnownLast(metaTreeC* parent, metaTreeC*& last, metaTreeC* node) {
   last = node;
 }
 
-// The writer copies each text once, straight from the tree.
-void appendField(std::string& out, const metaTreeC* record, const char* key) {
-  metaObjectVirtualDataBaseC keyNode(const_cast<metaTreeC*>(peekFieldNode(record, key)), 0);
-  const str& text = getNodeStringValue(keyNode);
+// The first child of record with the key word, as peekFieldNode finds it, without the views
+// a lookup through the access API builds: the writer looks up three fields per entry.
+const metaTreeC* keyNodeOf(const metaTreeC* record, std::string_view key) {
+  for (const metaTreeC* child = record->firstChild; child; child = child->next)
+    if (child->hasKeyword(key)) return child;
+  return nullptr;
+}
+
+// The writer copies each text once, straight from the tree. A missing key node reads as the
+// empty text, and complete is cleared: the getters the writer stands for would have added it.
+void appendField(std::string& out, const metaTreeC* record, std::string_view key, bool& complete) {
+  const metaTreeC* keyNode = keyNodeOf(record, key);
+  if (!keyNode) {
+    complete = false;
+    return;
+  }
+  const metaTreeC* value = keyNode->firstChild;
+  if (!value || !value->value.isString()) return;
+  const str& text = *value->value.getText();
   out.append(text.c_str(), size_t(text.length()));
+}
+
+// The text of the tree under root; complete tells whether every field the writer reads was
+// there.
+std::string formatIniText(const metaTreeC* root, bool& complete) {
+  std::string out;
+  complete = true;
+  const metaTreeC* sections = root ? keyNodeOf(root, "SECTIONS") : nullptr;
+  if (!sections) {
+    complete = root == nullptr;
+    return out;
+  }
+  for (const metaTreeC* section = sections->firstChild; section; section = section->next) {
+    out += '[';
+    appendField(out, section, "NAME", complete);
+    out += "]\n";
+    const metaTreeC* entries = keyNodeOf(section, "ENTRIES");
+    if (!entries) {
+      complete = false;
+      continue;
+    }
+    for (const metaTreeC* entry = entries->firstChild; entry; entry = entry->next) {
+      appendField(out, entry, "KEY", complete);
+      out += '=';
+      appendField(out, entry, "TEXT", complete);
+      out += '\n';
+    }
+  }
+  return out;
 }
 
 // Adds what the writer reads and finds missing, as its getters do.
@@ -126,27 +170,13 @@ mIniFileC readIniText(const char* path) {
 }
 
 std::string formatIniText(const metaTreeC* root) {
-  std::string out;
-  const metaTreeC* sections = peekFieldNode(root, "SECTIONS");
-  if (!sections) return out;
-  for (const metaTreeC* section = sections->firstChild; section; section = section->next) {
-    out += '[';
-    appendField(out, section, "NAME");
-    out += "]\n";
-    const metaTreeC* entries = peekFieldNode(section, "ENTRIES");
-    if (!entries) continue;
-    for (const metaTreeC* entry = entries->firstChild; entry; entry = entry->next) {
-      appendField(out, entry, "KEY");
-      out += '=';
-      appendField(out, entry, "TEXT");
-      out += '\n';
-    }
-  }
-  return out;
+  bool complete = true;
+  return formatIniText(root, complete);
 }
 
 uint32_t writeIniText(mIniFileC& file, const char* path) {
-  if (!path || !textFile::writeTextFile(path, formatIniText(file.getNode()))) return 0;
-  completeIniFields(file.getNode());
+  bool complete = true;
+  if (!path || !textFile::writeTextFile(path, formatIniText(file.getNode(), complete))) return 0;
+  if (!complete) completeIniFields(file.getNode());
   return 1;
 }

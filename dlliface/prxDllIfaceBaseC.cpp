@@ -1,0 +1,13 @@
+#include "dlliface/prxDllIfaceBaseC.h"
+
+#include "dlliface/prxDllIfaceFactoryC.h"
+#include "jobs/keyNodeFieldRows.h"
+
+namespace {
+
+constexpr auto rows = keyNodeFieldRows::rowTable(keyNodeFieldRows::factoryRow<prxDllIfaceFactoryC>());
+
+}  // namespace
+
+const proxyClassC prxDllIfaceBaseC::description("class prxDllIfaceBaseC *", rows.data(),
+                                                &prxMetaObjectBaseC::description);

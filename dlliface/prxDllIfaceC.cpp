@@ -1,0 +1,17 @@
+#include "dlliface/prxDllIfaceC.h"
+
+#include "dlliface/prxDllIfaceIOPairC.h"
+#include "dlliface/prxDllIfaceInfoC.h"
+#include "jobs/keyNodeFieldRows.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+constexpr auto rows = rowTable(childRow<prxDllIfaceInfoC, &mDllIfaceC::getInfo>("Info"),
+                               childRow<prxDllIfaceIOPairListC, &mDllIfaceC::getIOPairs>("IOPairs"));
+
+}  // namespace
+
+const proxyClassC prxDllIfaceC::description("class prxDllIfaceC *", rows.data(), &prxDllIfaceBaseC::description,
+                                            &makeProxyOverNode<prxDllIfaceC>);

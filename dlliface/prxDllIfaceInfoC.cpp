@@ -1,0 +1,19 @@
+#include "dlliface/prxDllIfaceInfoC.h"
+
+#include "jobs/keyNodeFieldRows.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using infoT = mDllIfaceInfoC;
+
+constexpr auto rows = rowTable(settableRows<&infoT::getName, &infoT::setName>("Name"),
+                               settableRows<&infoT::getVersion, &infoT::setVersion>("Version"),
+                               settableRows<&infoT::getDesc, &infoT::setDesc>("Desc"),
+                               settableRows<&infoT::getDate, &infoT::setDate>("Date"));
+
+}  // namespace
+
+const proxyClassC prxDllIfaceInfoC::description("class prxDllIfaceInfoC *", rows.data(),
+                                                &prxDllIfaceBaseC::description, &makeProxyOverNode<prxDllIfaceInfoC>);

@@ -1,0 +1,21 @@
+#include "jobs/prxmWebAssistantJobC.h"
+
+#include "jobs/keyNodeFieldRows.h"
+#include "jobs/prxmWebAssistantFmtEntryC.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using jobT = mAssistantJobC;
+
+constexpr auto rows = rowTable(settableRows<&jobT::getOutpath, &jobT::setOutpath>("Outpath"),
+                               settableRows<&jobT::getDocName, &jobT::setDocName>("DocName"),
+                               settableRows<&jobT::getAssistantData, &jobT::setAssistantData>("AssistantData"),
+                               childRow<prxmWebAssistantFmtListC, &jobT::getFormats>("Formats"));
+
+}  // namespace
+
+const proxyClassC prxmWebAssistantJobC::description("class prxmWebAssistantJobC *", rows.data(),
+                                                    &prxmWebAssistantBaseC::description,
+                                                    &makeProxyOverNode<prxmWebAssistantJobC>);
