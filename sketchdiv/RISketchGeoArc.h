@@ -9,7 +9,7 @@
 #include "sketchdiv/IRIBaseGeoObject.h"
 #include "sketchdiv/sketchListT.h"
 
-class RISketchGeoArc : public IRIBaseGeoObject {
+class RISketchGeoArc final : public IRIBaseGeoObject {
  public:
   RISketchGeoArc() = default;
   // Angles in degrees; a sweep of a whole turn or more makes a full circle.

@@ -4,7 +4,7 @@
 #include "sketchdiv/IRIBaseGeoObject.h"
 #include "sketchdiv/sketchListT.h"
 
-class RISketchGeoLine : public IRIBaseGeoObject {
+class RISketchGeoLine final : public IRIBaseGeoObject {
  public:
   RISketchGeoLine() = default;
   RISketchGeoLine(const vectorC2d<double>& start, const vectorC2d<double>& end) : start(start), end(end) {}
