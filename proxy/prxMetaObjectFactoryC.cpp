@@ -24,21 +24,21 @@ prxMetaObjectBaseC* proxyOverRead(metaTreeReaderC& reader, uint32_t opened) {
 }
 
 void createFromFile(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  str path = textArgument(arguments, 0);
+  const char* path = textArgument(arguments, 0);
   metaTreeReaderC reader;
-  returnObject(result, proxyOverRead(reader, reader.openFile(path.c_str())));
+  returnObject(result, proxyOverRead(reader, reader.openFile(path)));
 }
 
 // Scripts rely on the whole text being unescaped before it is parsed, strings included, so
 // that a "\n" they write in a literal becomes a line feed.
 void createFromString(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  str text = unescapeString(textArgument(arguments, 0).c_str());
+  str text = unescapeString(textArgument(arguments, 0));
   metaTreeReaderC reader;
   returnObject(result, proxyOverRead(reader, reader.openString(text.c_str())));
 }
 
 void create(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  returnObject(result, createListByName(textArgument(arguments, 0).c_str()));
+  returnObject(result, createListByName(textArgument(arguments, 0)));
 }
 
 // The lists take whatever tree the object gives, without a key check.

@@ -50,9 +50,9 @@ class prxmObjListContainerTemplateC : public prxMetaObjectBaseTemplateC<metaObjL
 
   // A new last child holding the key word; over an empty handle an item over nothing.
   static void add(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-    str key = textArgument(arguments, 0);
+    const char* key = textArgument(arguments, 0);
     metaTreeC* listNode = self(native).object.getNode();
-    returnItem(result, listNode ? metaTreeC::appendWordChild(listNode, key.c_str()) : nullptr);
+    returnItem(result, listNode ? metaTreeC::appendWordChild(listNode, key) : nullptr);
   }
 };
 
