@@ -1,9 +1,8 @@
-#include "proxy/proxyAutoParaListC.h"
-
 #include <gtest/gtest.h>
 
+#include "proxy/proxyAutoParaListC.h"
 #include "proxy/proxyExceptions.h"
-#include "tests/mzcom/fakeComObjects.h"
+#include "tests/helpers/fakeScriptObjects.h"
 
 TEST(proxyAutoParaListC, BadIndexesThrowAndKeepTheCurrentIndex) {
   proxyAutoParaListC list(2);
