@@ -15,7 +15,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstring>
 #include <mutex>
 #include <string>
 
@@ -96,10 +95,13 @@ class proxyClassC {
     return key ^ key >> 16;
   }
 
-  // Equal with ASCII letters folded. Most names come as the table writes them, which the C
-  // library's comparison settles at once.
+  // Equal with ASCII letters folded. Most names come as the table writes them: the letters
+  // are folded only from the first byte that differs.
   static bool sameFoldedName(const char* left, const char* right) {
-    return std::strcmp(left, right) == 0 || methodNamesEqual(left, right);
+    for (;; ++left, ++right) {
+      if (*left != *right) return methodNamesEqual(left, right);
+      if (!*left) return true;
+    }
   }
 
   void build() const;
