@@ -47,8 +47,6 @@ class proxyClassC {
 
   // "class <name> *".
   const char* getTypeName() const;
-  const proxyMethodEntryS* getOwnRows() const { return ownRows; }
-  const proxyClassC* getBase() const { return base; }
   makeOverNodeT getMakeOverNode() const { return makeOverNode; }
 
   // The merged table: the rows of a class without base are its own static rows, not owned; a

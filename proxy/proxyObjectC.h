@@ -113,7 +113,8 @@ class proxyObjectC : public mzIDispatch, public memManInterfaceC, public mzComRe
   const proxyClassC* proxyClass;
 
  private:
-  bool callRows(const char* name, uint32_t kind, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result);
+  // callByName's body, defined where Invoke is.
+  inline bool callRows(const char* name, uint32_t kind, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result);
   // The fallbacks of dispatchWithDefaultMember, once callByName found no row.
   bool callThroughDefaultMembers(const char* name, uint32_t kind, proxyAutoParaListC& arguments,
                                  proxyAutoTypeCastC& result);

@@ -64,7 +64,6 @@ void moveVariant(mzVariantS& from, mzVariantS& to) {
 
 }  // namespace
 
-// callByName's body, where Invoke's compiler can see it.
 [[gnu::always_inline]] inline bool proxyObjectC::callRows(const char* name, uint32_t kind,
                                                           proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
   const uint32_t count = arguments.getCount();
@@ -128,7 +127,7 @@ bool proxyObjectC::callThroughDefaultMembers(const char* name, uint32_t kind, pr
     proxyAutoParaListC list(argumentCount, arguments);
     proxyAutoTypeCastC resultCast;
     try {
-      // dispatchWithDefaultMember.
+      // dispatchWithDefaultMember, its first step inline.
       if (callRows(name, kind, list, resultCast) || callThroughDefaultMembers(name, kind, list, resultCast)) {
         if (result) moveVariant(resultCast, *result);
         return 0;
