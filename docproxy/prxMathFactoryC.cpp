@@ -40,8 +40,7 @@ void create(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& res
       {"vector3d", &createvec3d},
       {"vector2d", &createvec2d},
   };
-  proxyAutoTypeCastC argument = arguments.getScriptArgumentValue(0);
-  const char* typeName = argument.toCString();
+  const char* typeName = textArgument(arguments, 0);
   for (const auto& entry : creators) {
     if (equalIgnoringCase(typeName, entry.typeName)) return entry.creator(native, arguments, result);
   }

@@ -32,8 +32,8 @@ void getText(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
 // The argument is converted before the tree is touched, so a number changes nothing.
 template <const char* key>
 void putText(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  str text = textArgument(arguments, 0);
-  putPropertyString(attributesOf(native).attributeNode(key), text.c_str());
+  const char* text = textArgument(arguments, 0);
+  putPropertyString(attributesOf(native).attributeNode(key), text);
   returnObject(result, &proxyOf<prxmDocumentAttrC>(native));
 }
 
@@ -63,9 +63,9 @@ void classificationInfo(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& r
 // (language, name): the attribute of that name in the language's list, else in the list of
 // "default", else in the plain list; an entry over nothing when none holds it.
 void getExtAttr(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  str language = textArgument(arguments, 0);
-  str name = textArgument(arguments, 1);
-  mExtAttrBaseC found = attributesOf(native).findForLanguage(language.c_str(), name.c_str());
+  const char* language = textArgument(arguments, 0);
+  const char* name = textArgument(arguments, 1);
+  mExtAttrBaseC found = attributesOf(native).findForLanguage(language, name);
   returnObject(result, new prxmExtAttrListEntryC(metaObjectC(found.getNode(), 0)));
 }
 

@@ -7,9 +7,9 @@ namespace {
 // The first attribute whose name equals the text without regard to case; nothing, and no
 // error, when none does.
 void findEntry(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  str name = textArgument(arguments, 0);
+  const char* name = textArgument(arguments, 0);
   mExtAttrListC list(proxyOf<prxmExtAttrListC>(native).getObject().getNode(), 0);
-  mExtAttrBaseC found = list.findByName(name.c_str());
+  mExtAttrBaseC found = list.findByName(name);
   if (found.isValid()) returnObject(result, new prxmExtAttrListEntryC(metaObjectC(found.getNode(), 0)));
 }
 

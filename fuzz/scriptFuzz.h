@@ -64,6 +64,7 @@ inline void prepare() {
   memberNames();
   scratchFile();
   debugOutput::setSink(&trapHeapErrors, nullptr);
+  trapObjectMisuse();
 }
 
 // The number of classes proxyOver makes.
@@ -171,10 +172,14 @@ class scriptC {
   explicit scriptC(FuzzedDataProvider& input) : input(input), trees(input) {
     // What an earlier input wrote is no part of this one.
     unlink(scratchFile().c_str());
-    for (hostObjectC& host : hosts) {
-      host.behaviour = hostObjectC::behaviourE(input.ConsumeIntegralInRange<int>(0, hostObjectC::behaviourCount - 1));
-      if (input.ConsumeBool()) host.value.setString(trees.document(8).c_str());
-      else simpleValue(host.value);
+    for (fakeDispatchC& host : hosts) {
+      host.membersFollowDefault = true;
+      int answer = input.ConsumeIntegralInRange<int>(0, defaultAnswerCount - 1);
+      if (input.ConsumeBool())
+        host.defaultValue.setString(trees.document(8).c_str());
+      else
+        simpleValue(host.defaultValue);
+      answerDefaultMember(host, answer);
     }
     simpleValue(variable.value);
   }
@@ -186,9 +191,9 @@ class scriptC {
   ~scriptC() {
     values.clear();
     while (!objects.empty()) releaseObject(input.ConsumeIntegralInRange<size_t>(0, objects.size() - 1));
-    for (hostObjectC& host : hosts) host.value.clear();
+    for (fakeDispatchC& host : hosts) host.defaultValue.clear();
     variable.value.clear();
-    for (const hostObjectC& host : hosts) host.checkReleased();
+    for (const fakeDispatchC& host : hosts) checkReleased(host);
     FUZZ_CHECK(variable.references == 1);
   }
 
@@ -196,8 +201,8 @@ class scriptC {
   treeTextC trees;
   std::vector<mzIDispatch*> objects;
   std::vector<mzVariantS> values;
-  hostObjectC hosts[2];
-  hostVariableC variable;
+  fakeDispatchC hosts[2];
+  fakeSymbolRefC variable;
 
   // Takes over the reference the caller holds; past the limit the object goes at once.
   void keep(mzIDispatch* object) {
@@ -261,7 +266,9 @@ class scriptC {
       case 5: value.setString(input.ConsumeRandomLengthString(24).c_str()); break;
       case 6: value.setString(trees.document(12).c_str()); break;
       case 7: value.setByte(input.ConsumeIntegral<uint8_t>()); break;
-      case 8: value.setDispatch(&hosts[input.ConsumeIntegralInRange<int>(0, 1)]); break;
+      case 8:
+        value.setDispatch(static_cast<mzIDispatch*>(&hosts[input.ConsumeIntegralInRange<int>(0, 1)]));
+        break;
       case 9: value.setDispatch(&variable); break;
       case 10: {
         mzVariantArrayC* array = nullptr;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "fuzz/fuzzCheck.h"
+#include "fuzz/hostObjects.h"
 #include "mzcom/mzIDispatch.h"
 #include "mzcom/mzIException.h"
 #include "mzcom/mzIIDConstants.h"
@@ -24,93 +25,28 @@ constexpr int slotCount = 4;
 constexpr int maxOperations = 48;
 constexpr int maxNesting = 3;
 
-class countedErrorC : public mzIException {
- public:
-  int references = 1;
-  uint32_t QueryInterface(const mzIIDS& iid, void** out) override {
-    if (!iid.isEqual(mzIID_IUnknown) && !iid.isEqual(mzIID_IException)) return 2;
-    *out = static_cast<mzIException*>(this);
-    AddRef();
-    return 0;
-  }
-  uint32_t AddRef() override { return uint32_t(++references); }
-  uint32_t Release() override {
-    FUZZ_CHECK(references > 1);
-    return uint32_t(--references);
-  }
-  uint32_t getSource(mzVariantS* out) override {
-    out->setString("fuzz");
-    return 0;
-  }
-  uint32_t getDescription(mzVariantS* out) override {
-    out->setString("scripted failure");
-    return 0;
-  }
-  uint32_t getInnerException(mzIException** out) override {
-    *out = nullptr;
-    return 0;
-  }
-};
-
-// An object a script hands in, whose default member does what the input says.
-class scriptedObjectC : public mzIDispatch {
- public:
-  enum behaviourE { returnValue, returnSelf, fail, returnNothing, count };
-
-  int references = 1;
-  bool answersDispatch = true;
-  behaviourE behaviour = returnValue;
-  mzVariantS value;
-  countedErrorC error;
-
-  uint32_t QueryInterface(const mzIIDS& iid, void** out) override {
-    if (!iid.isEqual(mzIID_IUnknown) && !(answersDispatch && iid.isEqual(mzIID_IDispatch))) return 2;
-    *out = static_cast<mzIDispatch*>(this);
-    AddRef();
-    return 0;
-  }
-  uint32_t AddRef() override { return uint32_t(++references); }
-  uint32_t Release() override {
-    FUZZ_CHECK(references > 1);
-    return uint32_t(--references);
-  }
-  uint32_t Invoke(const char* name, uint32_t, uint32_t, mzVariantS*, mzVariantS* result,
-                  mzIException** errorOut) override {
-    bool defaultMember = !name || !*name;
-    if (!defaultMember || behaviour == fail) {
-      if (errorOut) {
-        error.AddRef();
-        *errorOut = &error;
-      }
-      return 1;
-    }
-    if (!result) return 0;
-    if (behaviour == returnSelf) result->setDispatch(this);
-    else if (behaviour == returnValue) value.copyTo(*result);
-    return 0;
-  }
-};
-
 class variantFuzzC {
  public:
   explicit variantFuzzC(FuzzedDataProvider& input) : input(input) {}
 
   void run() {
-    for (scriptedObjectC& object : objects) {
-      object.behaviour = scriptedObjectC::behaviourE(input.ConsumeIntegralInRange<int>(0, scriptedObjectC::count - 1));
-      object.answersDispatch = input.ConsumeIntegralInRange<int>(0, 7) != 0;
+    int answers[objectCount];
+    for (int i = 0; i < objectCount; ++i) {
+      answers[i] = input.ConsumeIntegralInRange<int>(0, scriptFuzz::defaultAnswerCount - 1);
+      objects[i].answersDispatch = input.ConsumeIntegralInRange<int>(0, 7) != 0;
     }
-    for (scriptedObjectC& object : objects) build(object.value, 1);
+    for (fakeDispatchC& object : objects) build(object.defaultValue, 1);
+    for (int i = 0; i < objectCount; ++i) scriptFuzz::answerDefaultMember(objects[i], answers[i]);
     for (mzVariantS& slot : slots) build(slot, 0);
     for (int i = 0; i < maxOperations && input.remaining_bytes() > 0; ++i) operate();
     for (mzVariantS& slot : slots) slot.clear();
-    for (scriptedObjectC& object : objects) object.value.clear();
-    for (scriptedObjectC& object : objects) FUZZ_CHECK(object.references == 1 && object.error.references == 1);
+    for (fakeDispatchC& object : objects) object.defaultValue.clear();
+    for (const fakeDispatchC& object : objects) scriptFuzz::checkReleased(object);
   }
 
  private:
   FuzzedDataProvider& input;
-  scriptedObjectC objects[objectCount];
+  fakeDispatchC objects[objectCount];
   mzVariantS slots[slotCount];
 
   uint32_t requestedType() {
@@ -164,7 +100,7 @@ class variantFuzzC {
         variant.setByte(input.ConsumeIntegral<uint8_t>());
         break;
       case 5:
-        variant.setDispatch(&objects[input.ConsumeIntegralInRange<int>(0, objectCount - 1)]);
+        variant.setDispatch(static_cast<mzIDispatch*>(&objects[input.ConsumeIntegralInRange<int>(0, objectCount - 1)]));
         break;
       case 6: {
         mzVariantArrayC* array = nullptr;
@@ -322,6 +258,11 @@ class variantFuzzC {
 };
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  scriptFuzz::trapObjectMisuse();
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider input(data, size);

@@ -5,20 +5,18 @@
 #include <cstdint>
 #include <vector>
 
+#include "mzcom/mzComObjectT.h"
 #include "mzcom/mzIDispatch.h"
 #include "mzcom/mzVariantS.h"
 
-class hostArrayC final : public mzIDispatch {
+class hostArrayC final : public mzComObjectT<mzComInterfaceT<mzIDispatch, mzIID_IDispatch>> {
  public:
   // A new array with one reference for the caller.
   static hostArrayC* create();
   hostArrayC(const hostArrayC&) = delete;
   hostArrayC& operator=(const hostArrayC&) = delete;
 
-  // "MZIIDUNK" and "MZIIDDSP"; anything else gives 1 and a null pointer.
-  uint32_t QueryInterface(const mzIIDS& iid, void** out) override;
-  uint32_t AddRef() override;
-  uint32_t Release() override;
+  // QueryInterface answers "MZIIDUNK" and "MZIIDDSP"; anything else gives 1 and a null pointer.
   // "add" (a method with one argument) appends a copy of the argument; any other call fails
   // with an error object.
   uint32_t Invoke(const char* name, uint32_t kind, uint32_t argumentCount, mzVariantS* arguments,
@@ -31,6 +29,5 @@ class hostArrayC final : public mzIDispatch {
   hostArrayC() = default;
   ~hostArrayC() = default;
 
-  uint32_t references = 1;
   std::vector<mzVariantS> values;
 };

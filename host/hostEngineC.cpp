@@ -11,35 +11,15 @@ constexpr mzIIDS arrayClassId("rudezaze.array");
 
 }  // namespace
 
-hostEngineC* hostEngineC::create() { return new hostEngineC(); }
+hostEngineC* hostEngineC::create() {
+  auto* made = new hostEngineC();
+  made->AddRef();
+  return made;
+}
 
 hostEngineC::~hostEngineC() {
   for (registrationS& registration : registered) registration.object->Release();
   for (runningObjectS& running : runningObjects) running.object->Release();
-}
-
-uint32_t hostEngineC::QueryInterface(const mzIIDS& iid, void** out) {
-  if (!out) return 1;
-  if (iid.isEqual(mzIID_IUnknown)) {
-    *out = static_cast<mzIComEngine*>(this);
-  } else if (iid.isEqual(mzIID_ComEngineFactory)) {
-    *out = static_cast<mzIComEngineFactory*>(this);
-  } else if (iid.isEqual(mzIID_ComEngineRot)) {
-    *out = static_cast<mzIComEngineRot*>(this);
-  } else {
-    *out = nullptr;
-    return 1;
-  }
-  AddRef();
-  return 0;
-}
-
-uint32_t hostEngineC::AddRef() { return ++references; }
-
-uint32_t hostEngineC::Release() {
-  uint32_t left = --references;
-  if (left == 0) delete this;
-  return left;
 }
 
 uint32_t hostEngineC::engineOperation1(uintptr_t, uintptr_t, uintptr_t) { return 1; }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "mzcom/mzComObjectT.h"
 #include "mzcom/mzIComEngine.h"
 #include "mzcom/mzIComEngineFactory.h"
 #include "mzcom/mzIComEngineRot.h"
@@ -15,7 +16,9 @@
 
 class hostMessageOutputC;
 
-class hostEngineC final : public mzIComEngine, public mzIComEngineFactory, public mzIComEngineRot {
+class hostEngineC final : public mzComObjectT<mzComInterfaceT<mzIComEngine, mzIID_IUnknown>,
+                                              mzComInterfaceT<mzIComEngineFactory, mzIID_ComEngineFactory>,
+                                              mzComInterfaceT<mzIComEngineRot, mzIID_ComEngineRot>> {
  public:
   struct registrationS {
     uint32_t cookie;
@@ -29,10 +32,7 @@ class hostEngineC final : public mzIComEngine, public mzIComEngineFactory, publi
   hostEngineC(const hostEngineC&) = delete;
   hostEngineC& operator=(const hostEngineC&) = delete;
 
-  // "MZIIDUNK", "MZCOMENGFACT" and "MZCOMENGROT"; anything else gives 1 and a null pointer.
-  uint32_t QueryInterface(const mzIIDS& iid, void** out) override;
-  uint32_t AddRef() override;
-  uint32_t Release() override;
+  // QueryInterface answers "MZIIDUNK", "MZCOMENGFACT" and "MZCOMENGROT"; anything else gives 1 and a null pointer.
 
   // The engine's own operation: it offers nothing through it (1).
   uint32_t engineOperation1(uintptr_t a, uintptr_t b, uintptr_t c) override;
@@ -55,7 +55,7 @@ class hostEngineC final : public mzIComEngine, public mzIComEngineFactory, publi
   uint32_t rotOperation6() override;
 
   // What the host itself sees of the engine.
-  uint32_t referenceCount() const { return references; }
+  uint32_t referenceCount() const { return mzComRefObjectC::referenceCount; }
   const std::vector<registrationS>& registrations() const { return registered; }
   // Cookies revoked so far, in the order of revocation.
   const std::vector<uint32_t>& revokedCookies() const { return revoked; }
@@ -78,7 +78,6 @@ class hostEngineC final : public mzIComEngine, public mzIComEngineFactory, publi
   hostEngineC() = default;
   ~hostEngineC();
 
-  uint32_t references = 1;
   uint32_t nextCookie = 1;
   std::vector<registrationS> registered;
   std::vector<uint32_t> revoked;

@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "mzcom/mzComObjectT.h"
 #include "mzcom/mzIComMessageOutput.h"
 
-class hostMessageOutputC final : public mzIComMessageOutput {
+class hostMessageOutputC final : public mzComObjectT<mzComInterfaceT<mzIComMessageOutput, mzIID_IComMessageOutput>> {
  public:
   struct messageS {
     int32_t code;
@@ -19,10 +20,7 @@ class hostMessageOutputC final : public mzIComMessageOutput {
   hostMessageOutputC(const hostMessageOutputC&) = delete;
   hostMessageOutputC& operator=(const hostMessageOutputC&) = delete;
 
-  // "MZIIDUNK" and "MZCOMMSGOUTPUT"; anything else gives 1 and a null pointer.
-  uint32_t QueryInterface(const mzIIDS& iid, void** out) override;
-  uint32_t AddRef() override;
-  uint32_t Release() override;
+  // QueryInterface answers "MZIIDUNK" and "MZCOMMSGOUTPUT"; anything else gives 1 and a null pointer.
   // Keeps the message; 1 for a text that is not a string variant.
   uint32_t writeMessage(int32_t code, mzVariantS* text) override;
 
@@ -32,6 +30,5 @@ class hostMessageOutputC final : public mzIComMessageOutput {
   hostMessageOutputC() = default;
   ~hostMessageOutputC() = default;
 
-  uint32_t references = 1;
   std::vector<messageS> kept;
 };

@@ -2,29 +2,14 @@
 
 #include "mzcom/mzIIDConstants.h"
 
-hostObjectCollectionC* hostObjectCollectionC::create() { return new hostObjectCollectionC(); }
+hostObjectCollectionC* hostObjectCollectionC::create() {
+  auto* made = new hostObjectCollectionC();
+  made->AddRef();
+  return made;
+}
 
 hostObjectCollectionC::~hostObjectCollectionC() {
   for (mzIUnknown* item : items) item->Release();
-}
-
-uint32_t hostObjectCollectionC::QueryInterface(const mzIIDS& iid, void** out) {
-  if (!out) return 1;
-  if (!iid.isEqual(mzIID_IUnknown) && !iid.isEqual(mzIID_IComObjectCollection)) {
-    *out = nullptr;
-    return 1;
-  }
-  *out = static_cast<mzIComObjectCollection*>(this);
-  AddRef();
-  return 0;
-}
-
-uint32_t hostObjectCollectionC::AddRef() { return ++references; }
-
-uint32_t hostObjectCollectionC::Release() {
-  uint32_t left = --references;
-  if (left == 0) delete this;
-  return left;
 }
 
 uint32_t hostObjectCollectionC::getCount(uint32_t* count) {

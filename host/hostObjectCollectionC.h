@@ -4,19 +4,18 @@
 #include <cstdint>
 #include <vector>
 
+#include "mzcom/mzComObjectT.h"
 #include "mzcom/mzIComObjectCollection.h"
 
-class hostObjectCollectionC final : public mzIComObjectCollection {
+class hostObjectCollectionC final
+    : public mzComObjectT<mzComInterfaceT<mzIComObjectCollection, mzIID_IComObjectCollection>> {
  public:
   // A new, empty collection with one reference for the caller.
   static hostObjectCollectionC* create();
   hostObjectCollectionC(const hostObjectCollectionC&) = delete;
   hostObjectCollectionC& operator=(const hostObjectCollectionC&) = delete;
 
-  // "MZIIDUNK" and "MZCOMOBJCOLL"; anything else gives 1 and a null pointer.
-  uint32_t QueryInterface(const mzIIDS& iid, void** out) override;
-  uint32_t AddRef() override;
-  uint32_t Release() override;
+  // QueryInterface answers "MZIIDUNK" and "MZCOMOBJCOLL"; anything else gives 1 and a null pointer.
   uint32_t getCount(uint32_t* count) override;
   uint32_t getItem(uint32_t index, mzIUnknown** out) override;
 
@@ -27,6 +26,5 @@ class hostObjectCollectionC final : public mzIComObjectCollection {
   hostObjectCollectionC() = default;
   ~hostObjectCollectionC();
 
-  uint32_t references = 1;
   std::vector<mzIUnknown*> items;
 };

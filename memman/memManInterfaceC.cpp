@@ -7,9 +7,6 @@
 
 namespace {
 
-// Set by the first destructor; class-level delete frees through it.
-memManSystemC* cachedMemManager = nullptr;
-
 uint32_t requestSize(size_t size) {
   if (size > UINT32_MAX) memPoolOutOfMemory(size);
   return uint32_t(size);
@@ -17,18 +14,16 @@ uint32_t requestSize(size_t size) {
 
 void* allocateObject(size_t size) { return getMemManSystem(0)->allocate(requestSize(size)); }
 
-void freeObject(void* payload) {
+}  // namespace
+
+void memManInterfaceC::freeObject(void* payload) {
   if (!payload) return;
   // An object whose constructor threw is freed before any destructor has run.
-  memManSystemC* manager = cachedMemManager ? cachedMemManager : getMemManSystem(0);
+  memManSystemC* manager = destructorManager ? destructorManager : getMemManSystem(0);
   manager->free(payload);
 }
 
-}  // namespace
-
 memManSystemC* memManInterfaceC::getMemManager(int) { return getMemManSystem(0); }
-
-memManInterfaceC::~memManInterfaceC() { cachedMemManager = getMemManSystem(0); }
 
 void* memManInterfaceC::allocMemory(uint32_t size) { return getMemManager(1)->allocate(size); }
 

@@ -4,12 +4,14 @@
 #include <cstddef>
 #include <cstdint>
 
-class memManSystemC;
+#include "memman/memManSystemC.h"
 
 class memManInterfaceC {
  public:
   virtual memManSystemC* getMemManager(int unused);
-  virtual ~memManInterfaceC();
+  virtual ~memManInterfaceC() {
+    if (!destructorManager) destructorManager = getMemManSystem(0);
+  }
 
   void* allocMemory(uint32_t size);
   void freeMemory(void* payload);
@@ -22,4 +24,10 @@ class memManInterfaceC {
   // Placement form for elements constructed inside pages.
   static void* operator new(size_t, void* place) noexcept { return place; }
   static void operator delete(void*, void*) noexcept {}
+
+ private:
+  static void freeObject(void* payload);
+
+  // Set by the first destructor; class-level delete frees through it.
+  static inline memManSystemC* destructorManager = nullptr;
 };

@@ -1,7 +1,6 @@
 #include "mzcom/mzExceptionObjectC.h"
 
 #include "memman/memManSystemC.h"
-#include "mzcom/mzIIDConstants.h"
 
 mzExceptionObjectC::mzExceptionObjectC(const char* sourceText, const char* descriptionText,
                                        mzIException* innerError)
@@ -13,25 +12,6 @@ mzExceptionObjectC::mzExceptionObjectC(const char* sourceText, const char* descr
 mzExceptionObjectC::mzExceptionObjectC(const mzVariantS& sourceValue, const mzVariantS& descriptionValue,
                                        mzIException* innerError)
     : description(descriptionValue), source(sourceValue), inner(innerError, true) {}
-
-uint32_t mzExceptionObjectC::QueryInterface(const mzIIDS& iid, void** out) {
-  if (!out) return 1;
-  if (iid.isEqual(mzIID_IUnknown) || iid.isEqual(mzIID_IException)) {
-    *out = static_cast<mzIException*>(this);
-    AddRef();
-    return 0;
-  }
-  *out = nullptr;
-  return 1;
-}
-
-uint32_t mzExceptionObjectC::AddRef() { return ++referenceCount; }
-
-uint32_t mzExceptionObjectC::Release() {
-  uint32_t count = --referenceCount;
-  if (count == 0) delete this;
-  return count;
-}
 
 uint32_t mzExceptionObjectC::getSource(mzVariantS* out) {
   if (out) source.copyTo(*out);

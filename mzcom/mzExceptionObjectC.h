@@ -5,12 +5,12 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "mzcom/mzComRefObjectC.h"
+#include "mzcom/mzComObjectT.h"
 #include "mzcom/mzIException.h"
 #include "mzcom/mzSmartPtr.h"
 #include "mzcom/mzVariantS.h"
 
-class mzExceptionObjectC : public mzIException, public virtual mzComRefObjectC {
+class mzExceptionObjectC : public mzComObjectT<mzComInterfaceT<mzIException, mzIID_IException>> {
  public:
   // Null texts give empty strings; the inner error object is held with a reference of its own.
   mzExceptionObjectC(const char* source, const char* description, mzIException* inner);
@@ -18,17 +18,12 @@ class mzExceptionObjectC : public mzIException, public virtual mzComRefObjectC {
   mzExceptionObjectC(const mzExceptionObjectC&) = delete;
   mzExceptionObjectC& operator=(const mzExceptionObjectC&) = delete;
 
-  // "MZIIDUNK" and "MZIEXCEPTION"; anything else gives 1 and a null out pointer.
-  uint32_t QueryInterface(const mzIIDS& iid, void** out) override;
-  uint32_t AddRef() override;
-  // Deletes the object at count 0.
-  uint32_t Release() override;
-
+  // QueryInterface answers "MZIIDUNK" and "MZIEXCEPTION"; Release deletes the object at 0.
   uint32_t getSource(mzVariantS* out) override;
   uint32_t getDescription(mzVariantS* out) override;
   uint32_t getInnerException(mzIException** out) override;
 
-  virtual ~mzExceptionObjectC() = default;
+  ~mzExceptionObjectC() override = default;
 
   // Error objects live in the memory manager's heap.
   static void* operator new(size_t size);

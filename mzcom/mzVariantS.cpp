@@ -56,7 +56,7 @@ uint32_t mzVariantS::copyTo(mzVariantS& destination) const {
   return 0;
 }
 
-void mzVariantS::clear() {
+void mzVariantS::releasePayload() {
   // The type goes first: a destructor reached from here may look at this variant again.
   uint32_t oldType = type;
   type = typeEmpty;
@@ -88,24 +88,6 @@ void mzVariantS::setDispatch(mzIUnknown* object) {
   if (!object) return;
   interfaceValue = object;
   type = typeInterface;
-}
-
-void mzVariantS::setInt(int32_t value) {
-  clear();
-  intValue = value;
-  type = typeInt;
-}
-
-void mzVariantS::setDouble(double value) {
-  clear();
-  doubleValue = value;
-  type = typeDouble;
-}
-
-void mzVariantS::setByte(uint8_t value) {
-  clear();
-  byteValue = value;
-  type = typeByte;
 }
 
 uint32_t mzVariantS::getInt(int32_t& out) {

@@ -49,14 +49,31 @@ struct mzVariantS {
   uint32_t assign(const mzVariantS& source) { return source.copyTo(*this); }
 
   // Releases the payload; the variant becomes empty.
-  void clear();
+  void clear() {
+    if (type == typeString || type == typeInterface || type == typeArray)
+      releasePayload();
+    else
+      type = typeEmpty;
+  }
 
   void setString(const char* text);
   // A null object leaves the variant empty; else it holds the object with a new reference.
   void setDispatch(mzIUnknown* object);
-  void setInt(int32_t value);
-  void setDouble(double value);
-  void setByte(uint8_t value);
+  void setInt(int32_t value) {
+    clear();
+    intValue = value;
+    type = typeInt;
+  }
+  void setDouble(double value) {
+    clear();
+    doubleValue = value;
+    type = typeDouble;
+  }
+  void setByte(uint8_t value) {
+    clear();
+    byteValue = value;
+    type = typeByte;
+  }
 
   // Typed getters: each converts the variant in place when its type differs and
   // gives 1, the variant unchanged, when that is not possible.
@@ -79,6 +96,10 @@ struct mzVariantS {
 
   // The text of a string variant, "" for a string without text; null for other types.
   const char* stringText() const;
+
+ private:
+  // clear for a variant that owns a string or an array or holds an interface.
+  void releasePayload();
 };
 
 static_assert(sizeof(mzVariantS) == 16, "variants are passed with a stride of 16 bytes");

@@ -2,28 +2,62 @@
 
 #include "proxy/proxyExceptions.h"
 
+struct proxyAutoParaListC::keptValueS {
+  mzVariantS value;
+  keptValueS* next;
+};
+
 proxyAutoParaListC::proxyAutoParaListC(uint32_t argumentCount) : count(argumentCount) {
-  if (count) arguments = new proxyAutoTypeCastC[count];
+  if (count) values = ownValues = new mzVariantS[count];
 }
 
-proxyAutoParaListC::~proxyAutoParaListC() { delete[] arguments; }
+void proxyAutoParaListC::release() {
+  delete[] ownValues;
+  ownValues = nullptr;
+  while (keptValueS* kept = keptValues) {
+    keptValues = kept->next;
+    delete kept;
+  }
+}
 
 void proxyAutoParaListC::setScriptArgument(uint32_t index, const proxyAutoTypeCastC& argument) {
-  if (index < count) arguments[index] = argument;
+  if (ownValues && index < count) ownValues[index].assign(argument);
 }
 
-const proxyAutoTypeCastC& proxyAutoParaListC::checkedArgument(int index) {
+const mzVariantS& proxyAutoParaListC::checkedArgument(int index) {
   if (index < 0 || uint32_t(index) >= count) throwTypeCastException();
   currentIndex = index;
-  return arguments[index];
+  return values[index];
 }
 
-proxyAutoTypeCastC proxyAutoParaListC::getScriptArgument(int index) { return checkedArgument(index); }
+mzVariantS& proxyAutoParaListC::keepValue() {
+  keptValues = new keptValueS{mzVariantS(), keptValues};
+  return keptValues->value;
+}
+
+proxyAutoTypeCastC proxyAutoParaListC::getScriptArgument(int index) {
+  return proxyAutoTypeCastC(checkedArgument(index));
+}
 
 proxyAutoTypeCastC proxyAutoParaListC::getScriptArgumentValue(int index) {
-  const proxyAutoTypeCastC& argument = checkedArgument(index);
-  if (argument.type != mzVariantS::typeInterface) return argument;
+  const mzVariantS& argument = checkedArgument(index);
+  if (argument.type != mzVariantS::typeInterface) return proxyAutoTypeCastC(argument);
   mzVariantS value(argument);
   if (!dereferenceSymbolRef(value)) throwTypeCastException();
   return proxyAutoTypeCastC(value);
+}
+
+const char* proxyAutoParaListC::getScriptArgumentText(int index) {
+  const mzVariantS& argument = checkedArgument(index);
+  if (argument.type == mzVariantS::typeString) return argument.stringText();
+  if (argument.type != mzVariantS::typeInterface) throwTypeCastException();
+  mzVariantS& value = keepValue();
+  value.assign(argument);
+  if (!dereferenceSymbolRef(value)) throwTypeCastException();
+  if (value.type == mzVariantS::typeString) return value.stringText();
+  if (value.type != mzVariantS::typeInterface) throwTypeCastException();
+  mzVariantS& defaultValue = keepValue();
+  if (resolveDefaultValue(value, defaultValue) != 0 || defaultValue.type != mzVariantS::typeString)
+    throwTypeCastException();
+  return defaultValue.stringText();
 }

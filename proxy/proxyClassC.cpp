@@ -5,31 +5,7 @@
 
 #include "memman/memManSystemC.h"
 
-struct proxyClassC::nameSlotS {
-  const char* name;  // null for an empty slot
-  uint32_t key;
-  uint32_t first;
-  uint32_t count;
-};
-
 namespace {
-
-inline uint32_t foldedByte(const char* text, uint32_t index) {
-  uint32_t c = static_cast<unsigned char>(text[index]);
-  return c - 'A' < 26u ? c | 0x20u : c;
-}
-
-// A key of the folded name from its length and four of its bytes: cheap enough to take on
-// every call, and it tells apart the names of one class well enough for a short probe.
-uint32_t nameKey(const char* name) {
-  uint32_t length = 0;
-  while (name[length]) ++length;
-  if (!length) return 0;
-  uint32_t bytes = foldedByte(name, 0) | foldedByte(name, length / 2) << 8 | foldedByte(name, length - 1) << 16 |
-                   foldedByte(name, length > 1 ? length - 2 : 0) << 24;
-  uint32_t key = (bytes ^ length * 0x9E3779B1u) * 0x85EBCA6Bu;
-  return key ^ key >> 15;
-}
 
 template <class T>
 T* allocateArray(uint32_t count) {
@@ -107,7 +83,7 @@ void proxyClassC::buildIndex() const {
     const char* name = table.rows[i].name ? table.rows[i].name : "";
     const uint32_t key = nameKey(name);
     nameSlotS* slot = &slots[key & slotMask];
-    while (slot->name && !(slot->key == key && methodNamesEqual(slot->name, name)))
+    while (slot->name && !(slot->key == key && sameFoldedName(slot->name, name)))
       slot = &slots[(uint32_t(slot - slots) + 1) & slotMask];
     if (!slot->name) {
       *slot = nameSlotS{name, key, 0, 0};
@@ -125,16 +101,6 @@ void proxyClassC::buildIndex() const {
   for (uint32_t i = 0; i < rowCount; ++i) {
     nameSlotS* slot = slotOfRow[i];
     rowsByName[slot->first + slot->count++] = &table.rows[i];
-  }
-}
-
-proxyClassC::rowsOfNameS proxyClassC::findRows(const char* name) const {
-  if (!name) name = "";
-  const uint32_t key = nameKey(name);
-  for (uint32_t i = key & slotMask;; i = (i + 1) & slotMask) {
-    const nameSlotS& slot = slots[i];
-    if (!slot.name) return rowsOfNameS{nullptr, 0};
-    if (slot.key == key && methodNamesEqual(slot.name, name)) return rowsOfNameS{rowsByName + slot.first, slot.count};
   }
 }
 

@@ -47,8 +47,6 @@ class proxyClassC {
 
   // "class <name> *".
   const char* getTypeName() const;
-  const proxyMethodEntryS* getOwnRows() const { return ownRows; }
-  const proxyClassC* getBase() const { return base; }
   makeOverNodeT getMakeOverNode() const { return makeOverNode; }
 
   // The merged table: the rows of a class without base are its own static rows, not owned; a
@@ -60,7 +58,15 @@ class proxyClassC {
     const proxyMethodEntryS* const* rows;
     uint32_t count;
   };
-  rowsOfNameS findRows(const char* name) const;
+  rowsOfNameS findRows(const char* name) const {
+    if (!name) name = "";
+    const uint32_t key = nameKey(name);
+    for (uint32_t i = key & slotMask;; i = (i + 1) & slotMask) {
+      const nameSlotS& slot = slots[i];
+      if (!slot.name) return rowsOfNameS{nullptr, 0};
+      if (slot.key == key && sameFoldedName(slot.name, name)) return rowsOfNameS{rowsByName + slot.first, slot.count};
+    }
+  }
 
   // Every description of the process, in no fixed order.
   static const proxyClassC* first() { return firstClass; }
@@ -69,7 +75,32 @@ class proxyClassC {
   static void prepareAll();
 
  private:
-  struct nameSlotS;
+  struct nameSlotS {
+    const char* name;  // null for an empty slot
+    uint32_t key;
+    uint32_t first;
+    uint32_t count;
+  };
+
+  // A key of the folded name from its first four bytes at most: no walk over the whole name,
+  // which the comparison at the end of a probe makes anyway. Setting bit 5 of every byte folds
+  // the letters and keeps equal names equal; names of one class that share their first bytes
+  // share a key and are told apart by that comparison.
+  static uint32_t nameKey(const char* name) {
+    uint32_t bytes = 0;
+    for (int i = 0; i < 4 && name[i]; ++i) bytes |= (static_cast<unsigned char>(name[i]) | 0x20u) << (8 * i);
+    const uint32_t key = bytes * 0x9E3779B1u;
+    return key ^ key >> 16;
+  }
+
+  // Equal with ASCII letters folded. Most names come as the table writes them: the letters
+  // are folded only from the first byte that differs.
+  static bool sameFoldedName(const char* left, const char* right) {
+    for (;; ++left, ++right) {
+      if (*left != *right) return methodNamesEqual(left, right);
+      if (!*left) return true;
+    }
+  }
 
   void build() const;
   void buildIndex() const;

@@ -31,7 +31,7 @@ inline double numberArgument(proxyAutoParaListC& arguments, int index) {
   return arguments.getScriptArgumentValue(index).toDouble();
 }
 
-inline str textArgument(proxyAutoParaListC& arguments, int index) {
-  proxyAutoTypeCastC argument = arguments.getScriptArgumentValue(index);
-  return str(argument.toCString());
+// Borrowed from the call's arguments: valid until the handler returns.
+inline const char* textArgument(proxyAutoParaListC& arguments, int index) {
+  return arguments.getScriptArgumentText(index);
 }

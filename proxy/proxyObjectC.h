@@ -111,4 +111,11 @@ class proxyObjectC : public mzIDispatch, public memManInterfaceC, public mzComRe
   nativePointerC nativePointer;
   void* nativeObject;
   const proxyClassC* proxyClass;
+
+ private:
+  // callByName's body, defined where Invoke is.
+  inline bool callRows(const char* name, uint32_t kind, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result);
+  // The fallbacks of dispatchWithDefaultMember, once callByName found no row.
+  bool callThroughDefaultMembers(const char* name, uint32_t kind, proxyAutoParaListC& arguments,
+                                 proxyAutoTypeCastC& result);
 };

@@ -3,7 +3,6 @@
 #include <cxxabi.h>
 
 #include <cstring>
-#include <optional>
 
 #include "base/str.h"
 #include "mzcom/mzExceptionObjectC.h"
@@ -44,7 +43,8 @@ void moveVariant(mzVariantS& from, mzVariantS& to) {
   from.type = mzVariantS::typeEmpty;
 }
 
-void reportFailure(const char* name, int argumentIndex, invokeFailureS& failure, mzIException** error) {
+// Composes the error of a failed call; 1, what Invoke answers then.
+[[gnu::noinline]] uint32_t failCall(const char* name, int argumentIndex, invokeFailureS failure, mzIException** error) {
   if (failure.source.isEmpty()) {
     failure.source = "methode:";
     if (name) failure.source += name;
@@ -55,16 +55,17 @@ void reportFailure(const char* name, int argumentIndex, invokeFailureS& failure,
     failure.source += ")";
   }
   if (failure.description.isEmpty()) failure.description = "Object call failed";
-  if (!error) return;
+  if (!error) return 1;
   auto* errorObject = new mzExceptionObjectC(failure.source.c_str(), failure.description.c_str(), failure.inner.get());
   errorObject->AddRef();
   *error = errorObject;
+  return 1;
 }
 
 }  // namespace
 
-bool proxyObjectC::callByName(const char* name, uint32_t kind, proxyAutoParaListC& arguments,
-                              proxyAutoTypeCastC& result) {
+[[gnu::always_inline]] inline bool proxyObjectC::callRows(const char* name, uint32_t kind,
+                                                          proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
   const uint32_t count = arguments.getCount();
   const proxyClassC::rowsOfNameS candidates = proxyClass->findRows(name);
   for (uint32_t i = 0; i < candidates.count; ++i) {
@@ -81,9 +82,18 @@ bool proxyObjectC::callByName(const char* name, uint32_t kind, proxyAutoParaList
   return false;
 }
 
+bool proxyObjectC::callByName(const char* name, uint32_t kind, proxyAutoParaListC& arguments,
+                              proxyAutoTypeCastC& result) {
+  return callRows(name, kind, arguments, result);
+}
+
 bool proxyObjectC::dispatchWithDefaultMember(const char* name, uint32_t kind, proxyAutoParaListC& arguments,
                                              proxyAutoTypeCastC& result) {
-  if (callByName(name, kind, arguments, result)) return true;
+  return callByName(name, kind, arguments, result) || callThroughDefaultMembers(name, kind, arguments, result);
+}
+
+bool proxyObjectC::callThroughDefaultMembers(const char* name, uint32_t kind, proxyAutoParaListC& arguments,
+                                             proxyAutoTypeCastC& result) {
   if (nestedFallbacks >= mzMaxIndirectionSteps) return false;
   fallbackDepthC depth;
 
@@ -108,49 +118,31 @@ bool proxyObjectC::dispatchWithDefaultMember(const char* name, uint32_t kind, pr
 
 // Thread cancellation unwinds as an exception without an object: its catch clause binds
 // a reference to null by design, so the sanitizer's null check is off here (in the
-// attribute spelling both g++ and clang honour).
+// attribute spelling both g++ and clang honour). The failures are composed apart, so that a
+// call that succeeds sets up none of their texts.
 __attribute__((no_sanitize("null"))) uint32_t proxyObjectC::Invoke(const char* name, uint32_t kind,
                                                                   uint32_t argumentCount, mzVariantS* arguments,
                                                                   mzVariantS* result, mzIException** error) {
   try {
-    if (argumentCount && !arguments) {
-      invokeFailureS failure;
-      reportFailure(name, -1, failure, error);
-      return 1;
-    }
-    proxyAutoParaListC list(argumentCount);
-    for (uint32_t i = 0; i < argumentCount; ++i) list.setScriptArgument(i, proxyAutoTypeCastC(arguments[i]));
+    if (argumentCount && !arguments) return failCall(name, -1, invokeFailureS(), error);
+    proxyAutoParaListC list(argumentCount, arguments);
     proxyAutoTypeCastC resultCast;
-
-    // Made only when the call fails: a successful call builds and frees no error texts.
-    std::optional<invokeFailureS> failure;
-    bool succeeded = false;
     try {
-      succeeded = dispatchWithDefaultMember(name, kind, list, resultCast);
+      // dispatchWithDefaultMember, its first step inline.
+      if (callRows(name, kind, list, resultCast) || callThroughDefaultMembers(name, kind, list, resultCast)) {
+        if (result) moveVariant(resultCast, *result);
+        return 0;
+      }
     } catch (const proxyExecuteExceptionC& e) {
-      failure.emplace();
-      failure->source = e.source;
-      failure->description = e.description;
-      failure->appendArgumentIndex = false;
+      return failCall(name, -1, invokeFailureS{e.source, e.description, {}, false}, error);
     } catch (const proxyExecuteComExceptionC& e) {
-      failure.emplace();
-      failure->inner = e.error;
-      failure->appendArgumentIndex = false;
+      return failCall(name, -1, invokeFailureS{{}, {}, e.error, false}, error);
     } catch (abi::__forced_unwind&) {
       throw;
     } catch (...) {
-      failure.emplace();
-      failure->description = "unhandle exception";
-      failure->appendArgumentIndex = false;
+      return failCall(name, -1, invokeFailureS{{}, "unhandle exception", {}, false}, error);
     }
-
-    if (succeeded) {
-      if (result) moveVariant(resultCast, *result);
-      return 0;
-    }
-    if (!failure) failure.emplace();
-    reportFailure(name, list.getCurrentIndex(), *failure, error);
-    return 1;
+    return failCall(name, list.getCurrentIndex(), invokeFailureS(), error);
   } catch (abi::__forced_unwind&) {
     throw;
   } catch (...) {

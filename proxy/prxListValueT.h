@@ -12,7 +12,8 @@ struct prxListValueT;
 // Texts, stored as string values.
 template <>
 struct prxListValueT<str> {
-  static str argument(proxyAutoParaListC& arguments, int index) { return textArgument(arguments, index); }
+  // Borrowed from the call's arguments.
+  static const char* argument(proxyAutoParaListC& arguments, int index) { return textArgument(arguments, index); }
   // The item's text; "" for an item whose value is not a text.
   static void read(const metaTreeC* item, proxyAutoTypeCastC& result) {
     const str* text = item->value.getText();
@@ -20,10 +21,10 @@ struct prxListValueT<str> {
   }
   // What a put at an index without an item answers.
   static void readMissing(proxyAutoTypeCastC& result) { result.setString(""); }
-  static void write(metaTreeC* item, const str& value) {
-    item->value.setString(nullptr, value.c_str());
+  static void write(metaTreeC* item, const char* value) {
+    item->value.setString(nullptr, value);
     // A word item that becomes a string leaves the keyed caches over the list.
     ++metaTreeChangeCounter;
   }
-  static void append(metaTreeC* listNode, const str& value) { metaTreeC::appendStringChild(listNode, value.c_str()); }
+  static void append(metaTreeC* listNode, const char* value) { metaTreeC::appendStringChild(listNode, value); }
 };

@@ -20,15 +20,15 @@ void factory(metaObjectVirtualDataBaseC&, proxyAutoParaListC&, proxyAutoTypeCast
 }
 
 void isValidClass(metaObjectVirtualDataBaseC& handle, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  str key = textArgument(arguments, 0);
-  result.setInt(int32_t(handle.isKeyword(key.c_str())));
+  const char* key = textArgument(arguments, 0);
+  result.setInt(int32_t(handle.isKeyword(key)));
 }
 
 void writeToFile(metaObjectVirtualDataBaseC& handle, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  str path = textArgument(arguments, 0);
+  const char* path = textArgument(arguments, 0);
   uint32_t single = arguments.getCount() > 1 ? uint32_t(intArgument(arguments, 1)) : 1;
   uint32_t pretty = arguments.getCount() > 2 ? uint32_t(intArgument(arguments, 2)) : 1;
-  result.setInt(int32_t(handle.writeToFile(path.c_str(), single, pretty)));
+  result.setInt(int32_t(handle.writeToFile(path, single, pretty)));
 }
 
 void writeToString(metaObjectVirtualDataBaseC& handle, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {

@@ -20,19 +20,19 @@ namespace {
 // Each gives a proxy owning the first top-level node read, with the post-load hooks run, or a
 // proxy without a node when the input is missing or does not parse.
 void createFromFile(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  str path = textArgument(arguments, 0);
-  returnObject(result, new prxMetaObjectBaseC(factoryReadFile(path.c_str()), 1));
+  const char* path = textArgument(arguments, 0);
+  returnObject(result, new prxMetaObjectBaseC(factoryReadFile(path), 1));
 }
 
 // Scripts rely on the whole text being unescaped before it is parsed, strings included, so
 // that a "\n" they write in a literal becomes a line feed.
 void createFromString(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  str text = unescapeString(textArgument(arguments, 0).c_str());
+  str text = unescapeString(textArgument(arguments, 0));
   returnObject(result, new prxMetaObjectBaseC(factoryReadString(text.c_str()), 1));
 }
 
 void create(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  returnObject(result, createListByName(textArgument(arguments, 0).c_str()));
+  returnObject(result, createListByName(textArgument(arguments, 0)));
 }
 
 // The lists take whatever tree the object gives, without a key check.

@@ -27,7 +27,7 @@ attributeT attributeOf(void* native) {
 // The put of a text member of attributeT; it returns the proxy so that calls chain.
 template <class attributeT, void (attributeT::*setter)(const char*)>
 void putAttributeText(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  str text = textArgument(arguments, 0);
-  (attributeOf<attributeT>(native).*setter)(text.c_str());
+  const char* text = textArgument(arguments, 0);
+  (attributeOf<attributeT>(native).*setter)(text);
   returnObject(result, &proxyOf<prxmExtAttrListEntryC>(native));
 }

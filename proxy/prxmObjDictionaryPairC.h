@@ -36,9 +36,9 @@ class prxmObjDictionaryPairC : public prxMetaObjectBaseC {
   // The text becomes the key's string value: its first child, overwritten when that is a
   // string, else put in front.
   static void setKey(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-    str text = textArgument(arguments, 0);
+    const char* text = textArgument(arguments, 0);
     metaTreeC* key = keyNode(native);
-    putPropertyString(key, text.c_str());
+    putPropertyString(key, text);
     returnObject(result, new KP(metaObjectC(key, 0)));
   }
 

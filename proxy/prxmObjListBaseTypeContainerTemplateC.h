@@ -38,7 +38,7 @@ class prxmObjListBaseTypeContainerTemplateC : public prxMetaObjectBaseTemplateC<
 
   static void append(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
     auto& list = self(native);
-    V value = valueT::argument(arguments, 0);
+    auto value = valueT::argument(arguments, 0);
     if (metaTreeC* listNode = list.object.getNode()) valueT::append(listNode, value);
     returnObject(result, &list);
   }
@@ -47,7 +47,7 @@ class prxmObjListBaseTypeContainerTemplateC : public prxMetaObjectBaseTemplateC<
   static void setItem(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
     auto& list = self(native);
     int index = intArgument(arguments, 0);
-    V value = valueT::argument(arguments, 1);
+    auto value = valueT::argument(arguments, 1);
     metaTreeC* node = listItemNode(list.object, index);
     if (!node) return valueT::readMissing(result);
     valueT::write(node, value);

@@ -52,10 +52,10 @@ class prxmObjListContainerTemplateC : public prxMetaObjectBaseTemplateC<metaObjL
   // A new last child holding the key word; over an empty handle an item over nothing. A text
   // that would not read back as that one key word fails as an argument that does not convert.
   static void add(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-    str key = textArgument(arguments, 0);
-    if (!metaTreeReaderC::isKeyword(key.c_str())) throwTypeCastException();
+    const char* key = textArgument(arguments, 0);
+    if (!metaTreeReaderC::isKeyword(key)) throwTypeCastException();
     metaTreeC* listNode = self(native).object.getNode();
-    returnItem(result, listNode ? metaTreeC::appendWordChild(listNode, key.c_str()) : nullptr);
+    returnItem(result, listNode ? metaTreeC::appendWordChild(listNode, key) : nullptr);
   }
 };
 

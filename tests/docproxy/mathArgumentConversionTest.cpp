@@ -4,7 +4,7 @@
 #include "proxy/proxyAutoTypeCastC.h"
 #include "proxy/proxyExceptions.h"
 #include "tests/docproxy/mathProxyTest.h"
-#include "tests/mzcom/fakeComObjects.h"
+#include "tests/helpers/fakeScriptObjects.h"
 
 using namespace mathTest;
 

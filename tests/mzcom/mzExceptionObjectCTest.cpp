@@ -1,9 +1,8 @@
-#include "mzcom/mzExceptionObjectC.h"
-
 #include <gtest/gtest.h>
 
+#include "mzcom/mzExceptionObjectC.h"
 #include "mzcom/mzIIDConstants.h"
-#include "tests/mzcom/fakeComObjects.h"
+#include "tests/helpers/fakeScriptObjects.h"
 
 namespace {
 

@@ -1,8 +1,7 @@
-#include "mzcom/mzForeignCall.h"
-
 #include <gtest/gtest.h>
 
-#include "tests/mzcom/fakeComObjects.h"
+#include "mzcom/mzForeignCall.h"
+#include "tests/helpers/fakeScriptObjects.h"
 
 TEST(mzForeignCall, OnlyObjectsWithADispatchInterfaceAreCalled) {
   mzSmartPtr<mzIDispatch> holder;

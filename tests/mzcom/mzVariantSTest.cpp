@@ -1,5 +1,3 @@
-#include "mzcom/mzVariantS.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +6,8 @@
 
 #include "base/str.h"
 #include "mzcom/mzVariantArrayC.h"
-#include "tests/mzcom/fakeComObjects.h"
+#include "mzcom/mzVariantS.h"
+#include "tests/helpers/fakeScriptObjects.h"
 
 namespace {
 

@@ -1,9 +1,8 @@
-#include "proxy/proxyAutoParaListC.h"
-
 #include <gtest/gtest.h>
 
+#include "proxy/proxyAutoParaListC.h"
 #include "proxy/proxyExceptions.h"
-#include "tests/mzcom/fakeComObjects.h"
+#include "tests/helpers/fakeScriptObjects.h"
 
 TEST(proxyAutoParaListC, BadIndexesThrowAndKeepTheCurrentIndex) {
   proxyAutoParaListC list(2);
@@ -76,4 +75,44 @@ TEST(proxyExceptions, CarryTheirTextsAndErrorObject) {
   }
   EXPECT_EQ(error.references, 1u);
   EXPECT_THROW(throwTypeCastException(), proxyAutoTypeCastExceptionC);
+}
+
+// A text argument is read where the caller put it; one that has to be made (a variable's
+// value, an object's default text) lives until the list ends. Anything else is no text.
+TEST(proxyAutoParaListC, TextArgumentsAreBorrowedUntilTheListEnds) {
+  fakeSymbolRefC reference;
+  fakeDispatchC object;
+  fakeDispatchC numberObject;
+  reference.value.setString("by reference");
+  object.defaultValue.setString("default text");
+  numberObject.defaultValue.setInt(4);
+  {
+    mzVariantS arguments[6];
+    arguments[0].setString("plain");
+    arguments[1].setDispatch(&reference);
+    arguments[2].setDispatch(static_cast<mzIDispatch*>(&object));
+    arguments[3].setInt(12);
+    arguments[4].setDispatch(static_cast<mzIDispatch*>(&numberObject));
+    arguments[5].setString(nullptr);
+    proxyAutoParaListC list(6, arguments);
+
+    EXPECT_EQ(list.getScriptArgumentText(0), arguments[0].stringText());
+    const char* referenced = list.getScriptArgumentText(1);
+    const char* defaultText = list.getScriptArgumentText(2);
+    EXPECT_EQ(list.getCurrentIndex(), 2);
+    EXPECT_THROW(list.getScriptArgumentText(3), proxyAutoTypeCastExceptionC);
+    EXPECT_THROW(list.getScriptArgumentText(4), proxyAutoTypeCastExceptionC);
+    EXPECT_THROW(list.getScriptArgumentText(6), proxyAutoTypeCastExceptionC);
+    EXPECT_EQ(list.getCurrentIndex(), 4);
+    EXPECT_STREQ(list.getScriptArgumentText(5), "");
+    // Later reads leave the earlier texts as they were.
+    EXPECT_STREQ(referenced, "by reference");
+    EXPECT_STREQ(defaultText, "default text");
+    EXPECT_STREQ(list.getScriptArgumentValue(0).toCString(), "plain");
+    for (mzVariantS& argument : arguments) argument.clear();
+  }
+  EXPECT_EQ(reference.references, 1u);
+  EXPECT_EQ(object.references, 1u);
+  EXPECT_EQ(numberObject.references, 1u);
+  reference.value.clear();
 }

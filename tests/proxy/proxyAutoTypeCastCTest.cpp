@@ -1,11 +1,10 @@
-#include "proxy/proxyAutoTypeCastC.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "proxy/proxyAutoTypeCastC.h"
 #include "proxy/proxyExceptions.h"
-#include "tests/mzcom/fakeComObjects.h"
+#include "tests/helpers/fakeScriptObjects.h"
 
 namespace {
 

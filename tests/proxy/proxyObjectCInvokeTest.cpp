@@ -3,7 +3,7 @@
 #include "mzcom/mzSmartPtr.h"
 #include "mzcom/mzVariantS.h"
 #include "proxy/proxyObjectC.h"
-#include "tests/mzcom/fakeComObjects.h"
+#include "tests/helpers/fakeScriptObjects.h"
 #include "tests/proxy/invokeHelpers.h"
 #include "tests/proxy/testProxies.h"
 

@@ -4,7 +4,7 @@
 #include "core/metaTreeReaderC.h"
 #include "mzcom/mzIIDConstants.h"
 #include "proxy/prxMTreeObjectC.h"
-#include "tests/mzcom/fakeComObjects.h"
+#include "tests/helpers/fakeScriptObjects.h"
 #include "tests/proxy/invokeHelpers.h"
 
 using invokeTest::call;

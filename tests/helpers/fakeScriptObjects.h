@@ -1,7 +1,9 @@
-// Small foreign objects for tests: a dispatch object with a default member, a script
-// variable passed by reference, and an error object that counts its references. They
-// live on the test's stack; each starts with the test's own reference, so a test checks
-// that every reference the library took was given back.
+// Objects of a host and its script engine, for the tests and the fuzz targets: a dispatch
+// object with a default member, a script variable passed by reference, and an error object
+// that counts its references. They live on the caller's stack; each starts with the caller's
+// own reference, so that a test checks every reference the library took was given back. A
+// release that would take that reference, or a call with a count but no arguments, is a
+// misuse: it calls fakeObjectMisused, which a fuzz target makes a finding.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +16,15 @@
 #include "mzcom/mzIIDConstants.h"
 #include "mzcom/mzIScriptSymbolRef.h"
 #include "mzcom/mzVariantS.h"
+
+// Called with what went wrong; nothing by default.
+inline void (*fakeObjectMisused)(const char* what) = nullptr;
+
+// The count after a release, which must leave the owner's reference.
+inline uint32_t fakeRelease(uint32_t& references) {
+  if (references <= 1 && fakeObjectMisused) fakeObjectMisused("released below its owner's reference");
+  return --references;
+}
 
 class fakeErrorC : public mzIException {
  public:
@@ -32,7 +43,7 @@ class fakeErrorC : public mzIException {
   uint32_t AddRef() override { return ++references; }
   uint32_t Release() override {
     ++releases;
-    return --references;
+    return fakeRelease(references);
   }
   uint32_t getSource(mzVariantS* out) override {
     out->setString("fake");
@@ -50,7 +61,9 @@ class fakeErrorC : public mzIException {
 
 // Its default member (a method call without name) returns defaultValue, or the object
 // itself when returnsSelf is set; failDefault makes it fail with an error object.
-// Member "classkey" reads memberValue. It also answers "MZCOMPROXYOBJ".
+// Member "classkey" reads memberValue. With membersFollowDefault set, "classkey" and
+// "writeToString" answer as the default member does instead: an object of the host that
+// stands for a whole document. It also answers "MZCOMPROXYOBJ".
 class fakeDispatchC : public mzIDispatch, public mzIComProxyObject {
  public:
   uint32_t references = 1;
@@ -59,6 +72,7 @@ class fakeDispatchC : public mzIDispatch, public mzIComProxyObject {
   bool returnsSelf = false;
   bool failDefault = false;
   bool answersDispatch = true;
+  bool membersFollowDefault = false;
   int invokeCount = 0;
   std::string lastName;
   uint32_t lastKind = 0;
@@ -78,15 +92,18 @@ class fakeDispatchC : public mzIDispatch, public mzIComProxyObject {
     return 0;
   }
   uint32_t AddRef() override { return ++references; }
-  uint32_t Release() override { return --references; }
+  uint32_t Release() override { return fakeRelease(references); }
 
-  uint32_t Invoke(const char* name, uint32_t kind, uint32_t, mzVariantS*, mzVariantS* result,
+  uint32_t Invoke(const char* name, uint32_t kind, uint32_t argumentCount, mzVariantS* arguments, mzVariantS* result,
                   mzIException** errorOut) override {
+    if (argumentCount && !arguments && fakeObjectMisused) fakeObjectMisused("called with a count but no arguments");
     ++invokeCount;
     lastName = name ? name : "<null>";
     lastKind = kind;
-    bool defaultMember = !name || !*name;
-    if ((defaultMember && failDefault) || (!defaultMember && std::strcmp(name, "classkey") != 0)) {
+    bool member = name && (std::strcmp(name, "classkey") == 0 ||
+                           (membersFollowDefault && std::strcmp(name, "writeToString") == 0));
+    bool defaultMember = !name || !*name || (member && membersFollowDefault);
+    if ((defaultMember && failDefault) || (!defaultMember && !member)) {
       if (errorOut) {
         error.AddRef();
         *errorOut = &error;
@@ -130,7 +147,7 @@ class fakeSymbolRefC : public mzIScriptSymbolRef {
     return 2;
   }
   uint32_t AddRef() override { return ++references; }
-  uint32_t Release() override { return --references; }
+  uint32_t Release() override { return fakeRelease(references); }
   uint32_t symbolRefOperation1() override { return 0; }
   uint32_t getValue(mzVariantS* out) override {
     ++reads;
