@@ -1,19 +1,26 @@
 #include "dlliface/prxDllIfaceFactoryC.h"
 
-#include "proxy/proxyClassMethodTableC.h"
+#include "proxy/proxyProgIdC.h"
+
+namespace {
+
+constexpr proxyMethodEntryS rows[] = {
+    {},
+};
+
+}  // namespace
+
+const proxyClassC prxDllIfaceFactoryC::description("class prxDllIfaceFactoryC *", rows,
+                                                   &prxMetaObjectFactoryC::description);
+
+namespace {
+
+const proxyProgIdC progId(9, "rudezaze.mdllifacefactory", &makeProxyWithoutReference<prxDllIfaceFactoryC>);
+
+}  // namespace
 
 prxDllIfaceFactoryC::prxDllIfaceFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
-  registerMethodTable(methodTable, buildMethodTable());
+  setClass(description);
 }
-
-const char* prxDllIfaceFactoryC::getTypeName() { return proxyTypeName; }
 
 void* prxDllIfaceFactoryC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxDllIfaceFactoryC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

@@ -8,14 +8,10 @@
 
 class prxDllIfaceFactoryC : public prxMetaObjectFactoryC {
  public:
-  static constexpr const char* proxyTypeName = "class prxDllIfaceFactoryC *";
-
   // Count 0 unless takeReference is set: whoever hands the object out takes the first reference.
   explicit prxDllIfaceFactoryC(uint8_t takeReference);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
-  // The plug-in members.
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 };

@@ -77,7 +77,7 @@ mzSmartPtr<mzIDispatch> nativeProxyCastByTypeName(const mzSmartPtr<mzIDispatch>&
 }
 
 vectorC2d<double> variantToVector2d(const mzSmartPtr<mzIDispatch>& object) {
-  const mzSmartPtr<mzIDispatch> vector = castOrThrow(object, prxVector2dC::proxyTypeName);
+  const mzSmartPtr<mzIDispatch> vector = castOrThrow(object, prxVector2dC::description.getTypeName());
   static constexpr const char* names[] = {"x", "y"};
   double components[2] = {};
   if (!readComponents(vector, names, components)) return vectorC2d<double>();
@@ -85,7 +85,7 @@ vectorC2d<double> variantToVector2d(const mzSmartPtr<mzIDispatch>& object) {
 }
 
 vectorC3d<double> variantToVector3d(const mzSmartPtr<mzIDispatch>& object) {
-  const mzSmartPtr<mzIDispatch> vector = castOrThrow(object, prxVector3dC::proxyTypeName);
+  const mzSmartPtr<mzIDispatch> vector = castOrThrow(object, prxVector3dC::description.getTypeName());
   static constexpr const char* names[] = {"x", "y", "z"};
   double components[3] = {};
   if (!readComponents(vector, names, components)) return vectorC3d<double>();
@@ -93,7 +93,7 @@ vectorC3d<double> variantToVector3d(const mzSmartPtr<mzIDispatch>& object) {
 }
 
 matrixC3x3<double> variantToMatrix3x3(const mzSmartPtr<mzIDispatch>& object) {
-  const mzSmartPtr<mzIDispatch> proxy = castOrThrow(object, prxMatrix3x3C::proxyTypeName);
+  const mzSmartPtr<mzIDispatch> proxy = castOrThrow(object, prxMatrix3x3C::description.getTypeName());
   static constexpr const char* names[] = {"x", "y", "z"};
   vectorC3d<double> axes[3];
   readAxes(proxy, names, axes);
@@ -103,7 +103,7 @@ matrixC3x3<double> variantToMatrix3x3(const mzSmartPtr<mzIDispatch>& object) {
 }
 
 matrixC4x4<double> variantToMatrix4x4(const mzSmartPtr<mzIDispatch>& object) {
-  const mzSmartPtr<mzIDispatch> proxy = castOrThrow(object, prxMatrix4x4C::proxyTypeName);
+  const mzSmartPtr<mzIDispatch> proxy = castOrThrow(object, prxMatrix4x4C::description.getTypeName());
   static constexpr const char* names[] = {"x", "y", "z", "t"};
   vectorC3d<double> axes[4];
   readAxes(proxy, names, axes);

@@ -23,7 +23,7 @@ mzSmartPtr<mzIDispatch> nativeProxyCastByTypeName(const mzSmartPtr<mzIDispatch>&
 
 template <class proxyClassT>
 mzSmartPtr<mzIDispatch> nativeProxyCast(const mzSmartPtr<mzIDispatch>& object) {
-  return nativeProxyCastByTypeName(object, proxyClassT::proxyTypeName);
+  return nativeProxyCastByTypeName(object, proxyClassT::description.getTypeName());
 }
 
 // Each throws proxyAutoTypeCastExceptionC for an object that is not of the class. A vector

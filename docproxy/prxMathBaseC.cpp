@@ -2,25 +2,20 @@
 
 #include "docproxy/mathProxyHandlers.h"
 #include "docproxy/prxMathFactoryC.h"
-#include "proxy/proxyClassMethodTableC.h"
 
 namespace {
 
 void getFactory(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) { returnObject(result, new prxMathFactoryC()); }
 
+constexpr proxyMethodEntryS rows[] = {
+    {"Factory", mzInvokePropertyGet, 0, &getFactory},
+    {},
+};
+
 }  // namespace
 
-prxMathBaseC::prxMathBaseC(uint8_t takeReference) : proxyObjectC(buildMethodTable(), takeReference) {}
+const proxyClassC prxMathBaseC::description("class prxMathBaseC *", rows, nullptr);
 
-const char* prxMathBaseC::getTypeName() { return proxyTypeName; }
+prxMathBaseC::prxMathBaseC(uint8_t takeReference) : proxyObjectC(description, takeReference) {}
 
 void* prxMathBaseC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxMathBaseC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {"Factory", mzInvokePropertyGet, 0, &getFactory},
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

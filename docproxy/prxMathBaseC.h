@@ -8,12 +8,9 @@
 
 class prxMathBaseC : public proxyObjectC {
  public:
-  static constexpr const char* proxyTypeName = "class prxMathBaseC *";
-
   explicit prxMathBaseC(uint8_t takeReference);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 };

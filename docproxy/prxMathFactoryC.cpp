@@ -5,7 +5,6 @@
 #include "docproxy/prxMatrix4x4C.h"
 #include "docproxy/prxVector2dC.h"
 #include "docproxy/prxVector3dC.h"
-#include "proxy/proxyClassMethodTableC.h"
 
 namespace {
 
@@ -48,23 +47,19 @@ void create(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& res
   }
 }
 
+constexpr proxyMethodEntryS rows[] = {
+    {"createmat4x4", mzInvokeMethod, 0, &createmat4x4},
+    {"createmat3x3", mzInvokeMethod, 0, &createmat3x3},
+    {"createvec3d", mzInvokeMethod, 0, &createvec3d},
+    {"createvec2d", mzInvokeMethod, 0, &createvec2d},
+    {"Create", mzInvokeMethod, 1, &create},
+    {},
+};
+
 }  // namespace
 
-prxMathFactoryC::prxMathFactoryC() : proxyObjectC(buildMethodTable(), 0) {}
+const proxyClassC prxMathFactoryC::description("class prxMathFactoryC *", rows, nullptr);
 
-const char* prxMathFactoryC::getTypeName() { return proxyTypeName; }
+prxMathFactoryC::prxMathFactoryC() : proxyObjectC(description, 0) {}
 
 void* prxMathFactoryC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxMathFactoryC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {"createmat4x4", mzInvokeMethod, 0, &createmat4x4},
-      {"createmat3x3", mzInvokeMethod, 0, &createmat3x3},
-      {"createvec3d", mzInvokeMethod, 0, &createvec3d},
-      {"createvec2d", mzInvokeMethod, 0, &createvec2d},
-      {"Create", mzInvokeMethod, 1, &create},
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

@@ -6,13 +6,10 @@
 
 class prxMathFactoryC : public proxyObjectC {
  public:
-  static constexpr const char* proxyTypeName = "class prxMathFactoryC *";
-
   // Count 0: the Factory read's result takes the first reference.
   prxMathFactoryC();
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 };

@@ -5,7 +5,6 @@
 #include "docproxy/matrixProxyHandlers.h"
 #include "docproxy/prxVector2dC.h"
 #include "docproxy/prxVector3dC.h"
-#include "proxy/proxyClassMethodTableC.h"
 #include "proxy/proxyExceptions.h"
 
 namespace {
@@ -40,16 +39,33 @@ void inv(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
   returnObject(result, new prxMatrix3x3C(inverse));
 }
 
+using self = prxMatrix3x3C;
+constexpr proxyMethodEntryS rows[] = {
+    {"mul", mzInvokeMethod, 1, &mulMatrix},
+    {"mul", mzInvokeMethod, 1, &mulVector},
+    {"mul", mzInvokeMethod, 1, &mulPoint2d},
+    {"inv", mzInvokeMethod, 0, &inv},
+    {"ident", mzInvokeMethod, 0, &identMatrix<self>},
+    {"X", mzInvokePropertyGet, 0, &readAxis<self, self::axisX>},
+    {"Y", mzInvokePropertyGet, 0, &readAxis<self, self::axisY>},
+    {"Z", mzInvokePropertyGet, 0, &readAxis<self, self::axisZ>},
+    {"X", mzInvokePropertyPut, 1, &writeAxis<self, self::axisX>},
+    {"Y", mzInvokePropertyPut, 1, &writeAxis<self, self::axisY>},
+    {"Z", mzInvokePropertyPut, 1, &writeAxis<self, self::axisZ>},
+    {"rotAngle", mzInvokeMethod, 3, &rotAngleMatrix<self>},
+    {},
+};
+
 }  // namespace
+
+const proxyClassC prxMatrix3x3C::description("class prxMatrix3x3C *", rows, &prxMatrixBaseC::description);
 
 prxMatrix3x3C::prxMatrix3x3C()
     : axes{prxAggregateVector3dC(this), prxAggregateVector3dC(this), prxAggregateVector3dC(this)} {
-  registerMethodTable(methodTable, buildMethodTable());
+  setClass(description);
 }
 
 prxMatrix3x3C::prxMatrix3x3C(const matrixC3x3<double>& matrix) : prxMatrix3x3C() { setMatrix(matrix); }
-
-const char* prxMatrix3x3C::getTypeName() { return proxyTypeName; }
 
 void* prxMatrix3x3C::getNativePointer() { return this; }
 
@@ -61,25 +77,4 @@ matrixC3x3<double> prxMatrix3x3C::getMatrix() const {
 
 void prxMatrix3x3C::setMatrix(const matrixC3x3<double>& matrix) {
   for (int column = 0; column < 3; ++column) axes[column].getValue().assign(matrix.values + 3 * column, 3);
-}
-
-const proxyMethodEntryS* prxMatrix3x3C::buildMethodTable() {
-  using self = prxMatrix3x3C;
-  static constexpr proxyMethodEntryS rows[] = {
-      {"mul", mzInvokeMethod, 1, &mulMatrix},
-      {"mul", mzInvokeMethod, 1, &mulVector},
-      {"mul", mzInvokeMethod, 1, &mulPoint2d},
-      {"inv", mzInvokeMethod, 0, &inv},
-      {"ident", mzInvokeMethod, 0, &identMatrix<self>},
-      {"X", mzInvokePropertyGet, 0, &readAxis<self, axisX>},
-      {"Y", mzInvokePropertyGet, 0, &readAxis<self, axisY>},
-      {"Z", mzInvokePropertyGet, 0, &readAxis<self, axisZ>},
-      {"X", mzInvokePropertyPut, 1, &writeAxis<self, axisX>},
-      {"Y", mzInvokePropertyPut, 1, &writeAxis<self, axisY>},
-      {"Z", mzInvokePropertyPut, 1, &writeAxis<self, axisZ>},
-      {"rotAngle", mzInvokeMethod, 3, &rotAngleMatrix<self>},
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
 }

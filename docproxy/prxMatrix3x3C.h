@@ -9,14 +9,12 @@
 
 class prxMatrix3x3C : public prxMatrixBaseC {
  public:
-  static constexpr const char* proxyTypeName = "class prxMatrix3x3C *";
   static constexpr int axisX = 0, axisY = 1, axisZ = 2;
 
   // Zero axes: the zero matrix.
   prxMatrix3x3C();
   explicit prxMatrix3x3C(const matrixC3x3<double>& matrix);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
   matrixC3x3<double> getMatrix() const;
@@ -24,8 +22,7 @@ class prxMatrix3x3C : public prxMatrixBaseC {
   // axisX, axisY or axisZ.
   prxAggregateVector3dC& getAxis(int axis) { return axes[axis]; }
 
-  // The class's own rows; the math base's stand behind them.
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 
  private:
   prxAggregateVector3dC axes[3];

@@ -5,7 +5,6 @@
 #include "docproxy/matrixProxyHandlers.h"
 #include "docproxy/prxMatrix3x3C.h"
 #include "docproxy/prxVector3dC.h"
-#include "proxy/proxyClassMethodTableC.h"
 #include "proxy/proxyExceptions.h"
 
 namespace {
@@ -53,17 +52,38 @@ void conv3x3(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
   returnObject(result, new prxMatrix3x3C(matrix4x4To3x3(matrixOf(native))));
 }
 
+using self = prxMatrix4x4C;
+constexpr proxyMethodEntryS rows[] = {
+    {"mul", mzInvokeMethod, 1, &mulMatrix},
+    {"mul", mzInvokeMethod, 1, &mulPoint},
+    {"mul", mzInvokeMethod, 1, &mulPoint2d},
+    {"inv", mzInvokeMethod, 0, &inv},
+    {"rotAngle", mzInvokeMethod, 3, &rotAngleMatrix<self>},
+    {"rotVector", mzInvokeMethod, 2, &rotVector},
+    {"conv3x3", mzInvokeMethod, 0, &conv3x3},
+    {"ident", mzInvokeMethod, 0, &identMatrix<self>},
+    {"X", mzInvokePropertyGet, 0, &readAxis<self, self::axisX>},
+    {"Y", mzInvokePropertyGet, 0, &readAxis<self, self::axisY>},
+    {"Z", mzInvokePropertyGet, 0, &readAxis<self, self::axisZ>},
+    {"T", mzInvokePropertyGet, 0, &readAxis<self, self::axisT>},
+    {"X", mzInvokePropertyPut, 1, &writeAxis<self, self::axisX>},
+    {"Y", mzInvokePropertyPut, 1, &writeAxis<self, self::axisY>},
+    {"Z", mzInvokePropertyPut, 1, &writeAxis<self, self::axisZ>},
+    {"T", mzInvokePropertyPut, 1, &writeAxis<self, self::axisT>},
+    {},
+};
+
 }  // namespace
+
+const proxyClassC prxMatrix4x4C::description("class prxMatrix4x4C *", rows, &prxMatrixBaseC::description);
 
 prxMatrix4x4C::prxMatrix4x4C()
     : axes{prxAggregateVector3dC(this), prxAggregateVector3dC(this), prxAggregateVector3dC(this),
            prxAggregateVector3dC(this)} {
-  registerMethodTable(methodTable, buildMethodTable());
+  setClass(description);
 }
 
 prxMatrix4x4C::prxMatrix4x4C(const matrixC4x4<double>& matrix) : prxMatrix4x4C() { setMatrix(matrix); }
-
-const char* prxMatrix4x4C::getTypeName() { return proxyTypeName; }
 
 void* prxMatrix4x4C::getNativePointer() { return this; }
 
@@ -78,29 +98,4 @@ void prxMatrix4x4C::setMatrix(const matrixC4x4<double>& matrix) {
   for (int column = 0; column < 4; ++column) {
     axes[column].getValue().assign(matrix.values + 4 * column, 3);
   }
-}
-
-const proxyMethodEntryS* prxMatrix4x4C::buildMethodTable() {
-  using self = prxMatrix4x4C;
-  static constexpr proxyMethodEntryS rows[] = {
-      {"mul", mzInvokeMethod, 1, &mulMatrix},
-      {"mul", mzInvokeMethod, 1, &mulPoint},
-      {"mul", mzInvokeMethod, 1, &mulPoint2d},
-      {"inv", mzInvokeMethod, 0, &inv},
-      {"rotAngle", mzInvokeMethod, 3, &rotAngleMatrix<self>},
-      {"rotVector", mzInvokeMethod, 2, &rotVector},
-      {"conv3x3", mzInvokeMethod, 0, &conv3x3},
-      {"ident", mzInvokeMethod, 0, &identMatrix<self>},
-      {"X", mzInvokePropertyGet, 0, &readAxis<self, axisX>},
-      {"Y", mzInvokePropertyGet, 0, &readAxis<self, axisY>},
-      {"Z", mzInvokePropertyGet, 0, &readAxis<self, axisZ>},
-      {"T", mzInvokePropertyGet, 0, &readAxis<self, axisT>},
-      {"X", mzInvokePropertyPut, 1, &writeAxis<self, axisX>},
-      {"Y", mzInvokePropertyPut, 1, &writeAxis<self, axisY>},
-      {"Z", mzInvokePropertyPut, 1, &writeAxis<self, axisZ>},
-      {"T", mzInvokePropertyPut, 1, &writeAxis<self, axisT>},
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
 }

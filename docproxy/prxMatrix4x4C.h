@@ -10,14 +10,12 @@
 
 class prxMatrix4x4C : public prxMatrixBaseC {
  public:
-  static constexpr const char* proxyTypeName = "class prxMatrix4x4C *";
   static constexpr int axisX = 0, axisY = 1, axisZ = 2, axisT = 3;
 
   // Zero axes: the zero matrix but for the fourth row, not the identity.
   prxMatrix4x4C();
   explicit prxMatrix4x4C(const matrixC4x4<double>& matrix);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
   matrixC4x4<double> getMatrix() const;
@@ -26,8 +24,7 @@ class prxMatrix4x4C : public prxMatrixBaseC {
   // axisX, axisY, axisZ or axisT.
   prxAggregateVector3dC& getAxis(int axis) { return axes[axis]; }
 
-  // The class's own rows; the math base's stand behind them.
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 
  private:
   prxAggregateVector3dC axes[4];

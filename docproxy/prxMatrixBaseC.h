@@ -5,10 +5,9 @@
 
 class prxMatrixBaseC : public prxMathBaseC {
  public:
-  static constexpr const char* proxyTypeName = "class prxMatrixBaseC *";
+  prxMatrixBaseC() : prxMathBaseC(0) { setClass(description); }
 
-  prxMatrixBaseC() : prxMathBaseC(0) {}
-
-  const char* getTypeName() override { return proxyTypeName; }
   void* getNativePointer() override { return this; }
+
+  static inline const proxyClassC description{"class prxMatrixBaseC *", nullptr, &prxMathBaseC::description};
 };

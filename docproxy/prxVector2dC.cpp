@@ -2,7 +2,6 @@
 
 #include "docproxy/mathArgumentConversion.h"
 #include "docproxy/mathProxyHandlers.h"
-#include "proxy/proxyClassMethodTableC.h"
 
 namespace {
 
@@ -36,34 +35,30 @@ void mul(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result
   returnVector(result, product);
 }
 
+using self = prxVector2dC;
+constexpr proxyMethodEntryS rows[] = {
+    {"skalar", mzInvokeMethod, 1, &skalar},
+    {"add", mzInvokeMethod, 1, &add},
+    {"sub", mzInvokeMethod, 1, &sub},
+    {"mul", mzInvokeMethod, 1, &mul},
+    {"x", mzInvokePropertyGet, 0, &getComponent<self, &vectorC2d<double>::x>},
+    {"x", mzInvokePropertyPut, 1, &putComponent<self, &vectorC2d<double>::x>},
+    {"x", mzInvokeMethod, 1, &putComponent<self, &vectorC2d<double>::x>},
+    {"y", mzInvokePropertyGet, 0, &getComponent<self, &vectorC2d<double>::y>},
+    {"y", mzInvokePropertyPut, 1, &putComponent<self, &vectorC2d<double>::y>},
+    {"y", mzInvokeMethod, 1, &putComponent<self, &vectorC2d<double>::y>},
+    {},
+};
+
 }  // namespace
+
+const proxyClassC prxVector2dC::description("class prxVector2dC *", rows, &prxMathBaseC::description);
 
 prxVector2dC::prxVector2dC(uint8_t takeReference) : prxVector2dC(takeReference, vectorC2d<double>()) {}
 
 prxVector2dC::prxVector2dC(uint8_t takeReference, const vectorC2d<double>& initialValue)
     : prxVectorBaseC(takeReference), value(initialValue) {
-  registerMethodTable(methodTable, buildMethodTable());
+  setClass(description);
 }
-
-const char* prxVector2dC::getTypeName() { return proxyTypeName; }
 
 void* prxVector2dC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxVector2dC::buildMethodTable() {
-  using self = prxVector2dC;
-  static constexpr proxyMethodEntryS rows[] = {
-      {"skalar", mzInvokeMethod, 1, &skalar},
-      {"add", mzInvokeMethod, 1, &add},
-      {"sub", mzInvokeMethod, 1, &sub},
-      {"mul", mzInvokeMethod, 1, &mul},
-      {"x", mzInvokePropertyGet, 0, &getComponent<self, &vectorC2d<double>::x>},
-      {"x", mzInvokePropertyPut, 1, &putComponent<self, &vectorC2d<double>::x>},
-      {"x", mzInvokeMethod, 1, &putComponent<self, &vectorC2d<double>::x>},
-      {"y", mzInvokePropertyGet, 0, &getComponent<self, &vectorC2d<double>::y>},
-      {"y", mzInvokePropertyPut, 1, &putComponent<self, &vectorC2d<double>::y>},
-      {"y", mzInvokeMethod, 1, &putComponent<self, &vectorC2d<double>::y>},
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

@@ -9,20 +9,16 @@
 
 class prxVector2dC : public prxVectorBaseC {
  public:
-  static constexpr const char* proxyTypeName = "class prxVector2dC *";
-
   // (0, 0).
   explicit prxVector2dC(uint8_t takeReference = 0);
   prxVector2dC(uint8_t takeReference, const vectorC2d<double>& value);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
   vectorC2d<double>& getValue() { return value; }
   const vectorC2d<double>& getValue() const { return value; }
 
-  // The class's own rows; the math base's stand behind them.
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 
  private:
   vectorC2d<double> value;

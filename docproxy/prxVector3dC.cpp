@@ -2,7 +2,6 @@
 
 #include "docproxy/mathArgumentConversion.h"
 #include "docproxy/mathProxyHandlers.h"
-#include "proxy/proxyClassMethodTableC.h"
 
 namespace {
 
@@ -48,39 +47,35 @@ void divide(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& res
   returnVector(result, vectorC3d<double>(a.x / s, a.y / s, a.z / s));
 }
 
+using self = prxVector3dC;
+constexpr proxyMethodEntryS rows[] = {
+    {"skalar", mzInvokeMethod, 1, &skalar},
+    {"add", mzInvokeMethod, 1, &add},
+    {"sub", mzInvokeMethod, 1, &sub},
+    {"cross", mzInvokeMethod, 1, &cross},
+    {"x", mzInvokePropertyGet, 0, &getComponent<self, &vectorC3d<double>::x>},
+    {"x", mzInvokePropertyPut, 1, &putComponent<self, &vectorC3d<double>::x>},
+    {"x", mzInvokeMethod, 1, &putComponent<self, &vectorC3d<double>::x>},
+    {"y", mzInvokePropertyGet, 0, &getComponent<self, &vectorC3d<double>::y>},
+    {"y", mzInvokePropertyPut, 1, &putComponent<self, &vectorC3d<double>::y>},
+    {"y", mzInvokeMethod, 1, &putComponent<self, &vectorC3d<double>::y>},
+    {"z", mzInvokePropertyGet, 0, &getComponent<self, &vectorC3d<double>::z>},
+    {"z", mzInvokePropertyPut, 1, &putComponent<self, &vectorC3d<double>::z>},
+    {"z", mzInvokeMethod, 1, &putComponent<self, &vectorC3d<double>::z>},
+    {"mul", mzInvokeMethod, 1, &mul},
+    {"div", mzInvokeMethod, 1, &divide},
+    {},
+};
+
 }  // namespace
+
+const proxyClassC prxVector3dC::description("class prxVector3dC *", rows, &prxMathBaseC::description);
 
 prxVector3dC::prxVector3dC(uint8_t takeReference) : prxVector3dC(takeReference, vectorC3d<double>()) {}
 
 prxVector3dC::prxVector3dC(uint8_t takeReference, const vectorC3d<double>& initialValue)
     : prxVectorBaseC(takeReference), value(initialValue) {
-  registerMethodTable(methodTable, buildMethodTable());
+  setClass(description);
 }
-
-const char* prxVector3dC::getTypeName() { return proxyTypeName; }
 
 void* prxVector3dC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxVector3dC::buildMethodTable() {
-  using self = prxVector3dC;
-  static constexpr proxyMethodEntryS rows[] = {
-      {"skalar", mzInvokeMethod, 1, &skalar},
-      {"add", mzInvokeMethod, 1, &add},
-      {"sub", mzInvokeMethod, 1, &sub},
-      {"cross", mzInvokeMethod, 1, &cross},
-      {"x", mzInvokePropertyGet, 0, &getComponent<self, &vectorC3d<double>::x>},
-      {"x", mzInvokePropertyPut, 1, &putComponent<self, &vectorC3d<double>::x>},
-      {"x", mzInvokeMethod, 1, &putComponent<self, &vectorC3d<double>::x>},
-      {"y", mzInvokePropertyGet, 0, &getComponent<self, &vectorC3d<double>::y>},
-      {"y", mzInvokePropertyPut, 1, &putComponent<self, &vectorC3d<double>::y>},
-      {"y", mzInvokeMethod, 1, &putComponent<self, &vectorC3d<double>::y>},
-      {"z", mzInvokePropertyGet, 0, &getComponent<self, &vectorC3d<double>::z>},
-      {"z", mzInvokePropertyPut, 1, &putComponent<self, &vectorC3d<double>::z>},
-      {"z", mzInvokeMethod, 1, &putComponent<self, &vectorC3d<double>::z>},
-      {"mul", mzInvokeMethod, 1, &mul},
-      {"div", mzInvokeMethod, 1, &divide},
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

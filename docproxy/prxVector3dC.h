@@ -9,20 +9,16 @@
 
 class prxVector3dC : public prxVectorBaseC {
  public:
-  static constexpr const char* proxyTypeName = "class prxVector3dC *";
-
   // (0, 0, 0).
   explicit prxVector3dC(uint8_t takeReference = 0);
   prxVector3dC(uint8_t takeReference, const vectorC3d<double>& value);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
   vectorC3d<double>& getValue() { return value; }
   const vectorC3d<double>& getValue() const { return value; }
 
-  // The class's own rows; the math base's stand behind them.
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 
  private:
   vectorC3d<double> value;

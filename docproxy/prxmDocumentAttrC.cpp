@@ -1,11 +1,10 @@
 #include "docproxy/prxmDocumentAttrC.h"
 
 #include "core/metaObjListStrContainerC.h"
+#include "core/propertyValuePut.h"
 #include "docproxy/prxmDocumentClassificationInfoC.h"
 #include "docproxy/prxmExtAttrLanguageDict.h"
 #include "docproxy/prxmExtAttrListC.h"
-#include "core/propertyValuePut.h"
-#include "proxy/proxyClassMethodTableC.h"
 #include "proxy/proxyHandlerArguments.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
 #include "proxy/prxmObjListContainerTemplateC.h"
@@ -70,36 +69,36 @@ void getExtAttr(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC&
   returnObject(result, new prxmExtAttrListEntryC(metaObjectC(found.getNode(), 0)));
 }
 
+constexpr proxyMethodEntryS rows[] = {
+    {"Desc", mzInvokePropertyGet, 0, &getText<descKey>},
+    {"Desc", mzInvokePropertyPut, 1, &putText<descKey>},
+    {"Desc", mzInvokeMethod, 1, &putText<descKey>},
+    {"Company", mzInvokePropertyGet, 0, &getText<companyKey>},
+    {"Company", mzInvokePropertyPut, 1, &putText<companyKey>},
+    {"Company", mzInvokeMethod, 1, &putText<companyKey>},
+    {"Author", mzInvokePropertyGet, 0, &getText<authorKey>},
+    {"Author", mzInvokePropertyPut, 1, &putText<authorKey>},
+    {"Author", mzInvokeMethod, 1, &putText<authorKey>},
+    {"ChangeDate", mzInvokePropertyGet, 0, &getText<changeDateKey>},
+    {"ChangeDate", mzInvokePropertyPut, 1, &putText<changeDateKey>},
+    {"ChangeDate", mzInvokeMethod, 1, &putText<changeDateKey>},
+    {"ExtAttrList", mzInvokePropertyGet, 0, &extAttrList},
+    {"ExtAttrLanguageList", mzInvokePropertyGet, 0, &extAttrLanguageList},
+    {"Version", mzInvokePropertyGet, 0, &getText<versionKey>},
+    {"Version", mzInvokePropertyPut, 1, &putText<versionKey>},
+    {"Version", mzInvokeMethod, 1, &putText<versionKey>},
+    {"NamePrefix", mzInvokePropertyGet, 0, &namePrefix},
+    {"ClassificationInfo", mzInvokePropertyGet, 0, &classificationInfo},
+    {"GetExtAttr", mzInvokeMethod, 2, &getExtAttr},
+    {},
+};
+
 }  // namespace
 
-prxmDocumentAttrC::prxmDocumentAttrC(const metaObjectC& source) : prxMetaObjectBaseTemplateC(source) {
-  registerMethodTable(methodTable, buildMethodTable());
-}
+const proxyClassC prxmDocumentAttrC::description("class prxmDocumentAttrC *", rows,
+                                                 &prxMetaObjectBaseTemplateC::description,
+                                                 &makeProxyOverNode<prxmDocumentAttrC>);
 
-const proxyMethodEntryS* prxmDocumentAttrC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {"Desc", mzInvokePropertyGet, 0, &getText<descKey>},
-      {"Desc", mzInvokePropertyPut, 1, &putText<descKey>},
-      {"Desc", mzInvokeMethod, 1, &putText<descKey>},
-      {"Company", mzInvokePropertyGet, 0, &getText<companyKey>},
-      {"Company", mzInvokePropertyPut, 1, &putText<companyKey>},
-      {"Company", mzInvokeMethod, 1, &putText<companyKey>},
-      {"Author", mzInvokePropertyGet, 0, &getText<authorKey>},
-      {"Author", mzInvokePropertyPut, 1, &putText<authorKey>},
-      {"Author", mzInvokeMethod, 1, &putText<authorKey>},
-      {"ChangeDate", mzInvokePropertyGet, 0, &getText<changeDateKey>},
-      {"ChangeDate", mzInvokePropertyPut, 1, &putText<changeDateKey>},
-      {"ChangeDate", mzInvokeMethod, 1, &putText<changeDateKey>},
-      {"ExtAttrList", mzInvokePropertyGet, 0, &extAttrList},
-      {"ExtAttrLanguageList", mzInvokePropertyGet, 0, &extAttrLanguageList},
-      {"Version", mzInvokePropertyGet, 0, &getText<versionKey>},
-      {"Version", mzInvokePropertyPut, 1, &putText<versionKey>},
-      {"Version", mzInvokeMethod, 1, &putText<versionKey>},
-      {"NamePrefix", mzInvokePropertyGet, 0, &namePrefix},
-      {"ClassificationInfo", mzInvokePropertyGet, 0, &classificationInfo},
-      {"GetExtAttr", mzInvokeMethod, 2, &getExtAttr},
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
+prxmDocumentAttrC::prxmDocumentAttrC(const metaObjectC& source) : prxMetaObjectBaseTemplateC(source) {
+  setClass(description);
 }

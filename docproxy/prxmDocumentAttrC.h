@@ -18,8 +18,7 @@ class prxmDocumentAttrC : public prxMetaObjectBaseTemplateC<mDocumentAttrC> {
   // Shares the source's node when the source is a view, as the document families pass it.
   explicit prxmDocumentAttrC(const metaObjectC& source);
 
-  const char* getTypeName() override { return "class prxmDocumentAttrC *"; }
   void* getNativePointer() override { return this; }
 
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 };

@@ -2,22 +2,25 @@
 
 #include "docproxy/classificationProxyHandlers.h"
 #include "docproxy/prxmDocumentClassificationVarInfoC.h"
-#include "proxy/proxyClassMethodTableC.h"
+
+namespace {
+
+using self = prxmDocumentClassificationIdInfoC;
+using view = mDocClassifyIdInfoC;
+constexpr proxyMethodEntryS rows[] = {
+    {"ClassId", mzInvokePropertyGet, 0, &classificationText<self, &view::getClassId>},
+    {"ClassVarList", mzInvokePropertyGet, 0,
+     &classificationList<self, prxmDocumentClassificationVarInfoC, &view::getClassVarList>},
+    {},
+};
+
+}  // namespace
+
+const proxyClassC prxmDocumentClassificationIdInfoC::description("class prxmDocumentClassificationIdInfoC *", rows,
+                                                                 &prxMetaObjectBaseTemplateC::description,
+                                                                 &makeProxyOverNode<prxmDocumentClassificationIdInfoC>);
 
 prxmDocumentClassificationIdInfoC::prxmDocumentClassificationIdInfoC(const metaObjectC& source)
     : prxMetaObjectBaseTemplateC(source) {
-  registerMethodTable(methodTable, buildMethodTable());
-}
-
-const proxyMethodEntryS* prxmDocumentClassificationIdInfoC::buildMethodTable() {
-  using self = prxmDocumentClassificationIdInfoC;
-  using view = mDocClassifyIdInfoC;
-  static constexpr proxyMethodEntryS rows[] = {
-      {"ClassId", mzInvokePropertyGet, 0, &classificationText<self, &view::getClassId>},
-      {"ClassVarList", mzInvokePropertyGet, 0,
-       &classificationList<self, prxmDocumentClassificationVarInfoC, &view::getClassVarList>},
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
+  setClass(description);
 }

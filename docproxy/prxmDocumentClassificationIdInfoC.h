@@ -20,13 +20,7 @@ class prxmDocumentClassificationIdInfoC : public prxMetaObjectBaseTemplateC<mDoc
   // Shares the source's node when the source is a view.
   explicit prxmDocumentClassificationIdInfoC(const metaObjectC& source);
 
-  const char* getTypeName() override { return "class prxmDocumentClassificationIdInfoC *"; }
   void* getNativePointer() override { return this; }
 
-  static const proxyMethodEntryS* buildMethodTable();
-};
-
-template <>
-struct prxClassNameT<prxmDocumentClassificationIdInfoC> {
-  static const char* get() { return "class prxmDocumentClassificationIdInfoC"; }
+  static const proxyClassC description;
 };

@@ -20,13 +20,7 @@ class prxmDocumentClassificationInfoC : public prxMetaObjectBaseTemplateC<mDocCl
   // Shares the source's node when the source is a view.
   explicit prxmDocumentClassificationInfoC(const metaObjectC& source);
 
-  const char* getTypeName() override { return "class prxmDocumentClassificationInfoC *"; }
   void* getNativePointer() override { return this; }
 
-  static const proxyMethodEntryS* buildMethodTable();
-};
-
-template <>
-struct prxClassNameT<prxmDocumentClassificationInfoC> {
-  static const char* get() { return "class prxmDocumentClassificationInfoC"; }
+  static const proxyClassC description;
 };

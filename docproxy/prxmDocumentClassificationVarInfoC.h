@@ -20,13 +20,7 @@ class prxmDocumentClassificationVarInfoC : public prxMetaObjectBaseTemplateC<mDo
   // Shares the source's node when the source is a view.
   explicit prxmDocumentClassificationVarInfoC(const metaObjectC& source);
 
-  const char* getTypeName() override { return "class prxmDocumentClassificationVarInfoC *"; }
   void* getNativePointer() override { return this; }
 
-  static const proxyMethodEntryS* buildMethodTable();
-};
-
-template <>
-struct prxClassNameT<prxmDocumentClassificationVarInfoC> {
-  static const char* get() { return "class prxmDocumentClassificationVarInfoC"; }
+  static const proxyClassC description;
 };

@@ -1,7 +1,6 @@
 #include "docproxy/prxmDocumentPrefsC.h"
 
 #include "docproxy/mDocumentPrefsC.h"
-#include "proxy/proxyClassMethodTableC.h"
 #include "proxy/proxyHandlerArguments.h"
 
 namespace {
@@ -26,22 +25,21 @@ void putValue(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& r
   returnObject(result, &proxyOf<prxmDocumentPrefsC>(native));
 }
 
+constexpr proxyMethodEntryS rows[] = {
+    {"DesignUnitBase", mzInvokePropertyGet, 0, &getValue<&mDocumentPrefsC::getDesignUnitBase>},
+    {"DesignUnitBase", mzInvokePropertyPut, 1, &putValue<&mDocumentPrefsC::setDesignUnitBase>},
+    {"DesignUnitBase", mzInvokeMethod, 1, &putValue<&mDocumentPrefsC::setDesignUnitBase>},
+    {"UnitBase", mzInvokePropertyGet, 0, &getValue<&mDocumentPrefsC::getUnitBase>},
+    {"UnitBase", mzInvokePropertyPut, 1, &putValue<&mDocumentPrefsC::setUnitBase>},
+    {"UnitBase", mzInvokeMethod, 1, &putValue<&mDocumentPrefsC::setUnitBase>},
+    {},
+};
+
 }  // namespace
 
-prxmDocumentPrefsC::prxmDocumentPrefsC(const metaObjectC& source) : prxMetaObjectBaseC(source) {
-  registerMethodTable(methodTable, buildMethodTable());
-}
+const proxyClassC prxmDocumentPrefsC::description("class prxmDocumentPrefsC *", rows, &prxMetaObjectBaseC::description,
+                                                  &makeProxyOverNode<prxmDocumentPrefsC>);
 
-const proxyMethodEntryS* prxmDocumentPrefsC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {"DesignUnitBase", mzInvokePropertyGet, 0, &getValue<&mDocumentPrefsC::getDesignUnitBase>},
-      {"DesignUnitBase", mzInvokePropertyPut, 1, &putValue<&mDocumentPrefsC::setDesignUnitBase>},
-      {"DesignUnitBase", mzInvokeMethod, 1, &putValue<&mDocumentPrefsC::setDesignUnitBase>},
-      {"UnitBase", mzInvokePropertyGet, 0, &getValue<&mDocumentPrefsC::getUnitBase>},
-      {"UnitBase", mzInvokePropertyPut, 1, &putValue<&mDocumentPrefsC::setUnitBase>},
-      {"UnitBase", mzInvokeMethod, 1, &putValue<&mDocumentPrefsC::setUnitBase>},
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
+prxmDocumentPrefsC::prxmDocumentPrefsC(const metaObjectC& source) : prxMetaObjectBaseC(source) {
+  setClass(description);
 }

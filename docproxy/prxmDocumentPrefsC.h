@@ -10,8 +10,7 @@ class prxmDocumentPrefsC : public prxMetaObjectBaseC {
   // Shares the source's node when the source is a view, as the document families pass it.
   explicit prxmDocumentPrefsC(const metaObjectC& source);
 
-  const char* getTypeName() override { return "class prxmDocumentPrefsC *"; }
   void* getNativePointer() override { return this; }
 
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 };

@@ -1,6 +1,5 @@
 #include "docproxy/prxmExtAttrLanguageIdentC.h"
 
-#include "proxy/proxyClassMethodTableC.h"
 #include "proxy/proxyHandlerArguments.h"
 
 namespace {
@@ -11,17 +10,17 @@ void language(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
   result.setString(mExtAttrLanguageIdentC(node, 0).getLanguage().c_str());
 }
 
+constexpr proxyMethodEntryS rows[] = {
+    {"", mzInvokeMethod, 0, &language},
+    {},
+};
+
 }  // namespace
 
-prxmExtAttrLanguageIdentC::prxmExtAttrLanguageIdentC(const metaObjectC& source) : prxMetaObjectBaseC(source) {
-  registerMethodTable(methodTable, buildMethodTable());
-}
+const proxyClassC prxmExtAttrLanguageIdentC::description("class prxmExtAttrLanguageIdentC *", rows,
+                                                         &prxMetaObjectBaseC::description,
+                                                         &makeProxyOverNode<prxmExtAttrLanguageIdentC>);
 
-const proxyMethodEntryS* prxmExtAttrLanguageIdentC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {"", mzInvokeMethod, 0, &language},
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
+prxmExtAttrLanguageIdentC::prxmExtAttrLanguageIdentC(const metaObjectC& source) : prxMetaObjectBaseC(source) {
+  setClass(description);
 }

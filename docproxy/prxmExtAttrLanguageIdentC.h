@@ -10,15 +10,9 @@ class prxmExtAttrLanguageIdentC : public prxMetaObjectBaseC {
  public:
   explicit prxmExtAttrLanguageIdentC(const metaObjectC& source);
 
-  const char* getTypeName() override { return "class prxmExtAttrLanguageIdentC *"; }
   void* getNativePointer() override { return this; }
 
-  static const proxyMethodEntryS* buildMethodTable();
-};
-
-template <>
-struct prxClassNameT<prxmExtAttrLanguageIdentC> {
-  static const char* get() { return "class prxmExtAttrLanguageIdentC"; }
+  static const proxyClassC description;
 };
 
 template <>

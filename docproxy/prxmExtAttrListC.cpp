@@ -1,6 +1,5 @@
 #include "docproxy/prxmExtAttrListC.h"
 
-#include "proxy/proxyClassMethodTableC.h"
 #include "proxy/proxyHandlerArguments.h"
 
 namespace {
@@ -14,17 +13,17 @@ void findEntry(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& 
   if (found.isValid()) returnObject(result, new prxmExtAttrListEntryC(metaObjectC(found.getNode(), 0)));
 }
 
+constexpr proxyMethodEntryS rows[] = {
+    {"FindEntry", mzInvokeMethod, 1, &findEntry},
+    {},
+};
+
 }  // namespace
 
-prxmExtAttrListC::prxmExtAttrListC(const metaObjectC& source) : prxmObjListContainerTemplateC(source) {
-  registerMethodTable(methodTable, buildMethodTable());
-}
+const proxyClassC prxmExtAttrListC::description("class prxmExtAttrListC *", rows,
+                                                &prxmObjListContainerTemplateC::description,
+                                                &makeProxyOverNode<prxmExtAttrListC>);
 
-const proxyMethodEntryS* prxmExtAttrListC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {"FindEntry", mzInvokeMethod, 1, &findEntry},
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
+prxmExtAttrListC::prxmExtAttrListC(const metaObjectC& source) : prxmObjListContainerTemplateC(source) {
+  setClass(description);
 }

@@ -12,15 +12,9 @@ class prxmExtAttrListC : public prxmObjListContainerTemplateC<prxmExtAttrListEnt
   // Shares the source's node when the source is a view.
   explicit prxmExtAttrListC(const metaObjectC& source);
 
-  const char* getTypeName() override { return "class prxmExtAttrListC *"; }
   void* getNativePointer() override { return this; }
 
-  static const proxyMethodEntryS* buildMethodTable();
-};
-
-template <>
-struct prxClassNameT<prxmExtAttrListC> {
-  static const char* get() { return "class prxmExtAttrListC"; }
+  static const proxyClassC description;
 };
 
 template <>

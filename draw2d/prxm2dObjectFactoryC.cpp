@@ -1,19 +1,26 @@
 #include "draw2d/prxm2dObjectFactoryC.h"
 
-#include "proxy/proxyClassMethodTableC.h"
+#include "proxy/proxyProgIdC.h"
+
+namespace {
+
+constexpr proxyMethodEntryS rows[] = {
+    {},
+};
+
+}  // namespace
+
+const proxyClassC prxm2dObjectFactoryC::description("class prxm2dObjectFactoryC *", rows,
+                                                    &prxMetaObjectFactoryC::description);
+
+namespace {
+
+const proxyProgIdC progId(2, "rudezaze.m2dfactory", &makeProxyWithoutReference<prxm2dObjectFactoryC>);
+
+}  // namespace
 
 prxm2dObjectFactoryC::prxm2dObjectFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
-  registerMethodTable(methodTable, buildMethodTable());
+  setClass(description);
 }
-
-const char* prxm2dObjectFactoryC::getTypeName() { return proxyTypeName; }
 
 void* prxm2dObjectFactoryC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxm2dObjectFactoryC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

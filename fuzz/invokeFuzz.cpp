@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "docproxy/prxMathFactoryC.h"
 #include "fuzz/scriptFuzz.h"
 
 namespace {
@@ -43,7 +44,8 @@ void run(FuzzedDataProvider& input) {
   if (!nodes.empty()) {
     for (int i = input.ConsumeIntegralInRange<int>(0, 6); i > 0; --i) {
       metaTreeC* node = nodes[input.ConsumeIntegralInRange<size_t>(0, nodes.size() - 1)];
-      script.keepNew(scriptFuzz::proxyOver(input.ConsumeIntegralInRange<int>(0, scriptFuzz::proxyKindCount - 1), node));
+      script.keepNew(
+          scriptFuzz::proxyOver(input.ConsumeIntegralInRange<int>(0, scriptFuzz::proxyKindCount() - 1), node));
     }
   }
 

@@ -98,7 +98,7 @@ class lifetimeScriptC {
     if (!object) return;
     metaTreeC* node = nodeNear(object);
     if (!node) return;
-    script.keepNew(scriptFuzz::proxyOver(input.ConsumeIntegralInRange<int>(0, scriptFuzz::proxyKindCount - 1), node));
+    script.keepNew(scriptFuzz::proxyOver(input.ConsumeIntegralInRange<int>(0, scriptFuzz::proxyKindCount() - 1), node));
   }
 
   // The object's native access interface, with a reference; null for other objects.

@@ -1,90 +1,55 @@
-// The method tables of every proxy class a script can reach from the factories, and the
-// member names in them, for the fuzz targets that call members by name.
+// The proxy classes a script meets, as their descriptions register them: the member names of
+// every class's table, for the fuzz targets that call members by name, and the classes a
+// script gets over any node of a tree. A new proxy class is fuzzed as soon as it is described.
 #pragma once
 
+#include <algorithm>
+#include <cstring>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "core/metaObjListStrContainerC.h"
-#include "docproxy/prxMathFactoryC.h"
-#include "docproxy/prxMatrix3x3C.h"
-#include "docproxy/prxMatrix4x4C.h"
-#include "docproxy/prxVector2dC.h"
-#include "docproxy/prxVector3dC.h"
-#include "docproxy/prxmDocumentAttrC.h"
-#include "docproxy/prxmDocumentClassificationIdInfoC.h"
-#include "docproxy/prxmDocumentClassificationInfoC.h"
-#include "docproxy/prxmDocumentClassificationVarInfoC.h"
-#include "docproxy/prxmDocumentPrefsC.h"
-#include "docproxy/prxmExtAttrLanguageDict.h"
-#include "docproxy/prxmExtAttrListC.h"
-#include "proxy/prxMTreeObjectC.h"
-#include "proxy/prxMetaObjectBaseC.h"
-#include "proxy/prxMetaObjectFactoryC.h"
-#include "proxy/prxmExtAttrListEntryStrC.h"
-#include "proxy/prxmExtAttrListEntryValC.h"
-#include "proxy/prxmExtAttrListEntryVarC.h"
-#include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
-#include "proxy/prxmObjListContainerTemplateC.h"
+#include "proxy/proxyClassC.h"
 
 namespace scriptFuzz {
 
-using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
-using objectListT = prxmObjListContainerTemplateC<prxMetaObjectBaseC>;
-
-template <class P>
-void addListTables(std::vector<const proxyMethodEntryS*>& tables) {
-  tables.push_back(prxmObjListContainerTemplateC<P>::buildMethodTable());
-  tables.push_back(prxmObjListContainerTemplateC<P>::buildReadOnlyMethodTable());
-  tables.push_back(prxmObjListContainerTemplateC<P>::prxMetaObjectBaseTemplateC::buildMethodTable());
-  tables.push_back(prxmObjEnumC<P>::buildMethodTable());
-  tables.push_back(P::buildMethodTable());
-  tables.push_back(P::prxMetaObjectBaseTemplateC::buildMethodTable());
+// Every described class, by type name and then table size (a list and its read-only form
+// share a name), so that an input picks the same class in every run. Their tables are made
+// here, ahead of any input, and live until the process ends: they stay out of the heap counts
+// of single inputs.
+inline const std::vector<const proxyClassC*>& describedClasses() {
+  static const std::vector<const proxyClassC*> classes = [] {
+    proxyClassC::prepareAll();
+    std::vector<const proxyClassC*> all;
+    for (const proxyClassC* description = proxyClassC::first(); description; description = description->getNext())
+      all.push_back(description);
+    std::sort(all.begin(), all.end(), [](const proxyClassC* a, const proxyClassC* b) {
+      int order = std::strcmp(a->getTypeName(), b->getTypeName());
+      return order ? order < 0 : a->getMethodTable().getCount() < b->getMethodTable().getCount();
+    });
+    return all;
+  }();
+  return classes;
 }
 
-// Every table of the classes reached here. The tables live until the process ends; made
-// first, they stay out of the heap counts of single inputs.
-inline std::vector<const proxyMethodEntryS*> allMethodTables() {
-  std::vector<const proxyMethodEntryS*> tables = {
-      prxMetaObjectFactoryC::buildMethodTable(),
-      prxMathFactoryC::buildMethodTable(),
-      prxMathBaseC::buildMethodTable(),
-      prxMatrix3x3C::buildMethodTable(),
-      prxMatrix4x4C::buildMethodTable(),
-      prxVector2dC::buildMethodTable(),
-      prxVector3dC::buildMethodTable(),
-      prxMTreeObjectC::buildMethodTable(),
-      stringListT::buildMethodTable(),
-      stringListT::prxMetaObjectBaseTemplateC::buildMethodTable(),
-      prxmExtAttrListEntryStrC::buildMethodTable(),
-      prxmExtAttrListEntryValC::buildMethodTable(),
-      prxmExtAttrListEntryVarC::buildMethodTable(),
-      prxmDocumentPrefsC::buildMethodTable(),
-      prxmDocumentAttrC::buildMethodTable(),
-      prxmDocumentAttrC::prxMetaObjectBaseTemplateC::buildMethodTable(),
-      prxmExtAttrListC::buildMethodTable(),
-      prxmExtAttrLanguageIdentC::buildMethodTable(),
-      prxmExtAttrLanguageDictC::buildMethodTable(),
-      prxmExtAttrLanguageDictC::keyedListT::buildMethodTable(),
-      prxmExtAttrLanguageDictC::keyedListT::prxMetaObjectBaseTemplateC::buildMethodTable(),
-      prxmExtAttrLanguagePairC::buildMethodTable(),
-      prxmObjEnumC<prxmExtAttrLanguagePairC>::buildMethodTable(),
-  };
-  addListTables<prxMetaObjectBaseC>(tables);
-  addListTables<prxmExtAttrListEntryC>(tables);
-  addListTables<prxmDocumentClassificationInfoC>(tables);
-  addListTables<prxmDocumentClassificationIdInfoC>(tables);
-  addListTables<prxmDocumentClassificationVarInfoC>(tables);
-  return tables;
+// The classes that make an object over any node.
+inline const std::vector<const proxyClassC*>& classesOverNodes() {
+  static const std::vector<const proxyClassC*> classes = [] {
+    std::vector<const proxyClassC*> makers;
+    for (const proxyClassC* description : describedClasses())
+      if (description->getMakeOverNode()) makers.push_back(description);
+    return makers;
+  }();
+  return classes;
 }
 
 // The names of every row of every table, each once.
 inline const std::vector<std::string>& memberNames() {
   static const std::vector<std::string> names = [] {
     std::set<std::string> unique;
-    for (const proxyMethodEntryS* rows : allMethodTables())
-      for (; rows && rows->handler; ++rows) unique.insert(rows->name);
+    for (const proxyClassC* description : describedClasses())
+      for (const proxyMethodEntryS* rows = description->getMethodTable().rows; rows && rows->handler; ++rows)
+        unique.insert(rows->name);
     return std::vector<std::string>(unique.begin(), unique.end());
   }();
   return names;

@@ -26,7 +26,10 @@
 #include "mzcom/mzVariantS.h"
 #include "platform/debugOutput.h"
 #include "proxy/createMetaObjectFactory.h"
+#include "proxy/prxMTreeObjectC.h"
 #include "proxy/prxMetaBaseI.h"
+#include "proxy/prxMetaObjectBaseC.h"
+#include "proxy/prxmObjEnumC.h"
 
 namespace scriptFuzz {
 
@@ -63,30 +66,13 @@ inline void prepare() {
   debugOutput::setSink(&trapHeapErrors, nullptr);
 }
 
+// The number of classes proxyOver makes.
+inline int proxyKindCount() { return int(classesOverNodes().size()); }
+
 // A new proxy of one of the library's classes over node, sharing it (count 0).
 inline mzIDispatch* proxyOver(int kind, metaTreeC* node) {
-  metaObjectC view(node, 0);
-  switch (kind) {
-    case 0: return new prxMetaObjectBaseC(view);
-    case 1: return new stringListT(view);
-    case 2: return new objectListT(view, 0);
-    case 3: return new objectListT(view, 1);
-    case 4: return new prxMTreeObjectC(node, nullptr, 0);
-    case 5: return new prxmObjEnumC<prxMetaObjectBaseC>(view);
-    case 6: return new prxmDocumentAttrC(view);
-    case 7: return new prxmDocumentPrefsC(view);
-    case 8: return new prxmExtAttrListC(view);
-    case 9: return new prxmExtAttrLanguageDictC(view);
-    case 10: return new prxmExtAttrLanguagePairC(view);
-    case 11: return new prxmExtAttrListEntryStrC(view);
-    case 12: return new prxmExtAttrListEntryValC(view);
-    case 13: return new prxmExtAttrListEntryVarC(view);
-    case 14: return new prxmDocumentClassificationInfoC(view);
-    case 15: return new prxmDocumentClassificationIdInfoC(view);
-    default: return new prxmDocumentClassificationVarInfoC(view);
-  }
+  return classesOverNodes()[size_t(kind) % classesOverNodes().size()]->getMakeOverNode()(node);
 }
-inline constexpr int proxyKindCount = 17;
 
 // The node a library object shows, when it shows one.
 inline metaTreeC* nodeShownBy(mzIDispatch* object) {

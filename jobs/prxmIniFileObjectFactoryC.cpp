@@ -1,19 +1,27 @@
 #include "jobs/prxmIniFileObjectFactoryC.h"
 
-#include "proxy/proxyClassMethodTableC.h"
+#include "proxy/proxyProgIdC.h"
+
+namespace {
+
+constexpr proxyMethodEntryS rows[] = {
+    {},
+};
+
+}  // namespace
+
+const proxyClassC prxmIniFileObjectFactoryC::description("class prxmIniFileObjectFactoryC *", rows,
+                                                         &prxMetaObjectFactoryC::description);
+
+namespace {
+
+const proxyProgIdC progId(5, "rudezaze.minifactory", &makeProxyWithoutReference<prxmIniFileObjectFactoryC>);
+const proxyProgIdC scriptingProgId(6, "scripting.inifile", &makeProxyWithoutReference<prxmIniFileObjectFactoryC>);
+
+}  // namespace
 
 prxmIniFileObjectFactoryC::prxmIniFileObjectFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
-  registerMethodTable(methodTable, buildMethodTable());
+  setClass(description);
 }
-
-const char* prxmIniFileObjectFactoryC::getTypeName() { return proxyTypeName; }
 
 void* prxmIniFileObjectFactoryC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxmIniFileObjectFactoryC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

@@ -8,14 +8,10 @@
 
 class prxmIniFileObjectFactoryC : public prxMetaObjectFactoryC {
  public:
-  static constexpr const char* proxyTypeName = "class prxmIniFileObjectFactoryC *";
-
   // Count 0 unless takeReference is set: whoever hands the object out takes the first reference.
   explicit prxmIniFileObjectFactoryC(uint8_t takeReference);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
-  // The INI-file members.
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 };

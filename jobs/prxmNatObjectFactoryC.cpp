@@ -1,19 +1,26 @@
 #include "jobs/prxmNatObjectFactoryC.h"
 
-#include "proxy/proxyClassMethodTableC.h"
+#include "proxy/proxyProgIdC.h"
+
+namespace {
+
+constexpr proxyMethodEntryS rows[] = {
+    {},
+};
+
+}  // namespace
+
+const proxyClassC prxmNatObjectFactoryC::description("class prxmNatObjectFactoryC *", rows,
+                                                     &prxMetaObjectFactoryC::description);
+
+namespace {
+
+const proxyProgIdC progId(10, "rudezaze.mNatDocFactory", &makeProxyWithoutReference<prxmNatObjectFactoryC>);
+
+}  // namespace
 
 prxmNatObjectFactoryC::prxmNatObjectFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
-  registerMethodTable(methodTable, buildMethodTable());
+  setClass(description);
 }
-
-const char* prxmNatObjectFactoryC::getTypeName() { return proxyTypeName; }
 
 void* prxmNatObjectFactoryC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxmNatObjectFactoryC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

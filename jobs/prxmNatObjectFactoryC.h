@@ -8,14 +8,10 @@
 
 class prxmNatObjectFactoryC : public prxMetaObjectFactoryC {
  public:
-  static constexpr const char* proxyTypeName = "class prxmNatObjectFactoryC *";
-
   // Count 0 unless takeReference is set: whoever hands the object out takes the first reference.
   explicit prxmNatObjectFactoryC(uint8_t takeReference);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
-  // The native-document members.
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 };

@@ -1,19 +1,26 @@
 #include "jobs/prxmPSObjectFactoryC.h"
 
-#include "proxy/proxyClassMethodTableC.h"
+#include "proxy/proxyProgIdC.h"
+
+namespace {
+
+constexpr proxyMethodEntryS rows[] = {
+    {},
+};
+
+}  // namespace
+
+const proxyClassC prxmPSObjectFactoryC::description("class prxmPSObjectFactoryC *", rows,
+                                                    &prxMetaObjectFactoryC::description);
+
+namespace {
+
+const proxyProgIdC progId(8, "rudezaze.mpartserverfactory", &makeProxyWithoutReference<prxmPSObjectFactoryC>);
+
+}  // namespace
 
 prxmPSObjectFactoryC::prxmPSObjectFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
-  registerMethodTable(methodTable, buildMethodTable());
+  setClass(description);
 }
-
-const char* prxmPSObjectFactoryC::getTypeName() { return proxyTypeName; }
 
 void* prxmPSObjectFactoryC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxmPSObjectFactoryC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

@@ -8,14 +8,10 @@
 
 class prxmPSObjectFactoryC : public prxMetaObjectFactoryC {
  public:
-  static constexpr const char* proxyTypeName = "class prxmPSObjectFactoryC *";
-
   // Count 0 unless takeReference is set: whoever hands the object out takes the first reference.
   explicit prxmPSObjectFactoryC(uint8_t takeReference);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
-  // The part-server job members.
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 };

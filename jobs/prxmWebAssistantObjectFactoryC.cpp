@@ -1,20 +1,28 @@
 #include "jobs/prxmWebAssistantObjectFactoryC.h"
 
-#include "proxy/proxyClassMethodTableC.h"
+#include "proxy/proxyProgIdC.h"
+
+namespace {
+
+constexpr proxyMethodEntryS rows[] = {
+    {},
+};
+
+}  // namespace
+
+const proxyClassC prxmWebAssistantObjectFactoryC::description("class prxmWebAssistantObjectFactoryC *", rows,
+                                                              &prxMetaObjectFactoryC::description);
+
+namespace {
+
+const proxyProgIdC progId(7, "rudezaze.mwebassistantfactory",
+                          &makeProxyWithoutReference<prxmWebAssistantObjectFactoryC>);
+
+}  // namespace
 
 prxmWebAssistantObjectFactoryC::prxmWebAssistantObjectFactoryC(uint8_t takeReference)
     : prxMetaObjectFactoryC(takeReference) {
-  registerMethodTable(methodTable, buildMethodTable());
+  setClass(description);
 }
-
-const char* prxmWebAssistantObjectFactoryC::getTypeName() { return proxyTypeName; }
 
 void* prxmWebAssistantObjectFactoryC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxmWebAssistantObjectFactoryC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

@@ -8,14 +8,10 @@
 
 class prxmWebAssistantObjectFactoryC : public prxMetaObjectFactoryC {
  public:
-  static constexpr const char* proxyTypeName = "class prxmWebAssistantObjectFactoryC *";
-
   // Count 0 unless takeReference is set: whoever hands the object out takes the first reference.
   explicit prxmWebAssistantObjectFactoryC(uint8_t takeReference);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
-  // The job members.
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 };

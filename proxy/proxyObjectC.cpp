@@ -5,22 +5,26 @@
 #include "platform/threadHandle.h"
 #include "proxy/proxyTypeInfoC.h"
 
-proxyObjectC::proxyObjectC(const proxyMethodEntryS* rows, uint8_t takeReference)
-    : proxyObjectC(nullptr, rows, takeReference) {
+proxyObjectC::proxyObjectC(const proxyClassC& description, uint8_t takeReference)
+    : proxyObjectC(nullptr, description, takeReference) {
   nativeObject = this;
 }
 
-proxyObjectC::proxyObjectC(void* native, const proxyMethodEntryS* rows, uint8_t takeReference)
+proxyObjectC::proxyObjectC(void* native, const proxyClassC& description, uint8_t takeReference)
     : externalConnection(this), nativePointer(this), nativeObject(native) {
-  methodTable.rows = const_cast<proxyMethodEntryS*>(rows);
-  methodTable.owned = 0;
+  setClass(description);
   if (takeReference) AddRef();
 }
 
-proxyObjectC::proxyObjectC(void* native, uint32_t, const proxyMethodEntryS* rows, uint8_t takeReference)
-    : proxyObjectC(native, rows, takeReference) {}
+proxyObjectC::proxyObjectC(void* native, uint32_t, const proxyClassC& description, uint8_t takeReference)
+    : proxyObjectC(native, description, takeReference) {}
 
-proxyObjectC::~proxyObjectC() { releaseMethodTable(methodTable); }
+proxyObjectC::~proxyObjectC() = default;
+
+void proxyObjectC::setClass(const proxyClassC& description) {
+  description.prepare();
+  proxyClass = &description;
+}
 
 uint32_t proxyObjectC::QueryInterface(const mzIIDS& iid, void** out) {
   if (!out) return 2;
@@ -56,7 +60,7 @@ uint32_t proxyObjectC::Release() {
   return count;
 }
 
-const char* proxyObjectC::getTypeName() { return "class proxyObjectC *"; }
+const char* proxyObjectC::getTypeName() { return proxyClass->getTypeName(); }
 
 void* proxyObjectC::getNativePointer() { return this; }
 

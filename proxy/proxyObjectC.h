@@ -11,6 +11,7 @@
 #include "mzcom/mzIComExternalConnection.h"
 #include "mzcom/mzIComNativePointer.h"
 #include "mzcom/mzIDispatch.h"
+#include "proxy/proxyClassC.h"
 #include "proxy/proxyMethodEntryS.h"
 
 class proxyAutoParaListC;
@@ -55,13 +56,14 @@ class proxyObjectC : public mzIDispatch, public memManInterfaceC, public mzComRe
     proxyObjectC* owner;
   };
 
-  // Each form starts with count 0 over the given static rows (not owned); a non-zero
-  // takeReference takes the first reference at once. The native object, the first
-  // argument of every handler, is the proxy itself (as a proxyObjectC*) unless one is
-  // given; handlers cast it back to what their class passed.
-  proxyObjectC(const proxyMethodEntryS* rows, uint8_t takeReference);
-  proxyObjectC(void* nativeObject, const proxyMethodEntryS* rows, uint8_t takeReference);
-  proxyObjectC(void* nativeObject, uint32_t unusedWord, const proxyMethodEntryS* rows, uint8_t takeReference);
+  // Each form starts with count 0 as an object of the described class; a non-zero
+  // takeReference takes the first reference at once. The native object, the first argument
+  // of every handler, is the proxy itself (as a proxyObjectC*) unless one is given; handlers
+  // cast it back to what their class passed. A derived class's constructor makes the object
+  // one of its own class with setClass.
+  proxyObjectC(const proxyClassC& description, uint8_t takeReference);
+  proxyObjectC(void* nativeObject, const proxyClassC& description, uint8_t takeReference);
+  proxyObjectC(void* nativeObject, uint32_t unusedWord, const proxyClassC& description, uint8_t takeReference);
   proxyObjectC(const proxyObjectC&) = delete;
   proxyObjectC& operator=(const proxyObjectC&) = delete;
 
@@ -75,7 +77,7 @@ class proxyObjectC : public mzIDispatch, public memManInterfaceC, public mzComRe
   uint32_t Invoke(const char* name, uint32_t kind, uint32_t argumentCount, mzVariantS* arguments, mzVariantS* result,
                   mzIException** error) override;
 
-  // "class <name> *" for each proxy class.
+  // "class <name> *": the type name of the object's class description.
   virtual const char* getTypeName();
   // The object itself; each proxy class answers its own address.
   virtual void* getNativePointer();
@@ -84,25 +86,29 @@ class proxyObjectC : public mzIDispatch, public memManInterfaceC, public mzComRe
   virtual uint32_t connectionOperation2(uint32_t first, uint32_t second);
   virtual uint32_t connectionOperation3(uint32_t* out);
 
-  // Frees the method table when the proxy owns it. Declared after the operations above
-  // so that their slots stay where hosts expect them.
+  // Declared after the operations above so that their slots stay where hosts expect them.
   ~proxyObjectC() override;
 
   // Tries the rows of name and kind in table order until a handler runs to its end:
-  // 1 then, 0 when none did. Rows whose argument count differs from the list's are
+  // true then, false when none did. Rows whose argument count differs from the list's are
   // skipped; a handler's cast exception moves on to the next row, any other leaves.
-  uint32_t callByName(const char* name, uint32_t kind, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result);
+  bool callByName(const char* name, uint32_t kind, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result);
   // callByName, then the fallbacks through default members: a method N is tried as the
   // default member of N's value and as N of the proxy's default value; a property N as
-  // N of the default value. 1 or 0.
-  uint32_t dispatchWithDefaultMember(const char* name, uint32_t kind, proxyAutoParaListC& arguments,
-                                     proxyAutoTypeCastC& result);
+  // N of the default value. true when one of them ran.
+  bool dispatchWithDefaultMember(const char* name, uint32_t kind, proxyAutoParaListC& arguments,
+                                 proxyAutoTypeCastC& result);
 
-  const proxyMethodTableS& getMethodTable() const { return methodTable; }
+  // The merged table of the object's class, shared by all its objects.
+  const proxyMethodTableS& getMethodTable() const { return proxyClass->getMethodTable(); }
+  const proxyClassC& getClass() const { return *proxyClass; }
 
  protected:
+  // From now on the object is one of the described class.
+  void setClass(const proxyClassC& description);
+
   externalConnectionC externalConnection;
   nativePointerC nativePointer;
   void* nativeObject;
-  proxyMethodTableS methodTable;
+  const proxyClassC* proxyClass;
 };

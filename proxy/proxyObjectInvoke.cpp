@@ -63,26 +63,28 @@ void reportFailure(const char* name, int argumentIndex, invokeFailureS& failure,
 
 }  // namespace
 
-uint32_t proxyObjectC::callByName(const char* name, uint32_t kind, proxyAutoParaListC& arguments,
-                                  proxyAutoTypeCastC& result) {
+bool proxyObjectC::callByName(const char* name, uint32_t kind, proxyAutoParaListC& arguments,
+                              proxyAutoTypeCastC& result) {
   const uint32_t count = arguments.getCount();
-  for (const proxyMethodEntryS* row = findMethodEntry(methodTable, name, kind, nullptr); row && row->handler;
-       row = findMethodEntry(methodTable, name, kind, row + 1)) {
+  const proxyClassC::rowsOfNameS candidates = proxyClass->findRows(name);
+  for (uint32_t i = 0; i < candidates.count; ++i) {
+    const proxyMethodEntryS* row = candidates.rows[i];
+    if (kind != proxyAnyKind && row->kind != kind) continue;
     if (row->argumentCount != proxyAnyArgumentCount && row->argumentCount != count) continue;
     try {
       row->handler(nativeObject, arguments, result);
-      return 1;
+      return true;
     } catch (const proxyAutoTypeCastExceptionC&) {
       // this row does not fit the arguments; the next one of the name may
     }
   }
-  return 0;
+  return false;
 }
 
-uint32_t proxyObjectC::dispatchWithDefaultMember(const char* name, uint32_t kind, proxyAutoParaListC& arguments,
-                                                 proxyAutoTypeCastC& result) {
-  if (callByName(name, kind, arguments, result)) return 1;
-  if (nestedFallbacks >= mzMaxIndirectionSteps) return 0;
+bool proxyObjectC::dispatchWithDefaultMember(const char* name, uint32_t kind, proxyAutoParaListC& arguments,
+                                             proxyAutoTypeCastC& result) {
+  if (callByName(name, kind, arguments, result)) return true;
+  if (nestedFallbacks >= mzMaxIndirectionSteps) return false;
   fallbackDepthC depth;
 
   if (kind == mzInvokeMethod) {
@@ -92,16 +94,16 @@ uint32_t proxyObjectC::dispatchWithDefaultMember(const char* name, uint32_t kind
       mzSmartPtr<mzIDispatch> value;
       if (variantToDispatch(value, result) &&
           invokeOnObject(value.get(), nullptr, mzInvokeMethod, arguments, &result) == 0)
-        return 1;
+        return true;
     }
   }
 
   // N of the object's own default value.
   proxyAutoParaListC noArguments(0);
-  if (!callByName("", mzInvokeMethod, noArguments, result)) return 0;
+  if (!callByName("", mzInvokeMethod, noArguments, result)) return false;
   mzSmartPtr<mzIDispatch> defaultValue;
-  if (!variantToDispatch(defaultValue, result)) return 0;
-  return invokeOnObject(defaultValue.get(), name, kind, arguments, &result) == 0 ? 1 : 0;
+  if (!variantToDispatch(defaultValue, result)) return false;
+  return invokeOnObject(defaultValue.get(), name, kind, arguments, &result) == 0;
 }
 
 // Thread cancellation unwinds as an exception without an object: its catch clause binds
@@ -122,7 +124,7 @@ __attribute__((no_sanitize("null"))) uint32_t proxyObjectC::Invoke(const char* n
 
     // Made only when the call fails: a successful call builds and frees no error texts.
     std::optional<invokeFailureS> failure;
-    uint32_t succeeded = 0;
+    bool succeeded = false;
     try {
       succeeded = dispatchWithDefaultMember(name, kind, list, resultCast);
     } catch (const proxyExecuteExceptionC& e) {

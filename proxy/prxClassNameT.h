@@ -8,6 +8,19 @@
 template <class T>
 struct prxClassNameT;
 
+// A described proxy class names itself: its type name without the closing " *".
+template <class P>
+requires requires { P::description.getTypeName(); }
+struct prxClassNameT<P> {
+  static const char* get() {
+    static const std::string name = [] {
+      std::string text = P::description.getTypeName();
+      return text.substr(0, text.size() - 2);
+    }();
+    return name.c_str();
+  }
+};
+
 // "class name<first,second>".
 template <class... argsT>
 std::string prxTemplateClassName(const char* name) {

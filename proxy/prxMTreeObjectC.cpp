@@ -1,9 +1,8 @@
 #include "proxy/prxMTreeObjectC.h"
 
-#include "core/metaTreeC.h"
 #include "base/str.h"
+#include "core/metaTreeC.h"
 #include "proxy/proxyAutoParaListC.h"
-#include "proxy/proxyClassMethodTableC.h"
 #include "proxy/proxyExceptions.h"
 
 namespace {
@@ -101,34 +100,33 @@ void setStringToken(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCa
   replaceToken(native, result, metaTokenC(metaTokenC::kindString, nullptr, str(textArgument(argument))));
 }
 
+constexpr proxyMethodEntryS rows[] = {
+    {"NextNode", mzInvokePropertyGet, 0, &step<&metaTreeC::next>},
+    {"PrevNode", mzInvokePropertyGet, 0, &step<&metaTreeC::previous>},
+    {"DownNode", mzInvokePropertyGet, 0, &step<&metaTreeC::firstChild>},
+    {"ParentNode", mzInvokePropertyGet, 0, &step<&metaTreeC::parent>},
+    {"isNameToken", mzInvokeMethod, 0, &isNameToken},
+    {"isValid", mzInvokeMethod, 0, &isValid},
+    {"isStringToken", mzInvokeMethod, 0, &isStringToken},
+    {"isValueToken", mzInvokeMethod, 0, &isValueToken},
+    {"getNameToken", mzInvokeMethod, 0, &getNameToken},
+    {"getValueToken", mzInvokeMethod, 0, &getValueToken},
+    {"getStringToken", mzInvokeMethod, 0, &getStringToken},
+    {"getQStringToken", mzInvokeMethod, 0, &getQStringToken},
+    {"setNameToken", mzInvokeMethod, 1, &setNameToken},
+    {"setValueToken", mzInvokeMethod, 1, &setValueToken},
+    {"setStringToken", mzInvokeMethod, 1, &setStringToken},
+    {},
+};
+
+// Over a node of any tree, without a keeper.
+proxyObjectC* makeOverNode(metaTreeC* node) { return new prxMTreeObjectC(node, nullptr, 0); }
+
 }  // namespace
 
-prxMTreeObjectC::prxMTreeObjectC(metaTreeC* treeNode, mzIUnknown* keeper, uint8_t takeReference)
-    : proxyObjectC(buildMethodTable(), takeReference), treeKeeper(keeper), view(treeNode) {}
+const proxyClassC prxMTreeObjectC::description("class prxMTreeObjectC *", rows, nullptr, &makeOverNode);
 
-const char* prxMTreeObjectC::getTypeName() { return "class prxMTreeObjectC *"; }
+prxMTreeObjectC::prxMTreeObjectC(metaTreeC* treeNode, mzIUnknown* keeper, uint8_t takeReference)
+    : proxyObjectC(description, takeReference), treeKeeper(keeper), view(treeNode) {}
 
 void* prxMTreeObjectC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxMTreeObjectC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {"NextNode", mzInvokePropertyGet, 0, &step<&metaTreeC::next>},
-      {"PrevNode", mzInvokePropertyGet, 0, &step<&metaTreeC::previous>},
-      {"DownNode", mzInvokePropertyGet, 0, &step<&metaTreeC::firstChild>},
-      {"ParentNode", mzInvokePropertyGet, 0, &step<&metaTreeC::parent>},
-      {"isNameToken", mzInvokeMethod, 0, &isNameToken},
-      {"isValid", mzInvokeMethod, 0, &isValid},
-      {"isStringToken", mzInvokeMethod, 0, &isStringToken},
-      {"isValueToken", mzInvokeMethod, 0, &isValueToken},
-      {"getNameToken", mzInvokeMethod, 0, &getNameToken},
-      {"getValueToken", mzInvokeMethod, 0, &getValueToken},
-      {"getStringToken", mzInvokeMethod, 0, &getStringToken},
-      {"getQStringToken", mzInvokeMethod, 0, &getQStringToken},
-      {"setNameToken", mzInvokeMethod, 1, &setNameToken},
-      {"setValueToken", mzInvokeMethod, 1, &setValueToken},
-      {"setStringToken", mzInvokeMethod, 1, &setStringToken},
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

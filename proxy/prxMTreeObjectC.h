@@ -22,14 +22,12 @@ class prxMTreeObjectC : public proxyObjectC {
   // node and treeKeeper may be null; the keeper gets a reference of the proxy's own.
   prxMTreeObjectC(metaTreeC* node, mzIUnknown* treeKeeper, uint8_t takeReference);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
   metaTreeC* getNode() const { return view.getNode(); }
   mzIUnknown* getTreeKeeper() const { return treeKeeper.get(); }
 
-  // The class's own rows alone; nothing is inherited.
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 
  private:
   mzSmartPtr<mzIUnknown> treeKeeper;

@@ -16,7 +16,8 @@
 #include "core/metaTreeC.h"
 #include "core/metaTreeViewC.h"
 #include "mzcom/mzIIDConstants.h"
-#include "proxy/proxyClassMethodTableC.h"
+#include "proxy/makeProxyOverNode.h"
+#include "proxy/proxyClassC.h"
 #include "proxy/proxyHandlerArguments.h"
 #include "proxy/prxClassNameT.h"
 #include "proxy/prxMetaBaseI.h"
@@ -34,15 +35,14 @@ template <class T>
 class prxMetaObjectBaseTemplateC : public prxMetaObjectI, public prxMetaBaseI {
  public:
   // An empty handle.
-  prxMetaObjectBaseTemplateC() : prxMetaObjectI(buildMethodTable(), 0) {}
+  prxMetaObjectBaseTemplateC() : prxMetaObjectI(description, 0) {}
   // node, owned when owns is set.
-  prxMetaObjectBaseTemplateC(metaTreeC* node, uint32_t owns) : prxMetaObjectI(buildMethodTable(), 0) {
+  prxMetaObjectBaseTemplateC(metaTreeC* node, uint32_t owns) : prxMetaObjectI(description, 0) {
     attachTree(node, owns);
   }
   // The source's handle, copied as metaObjectVirtualDataBaseC::copyFrom does it: with -1 an
   // owning source is deep-copied and the copy owned, a non-owning one shared.
-  explicit prxMetaObjectBaseTemplateC(const metaObjectC& source, int ownMode = -1)
-      : prxMetaObjectI(buildMethodTable(), 0) {
+  explicit prxMetaObjectBaseTemplateC(const metaObjectC& source, int ownMode = -1) : prxMetaObjectI(description, 0) {
     object.copyFrom(source, ownMode);
     holdTree();
   }
@@ -60,10 +60,6 @@ class prxMetaObjectBaseTemplateC : public prxMetaObjectI, public prxMetaBaseI {
   uint32_t AddRef() override { return proxyObjectC::AddRef(); }
   uint32_t Release() override { return proxyObjectC::Release(); }
 
-  const char* getTypeName() override {
-    static const std::string name = prxTemplateTypeName<T>("prxMetaObjectBaseTemplateC");
-    return name.c_str();
-  }
   void* getNativePointer() override { return this; }
   metaTreeC* getMetaObjectNode() override { return object.getNode(); }
 
@@ -88,25 +84,9 @@ class prxMetaObjectBaseTemplateC : public prxMetaObjectI, public prxMetaBaseI {
     holdTree();
   }
 
-  // The common rows, each instance with its own copy.
-  static const proxyMethodEntryS* buildMethodTable() {
-    static constexpr proxyMethodEntryS entries[] = {
-        {"classkey", mzInvokePropertyGet, 0, &classKey},
-        {"ValidObj", mzInvokePropertyGet, 0, &onHandle<&prxMetaObjectCommonRows::validObj>},
-        {"This", mzInvokePropertyGet, 0, &onHandle<&prxMetaObjectCommonRows::thisNode>},
-        {"Factory", mzInvokePropertyGet, 0, &onHandle<&prxMetaObjectCommonRows::factory>},
-        {"isValidClass", mzInvokeMethod, 1, &onHandle<&prxMetaObjectCommonRows::isValidClass>},
-        {"writeToFile", mzInvokeMethod, 1, &onHandle<&prxMetaObjectCommonRows::writeToFile>},
-        {"writeToFile", mzInvokeMethod, 2, &onHandle<&prxMetaObjectCommonRows::writeToFile>},
-        {"writeToFile", mzInvokeMethod, 3, &onHandle<&prxMetaObjectCommonRows::writeToFile>},
-        {"makeSingleObject", mzInvokeMethod, 0, &makeSingleObject},
-        {"writeToString", mzInvokeMethod, 0, &onHandle<&prxMetaObjectCommonRows::writeToString>},
-        {"writeToString", mzInvokeMethod, 2, &onHandle<&prxMetaObjectCommonRows::writeToString>},
-        {},
-    };
-    static const proxyClassMethodTableC table(entries);
-    return table.getRows();
-  }
+  // The common rows, the last of every meta-object proxy's table; each instance of the
+  // template is a class of its own.
+  static const proxyClassC description;
 
  protected:
   // Holds the node the handle wraps now; every change of the handle ends here, so that an
@@ -118,6 +98,8 @@ class prxMetaObjectBaseTemplateC : public prxMetaObjectI, public prxMetaBaseI {
 
  private:
   using handleRowT = void (*)(metaObjectVirtualDataBaseC&, proxyAutoParaListC&, proxyAutoTypeCastC&);
+
+  static const proxyMethodEntryS commonRows[];
 
   template <handleRowT row>
   static void onHandle(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
@@ -136,3 +118,24 @@ class prxMetaObjectBaseTemplateC : public prxMetaObjectI, public prxMetaBaseI {
     result.setInt(int32_t(done));
   }
 };
+
+template <class T>
+const proxyMethodEntryS prxMetaObjectBaseTemplateC<T>::commonRows[] = {
+    {"classkey", mzInvokePropertyGet, 0, &classKey},
+    {"ValidObj", mzInvokePropertyGet, 0, &onHandle<&prxMetaObjectCommonRows::validObj>},
+    {"This", mzInvokePropertyGet, 0, &onHandle<&prxMetaObjectCommonRows::thisNode>},
+    {"Factory", mzInvokePropertyGet, 0, &onHandle<&prxMetaObjectCommonRows::factory>},
+    {"isValidClass", mzInvokeMethod, 1, &onHandle<&prxMetaObjectCommonRows::isValidClass>},
+    {"writeToFile", mzInvokeMethod, 1, &onHandle<&prxMetaObjectCommonRows::writeToFile>},
+    {"writeToFile", mzInvokeMethod, 2, &onHandle<&prxMetaObjectCommonRows::writeToFile>},
+    {"writeToFile", mzInvokeMethod, 3, &onHandle<&prxMetaObjectCommonRows::writeToFile>},
+    {"makeSingleObject", mzInvokeMethod, 0, &makeSingleObject},
+    {"writeToString", mzInvokeMethod, 0, &onHandle<&prxMetaObjectCommonRows::writeToString>},
+    {"writeToString", mzInvokeMethod, 2, &onHandle<&prxMetaObjectCommonRows::writeToString>},
+    {},
+};
+
+template <class T>
+const proxyClassC prxMetaObjectBaseTemplateC<T>::description(
+    [] { return prxTemplateTypeName<T>("prxMetaObjectBaseTemplateC"); }, commonRows, nullptr,
+    &makeProxyOverNode<prxMetaObjectBaseTemplateC<T>>);

@@ -6,7 +6,7 @@
 #include "core/metaObjListStrContainerC.h"
 #include "proxy/createListByName.h"
 #include "proxy/factoryTreeRead.h"
-#include "proxy/proxyClassMethodTableC.h"
+#include "proxy/proxyProgIdC.h"
 #include "proxy/prxFactoryClassConvention.h"
 #include "proxy/prxMetaObjectBaseC.h"
 #include "proxy/prxmExtAttrListEntryStrC.h"
@@ -44,32 +44,34 @@ void toList(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
 using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
 using objectListT = prxmObjListContainerTemplateC<prxMetaObjectBaseC>;
 
+constexpr proxyMethodEntryS rows[] = {
+    {"createFromFile", mzInvokeMethod, 1, &createFromFile},
+    {"createFromString", mzInvokeMethod, 1, &createFromString},
+    {"Create", mzInvokeMethod, 1, &create},
+    {"toextattrstr", mzInvokeMethod, 1, &toMember<prxmExtAttrListEntryStrC, mExtAttrStrC::classKey>},
+    {"isextattrstr", mzInvokeMethod, 1, &isMember<mExtAttrStrC::classKey>},
+    {"keyextattrstr", mzInvokeMethod, 0, &keyMember<mExtAttrStrC::classKey>},
+    {"toextattrval", mzInvokeMethod, 1, &toMember<prxmExtAttrListEntryValC, mExtAttrValC::classKey>},
+    {"isextattrval", mzInvokeMethod, 1, &isMember<mExtAttrValC::classKey>},
+    {"keyextattrval", mzInvokeMethod, 0, &keyMember<mExtAttrValC::classKey>},
+    {"toextattrvar", mzInvokeMethod, 1, &toMember<prxmExtAttrListEntryVarC, mExtAttrVarC::classKey>},
+    {"isextattrvar", mzInvokeMethod, 1, &isMember<mExtAttrVarC::classKey>},
+    {"keyextattrvar", mzInvokeMethod, 0, &keyMember<mExtAttrVarC::classKey>},
+    {"tostringList", mzInvokeMethod, 1, &toList<stringListT>},
+    {"toobjectList", mzInvokeMethod, 1, &toList<objectListT>},
+    {},
+};
+
 }  // namespace
 
-prxMetaObjectFactoryC::prxMetaObjectFactoryC(uint8_t takeReference) : proxyObjectC(buildMethodTable(), takeReference) {}
+const proxyClassC prxMetaObjectFactoryC::description("class prxMetaObjectFactoryC *", rows, nullptr);
 
-const char* prxMetaObjectFactoryC::getTypeName() { return proxyTypeName; }
+namespace {
+
+const proxyProgIdC progId(3, "rudezaze.metaobjectfactory", &makeProxyWithoutReference<prxMetaObjectFactoryC>);
+
+}  // namespace
+
+prxMetaObjectFactoryC::prxMetaObjectFactoryC(uint8_t takeReference) : proxyObjectC(description, takeReference) {}
 
 void* prxMetaObjectFactoryC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxMetaObjectFactoryC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {"createFromFile", mzInvokeMethod, 1, &createFromFile},
-      {"createFromString", mzInvokeMethod, 1, &createFromString},
-      {"Create", mzInvokeMethod, 1, &create},
-      {"toextattrstr", mzInvokeMethod, 1, &toMember<prxmExtAttrListEntryStrC, mExtAttrStrC::classKey>},
-      {"isextattrstr", mzInvokeMethod, 1, &isMember<mExtAttrStrC::classKey>},
-      {"keyextattrstr", mzInvokeMethod, 0, &keyMember<mExtAttrStrC::classKey>},
-      {"toextattrval", mzInvokeMethod, 1, &toMember<prxmExtAttrListEntryValC, mExtAttrValC::classKey>},
-      {"isextattrval", mzInvokeMethod, 1, &isMember<mExtAttrValC::classKey>},
-      {"keyextattrval", mzInvokeMethod, 0, &keyMember<mExtAttrValC::classKey>},
-      {"toextattrvar", mzInvokeMethod, 1, &toMember<prxmExtAttrListEntryVarC, mExtAttrVarC::classKey>},
-      {"isextattrvar", mzInvokeMethod, 1, &isMember<mExtAttrVarC::classKey>},
-      {"keyextattrvar", mzInvokeMethod, 0, &keyMember<mExtAttrVarC::classKey>},
-      {"tostringList", mzInvokeMethod, 1, &toList<stringListT>},
-      {"toobjectList", mzInvokeMethod, 1, &toList<objectListT>},
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

@@ -10,13 +10,10 @@
 
 class prxMetaObjectFactoryC : public proxyObjectC {
  public:
-  static constexpr const char* proxyTypeName = "class prxMetaObjectFactoryC *";
-
   // Count 0 unless takeReference is set: whoever hands the object out takes the first reference.
   explicit prxMetaObjectFactoryC(uint8_t takeReference);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 };

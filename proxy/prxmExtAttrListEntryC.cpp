@@ -17,27 +17,25 @@ void getValueAsString(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& res
 constexpr proxyMethodHandlerT putDesc = &putAttributeText<mExtAttrBaseC, &mExtAttrBaseC::setDescription>;
 constexpr proxyMethodHandlerT putName = &putAttributeText<mExtAttrBaseC, &mExtAttrBaseC::setName>;
 
+constexpr proxyMethodEntryS rows[] = {
+    {"Desc", mzInvokePropertyGet, 0, &getDesc},
+    {"Desc", mzInvokePropertyPut, 1, putDesc},
+    {"Desc", mzInvokeMethod, 1, putDesc},
+    {"Name", mzInvokePropertyGet, 0, &getName},
+    {"Name", mzInvokePropertyPut, 1, putName},
+    {"Name", mzInvokeMethod, 1, putName},
+    {"getValueAsString", mzInvokeMethod, 0, &getValueAsString},
+    {},
+};
+
 }  // namespace
 
-prxmExtAttrListEntryC::prxmExtAttrListEntryC(const metaObjectC& source) : prxMetaObjectBaseC(source) {
-  registerMethodTable(methodTable, buildMethodTable());
-}
+const proxyClassC prxmExtAttrListEntryC::description("class prxmExtAttrListEntryC *", rows,
+                                                     &prxMetaObjectBaseC::description,
+                                                     &makeProxyOverNode<prxmExtAttrListEntryC>);
 
-const char* prxmExtAttrListEntryC::getTypeName() { return proxyTypeName; }
+prxmExtAttrListEntryC::prxmExtAttrListEntryC(const metaObjectC& source) : prxMetaObjectBaseC(source) {
+  setClass(description);
+}
 
 void* prxmExtAttrListEntryC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxmExtAttrListEntryC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {"Desc", mzInvokePropertyGet, 0, &getDesc},
-      {"Desc", mzInvokePropertyPut, 1, putDesc},
-      {"Desc", mzInvokeMethod, 1, putDesc},
-      {"Name", mzInvokePropertyGet, 0, &getName},
-      {"Name", mzInvokePropertyPut, 1, putName},
-      {"Name", mzInvokeMethod, 1, putName},
-      {"getValueAsString", mzInvokeMethod, 0, &getValueAsString},
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

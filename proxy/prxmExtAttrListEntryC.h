@@ -8,21 +8,13 @@
 
 class prxmExtAttrListEntryC : public prxMetaObjectBaseC {
  public:
-  static constexpr const char* proxyTypeName = "class prxmExtAttrListEntryC *";
-
   // Over the source's handle, as every meta-object proxy takes one: an owning source is
   // deep-copied and the copy owned, a non-owning one shared.
   explicit prxmExtAttrListEntryC(const metaObjectC& source);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
-  static const proxyMethodEntryS* buildMethodTable();
-};
-
-template <>
-struct prxClassNameT<prxmExtAttrListEntryC> {
-  static const char* get() { return "class prxmExtAttrListEntryC"; }
+  static const proxyClassC description;
 };
 
 // The handlers' view of an attribute proxy's node as the attribute class attributeT, made

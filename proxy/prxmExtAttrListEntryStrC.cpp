@@ -10,23 +10,21 @@ void getValue(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
 
 constexpr proxyMethodHandlerT putValue = &putAttributeText<mExtAttrStrC, &mExtAttrStrC::setValue>;
 
+constexpr proxyMethodEntryS rows[] = {
+    {"Value", mzInvokePropertyGet, 0, &getValue},
+    {"Value", mzInvokePropertyPut, 1, putValue},
+    {"Value", mzInvokeMethod, 1, putValue},
+    {},
+};
+
 }  // namespace
 
-prxmExtAttrListEntryStrC::prxmExtAttrListEntryStrC(const metaObjectC& source) : prxmExtAttrListEntryC(source) {
-  registerMethodTable(methodTable, buildMethodTable());
-}
+const proxyClassC prxmExtAttrListEntryStrC::description("class prxmExtAttrListEntryStrC *", rows,
+                                                        &prxmExtAttrListEntryC::description,
+                                                        &makeProxyOverNode<prxmExtAttrListEntryStrC>);
 
-const char* prxmExtAttrListEntryStrC::getTypeName() { return proxyTypeName; }
+prxmExtAttrListEntryStrC::prxmExtAttrListEntryStrC(const metaObjectC& source) : prxmExtAttrListEntryC(source) {
+  setClass(description);
+}
 
 void* prxmExtAttrListEntryStrC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxmExtAttrListEntryStrC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {"Value", mzInvokePropertyGet, 0, &getValue},
-      {"Value", mzInvokePropertyPut, 1, putValue},
-      {"Value", mzInvokeMethod, 1, putValue},
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

@@ -6,12 +6,9 @@
 
 class prxmExtAttrListEntryStrC : public prxmExtAttrListEntryC {
  public:
-  static constexpr const char* proxyTypeName = "class prxmExtAttrListEntryStrC *";
-
   explicit prxmExtAttrListEntryStrC(const metaObjectC& source);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 };

@@ -15,23 +15,21 @@ void putValue(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& r
   returnObject(result, &proxyOf<prxmExtAttrListEntryC>(native));
 }
 
+constexpr proxyMethodEntryS rows[] = {
+    {"Value", mzInvokePropertyGet, 0, &getValue},
+    {"Value", mzInvokePropertyPut, 1, &putValue},
+    {"Value", mzInvokeMethod, 1, &putValue},
+    {},
+};
+
 }  // namespace
 
-prxmExtAttrListEntryValC::prxmExtAttrListEntryValC(const metaObjectC& source) : prxmExtAttrListEntryC(source) {
-  registerMethodTable(methodTable, buildMethodTable());
-}
+const proxyClassC prxmExtAttrListEntryValC::description("class prxmExtAttrListEntryValC *", rows,
+                                                        &prxmExtAttrListEntryC::description,
+                                                        &makeProxyOverNode<prxmExtAttrListEntryValC>);
 
-const char* prxmExtAttrListEntryValC::getTypeName() { return proxyTypeName; }
+prxmExtAttrListEntryValC::prxmExtAttrListEntryValC(const metaObjectC& source) : prxmExtAttrListEntryC(source) {
+  setClass(description);
+}
 
 void* prxmExtAttrListEntryValC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxmExtAttrListEntryValC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {"Value", mzInvokePropertyGet, 0, &getValue},
-      {"Value", mzInvokePropertyPut, 1, &putValue},
-      {"Value", mzInvokeMethod, 1, &putValue},
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

@@ -6,12 +6,9 @@
 
 class prxmExtAttrListEntryValC : public prxmExtAttrListEntryC {
  public:
-  static constexpr const char* proxyTypeName = "class prxmExtAttrListEntryValC *";
-
   explicit prxmExtAttrListEntryValC(const metaObjectC& source);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 };

@@ -15,26 +15,24 @@ void getType(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
 constexpr proxyMethodHandlerT putValue = &putAttributeText<mExtAttrVarC, &mExtAttrVarC::setValue>;
 constexpr proxyMethodHandlerT putType = &putAttributeText<mExtAttrVarC, &mExtAttrVarC::setType>;
 
+constexpr proxyMethodEntryS rows[] = {
+    {"Value", mzInvokePropertyGet, 0, &getValue},
+    {"Value", mzInvokePropertyPut, 1, putValue},
+    {"Value", mzInvokeMethod, 1, putValue},
+    {"Type", mzInvokePropertyGet, 0, &getType},
+    {"Type", mzInvokePropertyPut, 1, putType},
+    {"Type", mzInvokeMethod, 1, putType},
+    {},
+};
+
 }  // namespace
 
-prxmExtAttrListEntryVarC::prxmExtAttrListEntryVarC(const metaObjectC& source) : prxmExtAttrListEntryC(source) {
-  registerMethodTable(methodTable, buildMethodTable());
-}
+const proxyClassC prxmExtAttrListEntryVarC::description("class prxmExtAttrListEntryVarC *", rows,
+                                                        &prxmExtAttrListEntryC::description,
+                                                        &makeProxyOverNode<prxmExtAttrListEntryVarC>);
 
-const char* prxmExtAttrListEntryVarC::getTypeName() { return proxyTypeName; }
+prxmExtAttrListEntryVarC::prxmExtAttrListEntryVarC(const metaObjectC& source) : prxmExtAttrListEntryC(source) {
+  setClass(description);
+}
 
 void* prxmExtAttrListEntryVarC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxmExtAttrListEntryVarC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {"Value", mzInvokePropertyGet, 0, &getValue},
-      {"Value", mzInvokePropertyPut, 1, putValue},
-      {"Value", mzInvokeMethod, 1, putValue},
-      {"Type", mzInvokePropertyGet, 0, &getType},
-      {"Type", mzInvokePropertyPut, 1, putType},
-      {"Type", mzInvokeMethod, 1, putType},
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

@@ -6,12 +6,9 @@
 
 class prxmExtAttrListEntryVarC : public prxmExtAttrListEntryC {
  public:
-  static constexpr const char* proxyTypeName = "class prxmExtAttrListEntryVarC *";
-
   explicit prxmExtAttrListEntryVarC(const metaObjectC& source);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 };

@@ -19,25 +19,16 @@ class prxmObjDictionaryBaseTemplateC
   using keyedListT = prxmObjListObjTypeContainerTemplateC<pairProxyT, pairT>;
 
   explicit prxmObjDictionaryBaseTemplateC(const metaObjectC& source) : keyedListT(source) {
-    registerMethodTable(this->methodTable, buildMethodTable());
+    this->setClass(description);
   }
 
-  const char* getTypeName() override {
-    static const std::string name = prxTemplateTypeName<KP, DP, KM, DM>("prxmObjDictionaryBaseTemplateC");
-    return name.c_str();
-  }
   void* getNativePointer() override { return this; }
 
-  static const proxyMethodEntryS* buildMethodTable() {
-    static constexpr proxyMethodEntryS rows[] = {
-        {"item", mzInvokeMethod, 1, &item},
-        {},
-    };
-    static const proxyClassMethodTableC table(rows);
-    return table.getRows();
-  }
+  static const proxyClassC description;
 
  private:
+  static const proxyMethodEntryS dictionaryRows[];
+
   // The first pair whose key's default value equals the argument (the key's value converted
   // to the argument's type; texts byte for byte); empty when none does. A key whose default
   // member fails is passed over.
@@ -53,3 +44,14 @@ class prxmObjDictionaryBaseTemplateC
     }
   }
 };
+
+template <class KP, class DP, class KM, class DM>
+const proxyMethodEntryS prxmObjDictionaryBaseTemplateC<KP, DP, KM, DM>::dictionaryRows[] = {
+    {"item", mzInvokeMethod, 1, &item},
+    {},
+};
+
+template <class KP, class DP, class KM, class DM>
+const proxyClassC prxmObjDictionaryBaseTemplateC<KP, DP, KM, DM>::description(
+    [] { return prxTemplateTypeName<KP, DP, KM, DM>("prxmObjDictionaryBaseTemplateC"); }, dictionaryRows,
+    &keyedListT::description, &makeProxyOverNode<prxmObjDictionaryBaseTemplateC<KP, DP, KM, DM>>);

@@ -16,29 +16,15 @@ class prxmObjDictionaryPairC : public prxMetaObjectBaseC {
  public:
   using pairT = metaObjDictPairTemplateC<KM, DM>;
 
-  explicit prxmObjDictionaryPairC(const metaObjectC& source) : prxMetaObjectBaseC(source) {
-    registerMethodTable(methodTable, buildMethodTable());
-  }
+  explicit prxmObjDictionaryPairC(const metaObjectC& source) : prxMetaObjectBaseC(source) { setClass(description); }
 
-  const char* getTypeName() override {
-    static const std::string name = prxTemplateTypeName<KP, DP, KM, DM>("prxmObjDictionaryPairC");
-    return name.c_str();
-  }
   void* getNativePointer() override { return this; }
 
-  static const proxyMethodEntryS* buildMethodTable() {
-    static constexpr proxyMethodEntryS rows[] = {
-        {"Key", mzInvokePropertyGet, 0, &getKey},
-        {"Key", mzInvokePropertyPut, 1, &setKey},
-        {"Key", mzInvokeMethod, 1, &setKey},
-        {"Data", mzInvokePropertyGet, 0, &getData},
-        {},
-    };
-    static const proxyClassMethodTableC table(rows);
-    return table.getRows();
-  }
+  static const proxyClassC description;
 
  private:
+  static const proxyMethodEntryS pairRows[];
+
   static metaTreeC* keyNode(void* native) {
     return pairT(proxyOf<prxmObjDictionaryPairC>(native).object.getNode(), 0).getKey().getNode();
   }
@@ -63,9 +49,15 @@ class prxmObjDictionaryPairC : public prxMetaObjectBaseC {
 };
 
 template <class KP, class DP, class KM, class DM>
-struct prxClassNameT<prxmObjDictionaryPairC<KP, DP, KM, DM>> {
-  static const char* get() {
-    static const std::string name = prxTemplateClassName<KP, DP, KM, DM>("prxmObjDictionaryPairC");
-    return name.c_str();
-  }
+const proxyMethodEntryS prxmObjDictionaryPairC<KP, DP, KM, DM>::pairRows[] = {
+    {"Key", mzInvokePropertyGet, 0, &getKey},
+    {"Key", mzInvokePropertyPut, 1, &setKey},
+    {"Key", mzInvokeMethod, 1, &setKey},
+    {"Data", mzInvokePropertyGet, 0, &getData},
+    {},
 };
+
+template <class KP, class DP, class KM, class DM>
+const proxyClassC prxmObjDictionaryPairC<KP, DP, KM, DM>::description(
+    [] { return prxTemplateTypeName<KP, DP, KM, DM>("prxmObjDictionaryPairC"); }, pairRows,
+    &prxMetaObjectBaseC::description, &makeProxyOverNode<prxmObjDictionaryPairC<KP, DP, KM, DM>>);

@@ -11,7 +11,8 @@
 #include "core/metaObjectC.h"
 #include "core/metaTreeC.h"
 #include "core/metaTreeViewC.h"
-#include "proxy/proxyClassMethodTableC.h"
+#include "proxy/makeProxyOverNode.h"
+#include "proxy/proxyClassC.h"
 #include "proxy/proxyHandlerArguments.h"
 #include "proxy/prxClassNameT.h"
 
@@ -19,33 +20,20 @@ template <class P>
 class prxmObjEnumC : public proxyObjectC {
  public:
   // On the first child of the list's node; on nothing when it has none.
-  explicit prxmObjEnumC(const metaObjectVirtualDataBaseC& list) : proxyObjectC(buildMethodTable(), 0) {
+  explicit prxmObjEnumC(const metaObjectVirtualDataBaseC& list) : proxyObjectC(description, 0) {
     metaTreeC* listNode = list.getNode();
     current.show(listNode ? listNode->firstChild : nullptr);
   }
 
-  const char* getTypeName() override {
-    static const std::string name = prxTemplateTypeName<P>("prxmObjEnumC");
-    return name.c_str();
-  }
   void* getNativePointer() override { return this; }
 
   metaTreeC* getCurrentNode() const { return current.getNode(); }
 
-  static const proxyMethodEntryS* buildMethodTable() {
-    static constexpr proxyMethodEntryS rows[] = {
-        {"nextItem", mzInvokeMethod, 0, &step<&metaTreeC::next>},
-        {"prevItem", mzInvokeMethod, 0, &step<&metaTreeC::previous>},
-        {"isValid", mzInvokeMethod, 0, &isValid},
-        {"", mzInvokeMethod, 0, &getItem},
-        {"getItem", mzInvokeMethod, 0, &getItem},
-        {},
-    };
-    static const proxyClassMethodTableC table(rows);
-    return table.getRows();
-  }
+  static const proxyClassC description;
 
  private:
+  static const proxyMethodEntryS enumRows[];
+
   // 1 and moves when there is a sibling that way; else 0 and stays.
   template <metaTreeC* MTreeNode<metaTreeC>::*link>
   static void step(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
@@ -67,3 +55,17 @@ class prxmObjEnumC : public proxyObjectC {
 
   metaTreeViewC current;
 };
+
+template <class P>
+const proxyMethodEntryS prxmObjEnumC<P>::enumRows[] = {
+    {"nextItem", mzInvokeMethod, 0, &step<&metaTreeC::next>},
+    {"prevItem", mzInvokeMethod, 0, &step<&metaTreeC::previous>},
+    {"isValid", mzInvokeMethod, 0, &isValid},
+    {"", mzInvokeMethod, 0, &getItem},
+    {"getItem", mzInvokeMethod, 0, &getItem},
+    {},
+};
+
+template <class P>
+const proxyClassC prxmObjEnumC<P>::description([] { return prxTemplateTypeName<P>("prxmObjEnumC"); }, enumRows, nullptr,
+                                               &makeProxyOverNode<prxmObjEnumC<P>>);

@@ -16,32 +16,16 @@ class prxmObjListBaseTypeContainerTemplateC : public prxMetaObjectBaseTemplateC<
   // Over the source's handle: an owning source is deep-copied and the copy owned, a
   // non-owning one shared.
   explicit prxmObjListBaseTypeContainerTemplateC(const metaObjectC& source) : prxMetaObjectBaseTemplateC<L>(source) {
-    registerMethodTable(this->methodTable, buildMethodTable());
+    this->setClass(description);
   }
 
-  const char* getTypeName() override {
-    static const std::string name = prxTemplateTypeName<V, L>("prxmObjListBaseTypeContainerTemplateC");
-    return name.c_str();
-  }
   void* getNativePointer() override { return this; }
 
-  static const proxyMethodEntryS* buildMethodTable() {
-    using list = prxmObjListBaseTypeContainerTemplateC;
-    static constexpr proxyMethodEntryS rows[] = {
-        {"Count", mzInvokePropertyGet, 0, &listCount<list>},
-        {"Item", mzInvokeMethod, 1, &item},
-        {"", mzInvokeMethod, 1, &item},
-        {"Append", mzInvokeMethod, 1, &append},
-        {"Item", mzInvokePropertyPut, 2, &setItem},
-        {"RemoveAt", mzInvokeMethod, 1, &listRemoveAt<list>},
-        {"RemoveAll", mzInvokeMethod, 0, &removeAll},
-        {},
-    };
-    static const proxyClassMethodTableC table(rows);
-    return table.getRows();
-  }
+  static const proxyClassC description;
 
  private:
+  static const proxyMethodEntryS valueListRows[];
+
   using valueT = prxListValueT<V>;
 
   static prxmObjListBaseTypeContainerTemplateC& self(void* native) {
@@ -76,3 +60,20 @@ class prxmObjListBaseTypeContainerTemplateC : public prxMetaObjectBaseTemplateC<
     returnObject(result, &list);
   }
 };
+
+template <class V, class L>
+const proxyMethodEntryS prxmObjListBaseTypeContainerTemplateC<V, L>::valueListRows[] = {
+    {"Count", mzInvokePropertyGet, 0, &listCount<prxmObjListBaseTypeContainerTemplateC>},
+    {"Item", mzInvokeMethod, 1, &item},
+    {"", mzInvokeMethod, 1, &item},
+    {"Append", mzInvokeMethod, 1, &append},
+    {"Item", mzInvokePropertyPut, 2, &setItem},
+    {"RemoveAt", mzInvokeMethod, 1, &listRemoveAt<prxmObjListBaseTypeContainerTemplateC>},
+    {"RemoveAll", mzInvokeMethod, 0, &removeAll},
+    {},
+};
+
+template <class V, class L>
+const proxyClassC prxmObjListBaseTypeContainerTemplateC<V, L>::description(
+    [] { return prxTemplateTypeName<V, L>("prxmObjListBaseTypeContainerTemplateC"); }, valueListRows,
+    &prxMetaObjectBaseTemplateC<L>::description, &makeProxyOverNode<prxmObjListBaseTypeContainerTemplateC<V, L>>);

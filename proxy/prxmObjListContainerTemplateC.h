@@ -19,45 +19,20 @@ class prxmObjListContainerTemplateC : public prxMetaObjectBaseTemplateC<metaObjL
   // non-owning one shared.
   explicit prxmObjListContainerTemplateC(const metaObjectC& source, uint32_t readOnly = 0)
       : prxMetaObjectBaseTemplateC(source) {
-    registerMethodTable(methodTable, readOnly ? buildReadOnlyMethodTable() : buildMethodTable());
+    setClass(readOnly ? readOnlyDescription : description);
   }
 
-  const char* getTypeName() override {
-    static const std::string name = prxTemplateTypeName<P>("prxmObjListContainerTemplateC");
-    return name.c_str();
-  }
   void* getNativePointer() override { return this; }
 
-  static const proxyMethodEntryS* buildMethodTable() {
-    using list = prxmObjListContainerTemplateC;
-    static constexpr proxyMethodEntryS rows[] = {
-        {"Count", mzInvokePropertyGet, 0, &listCount<list>},
-        {"Item", mzInvokeMethod, 1, &item},
-        {"", mzInvokeMethod, 1, &item},
-        {"objEnum", mzInvokeMethod, 0, &listObjEnum<list, P>},
-        {"RemoveAll", mzInvokeMethod, 0, &removeAll},
-        {"RemoveAt", mzInvokeMethod, 1, &listRemoveAt<list>},
-        {"add", mzInvokeMethod, 1, &add},
-        {},
-    };
-    static const proxyClassMethodTableC table(rows);
-    return table.getRows();
-  }
-
-  static const proxyMethodEntryS* buildReadOnlyMethodTable() {
-    using list = prxmObjListContainerTemplateC;
-    static constexpr proxyMethodEntryS rows[] = {
-        {"Count", mzInvokePropertyGet, 0, &listCount<list>},
-        {"Item", mzInvokeMethod, 1, &item},
-        {"", mzInvokeMethod, 1, &item},
-        {"objEnum", mzInvokeMethod, 0, &listObjEnum<list, P>},
-        {},
-    };
-    static const proxyClassMethodTableC table(rows);
-    return table.getRows();
-  }
+  // The full list, and the read-only one, which answers the same type name. A class derived
+  // from the list builds on the full one.
+  static const proxyClassC description;
+  static const proxyClassC readOnlyDescription;
 
  private:
+  static const proxyMethodEntryS listRows[];
+  static const proxyMethodEntryS readOnlyListRows[];
+
   static prxmObjListContainerTemplateC& self(void* native) { return proxyOf<prxmObjListContainerTemplateC>(native); }
 
   static void returnItem(proxyAutoTypeCastC& result, metaTreeC* node) {
@@ -80,3 +55,36 @@ class prxmObjListContainerTemplateC : public prxMetaObjectBaseTemplateC<metaObjL
     returnItem(result, listNode ? metaTreeC::appendWordChild(listNode, key.c_str()) : nullptr);
   }
 };
+
+template <class P>
+const proxyMethodEntryS prxmObjListContainerTemplateC<P>::listRows[] = {
+    {"Count", mzInvokePropertyGet, 0, &listCount<prxmObjListContainerTemplateC>},
+    {"Item", mzInvokeMethod, 1, &item},
+    {"", mzInvokeMethod, 1, &item},
+    {"objEnum", mzInvokeMethod, 0, &listObjEnum<prxmObjListContainerTemplateC, P>},
+    {"RemoveAll", mzInvokeMethod, 0, &removeAll},
+    {"RemoveAt", mzInvokeMethod, 1, &listRemoveAt<prxmObjListContainerTemplateC>},
+    {"add", mzInvokeMethod, 1, &add},
+    {},
+};
+
+template <class P>
+const proxyMethodEntryS prxmObjListContainerTemplateC<P>::readOnlyListRows[] = {
+    {"Count", mzInvokePropertyGet, 0, &listCount<prxmObjListContainerTemplateC>},
+    {"Item", mzInvokeMethod, 1, &item},
+    {"", mzInvokeMethod, 1, &item},
+    {"objEnum", mzInvokeMethod, 0, &listObjEnum<prxmObjListContainerTemplateC, P>},
+    {},
+};
+
+template <class P>
+const proxyClassC prxmObjListContainerTemplateC<P>::description(
+    [] { return prxTemplateTypeName<P>("prxmObjListContainerTemplateC"); }, listRows,
+    &prxMetaObjectBaseTemplateC<metaObjListObjectContainerC>::description,
+    &makeProxyOverNode<prxmObjListContainerTemplateC>);
+
+template <class P>
+const proxyClassC prxmObjListContainerTemplateC<P>::readOnlyDescription(
+    [] { return prxTemplateTypeName<P>("prxmObjListContainerTemplateC"); }, readOnlyListRows,
+    &prxMetaObjectBaseTemplateC<metaObjListObjectContainerC>::description,
+    [](metaTreeC* node) -> proxyObjectC* { return new prxmObjListContainerTemplateC(metaObjectC(node, 0), 1); });

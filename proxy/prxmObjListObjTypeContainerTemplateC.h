@@ -19,34 +19,20 @@ class prxmObjListObjTypeContainerTemplateC : public prxMetaObjectBaseTemplateC<m
   // non-owning one shared.
   explicit prxmObjListObjTypeContainerTemplateC(const metaObjectC& source)
       : prxMetaObjectBaseTemplateC<metaObjKeyContainerTemplateC<M>>(source) {
-    registerMethodTable(this->methodTable, buildMethodTable());
+    this->setClass(description);
   }
 
-  const char* getTypeName() override {
-    static const std::string name = prxTemplateTypeName<P, M>("prxmObjListObjTypeContainerTemplateC");
-    return name.c_str();
-  }
   void* getNativePointer() override { return this; }
 
-  static const proxyMethodEntryS* buildMethodTable() {
-    using list = prxmObjListObjTypeContainerTemplateC;
-    static constexpr proxyMethodEntryS rows[] = {
-        {"Count", mzInvokePropertyGet, 0, &listCount<list>},
-        {"Item", mzInvokeMethod, 1, &item},
-        {"add", mzInvokeMethod, 0, &add},
-        {"", mzInvokeMethod, 1, &item},
-        {"objEnum", mzInvokeMethod, 0, &listObjEnum<list, P>},
-        {},
-    };
-    static const proxyClassMethodTableC table(rows);
-    return table.getRows();
-  }
+  static const proxyClassC description;
 
  protected:
   // The index-th child with M's key word, null when there is none.
   metaTreeC* keyedItemNode(int index) { return listItemNode(this->object, index); }
 
  private:
+  static const proxyMethodEntryS keyedListRows[];
+
   static prxmObjListObjTypeContainerTemplateC& self(void* native) {
     return proxyOf<prxmObjListObjTypeContainerTemplateC>(native);
   }
@@ -64,3 +50,19 @@ class prxmObjListObjTypeContainerTemplateC : public prxMetaObjectBaseTemplateC<m
     returnObject(result, new P(metaObjectC(node, 0)));
   }
 };
+
+template <class P, class M>
+const proxyMethodEntryS prxmObjListObjTypeContainerTemplateC<P, M>::keyedListRows[] = {
+    {"Count", mzInvokePropertyGet, 0, &listCount<prxmObjListObjTypeContainerTemplateC>},
+    {"Item", mzInvokeMethod, 1, &item},
+    {"add", mzInvokeMethod, 0, &add},
+    {"", mzInvokeMethod, 1, &item},
+    {"objEnum", mzInvokeMethod, 0, &listObjEnum<prxmObjListObjTypeContainerTemplateC, P>},
+    {},
+};
+
+template <class P, class M>
+const proxyClassC prxmObjListObjTypeContainerTemplateC<P, M>::description(
+    [] { return prxTemplateTypeName<P, M>("prxmObjListObjTypeContainerTemplateC"); }, keyedListRows,
+    &prxMetaObjectBaseTemplateC<metaObjKeyContainerTemplateC<M>>::description,
+    &makeProxyOverNode<prxmObjListObjTypeContainerTemplateC<P, M>>);

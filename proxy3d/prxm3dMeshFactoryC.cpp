@@ -1,19 +1,26 @@
 #include "proxy3d/prxm3dMeshFactoryC.h"
 
-#include "proxy/proxyClassMethodTableC.h"
+#include "proxy/proxyProgIdC.h"
+
+namespace {
+
+constexpr proxyMethodEntryS rows[] = {
+    {},
+};
+
+}  // namespace
+
+const proxyClassC prxm3dMeshFactoryC::description("class prxm3dMeshFactoryC *", rows,
+                                                  &prxMetaObjectFactoryC::description);
+
+namespace {
+
+const proxyProgIdC progId(4, "rudezaze.mmeshfactory", &makeProxyWithoutReference<prxm3dMeshFactoryC>);
+
+}  // namespace
 
 prxm3dMeshFactoryC::prxm3dMeshFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
-  registerMethodTable(methodTable, buildMethodTable());
+  setClass(description);
 }
-
-const char* prxm3dMeshFactoryC::getTypeName() { return proxyTypeName; }
 
 void* prxm3dMeshFactoryC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxm3dMeshFactoryC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

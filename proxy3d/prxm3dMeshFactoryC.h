@@ -8,14 +8,10 @@
 
 class prxm3dMeshFactoryC : public prxMetaObjectFactoryC {
  public:
-  static constexpr const char* proxyTypeName = "class prxm3dMeshFactoryC *";
-
   // Count 0 unless takeReference is set: whoever hands the object out takes the first reference.
   explicit prxm3dMeshFactoryC(uint8_t takeReference);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
-  // The mesh members.
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 };

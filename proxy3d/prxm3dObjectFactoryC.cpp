@@ -1,19 +1,26 @@
 #include "proxy3d/prxm3dObjectFactoryC.h"
 
-#include "proxy/proxyClassMethodTableC.h"
+#include "proxy/proxyProgIdC.h"
+
+namespace {
+
+constexpr proxyMethodEntryS rows[] = {
+    {},
+};
+
+}  // namespace
+
+const proxyClassC prxm3dObjectFactoryC::description("class prxm3dObjectFactoryC *", rows,
+                                                    &prxMetaObjectFactoryC::description);
+
+namespace {
+
+const proxyProgIdC progId(1, "rudezaze.m3dfactory", &makeProxyWithoutReference<prxm3dObjectFactoryC>);
+
+}  // namespace
 
 prxm3dObjectFactoryC::prxm3dObjectFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
-  registerMethodTable(methodTable, buildMethodTable());
+  setClass(description);
 }
-
-const char* prxm3dObjectFactoryC::getTypeName() { return proxyTypeName; }
 
 void* prxm3dObjectFactoryC::getNativePointer() { return this; }
-
-const proxyMethodEntryS* prxm3dObjectFactoryC::buildMethodTable() {
-  static constexpr proxyMethodEntryS rows[] = {
-      {},
-  };
-  static const proxyClassMethodTableC table(rows);
-  return table.getRows();
-}

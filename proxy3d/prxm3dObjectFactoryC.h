@@ -8,14 +8,10 @@
 
 class prxm3dObjectFactoryC : public prxMetaObjectFactoryC {
  public:
-  static constexpr const char* proxyTypeName = "class prxm3dObjectFactoryC *";
-
   // Count 0 unless takeReference is set: whoever hands the object out takes the first reference.
   explicit prxm3dObjectFactoryC(uint8_t takeReference);
 
-  const char* getTypeName() override;
   void* getNativePointer() override;
 
-  // The 3D members.
-  static const proxyMethodEntryS* buildMethodTable();
+  static const proxyClassC description;
 };

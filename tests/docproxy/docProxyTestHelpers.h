@@ -16,34 +16,8 @@ namespace docProxyTest {
 
 using namespace metaProxyTest;
 
-template <class P>
-void buildListTables() {
-  prxmObjListContainerTemplateC<P>::buildMethodTable();
-  prxmObjListContainerTemplateC<P>::buildReadOnlyMethodTable();
-  prxmObjListContainerTemplateC<P>::prxMetaObjectBaseTemplateC::buildMethodTable();
-  prxmObjEnumC<P>::buildMethodTable();
-  P::buildMethodTable();
-  P::prxMetaObjectBaseTemplateC::buildMethodTable();
-}
-
 // The method tables live until the end; building them first keeps them out of heap counts.
-inline void buildDocumentTables() {
-  metaProxyTest::buildTables();
-  prxmDocumentPrefsC::buildMethodTable();
-  prxmDocumentAttrC::buildMethodTable();
-  prxmDocumentAttrC::prxMetaObjectBaseTemplateC::buildMethodTable();
-  buildListTables<prxmDocumentClassificationInfoC>();
-  buildListTables<prxmDocumentClassificationIdInfoC>();
-  buildListTables<prxmDocumentClassificationVarInfoC>();
-  buildListTables<prxmExtAttrListEntryC>();
-  prxmExtAttrListC::buildMethodTable();
-  prxmExtAttrLanguageIdentC::buildMethodTable();
-  prxmExtAttrLanguageDictC::buildMethodTable();
-  prxmExtAttrLanguageDictC::keyedListT::buildMethodTable();
-  prxmExtAttrLanguageDictC::keyedListT::prxMetaObjectBaseTemplateC::buildMethodTable();
-  prxmExtAttrLanguagePairC::buildMethodTable();
-  prxmObjEnumC<prxmExtAttrLanguagePairC>::buildMethodTable();
-}
+inline void buildDocumentTables() { metaProxyTest::buildTables(); }
 
 // A double result; -99 for a failed call or another type.
 inline double doubleOf(const invokeTest::callS& done) {

@@ -1,9 +1,7 @@
-#include "docproxy/mathArgumentConversion.h"
-
 #include <gtest/gtest.h>
 
+#include "docproxy/mathArgumentConversion.h"
 #include "proxy/proxyAutoTypeCastC.h"
-#include "proxy/proxyClassMethodTableC.h"
 #include "proxy/proxyExceptions.h"
 #include "tests/docproxy/mathProxyTest.h"
 #include "tests/mzcom/fakeComObjects.h"
@@ -16,28 +14,27 @@ namespace {
 // failY is set, fails.
 class foreignVectorC : public proxyObjectC {
  public:
-  foreignVectorC() : proxyObjectC(buildMethodTable(), 0) {}
-  const char* getTypeName() override { return "class prxVector3dC *"; }
+  foreignVectorC() : proxyObjectC(description, 0) {}
 
   bool failY = false;
 
+  static const proxyMethodEntryS rows[];
+  static inline const proxyClassC description{"class prxVector3dC *", rows, nullptr};
+
  private:
-  static const proxyMethodEntryS* buildMethodTable() {
-    static constexpr proxyMethodEntryS rows[] = {
-        {"x", mzInvokePropertyGet, 0, &readX},
-        {"y", mzInvokePropertyGet, 0, &readY},
-        {"z", mzInvokePropertyGet, 0, &readZ},
-        {},
-    };
-    static const proxyClassMethodTableC table(rows);
-    return table.getRows();
-  }
   static void readX(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) { result.setInt(7); }
   static void readY(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
     if (static_cast<foreignVectorC*>(static_cast<proxyObjectC*>(native))->failY) throwTypeCastException();
     result.setDouble(2.0);
   }
   static void readZ(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) { result.setDouble(3.0); }
+};
+
+const proxyMethodEntryS foreignVectorC::rows[] = {
+    {"x", mzInvokePropertyGet, 0, &readX},
+    {"y", mzInvokePropertyGet, 0, &readY},
+    {"z", mzInvokePropertyGet, 0, &readZ},
+    {},
 };
 
 template <class convertT>

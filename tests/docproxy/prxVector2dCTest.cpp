@@ -1,7 +1,9 @@
-#include "docproxy/prxVector2dC.h"
-
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "docproxy/prxVector2dC.h"
+#include "memman/memManPoolInspect.h"
 #include "tests/docproxy/mathProxyTest.h"
 
 using namespace mathTest;
@@ -31,4 +33,21 @@ TEST(prxVector2dC, A3dArgumentIsNoVectorOfTheDimension) {
   EXPECT_EQ(failed.source, "methode:skalar(Para:1)");
   EXPECT_EQ(failed.description, "Object call failed");
   EXPECT_EQ(call(a.get(), "add", mzInvokeMethod, {argument(vector3d(1, 1, 1))}).outcome, 1u);
+}
+
+// Objects share their class's table: after the first vector, each new one is the one block
+// of the object itself, and giving them back leaves the heap as it was.
+TEST(prxVector2dC, ManyVectorsThroughAddAllocateNoTable) {
+  objectT a = vector2d(1, 2);
+  objectT b = vector2d(3, 4);
+  objectT first = method(a, "add", {argument(b)});
+  const uint32_t before = memPoolOutstandingCount();
+  {
+    std::vector<objectT> sums;
+    sums.reserve(1000);
+    for (int i = 0; i < 1000; ++i) sums.push_back(method(a, "add", {argument(b)}));
+    EXPECT_EQ(memPoolOutstandingCount() - before, 1000u);
+    expectNear(components2d(sums.back()), 4, 6);
+  }
+  EXPECT_EQ(memPoolOutstandingCount(), before);
 }

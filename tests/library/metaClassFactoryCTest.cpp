@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
+#include <vector>
 
-#include "mzcom/mzIIDConstants.h"
 #include "library/metaClassFactoryC.h"
+#include "mzcom/mzIIDConstants.h"
 #include "proxy/proxyObjectC.h"
+#include "proxy/proxyProgIdC.h"
+#include "proxy/prxMetaObjectFactoryC.h"
 #include "tests/proxy/invokeHelpers.h"
 #include "tests/proxy/plainSlots.h"
 
@@ -57,6 +61,28 @@ TEST_F(classFactoryTest, EachProgIdMakesItsOwnFactoryWithOneReference) {
       {"rudezaze.mNatDocFactory", "class prxmNatObjectFactoryC *"},
   };
   for (const auto& entry : expected) EXPECT_EQ(madeTypeName(mzIIDS(entry.progId)), entry.typeName);
+}
+
+TEST_F(classFactoryTest, TheProgIdsStandInTheirFixedOrder) {
+  const char* const order[] = {"rudezaze.m3dfactory",           "rudezaze.m2dfactory",
+                               "rudezaze.metaobjectfactory",    "rudezaze.mmeshfactory",
+                               "rudezaze.minifactory",          "scripting.inifile",
+                               "rudezaze.mwebassistantfactory", "rudezaze.mpartserverfactory",
+                               "rudezaze.mdllifacefactory",     "rudezaze.mNatDocFactory"};
+  std::vector<std::string> declared;
+  for (const proxyProgIdC* progId = proxyProgIdC::first(); progId; progId = progId->getNext())
+    declared.push_back(progId->getText());
+  EXPECT_EQ(declared, std::vector<std::string>(std::begin(order), std::end(order)));
+
+  // A ProgID declared later takes its place among the others; an equal place goes by text.
+  {
+    const proxyProgIdC between(2, "aaa.between", &makeProxyWithoutReference<prxMetaObjectFactoryC>);
+    const proxyProgIdC* second = proxyProgIdC::first()->getNext();
+    EXPECT_STREQ(second->getText(), "aaa.between");
+    EXPECT_STREQ(second->getNext()->getText(), "rudezaze.m2dfactory");
+    EXPECT_EQ(madeTypeName(mzIIDS("AAA.BETWEEN")), "class prxMetaObjectFactoryC *");
+  }
+  EXPECT_EQ(madeTypeName(mzIIDS("aaa.between")), "");
 }
 
 TEST_F(classFactoryTest, TextIdentifiersIgnoreCaseAndBinaryOnesCompareByteForByte) {

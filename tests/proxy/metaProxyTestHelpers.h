@@ -23,18 +23,9 @@ using objectListT = prxmObjListContainerTemplateC<prxMetaObjectBaseC>;
 using dispatchT = mzSmartPtr<mzIDispatch>;
 using invokeTest::objectOf;
 
-// Builds the method tables the proxies of these tests use, which live until the end, so
-// that a test can count the heap's blocks without them.
-inline void buildTables() {
-  prxMetaObjectBaseC::buildMethodTable();
-  stringListT::buildMethodTable();
-  stringListT::prxMetaObjectBaseTemplateC::buildMethodTable();
-  objectListT::buildMethodTable();
-  objectListT::buildReadOnlyMethodTable();
-  objectListT::prxMetaObjectBaseTemplateC::buildMethodTable();
-  prxmObjEnumC<prxMetaObjectBaseC>::buildMethodTable();
-  prxMTreeObjectC::buildMethodTable();
-}
+// Builds the method tables of every proxy class, which live until the end, so that a test
+// can count the heap's blocks without them.
+inline void buildTables() { proxyClassC::prepareAll(); }
 
 // A document proxy that owns the tree read from text.
 inline dispatchT documentOf(const char* text) { return dispatchT(new prxMetaObjectBaseC(treeTest::parse(text), 1)); }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "proxy/proxyClassMethodTableC.h"
 #include "proxy/proxyMethodEntryS.h"
 
 namespace {
@@ -36,15 +35,4 @@ TEST(proxyMethodEntryS, RegisteredRowsGoInFrontOfTheHeldOnes) {
   releaseMethodTable(table);
   EXPECT_EQ(table.rows, nullptr);
   EXPECT_EQ(findMethodEntry(table, "Count", proxyAnyKind, nullptr), nullptr);
-}
-
-TEST(proxyMethodEntryS, ClassTablesAreBuiltOnce) {
-  auto build = [] {
-    static const proxyClassMethodTableC table(classRows);
-    return table.getRows();
-  };
-  const proxyMethodEntryS* rows = build();
-  EXPECT_NE(rows, classRows);
-  EXPECT_EQ(build(), rows);
-  EXPECT_EQ(countMethodEntries(rows), 2u);
 }

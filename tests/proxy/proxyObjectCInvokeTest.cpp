@@ -27,8 +27,8 @@ TEST(proxyObjectCInvoke, DerivedRowsComeFirstAndNamesIgnoreCase) {
   auto* proxy = static_cast<testDerivedProxyC*>(derived.get());
   EXPECT_EQ(proxy->getMethodTable().owned, 1u);
   EXPECT_STREQ(proxy->getMethodTable().getName(0), "Count");
-  EXPECT_EQ(proxy->getMethodTable().getCount(), countMethodEntries(testDerivedProxyC::buildMethodTable()) +
-                                                    countMethodEntries(testBaseProxyC::buildMethodTable()));
+  EXPECT_EQ(proxy->getMethodTable().getCount(),
+            countMethodEntries(testDerivedProxyC::rows) + countMethodEntries(testBaseProxyC::rows));
 }
 
 TEST(proxyObjectCInvoke, SettablePropertyTakesPutAndOneArgumentMethodButNotTwo) {

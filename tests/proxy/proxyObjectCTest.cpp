@@ -80,7 +80,8 @@ TEST(proxyObjectC, CountsFromZeroOrOneAndDeletesAtTheLastRelease) {
   EXPECT_EQ(proxy->Release(), 0u);
   EXPECT_TRUE(destroyed);
 
-  auto* taken = new proxyObjectC(testBaseProxyC::buildMethodTable(), 1);
+  static const proxyClassC plainProxy("class proxyObjectC *", testBaseProxyC::rows, nullptr);
+  auto* taken = new proxyObjectC(plainProxy, 1);
   EXPECT_EQ(taken->referenceCount, 1u);
   EXPECT_STREQ(taken->getTypeName(), "class proxyObjectC *");
   EXPECT_EQ(taken->getNativePointer(), static_cast<void*>(taken));
@@ -88,7 +89,7 @@ TEST(proxyObjectC, CountsFromZeroOrOneAndDeletesAtTheLastRelease) {
   EXPECT_EQ(taken->Release(), 0u);
 
   int native = 0;
-  auto* withNative = new proxyObjectC(&native, 7, testBaseProxyC::buildMethodTable(), 1);
+  auto* withNative = new proxyObjectC(&native, 7, plainProxy, 1);
   EXPECT_EQ(withNative->referenceCount, 1u);
   EXPECT_EQ(withNative->getNativePointer(), static_cast<void*>(withNative));
   withNative->Release();

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "library/metaClassFactoryC.h"
-#include "proxy/proxyClassMethodTableC.h"
 #include "proxy/proxyHandlerArguments.h"
 #include "proxy/prxMetaObjectFactoryC.h"
 #include "tests/proxy/metaProxyTestHelpers.h"
@@ -27,17 +26,10 @@ dispatchT makeFactory(const char* progId) {
 // writeToString answers (1, 0) with its text; anything else fails.
 class foreignObjectC : public proxyObjectC {
  public:
-  foreignObjectC() : proxyObjectC(buildMethodTable(), 0) {}
+  foreignObjectC() : proxyObjectC(description, 0) {}
 
-  static const proxyMethodEntryS* buildMethodTable() {
-    static constexpr proxyMethodEntryS rows[] = {
-        {"classkey", mzInvokePropertyGet, 0, &classKey},
-        {"writeToString", mzInvokeMethod, 2, &writeToString},
-        {},
-    };
-    static const proxyClassMethodTableC table(rows);
-    return table.getRows();
-  }
+  static const proxyMethodEntryS rows[];
+  static inline const proxyClassC description{"class proxyObjectC *", rows, nullptr};
 
   mzVariantS key;
   mzVariantS written;
@@ -53,6 +45,12 @@ class foreignObjectC : public proxyObjectC {
     if (self(native).written.type == mzVariantS::typeEmpty) throwTypeCastException();
     result.assign(self(native).written);
   }
+};
+
+const proxyMethodEntryS foreignObjectC::rows[] = {
+    {"classkey", mzInvokePropertyGet, 0, &classKey},
+    {"writeToString", mzInvokeMethod, 2, &writeToString},
+    {},
 };
 
 mzVariantS objectValue(mzIDispatch* object) { return mzVariantS(static_cast<mzIUnknown*>(object)); }

@@ -29,15 +29,11 @@ class dataViewC : public metaObjectC {
 // A key whose default member is its text; a key holding a number has no default value.
 class keyProxyC : public prxMetaObjectBaseC {
  public:
-  explicit keyProxyC(const metaObjectC& source) : prxMetaObjectBaseC(source) {
-    registerMethodTable(methodTable, buildMethodTable());
-  }
+  explicit keyProxyC(const metaObjectC& source) : prxMetaObjectBaseC(source) { setClass(description); }
 
-  static const proxyMethodEntryS* buildMethodTable() {
-    static constexpr proxyMethodEntryS rows[] = {{"", mzInvokeMethod, 0, &value}, {}};
-    static const proxyClassMethodTableC table(rows);
-    return table.getRows();
-  }
+  static const proxyMethodEntryS rows[];
+  static inline const proxyClassC description{"class prxMetaObjectBaseTemplateC<class metaObjectC> *", rows,
+                                              &prxMetaObjectBaseC::description};
 
  private:
   static void value(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
@@ -46,6 +42,8 @@ class keyProxyC : public prxMetaObjectBaseC {
     result.setString(key.getNodeStringValue().c_str());
   }
 };
+
+const proxyMethodEntryS keyProxyC::rows[] = {{"", mzInvokeMethod, 0, &value}, {}};
 
 }  // namespace
 

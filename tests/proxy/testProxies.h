@@ -7,44 +7,20 @@
 
 #include "mzcom/mzForeignCall.h"
 #include "proxy/proxyAutoParaListC.h"
-#include "proxy/proxyClassMethodTableC.h"
 #include "proxy/proxyExceptions.h"
 #include "proxy/proxyObjectC.h"
 
 class testBaseProxyC : public proxyObjectC {
  public:
-  explicit testBaseProxyC(uint8_t takeReference = 0) : proxyObjectC(buildMethodTable(), takeReference) {}
+  explicit testBaseProxyC(uint8_t takeReference = 0) : proxyObjectC(description, takeReference) {}
   ~testBaseProxyC() override {
     if (destroyed) *destroyed = true;
   }
 
-  static const proxyMethodEntryS* buildMethodTable() {
-    static constexpr proxyMethodEntryS rows[] = {
-        {"Count", mzInvokePropertyGet, 0, &count},
-        {"Value", mzInvokePropertyGet, 0, &getValue},
-        {"Value", mzInvokePropertyPut, 1, &setValue},
-        {"Value", mzInvokeMethod, 1, &setValue},
-        {"Item", mzInvokeMethod, 1, &itemByIndex},
-        {"Item", mzInvokeMethod, 1, &itemByName},
-        {"Item", mzInvokeMethod, 2, &setItem},
-        {"Child", mzInvokePropertyGet, 0, &getChild},
-        {"", mzInvokeMethod, 0, &getDefault},
-        {"", mzInvokeMethod, 1, &times10},
-        {"Peek", mzInvokeMethod, 1, &readsBeyond},
-        {"Peek", mzInvokeMethod, 1, &readsFirst},
-        {"Any", mzInvokeMethod, proxyAnyArgumentCount, &countArguments},
-        {"Fail", mzInvokeMethod, 0, &failWithTexts},
-        {"FailBare", mzInvokeMethod, 1, &failWithoutTexts},
-        {"FailCom", mzInvokeMethod, 1, &failWithErrorObject},
-        {"Crash", mzInvokeMethod, 1, &crash},
-        {"Exit", mzInvokeMethod, 0, &exitThread},
-        {},
-    };
-    static const proxyClassMethodTableC table(rows);
-    return table.getRows();
-  }
+  static const proxyMethodEntryS rows[];
 
-  const char* getTypeName() override { return "class testBaseProxyC *"; }
+  static inline const proxyClassC description{"class testBaseProxyC *", rows, nullptr};
+
   void* getNativePointer() override { return this; }
 
   double value = 0;
@@ -122,29 +98,48 @@ class testBaseProxyC : public proxyObjectC {
   static void exitThread(void* native, proxyAutoParaListC&, proxyAutoTypeCastC&) { self(native).onExit(); }
 };
 
+inline const proxyMethodEntryS testBaseProxyC::rows[] = {
+    {"Count", mzInvokePropertyGet, 0, &count},
+    {"Value", mzInvokePropertyGet, 0, &getValue},
+    {"Value", mzInvokePropertyPut, 1, &setValue},
+    {"Value", mzInvokeMethod, 1, &setValue},
+    {"Item", mzInvokeMethod, 1, &itemByIndex},
+    {"Item", mzInvokeMethod, 1, &itemByName},
+    {"Item", mzInvokeMethod, 2, &setItem},
+    {"Child", mzInvokePropertyGet, 0, &getChild},
+    {"", mzInvokeMethod, 0, &getDefault},
+    {"", mzInvokeMethod, 1, &times10},
+    {"Peek", mzInvokeMethod, 1, &readsBeyond},
+    {"Peek", mzInvokeMethod, 1, &readsFirst},
+    {"Any", mzInvokeMethod, proxyAnyArgumentCount, &countArguments},
+    {"Fail", mzInvokeMethod, 0, &failWithTexts},
+    {"FailBare", mzInvokeMethod, 1, &failWithoutTexts},
+    {"FailCom", mzInvokeMethod, 1, &failWithErrorObject},
+    {"Crash", mzInvokeMethod, 1, &crash},
+    {"Exit", mzInvokeMethod, 0, &exitThread},
+    {},
+};
+
 // Its Count hides the base's; Extra is its own.
 class testDerivedProxyC : public testBaseProxyC {
  public:
-  explicit testDerivedProxyC(uint8_t takeReference = 0) : testBaseProxyC(takeReference) {
-    registerMethodTable(methodTable, buildMethodTable());
-  }
+  explicit testDerivedProxyC(uint8_t takeReference = 0) : testBaseProxyC(takeReference) { setClass(description); }
 
-  static const proxyMethodEntryS* buildMethodTable() {
-    static constexpr proxyMethodEntryS rows[] = {
-        {"Count", mzInvokePropertyGet, 0, &count},     {"Extra", mzInvokePropertyGet, 0, &extra},
-        {"createFromFile", mzInvokeMethod, 1, &extra}, {"Create", mzInvokeMethod, 0, &extra},
-        {"Create", mzInvokeMethod, 2, &extra},         {},
-    };
-    static const proxyClassMethodTableC table(rows);
-    return table.getRows();
-  }
+  static const proxyMethodEntryS rows[];
 
-  const char* getTypeName() override { return "class testDerivedProxyC *"; }
+  static inline const proxyClassC description{"class testDerivedProxyC *", rows, &testBaseProxyC::description};
+
   void* getNativePointer() override { return this; }
 
  private:
   static void count(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) { result.setInt(2); }
   static void extra(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) { result.setString("extra"); }
+};
+
+inline const proxyMethodEntryS testDerivedProxyC::rows[] = {
+    {"Count", mzInvokePropertyGet, 0, &count},     {"Extra", mzInvokePropertyGet, 0, &extra},
+    {"createFromFile", mzInvokeMethod, 1, &extra}, {"Create", mzInvokeMethod, 0, &extra},
+    {"Create", mzInvokeMethod, 2, &extra},         {},
 };
 
 // A proxy's dispatch interface with one reference for the caller.
