@@ -1,7 +1,8 @@
 // Calls by name with generated member names (every table's names, in other letter cases,
 // and any text), kinds and arguments of every variant type, objects returned by earlier calls
-// and objects of the host among them, on the meta-object factory, the math factory, a
-// document over a tree generated from the input and proxies of every class over its nodes.
+// and objects of the host among them, on the meta-object factory, the math factory, the 2D
+// factory, a document over a tree generated from the input and proxies of every class over its
+// nodes.
 // Invariants: see scriptFuzz::checkedCall; no node a kept proxy shows is freed; once every
 // object is released, in an order the input picks, the host's objects hold only their own
 // references and the small-block heap holds as many blocks as before, none freed twice.
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "docproxy/prxMathFactoryC.h"
+#include "draw2d/prxm2dObjectFactoryC.h"
 #include "fuzz/scriptFuzz.h"
 
 namespace {
@@ -32,6 +34,7 @@ void run(FuzzedDataProvider& input) {
   scriptFuzz::scriptC script(input);
   script.keepNew(static_cast<proxyObjectC*>(createMetaObjectFactory()));
   script.keepNew(new prxMathFactoryC());
+  script.keepNew(new prxm2dObjectFactoryC(0));
 
   if (text.empty()) text = script.trees.document(40);
   auto* document = new prxMetaObjectBaseC(readTree(text), 1);
