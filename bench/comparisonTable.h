@@ -3,7 +3,8 @@
 // Every ratio reads one way: ours relative to the peer, the peer's time over ours, so above 1
 // means the library is faster; every target is the least ratio a row must reach.
 // Benchmark files declare their rows next to their benchmarks; rows print by order: 10-29 tree
-// text, 30-39 tree memory, 40-49 small-block heap, 50-59 calls by name, 60-69 checksums.
+// text, 30-39 tree memory, 40-49 small-block heap, 50-59 calls by name, 60-69 checksums,
+// 70-79 growth of the 2D drawing members.
 #pragma once
 
 #include <benchmark/benchmark.h>

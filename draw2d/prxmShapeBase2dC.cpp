@@ -12,12 +12,15 @@ constexpr double sampleStep = 0.01;
 constexpr double defaultTolerance = 1e-5;
 
 // (tolerance): a new list, owning its "COLLECTION", of the lines, arcs and circles fitted to
-// the shape; the shape stays as it is.
+// the shape; the shape stays as it is. The list takes the collection over as it was made
+// rather than a copy of it.
 void interpolateShape(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
   const double tolerance = arguments.getCount() ? numberArgument(arguments, 0) : defaultTolerance;
-  mShapeList2dC collection(metaTreeC::newWithKeyword("COLLECTION"), 1);
+  auto* list = new prxmObjListContainerTemplateC<prxmShapeBase2dC>(metaObjectC());
+  returnObject(result, list);
+  list->attachTree(metaTreeC::newWithKeyword("COLLECTION"), 1);
+  mShapeList2dC collection(list->getObject().getNode(), 0);
   mBaseShape2dC(nodeOfProxy(native), 0).toIntCurve(sampleStep, tolerance, collection);
-  returnObject(result, new prxmObjListContainerTemplateC<prxmShapeBase2dC>(collection));
 }
 
 constexpr proxyMethodEntryS rows[] = {
