@@ -101,7 +101,7 @@ bool registerSketchRows() {
     const char* title;
   } families[] = {{"sketchBuildChain", "sketch chain, shuffled"}, {"sketchSplitZigzag", "sketch split, zigzag"}};
   const size_t last = std::size(sizes) - 1;
-  int order = 70;
+  int order = 90;
   auto name = [](const char* family, int n) { return std::string(family) + "/" + std::to_string(n); };
   for (const auto& family : families) {
     for (size_t i = 1; i <= last; ++i) {

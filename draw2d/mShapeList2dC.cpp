@@ -24,6 +24,14 @@ bool hasCorners(const vectorC2d<double>* corners) {
   return true;
 }
 
+// Unlinks the children of node, all at once, as one chain without parent.
+metaTreeC* takeChildren(metaTreeC* node) {
+  metaTreeC* chain = node->firstChild;
+  node->firstChild = nullptr;
+  for (metaTreeC* child = chain; child; child = child->next) child->parent = nullptr;
+  return chain;
+}
+
 }  // namespace
 
 void mShapeList2dC::forEachShapeTransform(const matrixC3x3<double>& matrix) {
@@ -38,21 +46,32 @@ void mShapeList2dC::forEachShapeScale(double factor) {
 
 int mShapeList2dC::convertShapeList(int mode, const pageMemT<str, 3>& keywords, double step, double tolerance,
                                     mShapeList2dC& destination) {
-  if (!node) return 0;
+  metaTreeC* target = destination.getNode();
+  if (!node || !target) return 0;
   // Taken first: what is appended to destination must not be walked again when it is this list.
   pageMemT<metaTreeC*, 3> shapes;
   reservePageElements(shapes, getCount());
   for (metaTreeC* shape = node->firstChild; shape; shape = shape->next) *shapes.newElement() = shape;
+  // Each shape's part is linked after the destination's last child, found once and carried on,
+  // so that the conversion takes time in proportion to the shapes, not to their square.
+  metaTreeC* tail = target->firstChild ? metaTreeC::lastSibling(target->firstChild) : nullptr;
   int made = 0;
   for (uint32_t i = 0; i < shapes.elementCount; ++i) {
     metaTreeC* shape = shapes[i];
     const bool listed = keywordListed(shape, keywords);
+    metaTreeC* part = nullptr;
     if ((listed && mode == 0) || (!listed && mode == 1)) {
-      made += mBaseShape2dC(shape, 0).toIntCurve(step, tolerance, destination);
-    } else if (metaTreeC* target = destination.getNode()) {
-      metaTreeC::appendChild(metaObjectVirtualDataBaseC(shape, 0).clone(1, 1), target);
-      ++metaTreeChangeCounter;
+      mShapeList2dC converted(metaTreeC::newWithKeyword("COLLECTION"), 1);
+      made += mBaseShape2dC(shape, 0).toIntCurve(step, tolerance, converted);
+      part = takeChildren(converted.getNode());
+    } else {
+      part = metaObjectVirtualDataBaseC(shape, 0).clone(1, 1);
     }
+    if (!part) continue;
+    if (tail) metaTreeC::linkAfter(part, tail);
+    else metaTreeC::linkAsFirstChildren(part, target);
+    tail = metaTreeC::lastSibling(part);
+    ++metaTreeChangeCounter;
   }
   return made;
 }

@@ -30,10 +30,15 @@ void dropNonFinite(point2dArrayC& points) {
   points.elementCount = kept;
 }
 
-// Links the new shape at the end of the list; the list owns it from then on.
-void linkAtEnd(mBaseShape2dC& shape, metaTreeC* list) {
+// Links the new shape after tail, the list's last child (null: the list has none), and makes
+// it the tail; the list owns it from then on. The tail is carried from shape to shape, so that
+// a run of shapes is linked without walking the list for each.
+void linkAtEnd(mBaseShape2dC& shape, metaTreeC* list, metaTreeC*& tail) {
   shape.unlinkFromParent(0);
-  metaTreeC::appendChild(shape.getNode(), list);
+  metaTreeC* node = shape.getNode();
+  if (tail) metaTreeC::linkAfter(node, tail);
+  else metaTreeC::linkAsFirstChildren(node, list);
+  tail = node;
   ++metaTreeChangeCounter;
 }
 
@@ -114,6 +119,7 @@ int reducePointsToPrimitives(point2dArrayC& points, double tolerance, mShapeList
   dropNonFinite(points);
   intArrayC codes;
   classifyPointRuns(points, codes, tolerance);
+  metaTreeC* tail = list->firstChild ? metaTreeC::lastSibling(list->firstChild) : nullptr;
   int made = 0;
   for (int i = 0; i < int(codes.elementCount) - 1; ++made) {
     const vectorC2d<double>& p = points[uint32_t(i)];
@@ -121,7 +127,7 @@ int reducePointsToPrimitives(point2dArrayC& points, double tolerance, mShapeList
       mBaseLine2dC line = mBaseLine2dC::createNew();
       line.appendPoint2d(p.x, p.y);
       line.appendPoint2d(points[uint32_t(i) + 1].x, points[uint32_t(i) + 1].y);
-      linkAtEnd(line, list);
+      linkAtEnd(line, list, tail);
       i += 1;
     } else if (codes[uint32_t(i)] == 2) {
       mBaseCircle2dC circle = mBaseCircle2dC::createNew();
@@ -129,14 +135,14 @@ int reducePointsToPrimitives(point2dArrayC& points, double tolerance, mShapeList
       circleCentreFrom3Points(p, points[uint32_t(i) + 1], points[uint32_t(i) + 2], centre);
       circle.appendPoint2d(centre.x, centre.y);
       circle.setRadius((p - centre).length());
-      linkAtEnd(circle, list);
+      linkAtEnd(circle, list, tail);
       i += 2;
     } else {
       mBaseArc2dC arc = mBaseArc2dC::createNew();
       arc.appendPoint2d(p.x, p.y);
       arc.appendPoint2d(points[uint32_t(i) + 1].x, points[uint32_t(i) + 1].y);
       arc.appendPoint2d(points[uint32_t(i) + 2].x, points[uint32_t(i) + 2].y);
-      linkAtEnd(arc, list);
+      linkAtEnd(arc, list, tail);
       i += 2;
     }
   }

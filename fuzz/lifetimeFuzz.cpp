@@ -1,8 +1,9 @@
-// Sequences of script calls that make documents, lists, items and tree-node proxies, keep
-// some of them, remove or replace the nodes under them (RemoveAt, RemoveAll, makeSingleObject,
-// setMetaObject through the native access interface, token sets and puts), add to them
-// (Append, add), read through the proxies kept, and release everything in an order the input
-// picks. Invariants: after every step each node a kept proxy shows, with its token, its
+// Sequences of script calls that make documents, lists, items and tree-node proxies (2D
+// drawings and figures and their parts among them), keep some of them, remove or replace the
+// nodes under them (RemoveAt, RemoveAll, makeSingleObject, setMetaObject through the native
+// access interface, token sets and puts, shape conversions by acceptShapes, point puts), add
+// to them (Append, add), read through the proxies kept, and release everything in an order the
+// input picks. Invariants: after every step each node a kept proxy shows, with its token, its
 // ancestors and its first children, is a live block; every call keeps the rules of
 // scriptFuzz::checkedCall; at the end the host's objects hold only their own references and
 // the small-block heap holds as many blocks as before, none freed twice.
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "draw2d/prxm2dObjectFactoryC.h"
 #include "fuzz/scriptFuzz.h"
 
 namespace {
@@ -54,10 +56,11 @@ class lifetimeScriptC {
     return variant;
   }
 
-  // A call on a factory of its own, released at once, so that the factory is no object of
-  // the script's.
-  void callFactory(const char* name, const mzVariantS& argument) {
-    mzIDispatch* factory = static_cast<proxyObjectC*>(createMetaObjectFactory());
+  // A call on a factory of its own (the meta-object factory, or the 2D one), released at once,
+  // so that the factory is no object of the script's.
+  void callFactory(const char* name, const mzVariantS& argument, bool drawings = false) {
+    mzIDispatch* factory = drawings ? static_cast<proxyObjectC*>(new prxm2dObjectFactoryC(0))
+                                    : static_cast<proxyObjectC*>(createMetaObjectFactory());
     factory->AddRef();
     script.call(factory, name, mzInvokeMethod, argument);
     factory->Release();
@@ -149,7 +152,7 @@ class lifetimeScriptC {
 
   void step() {
     mzIDispatch* object = kept();
-    switch (input.ConsumeIntegralInRange<int>(0, 19)) {
+    switch (input.ConsumeIntegralInRange<int>(0, 22)) {
       case 0:
         newDocument();
         break;
@@ -162,9 +165,11 @@ class lifetimeScriptC {
         break;
       case 4:
         if (object) {
-          static constexpr const char* steps[] = {"This", "NextNode", "DownNode", "ParentNode", "PrevNode",
-                                                  "objEnum", "nextItem", "prevItem", "getItem", "ExtAttrList",
-                                                  "ExtAttrLanguageList", "NamePrefix", "ClassificationInfo", "Factory"};
+          static constexpr const char* steps[] = {
+              "This",        "NextNode",    "DownNode",   "ParentNode",          "PrevNode",   "objEnum",
+              "nextItem",    "prevItem",    "getItem",    "ExtAttrList",         "ExtAttrLanguageList",
+              "NamePrefix",  "ClassificationInfo",        "Factory",             "DrawingItems", "FigureItems",
+              "Hatches",     "InsertPoint", "points",     "StartPoint",          "MiddlePoint", "Point"};
           const char* name = steps[input.ConsumeIntegralInRange<size_t>(0, std::size(steps) - 1)];
           script.call(object, name, name[0] >= 'a' ? mzInvokeMethod : mzInvokePropertyGet);
         }
@@ -195,7 +200,8 @@ class lifetimeScriptC {
       case 12:
         if (object) {
           static constexpr const char* sets[] = {"setNameToken", "setStringToken", "setValueToken", "Author",
-                                                 "Desc",         "Value",          "Name",          "UnitBase"};
+                                                 "Desc",         "Value",          "Name",          "UnitBase",
+                                                 "x",            "StartPoint",     "Rad",           "Angle"};
           mzVariantS value;
           script.argument(value);
           script.call(object, sets[input.ConsumeIntegralInRange<size_t>(0, std::size(sets) - 1)],
@@ -235,6 +241,30 @@ class lifetimeScriptC {
         break;
       case 17:
         if (object) script.callAny(object);
+        break;
+      case 18:
+        // Figures give up their shape list and their hatches' loops for new ones.
+        if (object) {
+          static constexpr const char* keywords[] = {"LINE", "ARC", "CIRCLE", "ELLIPSE", "TEXT", "ICRV2D", ""};
+          std::vector<mzVariantS> arguments(input.ConsumeIntegralInRange<size_t>(1, 3));
+          arguments[0] = number(input.ConsumeIntegralInRange<int>(0, 2));
+          for (size_t i = 1; i < arguments.size(); ++i)
+            arguments[i].setString(keywords[input.ConsumeIntegralInRange<size_t>(0, std::size(keywords) - 1)]);
+          script.call(object, "acceptShapes", mzInvokeMethod, arguments);
+        }
+        break;
+      case 19:
+        callFactory("Create", mzVariantS(input.ConsumeBool() ? "prxm2ddrawing" : "prxm2dfigure"), true);
+        break;
+      case 20:
+        if (object) {
+          static constexpr const char* conversions[] = {"todrawing", "tofigure", "toline2d", "toarc2d",
+                                                        "tocircle2d", "tointcurve2d", "toellipse2d"};
+          mzVariantS argument;
+          argument.setDispatch(object);
+          callFactory(conversions[input.ConsumeIntegralInRange<size_t>(0, std::size(conversions) - 1)], argument,
+                      true);
+        }
         break;
       default:
         if (!script.objects.empty())

@@ -16,6 +16,10 @@
 
 #include "core/metaTreeC.h"
 #include "core/metaTreeReaderC.h"
+#include "draw2d/prxm2dFigureC.h"
+#include "draw2d/prxm2dHatchC.h"
+#include "draw2d/prxm2dPointC.h"
+#include "draw2d/prxmShapeBase2dC.h"
 #include "fuzz/fuzzCheck.h"
 #include "fuzz/heapWatch.h"
 #include "fuzz/hostObjects.h"
@@ -38,6 +42,8 @@ inline constexpr const char* argumentTexts[] = {
     "prxmstringlist", "prxmobjectlist", "PRXMSTRINGLIST", "matrix3x3", "matrix4x4", "vector3d", "vector2d", "Vector3D",
     "", "DOC", "EXTATTRSTR", "EXTATTRVAL", "EXTATTRVAR", "NAME", "1", "2.5", "-1", "1e999", "nan", "x", "int", "double",
     "string", "DOC{NAME{\"n\"}}", "\\\\", "\\n", "\"", "de", "job", "JOB", "list", "outfilelist", "K",
+    "prxm2ddrawing", "prxm2dfigure", "PRXM2DDRAWING", "DRAWING", "FIGURE", "LINE", "ARC", "CIRCLE", "ICRV2D",
+    "ELLIPSE", "ELLIPSEARC", "TEXT", "POINT", "FIGURE{FIGURITEMS{LINE{POINT{0,0}POINT{1,1}}CIRCLE{POINT{1,1}RAD{2}}}}",
 };
 
 // The one file the file members may touch: a script's path is replaced by it.
@@ -86,6 +92,10 @@ inline metaTreeC* nodeShownBy(mzIDispatch* object) {
   }
   if (auto* treeNode = dynamic_cast<prxMTreeObjectC*>(object)) return treeNode->getNode();
   if (auto* walk = dynamic_cast<prxmObjEnumC<prxMetaObjectBaseC>*>(object)) return walk->getCurrentNode();
+  if (auto* walk = dynamic_cast<prxmObjEnumC<prxmShapeBase2dC>*>(object)) return walk->getCurrentNode();
+  if (auto* walk = dynamic_cast<prxmObjEnumC<prxm2dFigureC>*>(object)) return walk->getCurrentNode();
+  if (auto* walk = dynamic_cast<prxmObjEnumC<prxm2dHatchC>*>(object)) return walk->getCurrentNode();
+  if (auto* walk = dynamic_cast<prxmObjEnumC<prxm2dPointC>*>(object)) return walk->getCurrentNode();
   return nullptr;
 }
 
