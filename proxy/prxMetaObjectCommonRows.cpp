@@ -2,6 +2,7 @@
 
 #include "core/metaObjectVirtualDataBaseC.h"
 #include "proxy/createMetaObjectFactory.h"
+#include "proxy/proxyExceptions.h"
 #include "proxy/proxyHandlerArguments.h"
 #include "proxy/prxMTreeObjectC.h"
 
@@ -38,7 +39,12 @@ void writeToString(metaObjectVirtualDataBaseC& handle, proxyAutoParaListC& argum
     single = uint32_t(intArgument(arguments, 0));
     pretty = uint32_t(intArgument(arguments, 1));
   }
-  result.setString(handle.writeToStringValue(single, pretty).c_str());
+  // A valid tree that gives no text (deeper than a reader takes, too long) fails the call: an
+  // empty text would pass for an empty document.
+  str text;
+  if (!handle.writeToString(text, single, pretty) && handle.isValid())
+    throw proxyExecuteExceptionC("methode:writeToString", "Object call failed");
+  result.setString(text.c_str());
 }
 
 }  // namespace prxMetaObjectCommonRows
