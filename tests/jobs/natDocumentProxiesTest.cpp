@@ -1,0 +1,135 @@
+// Native exchange documents as a host reaches them: documents with their identifiers, member
+// documents and user data, made, converted and filled through calls by name.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "jobs/prxmNatDocumentBaseC.h"
+#include "tests/core/poolBalance.h"
+#include "tests/jobs/jobProxyTestHelpers.h"
+
+using namespace jobProxyTest;
+
+namespace {
+
+class natDocumentProxiesTest : public ::testing::Test {
+ protected:
+  dispatchT mof = factoryOf("rudezaze.metaobjectfactory");
+  dispatchT dll = factoryOf("rudezaze.mdllifacefactory");
+
+  dispatchT fromText(const char* treeText) { return callObject(mof.get(), "createFromString", {text(treeText)}); }
+  static dispatchT document(const char* treeText) {
+    return dispatchT(new prxmNatDocumentBaseC(treeTest::parse(treeText), 1));
+  }
+};
+
+}  // namespace
+
+TEST_F(natDocumentProxiesTest, DocumentFieldsKeepValuesOfTheOtherKindAndChain) {
+  dispatchT doc = document("DOCUMENT{CADIDENT{5}}");
+  EXPECT_EQ(textOf(get(doc.get(), "CadIdent")), "");
+  EXPECT_EQ(objectOf(put(doc.get(), "CadIdent", text("x"))).get(), doc.get());
+  expectFailure(put(doc.get(), "CadIdent", number(5)), "methode:CadIdent(Para:1)", "Object call failed");
+  EXPECT_EQ(written(doc.get()), "DOCUMENT{CADIDENT{5}}");
+
+  // Every string field under its own key, in order of first use; CadFormat is CADSYSTEM.
+  const struct {
+    const char* member;
+    const char* key;
+  } fields[] = {{"DefaultNB", "DEFAULTNB"}, {"DefaultNN", "DEFAULTNN"}, {"DefaultNT", "DEFAULTNT"},
+                {"DefaultLINA", "DEFAULTLINA"}, {"MIdent", "MIDENT"}, {"CadFormat", "CADSYSTEM"}};
+  std::string expected = "DOCUMENT{CADIDENT{5}";
+  for (const auto& field : fields) {
+    EXPECT_EQ(textOf(get(doc.get(), field.member)), "") << field.member;
+    EXPECT_EQ(callObject(doc.get(), field.member, {text("old")}).get(), doc.get()) << field.member;
+    put(doc.get(), field.member, text(field.member));
+    EXPECT_EQ(textOf(get(doc.get(), field.member)), field.member);
+    expected += std::string(field.key) + "{\"" + field.member + "\"}";
+  }
+  EXPECT_EQ(written(doc.get()), expected + "}");
+
+  dispatchT factory = getObject(doc.get(), "Factory");
+  EXPECT_EQ(typeNameOf(factory.get()), "class prxmNatObjectFactoryC *");
+  EXPECT_NE(factory.get(), getObject(doc.get(), "Factory").get());
+  EXPECT_EQ(typeNameOf(doc.get()), "class prxmNatDocumentBaseC *");
+}
+
+TEST_F(natDocumentProxiesTest, MemberSetListsEveryChildAndRemovedMembersStayReadable) {
+  metaProxyTest::buildTables();
+  poolBalance balance;
+  {
+    dispatchT doc = document("DOCUMENT");
+    dispatchT members = getObject(doc.get(), "MemberSet");
+    EXPECT_EQ(typeNameOf(members.get()), "class prxmObjListContainerTemplateC<class prxmNatDocumentBaseC> *");
+    dispatchT walk = callObject(members.get(), "objEnum");
+    EXPECT_EQ(intOf(method(walk.get(), "isValid")), 0);
+    EXPECT_EQ(intOf(get(callObject(walk.get(), "getItem").get(), "ValidObj")), 0);
+
+    dispatchT kept = callObject(members.get(), "add", {text("DOCUMENT")});
+    EXPECT_EQ(intOf(get(members.get(), "Count")), 1);
+    for (int32_t bad : {1, -1}) expectFailure(method(members.get(), "Item", {number(bad)}), "container", "out of range");
+    EXPECT_EQ(intOf(method(members.get(), "RemoveAt", {number(1)})), 0);
+    expectFailure(method(members.get(), "add", {text("")}), "methode:add(Para:1)", "Object call failed");
+    callObject(getObject(doc.get(), "MemberSet").get(), "add", {text("X")});
+    EXPECT_EQ(intOf(get(members.get(), "Count")), 2);
+    EXPECT_EQ(textOf(get(callObject(members.get(), "", {number(1)}).get(), "classkey")), "X");
+
+    walk = callObject(members.get(), "objEnum");
+    EXPECT_EQ(intOf(method(walk.get(), "nextItem")), 1);
+    EXPECT_EQ(intOf(method(walk.get(), "nextItem")), 0);
+    EXPECT_EQ(typeNameOf(callObject(walk.get(), "getItem").get()), "class prxmNatDocumentBaseC *");
+
+    callObject(kept.get(), "CadIdent", {text("c")});
+    EXPECT_EQ(written(doc.get()), "DOCUMENT{MEMBERS{DOCUMENT{CADIDENT{\"c\"}}X}}");
+    EXPECT_EQ(intOf(method(members.get(), "RemoveAll")), 1);
+    EXPECT_EQ(written(doc.get()), "DOCUMENT{MEMBERS}");
+    EXPECT_EQ(textOf(get(kept.get(), "CadIdent")), "c");
+    EXPECT_EQ(typeNameOf(walk.get()), "class prxmObjEnumC<class prxmNatDocumentBaseC> *");
+    EXPECT_EQ(textOf(get(callObject(walk.get(), "").get(), "classkey")), "X");
+  }
+  balance.expectBalanced();
+}
+
+TEST_F(natDocumentProxiesTest, UserDataHoldsACopyOfOneObjectTakenBeforeTheBlockIsCleared) {
+  metaProxyTest::buildTables();
+  poolBalance balance;
+  {
+    dispatchT doc = document("DOCUMENT");
+    dispatchT empty = callObject(doc.get(), "GetUserData");
+    EXPECT_EQ(written(empty.get()), "USERDATA");
+    EXPECT_EQ(typeNameOf(empty.get()), "class prxMetaObjectBaseTemplateC<class metaObjectC> *");
+
+    dispatchT plugIn = callObject(dll.get(), "createdlliface");
+    EXPECT_EQ(intOf(method(doc.get(), "SetUserData", {objectValue(plugIn.get())})), 1);
+    EXPECT_EQ(written(callObject(doc.get(), "GetUserData").get()), "USERDATA{DLLIFACE}");
+    EXPECT_EQ(written(empty.get()), "USERDATA{DLLIFACE}");
+
+    // The stored object itself, then the block, then the document: each stored whole.
+    dispatchT stored =
+        callObject(callObject(getObject(doc.get(), "Factory").get(), "toobjectList", {objectValue(empty.get())}).get(),
+                   "Item", {number(0)});
+    EXPECT_EQ(intOf(method(doc.get(), "SetUserData", {objectValue(stored.get())})), 1);
+    EXPECT_EQ(written(empty.get()), "USERDATA{DLLIFACE}");
+    EXPECT_EQ(written(stored.get()), "DLLIFACE");
+    EXPECT_EQ(intOf(method(doc.get(), "SetUserData", {objectValue(empty.get())})), 1);
+    EXPECT_EQ(written(doc.get()), "DOCUMENT{USERDATA{USERDATA{DLLIFACE}}}");
+    EXPECT_EQ(intOf(method(doc.get(), "SetUserData", {objectValue(doc.get())})), 1);
+    EXPECT_EQ(written(doc.get()), "DOCUMENT{USERDATA{DOCUMENT{USERDATA{USERDATA{DLLIFACE}}}}}");
+
+    // Anything but an object stores nothing.
+    for (const mzVariantS& refused : {text("s"), number(5), mzVariantS()})
+      EXPECT_EQ(intOf(method(doc.get(), "SetUserData", {refused})), 0);
+    EXPECT_EQ(written(doc.get()), "DOCUMENT{USERDATA{DOCUMENT{USERDATA{USERDATA{DLLIFACE}}}}}");
+    dispatchT bare = document("DOCUMENT");
+    EXPECT_EQ(intOf(method(bare.get(), "SetUserData", {text("s")})), 0);
+    EXPECT_EQ(written(bare.get()), "DOCUMENT");
+
+    // A member stores alone, without the members that follow it.
+    dispatchT members = getObject(bare.get(), "MemberSet");
+    callObject(members.get(), "add", {text("DOCUMENT")});
+    callObject(members.get(), "add", {text("X")});
+    EXPECT_EQ(intOf(method(bare.get(), "SetUserData", {objectValue(callObject(members.get(), "Item", {number(0)}).get())})), 1);
+    EXPECT_EQ(written(callObject(bare.get(), "GetUserData").get()), "USERDATA{DOCUMENT}");
+  }
+  balance.expectBalanced();
+}
