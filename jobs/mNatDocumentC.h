@@ -1,7 +1,7 @@
 // A native document of a check-out or check-in: the shared part (mNatDocumentRootC), four
 // default values (DEFAULTNB, DEFAULTNN, DEFAULTNT, DEFAULTLINA, string fields), its member
-// documents (every child of MEMBERS, whatever its key word) and a block of user data
-// (USERDATA, holding a copy of another object's tree). Each accessor adds its node, empty,
+// documents (every child of MEMBERS, whatever its key word), its current variable set
+// (CURVARSET) and a block of user data (USERDATA, holding a copy of another object's tree). Each accessor adds its node, empty,
 // when it is missing.
 #pragma once
 
@@ -9,6 +9,7 @@
 
 #include "core/metaObjListObjectContainerC.h"
 #include "jobs/mNatDocumentRootC.h"
+#include "jobs/pShellVarValueC.h"
 
 class mNatDocumentC : public mNatDocumentRootC {
  public:
@@ -26,6 +27,7 @@ class mNatDocumentC : public mNatDocumentRootC {
 
   // Non-owning views over the children.
   metaObjListObjectContainerC getMembers() { return metaObjListObjectContainerC(fieldNode(node, "MEMBERS"), 0); }
+  pShellVarValueListC getCurrentVarSet() { return getCurVarSetContainer(*this); }
   metaObjectC getUserData() { return metaObjectC(fieldNode(node, "USERDATA"), 0); }
 
   // USERDATA holds a copy of value alone (not of the nodes that follow it) and nothing else.

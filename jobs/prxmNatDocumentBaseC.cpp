@@ -2,6 +2,7 @@
 
 #include "jobs/keyNodeFieldRows.h"
 #include "jobs/mNatDocumentC.h"
+#include "jobs/prxmNatVarValueC.h"
 #include "proxy/prxFactoryClassConvention.h"
 
 using namespace keyNodeFieldRows;
@@ -34,6 +35,7 @@ constexpr auto rows = rowTable(settableRows<&documentT::getDefaultNB, &documentT
                                settableRows<&documentT::getMIdent, &documentT::setMIdent>("MIdent"),
                                settableRows<&documentT::getCadFormat, &documentT::setCadFormat>("CadFormat"),
                                childRow<prxmNatDocumentListC, &documentT::getMembers>("MemberSet"),
+                               childRow<prxmNatVarValueListC, &documentT::getCurrentVarSet>("CurrentVarSet"),
                                rowsOf(userDataRows));
 
 }  // namespace

@@ -2,6 +2,7 @@
 // documents and user data, made, converted and filled through calls by name.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "jobs/prxmNatDocumentBaseC.h"
@@ -132,4 +133,47 @@ TEST_F(natDocumentProxiesTest, UserDataHoldsACopyOfOneObjectTakenBeforeTheBlockI
     EXPECT_EQ(written(callObject(bare.get(), "GetUserData").get()), "USERDATA{DOCUMENT}");
   }
   balance.expectBalanced();
+}
+
+TEST_F(natDocumentProxiesTest, CurrentVariablesReadAndSetByKindAndAreFoundByPositionOnly) {
+  dispatchT doc = document("DOCUMENT");
+  dispatchT values = getObject(doc.get(), "CurrentVarSet");
+  EXPECT_EQ(typeNameOf(values.get()),
+            "class prxmObjListObjTypeContainerTemplateC<class prxmNatVarValueC,class pShellVarValueC> *");
+  EXPECT_EQ(textOf(get(values.get(), "classkey")), "CURVARSET");
+  EXPECT_EQ(intOf(get(values.get(), "Count")), 0);
+  expectFailure(method(values.get(), "Item", {number(0)}), "container", "out of range");
+  EXPECT_EQ(typeNameOf(getObject(values.get(), "Factory").get()), "class prxMetaObjectFactoryC *");
+
+  dispatchT v = callObject(values.get(), "add");
+  EXPECT_EQ(typeNameOf(v.get()), "class prxmNatVarValueC *");
+  EXPECT_EQ(written(doc.get()), "DOCUMENT{CURVARSET{VAR}}");
+  dispatchT chained = callObject(callObject(callObject(v.get(), "Name", {text("n")}).get(), "Value", {text("12.5")}).get(),
+                                 "Deleted", {number(1)});
+  EXPECT_EQ(chained.get(), v.get());
+  EXPECT_EQ(written(doc.get()), "DOCUMENT{CURVARSET{VAR{VARNAME{\"n\"}VARVALUE{\"12.5\"}VARDELETED{1}}}}");
+  expectFailure(method(v.get(), "Value", {invokeTest::doubleValue(12.5)}), "methode:Value(Para:1)", "Object call failed");
+  for (const mzVariantS& refused : {text("1"), invokeTest::doubleValue(std::nan(""))})
+    expectFailure(put(v.get(), "Deleted", refused), "methode:Deleted(Para:1)", "Object call failed");
+  EXPECT_EQ(intOf(get(v.get(), "Deleted")), 1);
+  EXPECT_EQ(textOf(get(v.get(), "classkey")), "VAR");
+  EXPECT_EQ(typeNameOf(getObject(v.get(), "Factory").get()), "class prxmNatObjectFactoryC *");
+  EXPECT_EQ(intOf(get(getObject(doc.get(), "CurrentVarSet").get(), "Count")), 1);
+
+  // Stored values of another kind read as the default and stay; a child that is no VAR is
+  // not counted, but a walk meets it.
+  dispatchT read = document("DOCUMENT{CURVARSET{VAR{VARDELETED{-1.9}} X VAR{VARDELETED{1e10}VARVALUE{3}}}}");
+  dispatchT stored = getObject(read.get(), "CurrentVarSet");
+  EXPECT_EQ(intOf(get(stored.get(), "Count")), 2);
+  EXPECT_EQ(intOf(get(callObject(stored.get(), "Item", {number(0)}).get(), "Deleted")), -1);
+  dispatchT second = callObject(stored.get(), "", {number(1)});
+  EXPECT_EQ(intOf(get(second.get(), "Deleted")), 1410065408);
+  EXPECT_EQ(textOf(get(second.get(), "Value")), "");
+  put(second.get(), "Value", text("t"));
+  EXPECT_EQ(textOf(get(second.get(), "Name")), "");
+  EXPECT_EQ(written(read.get()), "DOCUMENT{CURVARSET{VAR{VARDELETED{-1.9}}X,VAR{VARDELETED{10000000000}VARVALUE{3}VARNAME}}}");
+  dispatchT walk = callObject(stored.get(), "objEnum");
+  EXPECT_EQ(typeNameOf(walk.get()), "class prxmObjEnumC<class prxmNatVarValueC> *");
+  method(walk.get(), "nextItem");
+  EXPECT_EQ(textOf(get(callObject(walk.get(), "getItem").get(), "classkey")), "X");
 }
