@@ -6,6 +6,8 @@
 #include <string>
 
 #include "jobs/prxmNatDocumentBaseC.h"
+#include "jobs/prxmNatVarTableC.h"
+#include "jobs/prxmNatVariantC.h"
 #include "tests/core/poolBalance.h"
 #include "tests/jobs/jobProxyTestHelpers.h"
 
@@ -176,4 +178,38 @@ TEST_F(natDocumentProxiesTest, CurrentVariablesReadAndSetByKindAndAreFoundByPosi
   EXPECT_EQ(typeNameOf(walk.get()), "class prxmObjEnumC<class prxmNatVarValueC> *");
   method(walk.get(), "nextItem");
   EXPECT_EQ(textOf(get(callObject(walk.get(), "getItem").get(), "classkey")), "X");
+}
+
+TEST_F(natDocumentProxiesTest, TableLinesAreValueSetsAndVariantsHoldTextsAndLists) {
+  dispatchT table(new prxmNatVarTableC(treeTest::parse("VARSETTABLE"), 1));
+  dispatchT lines = getObject(table.get(), "Lines");
+  EXPECT_EQ(typeNameOf(lines.get()),
+            "class prxmObjListObjTypeContainerTemplateC<class prxmNatVarTableLineC,class pShellVarTabLineC> *");
+  dispatchT line = callObject(lines.get(), "add");
+  EXPECT_EQ(typeNameOf(line.get()), "class prxmNatVarTableLineC *");
+  expectFailure(method(line.get(), "Item", {number(0)}), "container", "out of range");
+  EXPECT_EQ(typeNameOf(callObject(line.get(), "add").get()), "class prxmNatVarValueC *");
+  EXPECT_EQ(written(table.get()), "VARSETTABLE{VARSET{VAR}}");
+  EXPECT_EQ(intOf(get(getObject(table.get(), "Lines").get(), "Count")), 1);
+  EXPECT_EQ(textOf(get(line.get(), "classkey")), "VARSET");
+  EXPECT_EQ(textOf(get(lines.get(), "classkey")), "VARSETTABLE");
+  EXPECT_EQ(typeNameOf(getObject(line.get(), "Factory").get()), "class prxMetaObjectFactoryC *");
+  EXPECT_EQ(typeNameOf(getObject(table.get(), "Factory").get()), "class prxmNatObjectFactoryC *");
+
+  dispatchT variants(new prxmNatVariantListC(metaObjectC(treeTest::parse("VARIANTS"), 1)));
+  dispatchT variant = callObject(variants.get(), "add");
+  EXPECT_EQ(typeNameOf(variant.get()), "class prxmNatVariantC *");
+  EXPECT_EQ(callObject(callObject(variant.get(), "VarName", {text("v")}).get(), "Preview3D", {text("p")}).get(),
+            variant.get());
+  put(variant.get(), "VarValue", text("1"));
+  expectFailure(put(variant.get(), "VarValue", number(1)), "methode:VarValue(Para:1)", "Object call failed");
+  for (const char* list : {"WantFileSet", "BitmapSet", "AutoCreateBitmapsFromViews"})
+    callObject(getObject(variant.get(), list).get(), "Append", {text(list)});
+  EXPECT_EQ(intOf(get(getObject(variant.get(), "WantFileSet").get(), "Count")), 1);
+  EXPECT_EQ(written(variants.get()),
+            "VARIANTS{VARIANT{VARNAME{\"v\"}PREVIEW3D{\"p\"}VARVALUE{\"1\"}WANTFILES{\"WantFileSet\"}"
+            "BITMAPS{\"BitmapSet\"}PSAUTOCREATEBMPFROMVIEW{\"AutoCreateBitmapsFromViews\"}}}");
+  EXPECT_EQ(textOf(get(variant.get(), "VarName")), "v");
+  EXPECT_EQ(textOf(get(variants.get(), "classkey")), "VARIANTS");
+  EXPECT_EQ(typeNameOf(callObject(variants.get(), "objEnum").get()), "class prxmObjEnumC<class prxmNatVariantC> *");
 }
