@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string>
 
+#include "jobs/prxmNatCheckinDocumentC.h"
+#include "jobs/prxmNatCheckoutDocumentC.h"
 #include "jobs/prxmNatDocumentBaseC.h"
 #include "jobs/prxmNatVarTableC.h"
 #include "jobs/prxmNatVariantC.h"
@@ -212,4 +214,69 @@ TEST_F(natDocumentProxiesTest, TableLinesAreValueSetsAndVariantsHoldTextsAndList
   EXPECT_EQ(textOf(get(variant.get(), "VarName")), "v");
   EXPECT_EQ(textOf(get(variants.get(), "classkey")), "VARIANTS");
   EXPECT_EQ(typeNameOf(callObject(variants.get(), "objEnum").get()), "class prxmObjEnumC<class prxmNatVariantC> *");
+}
+
+TEST_F(natDocumentProxiesTest, CheckinAndCheckoutFieldsListsAndDescriptions) {
+  dispatchT ci(new prxmNatCheckinDocumentC(treeTest::parse("DOCUMENT"), 1));
+  EXPECT_EQ(intOf(get(ci.get(), "Show3D")), 0);
+  EXPECT_EQ(written(ci.get()), "DOCUMENT{SHOW3D}");
+  for (const mzVariantS& refused : {text("1"), invokeTest::doubleValue(std::nan(""))})
+    expectFailure(put(ci.get(), "Show3D", refused), "methode:Show3D(Para:1)", "Object call failed");
+  expectFailure(put(ci.get(), "Preview", number(1)), "methode:Preview(Para:1)", "Object call failed");
+  EXPECT_EQ(written(ci.get()), "DOCUMENT{SHOW3D}");
+  EXPECT_EQ(objectOf(put(ci.get(), "Show3D", invokeTest::doubleValue(1.7))).get(), ci.get());
+  EXPECT_EQ(intOf(get(ci.get(), "Show3D")), 1);
+
+  // Texts and lists under their keys, some of which differ from the member names.
+  const struct {
+    const char* member;
+    const char* key;
+  } texts[] = {{"Preview3D", "PREVIEW3D"}, {"Preview", "PREVIEW"}, {"Extension", "EXTENSION"},
+               {"DefTableFile", "DEFTABFILE"}, {"AutoCreatePreviewFromView", "PSAUTOCREATEPRVFROMVIEW"}},
+    lists[] = {{"UsedFileSet", "USEDFILES"}, {"WantFileSet", "WANTFILES"}, {"BitmapSet", "BITMAPS"},
+               {"ViewNamesSet", "VIEWNAMES"}, {"AutoCreateBitmapsFromViews", "PSAUTOCREATEBMPFROMVIEW"}};
+  std::string expected = "DOCUMENT{SHOW3D{1}";
+  for (const auto& field : texts) {
+    EXPECT_EQ(callObject(ci.get(), field.member, {text(field.member)}).get(), ci.get());
+    EXPECT_EQ(textOf(get(ci.get(), field.member)), field.member);
+    expected += std::string(field.key) + "{\"" + field.member + "\"}";
+  }
+  for (const auto& list : lists) {
+    callObject(getObject(ci.get(), list.member).get(), "Append", {text(list.member)});
+    EXPECT_EQ(intOf(get(getObject(ci.get(), list.member).get(), "Count")), 1) << list.member;
+    EXPECT_EQ(textOf(get(getObject(ci.get(), list.member).get(), "classkey")), list.key);
+    expected += std::string(list.key) + "{\"" + list.member + "\"}";
+  }
+  EXPECT_EQ(written(ci.get()), expected + "}");
+  expectFailure(put(ci.get(), "AutoCreateBitmapsFromViews", text("x")), "methode:AutoCreateBitmapsFromViews",
+                "Object call failed");
+
+  // Descriptions: the precision is a double end to end, the flags integers.
+  dispatchT descriptions = getObject(ci.get(), "VarSet");
+  EXPECT_EQ(typeNameOf(descriptions.get()),
+            "class prxmObjListObjTypeContainerTemplateC<class prxmNatVarDescC,class pShellVarDescC> *");
+  EXPECT_EQ(textOf(get(descriptions.get(), "classkey")), "VARIABLES");
+  dispatchT d = callObject(descriptions.get(), "add");
+  EXPECT_EQ(typeNameOf(d.get()), "class prxmNatVarDescC *");
+  EXPECT_EQ(objectOf(put(d.get(), "Prec", number(3))).get(), d.get());
+  invokeTest::callS precision = get(d.get(), "Prec");
+  EXPECT_EQ(precision.result.type, uint32_t(mzVariantS::typeDouble));
+  EXPECT_EQ(precision.result.doubleValue, 3.0);
+  put(d.get(), "Prec", invokeTest::doubleValue(0.25));
+  expectFailure(put(d.get(), "Prec", invokeTest::doubleValue(std::nan(""))), "methode:Prec(Para:1)", "Object call failed");
+  EXPECT_EQ(get(d.get(), "Prec").result.doubleValue, 0.25);
+  callObject(callObject(d.get(), "Hidden", {invokeTest::doubleValue(-1.5)}).get(), "Name", {text("n")});
+  for (const char* member : {"Type", "Unit", "Desc", "TabName"}) put(d.get(), member, text(member));
+  EXPECT_EQ(intOf(get(d.get(), "Hidden")), -1);
+  EXPECT_EQ(written(d.get()),
+            "VAR{VARPREC{0.25}VARHIDDEN{-1}VARNAME{\"n\"}VARTYPE{\"Type\"}VARUNIT{\"Unit\"}VARDESC{\"Desc\"}"
+            "VARTNAME{\"TabName\"}}");
+  EXPECT_EQ(intOf(get(d.get(), "Deleted")), 0);
+
+  dispatchT co(new prxmNatCheckoutDocumentC(treeTest::parse("DOCUMENT"), 1));
+  callObject(callObject(co.get(), "NormIdent", {text("n")}).get(), "PrjDir", {text("p")});
+  callObject(getObject(co.get(), "WantFileSet").get(), "Append", {text("w")});
+  EXPECT_EQ(written(co.get()), "DOCUMENT{NORMIDENT{\"n\"}PRJPATH{\"p\"}WANTFILES{\"w\"}}");
+  EXPECT_EQ(typeNameOf(co.get()), "class prxmNatCheckoutDocumentC *");
+  EXPECT_EQ(textOf(get(co.get(), "CadFormat")), "");
 }
