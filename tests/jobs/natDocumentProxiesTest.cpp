@@ -8,8 +8,6 @@
 #include "jobs/prxmNatCheckinDocumentC.h"
 #include "jobs/prxmNatCheckoutDocumentC.h"
 #include "jobs/prxmNatDocumentBaseC.h"
-#include "jobs/prxmNatVarTableC.h"
-#include "jobs/prxmNatVariantC.h"
 #include "tests/core/poolBalance.h"
 #include "tests/jobs/jobProxyTestHelpers.h"
 
@@ -21,8 +19,13 @@ class natDocumentProxiesTest : public ::testing::Test {
  protected:
   dispatchT mof = factoryOf("rudezaze.metaobjectfactory");
   dispatchT dll = factoryOf("rudezaze.mdllifacefactory");
+  dispatchT nat = factoryOf("rudezaze.mNatDocFactory");
 
   dispatchT fromText(const char* treeText) { return callObject(mof.get(), "createFromString", {text(treeText)}); }
+  dispatchT create(const char* name) { return callObject(nat.get(), "Create", {text(name)}); }
+  dispatchT convert(const char* member, mzIDispatch* object) {
+    return callObject(nat.get(), member, {objectValue(object)});
+  }
   static dispatchT document(const char* treeText) {
     return dispatchT(new prxmNatDocumentBaseC(treeTest::parse(treeText), 1));
   }
@@ -99,7 +102,7 @@ TEST_F(natDocumentProxiesTest, UserDataHoldsACopyOfOneObjectTakenBeforeTheBlockI
   metaProxyTest::buildTables();
   poolBalance balance;
   {
-    dispatchT doc = document("DOCUMENT");
+    dispatchT doc = create("prxmnatcheckindoc");
     dispatchT empty = callObject(doc.get(), "GetUserData");
     EXPECT_EQ(written(empty.get()), "USERDATA");
     EXPECT_EQ(typeNameOf(empty.get()), "class prxMetaObjectBaseTemplateC<class metaObjectC> *");
@@ -125,7 +128,7 @@ TEST_F(natDocumentProxiesTest, UserDataHoldsACopyOfOneObjectTakenBeforeTheBlockI
     for (const mzVariantS& refused : {text("s"), number(5), mzVariantS()})
       EXPECT_EQ(intOf(method(doc.get(), "SetUserData", {refused})), 0);
     EXPECT_EQ(written(doc.get()), "DOCUMENT{USERDATA{DOCUMENT{USERDATA{USERDATA{DLLIFACE}}}}}");
-    dispatchT bare = document("DOCUMENT");
+    dispatchT bare = create("prxmnatcheckindoc");
     EXPECT_EQ(intOf(method(bare.get(), "SetUserData", {text("s")})), 0);
     EXPECT_EQ(written(bare.get()), "DOCUMENT");
 
@@ -140,7 +143,7 @@ TEST_F(natDocumentProxiesTest, UserDataHoldsACopyOfOneObjectTakenBeforeTheBlockI
 }
 
 TEST_F(natDocumentProxiesTest, CurrentVariablesReadAndSetByKindAndAreFoundByPositionOnly) {
-  dispatchT doc = document("DOCUMENT");
+  dispatchT doc = create("prxmnatcheckindoc");
   dispatchT values = getObject(doc.get(), "CurrentVarSet");
   EXPECT_EQ(typeNameOf(values.get()),
             "class prxmObjListObjTypeContainerTemplateC<class prxmNatVarValueC,class pShellVarValueC> *");
@@ -166,7 +169,8 @@ TEST_F(natDocumentProxiesTest, CurrentVariablesReadAndSetByKindAndAreFoundByPosi
 
   // Stored values of another kind read as the default and stay; a child that is no VAR is
   // not counted, but a walk meets it.
-  dispatchT read = document("DOCUMENT{CURVARSET{VAR{VARDELETED{-1.9}} X VAR{VARDELETED{1e10}VARVALUE{3}}}}");
+  dispatchT read = convert("toCheckinDocument",
+                           fromText("DOCUMENT{CURVARSET{VAR{VARDELETED{-1.9}} X VAR{VARDELETED{1e10}VARVALUE{3}}}}").get());
   dispatchT stored = getObject(read.get(), "CurrentVarSet");
   EXPECT_EQ(intOf(get(stored.get(), "Count")), 2);
   EXPECT_EQ(intOf(get(callObject(stored.get(), "Item", {number(0)}).get(), "Deleted")), -1);
@@ -183,7 +187,9 @@ TEST_F(natDocumentProxiesTest, CurrentVariablesReadAndSetByKindAndAreFoundByPosi
 }
 
 TEST_F(natDocumentProxiesTest, TableLinesAreValueSetsAndVariantsHoldTextsAndLists) {
-  dispatchT table(new prxmNatVarTableC(treeTest::parse("VARSETTABLE"), 1));
+  dispatchT ci = create("prxmnatcheckindoc");
+  dispatchT table = getObject(ci.get(), "VarTable");
+  EXPECT_EQ(typeNameOf(table.get()), "class prxmNatVarTableC *");
   dispatchT lines = getObject(table.get(), "Lines");
   EXPECT_EQ(typeNameOf(lines.get()),
             "class prxmObjListObjTypeContainerTemplateC<class prxmNatVarTableLineC,class pShellVarTabLineC> *");
@@ -191,14 +197,15 @@ TEST_F(natDocumentProxiesTest, TableLinesAreValueSetsAndVariantsHoldTextsAndList
   EXPECT_EQ(typeNameOf(line.get()), "class prxmNatVarTableLineC *");
   expectFailure(method(line.get(), "Item", {number(0)}), "container", "out of range");
   EXPECT_EQ(typeNameOf(callObject(line.get(), "add").get()), "class prxmNatVarValueC *");
-  EXPECT_EQ(written(table.get()), "VARSETTABLE{VARSET{VAR}}");
   EXPECT_EQ(intOf(get(getObject(table.get(), "Lines").get(), "Count")), 1);
   EXPECT_EQ(textOf(get(line.get(), "classkey")), "VARSET");
   EXPECT_EQ(textOf(get(lines.get(), "classkey")), "VARSETTABLE");
-  EXPECT_EQ(typeNameOf(getObject(line.get(), "Factory").get()), "class prxMetaObjectFactoryC *");
-  EXPECT_EQ(typeNameOf(getObject(table.get(), "Factory").get()), "class prxmNatObjectFactoryC *");
+  EXPECT_EQ(written(getObject(ci.get(), "VarTable").get()), "VARSETTABLE{VARSET{VAR}}");
+  expectEmptyResult(method(getObject(line.get(), "Factory").get(), "Create", {text("prxmnatdoc")}));
+  EXPECT_EQ(typeNameOf(callObject(getObject(table.get(), "Factory").get(), "Create", {text("prxmnatdoc")}).get()),
+            "class prxmNatHeaderC *");
 
-  dispatchT variants(new prxmNatVariantListC(metaObjectC(treeTest::parse("VARIANTS"), 1)));
+  dispatchT variants = getObject(ci.get(), "VariantList");
   dispatchT variant = callObject(variants.get(), "add");
   EXPECT_EQ(typeNameOf(variant.get()), "class prxmNatVariantC *");
   EXPECT_EQ(callObject(callObject(variant.get(), "VarName", {text("v")}).get(), "Preview3D", {text("p")}).get(),
@@ -279,4 +286,83 @@ TEST_F(natDocumentProxiesTest, CheckinAndCheckoutFieldsListsAndDescriptions) {
   EXPECT_EQ(written(co.get()), "DOCUMENT{NORMIDENT{\"n\"}PRJPATH{\"p\"}WANTFILES{\"w\"}}");
   EXPECT_EQ(typeNameOf(co.get()), "class prxmNatCheckoutDocumentC *");
   EXPECT_EQ(textOf(get(co.get(), "CadFormat")), "");
+}
+
+TEST_F(natDocumentProxiesTest, FactoryCreatesTestsAndConvertsRecordsByClassKey) {
+  EXPECT_EQ(typeNameOf(factoryOf("RUDEZAZE.MNATDOCFACTORY").get()), "class prxmNatObjectFactoryC *");
+  dispatchT h = create("PRXMNATDOC");
+  EXPECT_EQ(typeNameOf(h.get()), "class prxmNatHeaderC *");
+  EXPECT_EQ(written(h.get()), "CHECKINOUT");
+  EXPECT_EQ(textOf(get(getObject(h.get(), "GlobalHeader").get(), "DestPrjDir")), "");
+  dispatchT ci = convert("toCheckinDocument", getObject(h.get(), "RootDocument").get());
+  EXPECT_EQ(typeNameOf(ci.get()), "class prxmNatCheckinDocumentC *");
+  put(ci.get(), "Show3D", number(1));
+  EXPECT_EQ(written(h.get()), "CHECKINOUT{HEADER{DESTPRJDIR}DOCUMENT{SHOW3D{1}}}");
+  EXPECT_EQ(intOf(get(ci.get(), "Show3D")), 1);
+  dispatchT second = callObject(h.get(), "RootDocument", {text("DOCUMENT")});
+  EXPECT_EQ(typeNameOf(second.get()), "class prxmNatDocumentBaseC *");
+  put(getObject(h.get(), "RootDocument").get(), "MIdent", text("first"));
+  EXPECT_EQ(written(h.get()), "CHECKINOUT{HEADER{DESTPRJDIR}DOCUMENT{SHOW3D{1}MIDENT{\"first\"}}DOCUMENT}");
+  expectFailure(method(h.get(), "RootDocument", {text("")}), "methode:RootDocument(Para:1)", "Object call failed");
+  expectFailure(put(h.get(), "RootDocument", text("DOCUMENT")), "methode:RootDocument", "Object call failed");
+
+  // Class keys; the three documents share DOCUMENT, and no test looks further.
+  const struct {
+    const char* member;
+    const char* key;
+  } keys[] = {{"keyCheckoutDocument", "DOCUMENT"}, {"keyCheckinDocument", "DOCUMENT"},
+              {"keyUpgradeDocument", "DOCUMENT"}, {"keyNativeDocument", "CHECKINOUT"},
+              {"keyNativeUpgradeDocument", "UPGRADE"}};
+  for (const auto& key : keys) EXPECT_EQ(textOf(method(nat.get(), key.member)), key.key);
+  dispatchT co = create("prxmnatcheckoutdoc");
+  EXPECT_EQ(typeNameOf(co.get()), "class prxmNatCheckoutDocumentC *");
+  EXPECT_EQ(intOf(method(nat.get(), "isCheckinDocument", {objectValue(co.get())})), 1);
+  EXPECT_EQ(intOf(method(nat.get(), "isNativeDocument", {objectValue(co.get())})), 0);
+  EXPECT_EQ(intOf(method(nat.get(), "isNativeDocument", {objectValue(h.get())})), 1);
+  EXPECT_EQ(intOf(method(nat.get(), "isUpgradeDocument", {number(5)})), 0);
+  expectEmptyResult(method(nat.get(), "toNativeDocument", {objectValue(co.get())}));
+  expectEmptyResult(method(nat.get(), "toCheckinDocument", {number(5)}));
+  expectEmptyResult(method(nat.get(), "toCheckinDocument", {objectValue(fromText("document").get())}));
+
+  // A root converts to a copy; a nested document is shared, so both views see its lists.
+  dispatchT c2 = convert("toCheckoutDocument", co.get());
+  callObject(c2.get(), "NormIdent", {text("n")});
+  EXPECT_EQ(written(co.get()), "DOCUMENT");
+  EXPECT_EQ(written(c2.get()), "DOCUMENT{NORMIDENT{\"n\"}}");
+  dispatchT sameNode = convert("toCheckoutDocument", getObject(h.get(), "RootDocument").get());
+  callObject(getObject(sameNode.get(), "WantFileSet").get(), "Append", {text("w")});
+  EXPECT_EQ(intOf(get(getObject(ci.get(), "WantFileSet").get(), "Count")), 1);
+
+  // Names of the meta-object factory follow the own ones.
+  EXPECT_EQ(textOf(get(create("prxmstringlist").get(), "classkey")), "STRLIST");
+  expectEmptyResult(method(nat.get(), "Create", {text("nothing")}));
+  expectFailure(method(nat.get(), "Create", {number(1)}), "methode:Create(Para:1)", "Object call failed");
+
+  // The upgrade record holds an upgrade document, which has no member documents.
+  dispatchT upgrade = create("prxmnatupgradedoc");
+  EXPECT_EQ(typeNameOf(upgrade.get()), "class prxmNatUpgradeHeaderC *");
+  EXPECT_EQ(intOf(method(nat.get(), "isNativeUpgradeDocument", {objectValue(upgrade.get())})), 1);
+  dispatchT toUpgrade = getObject(upgrade.get(), "RootDocument");
+  EXPECT_EQ(typeNameOf(toUpgrade.get()), "class prxmNatUpgradeDocumentC *");
+  EXPECT_EQ(typeNameOf(getObject(toUpgrade.get(), "VarTable").get()), "class prxmNatVarTableC *");
+  expectFailure(get(toUpgrade.get(), "MemberSet"), "methode:MemberSet", "Object call failed");
+  callObject(getObject(toUpgrade.get(), "UsedFileSet").get(), "Append", {text("u")});
+  callObject(getObject(toUpgrade.get(), "VariantList").get(), "add");
+  put(convert("toUpgradeDocument", toUpgrade.get()).get(), "CadFormat", text("c"));
+  EXPECT_EQ(written(convert("toNativeUpgradeDocument", upgrade.get()).get()),
+            "UPGRADE{DOCUMENT{VARSETTABLE,USEDFILES{\"u\"}VARIANTS{VARIANT}CADSYSTEM{\"c\"}}}");
+}
+
+TEST_F(natDocumentProxiesTest, ADocumentConvertedFromARecordKeepsTheRecord) {
+  metaProxyTest::buildTables();
+  poolBalance balance;
+  {
+    dispatchT ci = convert("toCheckinDocument", getObject(create("prxmnatdoc").get(), "RootDocument").get());
+    callObject(ci.get(), "CadIdent", {text("c")});
+    EXPECT_EQ(written(ci.get()), "DOCUMENT{CADIDENT{\"c\"}}");
+    metaTreeC* record = metaProxyTest::nodeOf(ci.get())->parent;
+    ASSERT_NE(record, nullptr);
+    EXPECT_STREQ(metaObjectC(record, 0).writeToStringValue(1, 0).c_str(), "CHECKINOUT{DOCUMENT{CADIDENT{\"c\"}}}");
+  }
+  balance.expectBalanced();
 }
