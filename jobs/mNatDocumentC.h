@@ -1,8 +1,8 @@
 // A native document of a check-out or check-in: the shared part (mNatDocumentRootC), four
 // default values (DEFAULTNB, DEFAULTNN, DEFAULTNT, DEFAULTLINA, string fields), its member
 // documents (every child of MEMBERS, whatever its key word), its current variable set
-// (CURVARSET) and a block of user data (USERDATA, holding a copy of another object's tree). Each accessor adds its node, empty,
-// when it is missing.
+// (CURVARSET) and a block of user data (USERDATA, holding a copy of another object's tree).
+// Each accessor adds its node, empty, when it is missing.
 #pragma once
 
 #include <cstdint>

@@ -71,7 +71,10 @@ TEST_F(natDocumentProxiesTest, MemberSetListsEveryChildAndRemovedMembersStayRead
     EXPECT_EQ(typeNameOf(members.get()), "class prxmObjListContainerTemplateC<class prxmNatDocumentBaseC> *");
     dispatchT walk = callObject(members.get(), "objEnum");
     EXPECT_EQ(intOf(method(walk.get(), "isValid")), 0);
-    EXPECT_EQ(intOf(get(callObject(walk.get(), "getItem").get(), "ValidObj")), 0);
+    dispatchT nothing = callObject(walk.get(), "getItem");
+    EXPECT_EQ(intOf(get(nothing.get(), "ValidObj")), 0);
+    EXPECT_EQ(intOf(method(nothing.get(), "SetUserData", {objectValue(doc.get())})), 0);
+    EXPECT_EQ(textOf(get(nothing.get(), "CadIdent")), "");
 
     dispatchT kept = callObject(members.get(), "add", {text("DOCUMENT")});
     EXPECT_EQ(intOf(get(members.get(), "Count")), 1);
@@ -136,7 +139,8 @@ TEST_F(natDocumentProxiesTest, UserDataHoldsACopyOfOneObjectTakenBeforeTheBlockI
     dispatchT members = getObject(bare.get(), "MemberSet");
     callObject(members.get(), "add", {text("DOCUMENT")});
     callObject(members.get(), "add", {text("X")});
-    EXPECT_EQ(intOf(method(bare.get(), "SetUserData", {objectValue(callObject(members.get(), "Item", {number(0)}).get())})), 1);
+    dispatchT first = callObject(members.get(), "Item", {number(0)});
+    EXPECT_EQ(intOf(method(bare.get(), "SetUserData", {objectValue(first.get())})), 1);
     EXPECT_EQ(written(callObject(bare.get(), "GetUserData").get()), "USERDATA{DOCUMENT}");
   }
   balance.expectBalanced();
@@ -179,7 +183,8 @@ TEST_F(natDocumentProxiesTest, CurrentVariablesReadAndSetByKindAndAreFoundByPosi
   EXPECT_EQ(textOf(get(second.get(), "Value")), "");
   put(second.get(), "Value", text("t"));
   EXPECT_EQ(textOf(get(second.get(), "Name")), "");
-  EXPECT_EQ(written(read.get()), "DOCUMENT{CURVARSET{VAR{VARDELETED{-1.9}}X,VAR{VARDELETED{10000000000}VARVALUE{3}VARNAME}}}");
+  EXPECT_EQ(written(read.get()),
+            "DOCUMENT{CURVARSET{VAR{VARDELETED{-1.9}}X,VAR{VARDELETED{10000000000}VARVALUE{3}VARNAME}}}");
   dispatchT walk = callObject(stored.get(), "objEnum");
   EXPECT_EQ(typeNameOf(walk.get()), "class prxmObjEnumC<class prxmNatVarValueC> *");
   method(walk.get(), "nextItem");
