@@ -1,8 +1,8 @@
 // Calls by name with generated member names (every table's names, in other letter cases,
 // and any text), kinds and arguments of every variant type, objects returned by earlier calls
 // and objects of the host among them, on the meta-object factory, the math factory, the 2D,
-// INI-file, web-assistant, part-server and plug-in description factories, a document over a
-// tree generated from the input and proxies of every class over its nodes.
+// INI-file, web-assistant, part-server, plug-in description and native-document factories, a
+// document over a tree generated from the input and proxies of every class over its nodes.
 // Invariants: see scriptFuzz::checkedCall; no node a kept proxy shows is freed; once every
 // object is released, in an order the input picks, the host's objects hold only their own
 // references and the small-block heap holds as many blocks as before, none freed twice.
@@ -17,6 +17,7 @@
 #include "draw2d/prxm2dObjectFactoryC.h"
 #include "fuzz/scriptFuzz.h"
 #include "jobs/prxmIniFileObjectFactoryC.h"
+#include "jobs/prxmNatObjectFactoryC.h"
 #include "jobs/prxmPSObjectFactoryC.h"
 #include "jobs/prxmWebAssistantObjectFactoryC.h"
 
@@ -43,6 +44,7 @@ void run(FuzzedDataProvider& input) {
   script.keepNew(new prxmPSObjectFactoryC(0));
   script.keepNew(new prxDllIfaceFactoryC(0));
   script.keepNew(new prxm2dObjectFactoryC(0));
+  script.keepNew(new prxmNatObjectFactoryC(0));
 
   if (text.empty()) text = script.trees.document(40);
   auto* document = new prxMetaObjectBaseC(readTree(text), 1);

@@ -4,10 +4,10 @@
 // put with one, and a method with one that does what the put does. The put answers the proxy
 // itself, so that calls chain, or the integer 1 where a family answers so. A field is named by
 // its model's getter and setter, run on a view of the node the proxy shows; the getter's
-// result says whether the field is a text or an integer. The argument is converted before the
-// tree is touched, so a put whose argument does not convert changes nothing and the next row
-// of the name is tried. An integer field takes a number, stored as a double; a NaN or an
-// infinity does not convert.
+// result says whether the field is a text, an integer or a double. The argument is converted
+// before the tree is touched, so a put whose argument does not convert changes nothing and
+// the next row of the name is tried. An integer field takes a number, stored as a double; a
+// double field takes a number as it is; for either a NaN or an infinity does not convert.
 //
 // A table is joined from pieces and ended by the end row:
 //
@@ -73,8 +73,19 @@ struct fieldArgumentT<int32_t> {
   static int32_t pass(int32_t value) { return value; }
 };
 
+template <>
+struct fieldArgumentT<double> {
+  static double read(proxyAutoParaListC& arguments) {
+    double number = numberArgument(arguments, 0);
+    if (!std::isfinite(number)) throwTypeCastException();
+    return number;
+  }
+  static double pass(double value) { return value; }
+};
+
 inline void answerField(proxyAutoTypeCastC& result, const str& text) { result.setString(text.c_str()); }
 inline void answerField(proxyAutoTypeCastC& result, int32_t value) { result.setInt(value); }
+inline void answerField(proxyAutoTypeCastC& result, double value) { result.setDouble(value); }
 
 template <auto getter>
 void getField(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {

@@ -1,0 +1,22 @@
+#include "jobs/prxmNatCheckoutDocumentC.h"
+
+#include "jobs/keyNodeFieldRows.h"
+#include "jobs/mNatCheckoutDocumentC.h"
+#include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using documentT = mNatCheckoutDocumentC;
+using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
+
+constexpr auto rows = rowTable(settableRows<&documentT::getNormIdent, &documentT::setNormIdent>("NormIdent"),
+                               settableRows<&documentT::getPrjDir, &documentT::setPrjDir>("PrjDir"),
+                               childRow<stringListT, &documentT::getWantFiles>("WantFileSet"));
+
+}  // namespace
+
+const proxyClassC prxmNatCheckoutDocumentC::description("class prxmNatCheckoutDocumentC *", rows.data(),
+                                                        &prxmNatDocumentBaseC::description,
+                                                        &makeProxyOverNode<prxmNatCheckoutDocumentC>);
