@@ -1,5 +1,6 @@
-// The base view of a document node: its name and short name, and the names made for a
-// document that has none.
+// The base view of a document node: its name, short name and identifier, and the names made
+// for a document that has none. Each reads its child's string, creating the child when it is
+// missing; a missing value reads as "".
 #pragma once
 
 #include "core/mExtAttrBaseC.h"
@@ -10,6 +11,9 @@ class mDocumentC : public mExtAttrBaseC {
   mDocumentC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), mExtAttrBaseC(root, owns) {}
 
   str getShortName() { return getStringAttribute("SHORTNAME"); }
+  void setShortName(const char* text) { setStringAttribute("SHORTNAME", text); }
+  str getMIdent() { return getStringAttribute("MIDENT"); }
+  void setMIdent(const char* text) { setStringAttribute("MIDENT", text); }
   // formatName: the short name fitted to maxLength.
   str makeShortName(uint32_t maxLength) { return formatName(maxLength); }
 };

@@ -1,6 +1,9 @@
 #include "docproxy/prxmDocumentPrefsC.h"
 
+#include <cmath>
+
 #include "docproxy/mDocumentPrefsC.h"
+#include "proxy/proxyExceptions.h"
 #include "proxy/proxyHandlerArguments.h"
 
 namespace {
@@ -16,10 +19,12 @@ void getValue(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
   result.setDouble((prefs.*getter)(nullptr));
 }
 
-// The argument is converted before the tree is touched, so a text changes nothing.
+// The argument is converted before the tree is touched, so a text changes nothing; a number
+// that is not finite fails as a text does.
 template <setterT setter>
 void putValue(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
   double value = arguments.getScriptArgumentValue(0).toDouble();
+  if (!std::isfinite(value)) throwTypeCastException();
   mDocumentPrefsC prefs = prefsOf(native);
   (prefs.*setter)(value);
   returnObject(result, &proxyOf<prxmDocumentPrefsC>(native));

@@ -4,7 +4,7 @@
 
 #include "core/metaObjectInterfaceListEntryC.h"
 
-// 2D documents (DRAWING, FIGURE).
+// 2D documents (DRAWING, FIGURE); the prototypes are m2dDocumentC.
 extern metaObjectInterfaceListC* documentRegistry;
-// 2D shape classes.
+// 2D shape classes; the prototypes are mBaseShape2dC.
 extern metaObjectInterfaceListC* shape2dRegistry;

@@ -1,12 +1,67 @@
 #include "draw2d/prxm2dObjectFactoryC.h"
 
+
+#include "core/metaTreeC.h"
+#include "draw2d/m2dDrawingC.h"
+#include "draw2d/m2dFigureC.h"
+#include "draw2d/mBaseArc2dC.h"
+#include "draw2d/mBaseCircle2dC.h"
+#include "draw2d/mBaseEllipse2dC.h"
+#include "draw2d/mBaseEllipseArc2dC.h"
+#include "draw2d/mBaseIntCrv2dC.h"
+#include "draw2d/mBaseLine2dC.h"
+#include "draw2d/prxm2dDrawingC.h"
+#include "draw2d/prxm2dFigureC.h"
+#include "draw2d/prxmArc2dC.h"
+#include "draw2d/prxmCircle2dC.h"
+#include "draw2d/prxmEllipse2dC.h"
+#include "draw2d/prxmEllipseArc2dC.h"
+#include "draw2d/prxmICrv2dC.h"
+#include "draw2d/prxmLine2dC.h"
+#include "draw2d/prxmShapeAttr2dC.h"
+#include "proxy/createListByName.h"
 #include "proxy/proxyProgIdC.h"
+#include "proxy/prxFactoryClassConvention.h"
 
 namespace {
 
+template <class proxyT>
+proxyObjectC* newDocument(const char* classKey) {
+  return new proxyT(metaObjectC(metaTreeC::newWithKeyword(classKey), 1));
+}
+
+// (name): names compare without regard to case; "prxm2dfigure" and "prxm2ddrawing" give a new
+// empty figure or drawing owning its tree, any other name what the meta-object factory makes
+// of it (its lists), or nothing.
+void create(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  const str name = textArgument(arguments, 0);
+  if (methodNamesEqual(name.c_str(), "prxm2dfigure"))
+    returnObject(result, newDocument<prxm2dFigureC>(m2dFigureC::classKey));
+  else if (methodNamesEqual(name.c_str(), "prxm2ddrawing"))
+    returnObject(result, newDocument<prxm2dDrawingC>(m2dDrawingC::classKey));
+  else
+    returnObject(result, createListByName(name.c_str()));
+}
+
+#define CLASS_ROWS(name, proxyT, key)                                     \
+  {"to" name, mzInvokeMethod, 1, &toMember<proxyT, key>},                 \
+      {"is" name, mzInvokeMethod, 1, &isMember<key>}, {"key" name, mzInvokeMethod, 0, &keyMember<key>}
+
 constexpr proxyMethodEntryS rows[] = {
+    CLASS_ROWS("drawing", prxm2dDrawingC, m2dDrawingC::classKey),
+    CLASS_ROWS("figure", prxm2dFigureC, m2dFigureC::classKey),
+    CLASS_ROWS("line2d", prxmLine2dC, mBaseLine2dC::classKey),
+    CLASS_ROWS("circle2d", prxmCircle2dC, mBaseCircle2dC::classKey),
+    CLASS_ROWS("arc2d", prxmArc2dC, mBaseArc2dC::classKey),
+    CLASS_ROWS("intcurve2d", prxmICrv2dC, mBaseIntCrv2dC::classKey),
+    CLASS_ROWS("shapeattr2d", prxmShapeAttr2dC, prxmShapeAttr2dC::classKey),
+    CLASS_ROWS("ellipse2d", prxmEllipse2dC, mBaseEllipse2dC::classKey),
+    CLASS_ROWS("ellipsearc2d", prxmEllipseArc2dC, mBaseEllipseArc2dC::classKey),
+    {"Create", mzInvokeMethod, 1, &create},
     {},
 };
+
+#undef CLASS_ROWS
 
 }  // namespace
 
@@ -24,3 +79,5 @@ prxm2dObjectFactoryC::prxm2dObjectFactoryC(uint8_t takeReference) : prxMetaObjec
 }
 
 void* prxm2dObjectFactoryC::getNativePointer() { return this; }
+
+prxm2dObjectFactoryC* prxm2dObjectFactoryC::create() { return new prxm2dObjectFactoryC(0); }

@@ -2,6 +2,7 @@
 // registrars may join it from any file of this folder.
 #include "core/keywordRegistrarT.h"
 #include "draw2d/drawingRegistries.h"
+#include "draw2d/m2dTextC.h"
 #include "draw2d/mBaseArc2dC.h"
 #include "draw2d/mBaseCircle2dC.h"
 #include "draw2d/mBaseEllipse2dC.h"
@@ -22,5 +23,6 @@ keywordRegistrarT<mBaseEllipse2dC, mBaseShape2dC> ellipseRegistrar(shape2dRegist
 keywordRegistrarT<mBaseEllipseArc2dC, mBaseShape2dC> ellipseArcRegistrar(shape2dRegistry,
                                                                          mBaseEllipseArc2dC::classKey, 4);
 keywordRegistrarT<mBasePoint2dC, mBaseShape2dC> pointRegistrar(shape2dRegistry, mBasePoint2dC::classKey, 3);
+keywordRegistrarT<m2dTextC, mBaseShape2dC> textRegistrar(shape2dRegistry, m2dTextC::classKey, 3);
 
 }  // namespace

@@ -1,0 +1,36 @@
+#include "draw2d/prxm2dDrawingItemsC.h"
+
+#include "draw2d/figureListBoundRect.h"
+#include "draw2d/prxm2dHandlers.h"
+
+namespace {
+
+template <bool maximum>
+void boundRect(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
+  returnVector(result, proxyOf<prxm2dDrawingItemsC>(native).getCorner(maximum));
+}
+
+constexpr proxyMethodEntryS rows[] = {
+    {"BoundRectMax", mzInvokePropertyGet, 0, &boundRect<true>},
+    {"BoundRectMin", mzInvokePropertyGet, 0, &boundRect<false>},
+    {},
+};
+
+}  // namespace
+
+const proxyClassC prxm2dDrawingItemsC::description(
+    "class prxm2dDrawingItemsC *", rows, &prxmObjListObjTypeContainerTemplateC<prxm2dFigureC, m2dFigureC>::description,
+    &makeProxyOverNode<prxm2dDrawingItemsC>);
+
+prxm2dDrawingItemsC::prxm2dDrawingItemsC(const metaObjectC& source)
+    : prxmObjListObjTypeContainerTemplateC<prxm2dFigureC, m2dFigureC>(source) {
+  setClass(description);
+}
+
+const vectorC2d<double>& prxm2dDrawingItemsC::getCorner(bool maximum) {
+  if (!computed) {
+    calcFigureListBoundRect(object.getNode(), minCorner, maxCorner);
+    computed = 1;
+  }
+  return maximum ? maxCorner : minCorner;
+}
