@@ -1,16 +1,28 @@
 #include "dlliface/optionElementIds.h"
 
-#include "core/metaObjectC.h"
 #include "core/metaTreeC.h"
 #include "jobs/keyNodeField.h"
 
 namespace {
 
+constexpr std::string_view idKey = "ID";
+
 bool carries(const metaTreeC* node, const char* elementKey) { return !elementKey || node->hasKeyword(elementKey); }
 
 }  // namespace
 
-const str& elementIdText(metaTreeC* element) { return metaObjectC(fieldNode(element, "ID"), 0).getNodeStringValue(); }
+// Walks the children itself: merges and updates call this for every element they compare.
+const str& elementIdText(metaTreeC* element) {
+  static const str none;
+  if (!element) return none;
+  for (const metaTreeC* child = element->firstChild; child; child = child->next) {
+    if (!child->hasKeyword(idKey)) continue;
+    const metaTreeC* value = child->firstChild;
+    return value && value->value.isString() ? *value->value.getText() : none;
+  }
+  metaTreeC::appendWordChild(element, "ID");
+  return none;
+}
 
 metaTreeC* findElementById(metaTreeC* collection, const char* elementKey, std::string_view id) {
   for (metaTreeC* element = firstElement(collection, elementKey); element; element = nextElement(element, elementKey))
