@@ -38,6 +38,7 @@ inline constexpr const char* argumentTexts[] = {
     "prxmstringlist", "prxmobjectlist", "PRXMSTRINGLIST", "matrix3x3", "matrix4x4", "vector3d", "vector2d", "Vector3D",
     "", "DOC", "EXTATTRSTR", "EXTATTRVAL", "EXTATTRVAR", "NAME", "1", "2.5", "-1", "1e999", "nan", "x", "int", "double",
     "string", "DOC{NAME{\"n\"}}", "\\\\", "\\n", "\"", "de", "job", "JOB", "list", "outfilelist", "K",
+    "str", "dbl", "strsel", "file", "dir", "bool", "P", "a", "OPTPAGE{ID{\"P\"}OPTITEMS{OPTITEM{ID{\"a\"}VAL{1}}}}",
 };
 
 // The one file the file members may touch: a script's path is replaced by it.
