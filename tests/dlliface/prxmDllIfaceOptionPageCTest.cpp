@@ -242,4 +242,17 @@ TEST_F(optionPageTest, ItemValuesKeepTheirKindAndListsReadNumbers) {
   dispatchT extension = callObject(getObject(type.get(), "FileExtList").get(), "add");
   callObject(extension.get(), "Ext", {text("*.c")});
   EXPECT_EQ(written(type.get()), "OPTTYPE{ID{\"T\"}MIN{-2}VALMAP{3}STRMAP{\"three\"}EXTLST{EXTITM{EXT{\"*.c\"}}}}");
+
+  // An option of a merged copy keeps the copy's tree once the page object has gone. (A merge
+  // adds the collections it reaches for to the page given: they are made before counting.)
+  method(p.get(), "getMergedPage", {objectValue(p.get())});
+  metaProxyTest::buildTables();
+  poolBalance balance;
+  {
+    dispatchT kept = callObject(callObject(p.get(), "mergeWithPage", {objectValue(p.get())}).get(), "getOption", {text("a")});
+    EXPECT_EQ(doubleOf(get(kept.get(), "Value")), 2.5);
+    EXPECT_EQ(intOf(method(getObject(kept.get(), "Values").get(), "RemoveAll")), -99);
+    EXPECT_EQ(written(kept.get()), "OPTITEM{ID{\"a\"}DESC{\"A\"}GROUP{\"g\"}TYP{\"int\"}VAL}");
+  }
+  balance.expectBalanced();
 }
