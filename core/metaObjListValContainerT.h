@@ -33,6 +33,29 @@ class metaObjListValContainerT : public metaObjListContainerC {
     return values;
   }
 
+  // The index-th child's double, found 1; 0.0 with found 0 when there is no such child or it
+  // holds no double.
+  T getAt(int index, uint32_t* found = nullptr) {
+    const metaTreeC* item = index < 0 ? nullptr : childAt(index);
+    const bool present = item && item->value.isDouble();
+    if (found) *found = present ? 1 : 0;
+    return present ? T(item->value.getDouble()) : T();
+  }
+
+  // The index-th child takes the value as a double, whatever it held; found 0 when there is no
+  // such child, and then nothing changes.
+  void setAt(int index, T value, uint32_t* found = nullptr) {
+    metaTreeC* item = index < 0 ? nullptr : childAt(index);
+    if (found) *found = item ? 1 : 0;
+    if (!item) return;
+    item->value.setDouble(item->value.getPosition(), double(value));
+    // A word item that becomes a number leaves the keyed caches over the list.
+    ++metaTreeChangeCounter;
+  }
+
+  // A double child after the last one; nothing without a node.
+  void append(T value) { appendValues(&value, 1); }
+
   // Appends one double child per value, in order.
   void appendValues(const T* values, uint32_t count) {
     if (!node || !values) return;

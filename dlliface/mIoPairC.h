@@ -1,11 +1,17 @@
 // One input/output pair of a plug-in description: an IOPAIR node that pairs the input format
-// a plug-in reads with the output formats it writes from it.
+// a plug-in reads (INFMT) with the output formats it writes from it (OUTFMTS of OUTFMT), each
+// added, empty, when first reached.
 #pragma once
 
 #include <cstdint>
 
 #include "core/metaObjKeyContainerTemplateC.h"
 #include "core/metaObjectC.h"
+#include "dlliface/mInFormatItemC.h"
+#include "dlliface/mOutFormatItemC.h"
+#include "jobs/keyNodeField.h"
+
+using mOutFormatListC = metaObjKeyContainerTemplateC<mOutFormatItemC>;
 
 class mIoPairC : public metaObjectC {
  public:
@@ -13,6 +19,9 @@ class mIoPairC : public metaObjectC {
 
   mIoPairC() = default;
   mIoPairC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+
+  mInFormatItemC getInParam() { return mInFormatItemC(fieldNode(node, mInFormatItemC::classKey), 0); }
+  mOutFormatListC getOutParams() { return mOutFormatListC(fieldNode(node, "OUTFMTS"), 0); }
 };
 
 using mIoPairListC = metaObjKeyContainerTemplateC<mIoPairC>;

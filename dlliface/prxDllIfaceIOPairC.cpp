@@ -1,5 +1,18 @@
 #include "dlliface/prxDllIfaceIOPairC.h"
 
-const proxyClassC prxDllIfaceIOPairC::description("class prxDllIfaceIOPairC *", nullptr,
+#include "dlliface/prxDllIfaceInFmtItemC.h"
+#include "dlliface/prxDllIfaceOutFmtItemC.h"
+#include "jobs/keyNodeFieldRows.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+constexpr auto rows = rowTable(childRow<prxDllIfaceInFmtItemC, &mIoPairC::getInParam>("InParam"),
+                               childRow<prxDllIfaceOutFmtListC, &mIoPairC::getOutParams>("OutParams"));
+
+}  // namespace
+
+const proxyClassC prxDllIfaceIOPairC::description("class prxDllIfaceIOPairC *", rows.data(),
                                                   &prxDllIfaceBaseC::description,
                                                   &makeProxyOverNode<prxDllIfaceIOPairC>);

@@ -45,6 +45,7 @@ inline constexpr const char* argumentTexts[] = {
     "prxm2ddrawing", "prxm2dfigure", "PRXM2DDRAWING", "DRAWING", "FIGURE", "LINE", "ARC", "CIRCLE", "ICRV2D",
     "ELLIPSE", "ELLIPSEARC", "TEXT", "POINT", "FIGURE{FIGURITEMS{LINE{POINT{0,0}POINT{1,1}}CIRCLE{POINT{1,1}RAD{2}}}}",
     "prxmnatdoc", "PRXMNATUPGRADEDOC", "prxmnatcheckindoc", "prxmnatcheckoutdoc", "DOCUMENT",
+    "str", "dbl", "strsel", "file", "dir", "bool", "P", "a", "OPTPAGE{ID{\"P\"}OPTITEMS{OPTITEM{ID{\"a\"}VAL{1}}}}",
 };
 
 // The one file the file members may touch: a script's path is replaced by it.

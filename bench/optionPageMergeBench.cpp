@@ -1,0 +1,92 @@
+// The merge of one option page into another as a host calls it (getMergedPage by name) against
+// the number of options N of each page, half of the other page's options new to the receiver.
+// There is no index by ID: each option of the other page is looked up by a scan of the
+// receiver, so the time grows about as N^2. The closing table shows each doubling of N as the
+// ratio of the larger page's time over the smaller's: 2^k for growth exponent k.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "bench/comparisonTable.h"
+#include "core/metaObjectC.h"
+#include "core/metaTreeC.h"
+#include "dlliface/prxmDllIfaceOptionPageC.h"
+#include "mzcom/mzIDispatch.h"
+#include "mzcom/mzSmartPtr.h"
+#include "mzcom/mzVariantS.h"
+
+namespace {
+
+constexpr int sizes[] = {250, 500, 1000, 2000, 4000};
+
+// A page list holding one page of count options, "o<first>" onward, as a plug-in describes them.
+std::string pageListText(int first, int count) {
+  std::string text = "TRANSFEROPTPAGES{OPTPAGE{ID{\"P\"}DESC{\"page\"}OPTITEMS{";
+  for (int i = first; i < first + count; ++i) {
+    const std::string n = std::to_string(i);
+    text += "OPTITEM{ID{\"o" + n + "\"}DESC{\"option " + n + "\"}GROUP{\"g" + std::to_string(i % 8) +
+            "\"}TYP{\"int\"}VAL{" + n + "}}";
+  }
+  return text + "}}}";
+}
+
+// A page object over the page of a list tree, which the object keeps alive.
+mzSmartPtr<mzIDispatch> pageOf(const metaObjectC& list) {
+  return mzSmartPtr<mzIDispatch>(new prxmDllIfaceOptionPageC(metaObjectC(list.getNode()->firstChild, 0)));
+}
+
+uint32_t optionCount(const metaObjectC& list) {
+  return metaObjectC(metaObjectC(list.getNode()->firstChild, 0).findChild("OPTITEMS"), 0).childCount();
+}
+
+void optionPageGetMergedPage(benchmark::State& state) {
+  const int n = int(state.range(0));
+  const std::string receiverText = pageListText(0, n);
+  metaObjectC otherList = metaObjectC::readFromString(pageListText(n / 2, n).c_str(), 1);
+  mzSmartPtr<mzIDispatch> other = pageOf(otherList);
+  mzVariantS argument;
+  argument.setDispatch(other.get());
+  mzVariantS result;
+  uint32_t merged = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    metaObjectC receiverList = metaObjectC::readFromString(receiverText.c_str(), 1);
+    mzSmartPtr<mzIDispatch> receiver = pageOf(receiverList);
+    state.ResumeTiming();
+    uint32_t failed = receiver->Invoke("getMergedPage", mzInvokeMethod, 1, &argument, &result, nullptr);
+    benchmark::DoNotOptimize(failed);
+    state.PauseTiming();
+    merged = failed ? 0 : optionCount(receiverList);
+    result.clear();
+    receiver.release();
+    state.ResumeTiming();
+  }
+  if (merged != uint32_t(n + n / 2)) state.SkipWithError("the merged page does not hold every option once");
+  state.SetItemsProcessed(int64_t(state.iterations()) * n);
+}
+
+bool registerMergeRows() {
+  const size_t last = std::size(sizes) - 1;
+  int order = 100;
+  auto name = [](int n) { return "optionPageGetMergedPage/" + std::to_string(n); };
+  for (size_t i = 1; i <= last; ++i) {
+    const std::string title = (i == 1 ? std::string("option page merge ") : std::string("  ")) +
+                              std::to_string(sizes[i - 1]) + " -> " + std::to_string(sizes[i]) + " options (2^k)";
+    registerComparison({order++, title, name(sizes[i - 1]), name(sizes[i]), ratioKindE::speedup, 0});
+  }
+  registerComparison({order++,
+                      "  " + std::to_string(sizes[0]) + " -> " + std::to_string(sizes[last]) + " options (" +
+                          std::to_string(sizes[last] / sizes[0]) + "^k)",
+                      name(sizes[0]), name(sizes[last]), ratioKindE::speedup, 0});
+  return true;
+}
+
+void everySize(benchmark::internal::Benchmark* benchmark) {
+  for (int n : sizes) benchmark->Arg(n);
+}
+
+BENCHMARK(optionPageGetMergedPage)->Apply(everySize)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+static const bool mergeRows = registerMergeRows();

@@ -1,0 +1,14 @@
+// The input format of an input/output pair: an INFMT node with the fields of every format.
+#pragma once
+
+#include <cstdint>
+
+#include "dlliface/mFormatItemC.h"
+
+class mInFormatItemC : public mFormatItemC {
+ public:
+  static constexpr const char* classKey = "INFMT";
+
+  mInFormatItemC() = default;
+  mInFormatItemC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), mFormatItemC(root, owns) {}
+};

@@ -1,0 +1,58 @@
+#include "dlliface/prxDllExecIOC.h"
+
+#include "dlliface/objectTreeArgument.h"
+#include "dlliface/prxDllIfaceCustomDataC.h"
+#include "jobs/keyNodeFieldRows.h"
+#include "proxy/proxyExceptions.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using recordT = mDllExecIOC;
+
+// A plain object over the carried tree's root, over no node when the record carries none.
+template <metaTreeC* (recordT::*carried)() const>
+void carriedObject(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
+  const recordT record = recordOf<recordT>(native);
+  returnObject(result, new prxMetaObjectBaseC(metaObjectC((record.*carried)(), 0)));
+}
+
+// The argument's tree, copied before the record changes, so that the record's own data or the
+// record itself may be given.
+template <void (recordT::*store)(const metaTreeC*)>
+void storeTree(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  objectTreeArgumentC argument(arguments, 0);
+  if (!argument.isObject()) throwTypeCastException();
+  recordT record = recordOf<recordT>(native);
+  (record.*store)(argument.getNode());
+  result.setInt(1);
+}
+
+template <metaTreeC* (recordT::*carried)() const, void (recordT::*store)(const metaTreeC*)>
+constexpr std::array<proxyMethodEntryS, 3> dataRows(const char* name) {
+  return {{{name, mzInvokePropertyGet, 0, &carriedObject<carried>},
+           {name, mzInvokePropertyPut, 1, &storeTree<store>},
+           {name, mzInvokeMethod, 1, &storeTree<store>}}};
+}
+
+constexpr proxyMethodEntryS receiverRow[] = {{"ReceiverID", mzInvokePropertyGet, 0, &getField<&recordT::getReceiverID>}};
+
+constexpr proxyMethodEntryS customDataRows[] = {
+    {"CustomData", mzInvokePropertyGet, 0, &childObject<prxDllIfaceCustomDataC, &recordT::getCustomData>},
+    {"CustomData", mzInvokePropertyPut, 1, &storeTree<&recordT::setCustomData>},
+    {"CustomData", mzInvokeMethod, 1, &storeTree<&recordT::setCustomData>},
+};
+
+constexpr auto rows = rowTable(settableRows<&recordT::getName, &recordT::setName>("Name"),
+                               settableRows<&recordT::getVersion, &recordT::setVersion>("Version"),
+                               settableRows<&recordT::getOutputLocation, &recordT::setOutputLocation>("OutputLocation"),
+                               settableRows<&recordT::getResponseText, &recordT::setResponseText>("ResponseText"),
+                               dataRows<&recordT::getInputData, &recordT::setInputData>("InputData"),
+                               dataRows<&recordT::getOutputData, &recordT::setOutputData>("OutputData"),
+                               rowsOf(receiverRow), rowsOf(customDataRows));
+
+}  // namespace
+
+const proxyClassC prxDllExecIOC::description("class prxDllExecIOC *", rows.data(), &prxDllIfaceBaseC::description,
+                                             &makeProxyOverNode<prxDllExecIOC>);

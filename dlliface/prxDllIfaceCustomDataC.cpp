@@ -1,0 +1,21 @@
+#include "dlliface/prxDllIfaceCustomDataC.h"
+
+#include "dlliface/prxDllIfaceOptPageListC.h"
+#include "jobs/keyNodeFieldRows.h"
+#include "jobs/prxmIniFileSectionEntriesC.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using customT = mDllIfaceCustomDataC;
+
+constexpr auto rows = rowTable(childRow<prxmIniFileSectionEntriesC, &customT::getSectionEntries>("SectionEntries"),
+                               childRow<prxDllIfaceOptPageListC, &customT::getTransferOptions>("TransferOptions"),
+                               childRow<prxDllIfaceOptPageListC, &customT::getGlobalOptions>("GlobalOptions"));
+
+}  // namespace
+
+const proxyClassC prxDllIfaceCustomDataC::description("class prxDllIfaceCustomDataC *", rows.data(),
+                                                      &prxDllIfaceBaseC::description,
+                                                      &makeProxyOverNode<prxDllIfaceCustomDataC>);

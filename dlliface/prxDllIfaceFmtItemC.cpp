@@ -1,0 +1,20 @@
+#include "dlliface/prxDllIfaceFmtItemC.h"
+
+#include "jobs/keyNodeFieldRows.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using formatT = mFormatItemC;
+
+constexpr auto rows = rowTable(settableRows<&formatT::getName, &formatT::setName>("Name"),
+                               settableRows<&formatT::getDesc, &formatT::setDesc>("Desc"),
+                               settableRows<&formatT::getGroup, &formatT::setGroup>("Group"),
+                               settableRows<&formatT::getFileExtension, &formatT::setFileExtension>("FileExtension"),
+                               settableRows<&formatT::getToolbarBmp, &formatT::setToolbarBmp>("ToolbarBmp"));
+
+}  // namespace
+
+const proxyClassC prxDllIfaceFmtItemC::description("class prxDllIfaceFmtItemC *", rows.data(),
+                                                   &prxDllIfaceBaseC::description);

@@ -1,0 +1,28 @@
+#include "dlliface/prxDllIfaceOutFmtItemC.h"
+
+#include "core/metaObjListStrContainerC.h"
+#include "dlliface/prxDllIfaceOptPageListC.h"
+#include "jobs/keyNodeFieldRows.h"
+#include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using formatT = mOutFormatItemC;
+using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
+
+constexpr auto rows = rowTable(settableRows<&formatT::getOutputMode, &formatT::setOutputMode>("OutputMode"),
+                               childRow<stringListT, &formatT::getVersions>("Versions"),
+                               childRow<stringListT, &formatT::getVersionsDesc>("VersionsDesc"),
+                               settableRows<&formatT::getScanMode, &formatT::setScanMode>("ScanMode"),
+                               settableRows<&formatT::getDetectMode, &formatT::setDetectMode>("DetectMode"),
+                               settableRows<&formatT::getCosts, &formatT::setCosts>("Costs"),
+                               childRow<prxDllIfaceOptPageListC, &formatT::getTransferOptions>("TransferOptions"),
+                               childRow<prxDllIfaceOptPageListC, &formatT::getGlobalOptions>("GlobalOptions"));
+
+}  // namespace
+
+const proxyClassC prxDllIfaceOutFmtItemC::description("class prxDllIfaceOutFmtItemC *", rows.data(),
+                                                      &prxDllIfaceFmtItemC::description,
+                                                      &makeProxyOverNode<prxDllIfaceOutFmtItemC>);

@@ -1,0 +1,27 @@
+// The script object of a plug-in call's output files: a DLLOUTFILELIST node whose children are
+// the file names, one string each, reached through the members of the string list.
+#pragma once
+
+#include <cstdint>
+
+#include "core/metaObjListStrContainerC.h"
+#include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
+
+class prxDllOutfileListC : public prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC> {
+ public:
+  static constexpr const char* classKey = "DLLOUTFILELIST";
+
+  // Shares the source's node when the source is a view; an owning source is copied.
+  explicit prxDllOutfileListC(const metaObjectC& source) : prxmObjListBaseTypeContainerTemplateC(source) {
+    setClass(description);
+  }
+  // Over node, owned when owns is set.
+  prxDllOutfileListC(metaTreeC* node, uint32_t owns) : prxmObjListBaseTypeContainerTemplateC(metaObjectC()) {
+    setClass(description);
+    attachTree(node, owns);
+  }
+
+  void* getNativePointer() override { return this; }
+
+  static const proxyClassC description;
+};

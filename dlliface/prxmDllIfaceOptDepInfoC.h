@@ -1,0 +1,25 @@
+// The script object of one dependency of an option: Id and StrValue as texts, Value as a
+// number; a put answers the object, so that calls chain.
+#pragma once
+
+#include "dlliface/mDllIfaceOptDepInfoC.h"
+#include "dlliface/prxDllIfaceBaseC.h"
+#include "proxy/prxmObjListObjTypeContainerTemplateC.h"
+
+template <>
+struct prxClassNameT<mDllIfaceOptDepInfoC> {
+  static const char* get() { return "class mDllIfaceOptDepInfoC"; }
+};
+
+class prxmDllIfaceOptDepInfoC : public prxDllIfaceBaseC {
+ public:
+  // Shares the source's node when the source is a view, as the list passes it.
+  explicit prxmDllIfaceOptDepInfoC(const metaObjectC& source) : prxDllIfaceBaseC(source) { setClass(description); }
+
+  void* getNativePointer() override { return this; }
+
+  static const proxyClassC description;
+};
+
+// The dependencies of an option.
+using prxmDllIfaceOptDepListC = prxmObjListObjTypeContainerTemplateC<prxmDllIfaceOptDepInfoC, mDllIfaceOptDepInfoC>;

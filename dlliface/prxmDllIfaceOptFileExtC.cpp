@@ -1,0 +1,18 @@
+#include "dlliface/prxmDllIfaceOptFileExtC.h"
+
+#include "jobs/keyNodeFieldRows.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using extT = mDllIfaceOptFileExtC;
+
+constexpr auto rows = rowTable(settableRows<&extT::getExt, &extT::setExt>("Ext"),
+                               settableRows<&extT::getDesc, &extT::setDesc>("Desc"));
+
+}  // namespace
+
+const proxyClassC prxmDllIfaceOptFileExtC::description("class prxmDllIfaceOptFileExtC *", rows.data(),
+                                                       &prxDllIfaceBaseC::description,
+                                                       &makeProxyOverNode<prxmDllIfaceOptFileExtC>);

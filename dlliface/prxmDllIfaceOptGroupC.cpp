@@ -1,0 +1,21 @@
+#include "dlliface/prxmDllIfaceOptGroupC.h"
+
+#include "draw2d/prxm2dPointC.h"
+#include "jobs/keyNodeFieldRows.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using groupT = mDllIfaceOptGroupC;
+
+constexpr auto rows = rowTable(settableRows<&groupT::getId, &groupT::setId>("Id"),
+                               settableRows<&groupT::getDesc, &groupT::setDesc>("Desc"),
+                               childRow<prxm2dPointC, &groupT::getLogPos>("LogPos"),
+                               childRow<prxm2dPointC, &groupT::getLogSize>("LogSize"));
+
+}  // namespace
+
+const proxyClassC prxmDllIfaceOptGroupC::description("class prxmDllIfaceOptGroupC *", rows.data(),
+                                                     &prxDllIfaceBaseC::description,
+                                                     &makeProxyOverNode<prxmDllIfaceOptGroupC>);

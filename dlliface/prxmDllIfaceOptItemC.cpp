@@ -1,0 +1,28 @@
+#include "dlliface/prxmDllIfaceOptItemC.h"
+
+#include "core/metaObjListStrContainerC.h"
+#include "dlliface/optionFieldRows.h"
+#include "dlliface/prxmDllIfaceOptDepInfoC.h"
+#include "dlliface/prxmDoubleValueListC.h"
+#include "jobs/keyNodeFieldRows.h"
+
+using namespace keyNodeFieldRows;
+using optionFieldRows::doubleRows;
+
+namespace {
+
+using optionT = mDllIfaceOptItemC;
+using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
+
+constexpr auto rows = rowTable(settableRows<&optionT::getGroup, &optionT::setGroup>("Group"),
+                               settableRows<&optionT::getStrValue, &optionT::setStrValue>("StrValue"),
+                               doubleRows<&optionT::getValue, &optionT::setValue>("Value"),
+                               childRow<prxmDoubleValueListC, &optionT::getValues>("Values"),
+                               childRow<stringListT, &optionT::getStrValues>("StrValues"),
+                               childRow<prxmDllIfaceOptDepListC, &optionT::getDeps>("Deps"));
+
+}  // namespace
+
+const proxyClassC prxmDllIfaceOptItemC::description("class prxmDllIfaceOptItemC *", rows.data(),
+                                                    &prxmDllIfaceOptBaseC::description,
+                                                    &makeProxyOverNode<prxmDllIfaceOptItemC>);

@@ -1,0 +1,26 @@
+// The script object of one option: Group, its value as a text (StrValue) or a number (Value),
+// its values as lists (Values, StrValues) and its dependencies (Deps), in front of what every
+// type and option has. A put answers the object, so that calls chain.
+#pragma once
+
+#include "dlliface/mDllIfaceOptItemC.h"
+#include "dlliface/prxmDllIfaceOptBaseC.h"
+#include "proxy/prxmObjListObjTypeContainerTemplateC.h"
+
+template <>
+struct prxClassNameT<mDllIfaceOptItemC> {
+  static const char* get() { return "class mDllIfaceOptItemC"; }
+};
+
+class prxmDllIfaceOptItemC : public prxmDllIfaceOptBaseC {
+ public:
+  // Shares the source's node when the source is a view, as the list and the page pass it.
+  explicit prxmDllIfaceOptItemC(const metaObjectC& source) : prxmDllIfaceOptBaseC(source) { setClass(description); }
+
+  void* getNativePointer() override { return this; }
+
+  static const proxyClassC description;
+};
+
+// The options of a page.
+using prxmDllIfaceOptItemListC = prxmObjListObjTypeContainerTemplateC<prxmDllIfaceOptItemC, mDllIfaceOptItemC>;

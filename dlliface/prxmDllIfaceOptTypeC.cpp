@@ -1,0 +1,5 @@
+#include "dlliface/prxmDllIfaceOptTypeC.h"
+
+const proxyClassC prxmDllIfaceOptTypeC::description("class prxmDllIfaceOptTypeC *", nullptr,
+                                                    &prxmDllIfaceOptBaseC::description,
+                                                    &makeProxyOverNode<prxmDllIfaceOptTypeC>);
