@@ -9,12 +9,17 @@ namespace {
 
 double numberOf(const metaTreeC* child) { return child->value.isDouble() ? child->value.getDouble() : 0.0; }
 
-// The numbers of a node with exactly count children, into values; false for any other node.
+// The numbers of a node with exactly count children, all numbers, into values; false for any
+// other node (a pair holding a text is no point).
 bool readExactly(const metaTreeC* node, double* values, int count, uint32_t* found) {
   int n = 0;
+  bool numbers = true;
   if (node)
-    for (const metaTreeC* child = node->firstChild; child && n <= count; child = child->next) ++n;
-  const bool exact = node && n == count;
+    for (const metaTreeC* child = node->firstChild; child && n <= count; child = child->next) {
+      numbers = numbers && child->value.isDouble();
+      ++n;
+    }
+  const bool exact = node && n == count && numbers;
   if (exact) {
     const metaTreeC* child = node->firstChild;
     for (int i = 0; i < count; ++i, child = child->next) values[i] = numberOf(child);

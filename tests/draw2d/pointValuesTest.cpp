@@ -11,14 +11,14 @@
 using shapeTest::expectPoint;
 using shapeTest::treeC;
 
-TEST(PointValues, ReadersTakeExactCountsOnlyAndNonNumbersReadAsZero) {
+TEST(PointValues, ReadersTakeExactCountsOfNumbersOnly) {
   struct caseS {
     const char* text;
     uint32_t found2d, found3d;
     double x, y;
   };
-  const caseS cases[] = {{"POINT{1.5,-2}", 1, 0, 1.5, -2}, {"POINT{1,2,3}", 0, 1, 0, 0}, {"POINT{\"a\",2}", 1, 0, 0, 2},
-                         {"POINT{4}", 0, 0, 0, 0},         {"POINT", 0, 0, 0, 0}};
+  const caseS cases[] = {{"POINT{1.5,-2}", 1, 0, 1.5, -2}, {"POINT{1,2,3}", 0, 1, 0, 0}, {"POINT{\"a\",2}", 0, 0, 0, 0},
+                         {"LPOS{5,\"a\"}", 0, 0, 0, 0}, {"POINT{4}", 0, 0, 0, 0}, {"POINT", 0, 0, 0, 0}};
   for (const caseS& c : cases) {
     treeC tree(c.text);
     uint32_t found = 7;
