@@ -8,6 +8,20 @@ namespace {
 // A page the operations take: it has a node and an ID of its own.
 bool isNamedPage(const mDllIfaceOptionPageC& page) { return page.getNode() && page.hasChild("ID"); }
 
+// Visits the pages the list holds when the visit starts (a visit may add to the list itself);
+// false for a list over no node.
+template <class visitT>
+bool forEachPageOf(mDllIfaceOptPageListC& list, visitT&& visit) {
+  if (!list.getNode()) return false;
+  const uint32_t count = list.childCount();
+  metaTreeC* child = list.getNode()->firstChild;
+  for (uint32_t i = 0; i < count && child; ++i, child = child->next) {
+    mDllIfaceOptionPageC page(child, 0);
+    visit(page);
+  }
+  return true;
+}
+
 }  // namespace
 
 mDllIfaceOptPageListC mDllIfaceOptPageListC::of(metaTreeC* owner, const char* listKey) {
@@ -46,14 +60,7 @@ bool mDllIfaceOptPageListC::addPageIfMissing(mDllIfaceOptionPageC& page) {
 }
 
 bool mDllIfaceOptPageListC::addPagesIfMissing(mDllIfaceOptPageListC& list) {
-  if (!list.getNode()) return false;
-  const uint32_t count = list.childCount();
-  metaTreeC* child = list.getNode()->firstChild;
-  for (uint32_t i = 0; i < count && child; ++i, child = child->next) {
-    mDllIfaceOptionPageC page(child, 0);
-    addPageIfMissing(page);
-  }
-  return true;
+  return forEachPageOf(list, [this](mDllIfaceOptionPageC& page) { addPageIfMissing(page); });
 }
 
 bool mDllIfaceOptPageListC::mergeWithPage(mDllIfaceOptionPageC& page) {
@@ -88,14 +95,7 @@ bool mDllIfaceOptPageListC::updatePage(mDllIfaceOptionPageC& page) {
 }
 
 bool mDllIfaceOptPageListC::updatePages(mDllIfaceOptPageListC& list) {
-  if (!list.getNode()) return false;
-  const uint32_t count = list.childCount();
-  metaTreeC* child = list.getNode()->firstChild;
-  for (uint32_t i = 0; i < count && child; ++i, child = child->next) {
-    mDllIfaceOptionPageC page(child, 0);
-    updatePage(page);
-  }
-  return true;
+  return forEachPageOf(list, [this](mDllIfaceOptionPageC& page) { updatePage(page); });
 }
 
 bool mDllIfaceOptPageListC::updatePageInList(mDllIfaceOptionPageC& page) {
