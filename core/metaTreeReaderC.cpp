@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <emmintrin.h>
+
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
@@ -9,8 +11,10 @@
 #include <vector>
 
 #include "base/decimalNumberText.h"
+#include "core/metaTokenTextC.h"
 #include "core/metaTreeC.h"
 #include "core/metaTreeCustomHooks.h"
+#include "memman/memManPoolC.h"
 #include "platform/textFile.h"
 
 namespace {
@@ -48,6 +52,28 @@ constexpr byteTableS byteTable;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The end of the run of word characters from at, sixteen bytes a step while sixteen may be
+// read: letters, digits and -+._@ are told apart with a few comparisons of all sixteen at once.
+const unsigned char* endOfWord(const unsigned char* at, const unsigned char* limit) {
+  auto inRange = [&](__m128i bytes, char first, int count) {
+    __m128i shifted = _mm_add_epi8(bytes, _mm_set1_epi8(char(0x80 - uint8_t(first))));
+    return _mm_cmplt_epi8(shifted, _mm_set1_epi8(char(-128 + count)));
+  };
+  while (limit - at >= 16) {
+    __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    __m128i word = _mm_or_si128(inRange(_mm_or_si128(bytes, _mm_set1_epi8(0x20)), 'a', 26), inRange(bytes, '0', 10));
+    // + , - . are four bytes in a row; the comma is none of them.
+    __m128i signs = _mm_andnot_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(',')), inRange(bytes, '+', 4));
+    word = _mm_or_si128(_mm_or_si128(word, signs), _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('_')),
+                                                               _mm_cmpeq_epi8(bytes, _mm_set1_epi8('@'))));
+    unsigned others = unsigned(~_mm_movemask_epi8(word)) & 0xFFFFu;
+    if (others) return at + __builtin_ctz(others);
+    at += 16;
+  }
+  while (at < limit && byteTable.byteClass[*at] == classWord) ++at;
+  return at;
+}
+
 bool startsLikeNumber(char c) { return isDigit(c) || c == '.' || c == '+' || c == '-'; }
 
 // Decimal numbers only: sign, digits, fraction, exponent; no hexadecimal, "inf" or "nan".
@@ -77,6 +103,59 @@ bool isDecimalNumber(const char* text, int length) {
 locale_t cLocale() {
   static locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t(0));
   return locale;
+}
+
+// The run of up to eight digits at the start of the eight bytes at text: how many, and their value.
+int leadingDigits(const char* text, uint32_t& value) {
+  constexpr uint64_t ones = 0x0101010101010101ull, high = 0x8080808080808080ull;
+  uint64_t word;
+  std::memcpy(&word, text, 8);
+  // Zero bytes where the byte is a digit: its high nibble is 3, and still 3 after adding 6.
+  uint64_t other = ((word & 0xF0 * ones) ^ 0x30 * ones) | (((word + 6 * ones) & 0xF0 * ones) ^ 0x30 * ones);
+  uint64_t digitBytes = ~(((other & 0x7F * ones) + 0x7F * ones) | other | 0x7F * ones);
+  uint64_t firstOther = ~digitBytes & high;
+  int count = firstOther ? __builtin_ctzll(firstOther) / 8 : 8;
+  if (count == 0) return 0;
+  // The digits moved to the top, zero bytes below them standing for leading zeros; then pairs,
+  // fours and all eight are joined.
+  uint64_t digits = count == 8 ? word : word << (8 * (8 - count));
+  digits = ((digits & 0x0F * ones) * 2561) >> 8;
+  digits = ((digits & 0x00FF00FF00FF00FFull) * 6553601) >> 16;
+  value = uint32_t(((digits & 0x0000FFFF0000FFFFull) * 42949672960001ull) >> 32);
+  return count;
+}
+
+constexpr double smallPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+
+// The numbers documents are mostly made of, read in place: a sign, up to eight digits, and a
+// fraction of up to eight digits, with 8 bytes readable from each run of digits. The value
+// is the one general reading gives (an exact mantissa divided by an exact power of ten
+// rounds correctly). False, value untouched, for every other number.
+bool readCommonNumber(const char* text, int length, size_t readable, double& value) {
+  const char* end = text + length;
+  const char* at = text;
+  bool negative = *at == '-';
+  if (negative || *at == '+') ++at;
+  if (readable < size_t(at - text) + 8) return false;
+  uint32_t whole;
+  int wholeDigits = leadingDigits(at, whole);
+  if (wholeDigits == 0 || wholeDigits == 8) return false;
+  at += wholeDigits;
+  uint64_t mantissa = whole;
+  int places = 0;
+  if (at < end) {
+    if (*at != '.' || readable < size_t(at + 1 - text) + 8) return false;
+    ++at;
+    uint32_t fraction;
+    places = leadingDigits(at, fraction);
+    if (places == 0 || places == 8) return false;
+    at += places;
+    mantissa = mantissa * uint64_t(smallPowersOfTen[places]) + fraction;
+  }
+  if (at != end) return false;
+  double result = double(mantissa) / smallPowersOfTen[places];
+  value = negative ? -result : result;
+  return true;
 }
 
 // Converts a decimal number word; a number beyond the double range gives the infinity of its
@@ -114,6 +193,25 @@ metaTreeReaderC::metaTreeReaderC() = default;
 metaTreeReaderC::~metaTreeReaderC() {
   std::free(tokenBuffer);
   std::free(chunk);
+}
+
+// The bytes that may be read from the token's text on: to the end of the input or of the buffer.
+size_t metaTreeReaderC::readableFromToken() const {
+  return tokenText == tokenBuffer ? size_t(tokenCapacity) : size_t(reinterpret_cast<const char*>(limit) - tokenText);
+}
+
+metaTreeC* metaTreeReaderC::newNode() {
+  if (nodeBlocksLeft == 0) nodeBlocksLeft = memDataPoolAllocRun(sizeof(metaTreeC), nodeBlocks, nodeRun);
+  return new (nodeBlocks[--nodeBlocksLeft]) metaTreeC;
+}
+
+void metaTreeReaderC::returnNodeBlocks() {
+  while (nodeBlocksLeft > 0) memDataPoolFree(nodeBlocks[--nodeBlocksLeft]);
+}
+
+// A key word the load hooks may act on means they must run after the read.
+void metaTreeReaderC::noteKeyword(const char* word) {
+  if (loadGated && !loadNeeded && metaTreeCustomHooks::keywordHasLoadHook(word)) loadNeeded = true;
 }
 
 void metaTreeReaderC::reset() {
@@ -199,8 +297,7 @@ void metaTreeReaderC::appendToToken(const unsigned char* bytes, size_t count) {
 // The token scanners and the node maker are inlined into the parse loop, the reader's hot
 // path: a call per token costs as much as the scan of a short word.
 [[gnu::always_inline]] inline void metaTreeReaderC::scanWord() {
-  const unsigned char* end = cursor;
-  while (end < limit && byteTable.byteClass[*end] == classWord) ++end;
+  const unsigned char* end = endOfWord(cursor, limit);
   tokenText = reinterpret_cast<const char*>(cursor);
   tokenLength = int(end - cursor);
   cursor = end;
@@ -208,8 +305,7 @@ void metaTreeReaderC::appendToToken(const unsigned char* bytes, size_t count) {
   while (cursor == limit && stream) {
     appendToToken(nullptr, 0);
     if (!refill()) break;
-    end = cursor;
-    while (end < limit && byteTable.byteClass[*end] == classWord) ++end;
+    end = endOfWord(cursor, limit);
     appendToToken(cursor, size_t(end - cursor));
     cursor = end;
   }
@@ -297,17 +393,29 @@ bool metaTreeReaderC::scanString() {
   char first = tokenLength > 0 ? tokenText[0] : 0;
   if (kind == tokenWord && startsLikeNumber(first)) {
     double number;
-    if (!convertNumber(tokenText, tokenLength, number)) {
+    if (!readCommonNumber(tokenText, tokenLength, readableFromToken(), number) &&
+        !convertNumber(tokenText, tokenLength, number)) {
       fail("value invalid :", tokenText, tokenLength);
       return nullptr;
     }
-    metaTreeC* node = new metaTreeC;
+    metaTreeC* node = newNode();
     node->value.setDouble(position, number);
     return node;
   }
-  metaTreeC* node = new metaTreeC;
-  if (kind == tokenWord) node->value.setWord(position, tokenText, tokenLength);
-  else node->value.setString(position, tokenText, tokenLength);
+  metaTreeC* node = newNode();
+  bool word = kind == tokenWord;
+  metaTokenC::kindE textKind = word ? metaTokenC::kindWord : metaTokenC::kindString;
+  bool firstAsKeyword;
+  if (metaTokenTextC* text = sharedTexts.find(tokenText, tokenLength, readableFromToken(), word, firstAsKeyword)) {
+    node->value.holdText(textKind, position, text);
+    if (firstAsKeyword) noteKeyword(text->c_str());
+    return node;
+  }
+  // No room in the table: the token gets a text of its own.
+  metaTokenTextC* own = new metaTokenTextC(tokenText, tokenLength);
+  node->value.holdText(textKind, position, own);
+  own->releaseHolder();
+  if (word) noteKeyword(own->c_str());
   return node;
 }
 
@@ -383,13 +491,17 @@ metaTreeC* metaTreeReaderC::parse() {
 
 metaTreeC* metaTreeReaderC::read(uint32_t postLoad) {
   if (!hasInput) return nullptr;
+  loadGated = metaTreeCustomHooks::loadGatedByKeywords();
+  loadNeeded = !loadGated;
   metaTreeC* root = parse();
+  sharedTexts.clear();
+  returnNodeBlocks();
   if (!error && endMarkSeen) {
     fail("eof fail");
     delete root;
     root = nullptr;
   }
-  if (root && postLoad) metaTreeCustomHooks::load(root, 1);
+  if (root && postLoad && loadNeeded) metaTreeCustomHooks::load(root, 1);
   hasInput = false;
   ownedText.clear();
   ownedText.shrink_to_fit();
