@@ -8,7 +8,7 @@ namespace {
 
 constexpr size_t slotsAtFirst = 256;
 constexpr size_t probesAtMost = 32;
-constexpr uint64_t multiplier = 0xFF51AFD7ED558CCDull;
+constexpr uint64_t multiplier = metaTokenTextTableC::multiplier;
 
 uint64_t load8(const char* bytes) {
   uint64_t word;
@@ -28,22 +28,17 @@ uint64_t headOf(const char* text, int length, size_t readable) {
   return word;
 }
 
-uint32_t finish(uint64_t hash) {
-  hash ^= hash >> 32;
-  hash *= multiplier;
-  return uint32_t(hash ^ (hash >> 29));
-}
-
-// The rest of a text longer than eight bytes, eight bytes a step.
-uint64_t mixRest(uint64_t hash, const char* text, size_t length) {
+// The rest of a text longer than eight bytes, eight bytes a step, into the hash of its head.
+uint32_t mixRest(uint32_t hash, const char* text, size_t length) {
+  uint64_t mixed = hash;
   size_t at = 8;
-  for (; at + 8 <= length; at += 8) hash = (hash ^ load8(text + at)) * multiplier;
+  for (; at + 8 <= length; at += 8) mixed = ((mixed ^ load8(text + at)) * multiplier) >> 17;
   if (at < length) {
     uint64_t word = 0;
     std::memcpy(&word, text + at, length - at);
-    hash = (hash ^ word) * multiplier;
+    mixed = ((mixed ^ word) * multiplier) >> 17;
   }
-  return hash;
+  return uint32_t(mixed ^ (mixed >> 32));
 }
 
 }  // namespace
@@ -67,13 +62,12 @@ void metaTokenTextTableC::grow() {
   }
 }
 
-metaTokenTextC* metaTokenTextTableC::find(const char* text, int length, size_t readable, bool asKeyword,
-                                          bool& firstAsKeyword) {
+metaTokenTextC* metaTokenTextTableC::findOrAdd(const char* text, int length, size_t readable, bool asKeyword,
+                                               bool& firstAsKeyword) {
   firstAsKeyword = false;
   uint64_t head = headOf(text, length, readable);
-  uint64_t mixed = (head ^ uint64_t(length)) * multiplier;
-  if (length > 8) mixed = mixRest(mixed, text, size_t(length));
-  uint32_t hash = finish(mixed);
+  uint32_t hash = hashOfHead(head, length);
+  if (length > 8) hash = mixRest(hash, text, size_t(length));
   if (slots.empty()) grow();
   for (;;) {
     size_t mask = slots.size() - 1;

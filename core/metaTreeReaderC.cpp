@@ -358,33 +358,31 @@ bool metaTreeReaderC::scanString() {
   return true;
 }
 
+// The classes tested in the order they are met most in documents: words and numbers, then
+// braces, then commas and the rest.
 [[gnu::always_inline]] inline metaTreeReaderC::tokenE metaTreeReaderC::nextToken() {
   for (;;) {
     if (cursor == limit && !refill()) return tokenEnd;
-    unsigned char c = *cursor++;
-    switch (byteTable.byteClass[c]) {
-      case classSeparator:
-        continue;
-      case classLineFeed:
-        ++line;
-        continue;
-      case classWord:
-        --cursor;
-        scanWord();
-        return tokenWord;
-      case classQuote:
-        return scanString() ? tokenString : tokenEnd;
-      case classOpen:
-        return tokenOpen;
-      case classClose:
-        return tokenClose;
-      case classEndMark:
-        endMarkSeen = true;
-        return tokenEnd;
-      default:
-        fail("ill seperator char");
-        return tokenEnd;
+    uint8_t byteClass = byteTable.byteClass[*cursor];
+    if (byteClass == classWord) {
+      scanWord();
+      return tokenWord;
     }
+    ++cursor;
+    if (byteClass == classOpen) return tokenOpen;
+    if (byteClass == classClose) return tokenClose;
+    if (byteClass == classSeparator) continue;
+    if (byteClass == classQuote) return scanString() ? tokenString : tokenEnd;
+    if (byteClass == classLineFeed) {
+      ++line;
+      continue;
+    }
+    if (byteClass == classEndMark) {
+      endMarkSeen = true;
+      return tokenEnd;
+    }
+    fail("ill seperator char");
+    return tokenEnd;
   }
 }
 
@@ -429,19 +427,31 @@ metaTreeC* metaTreeReaderC::parse() {
     metaTreeC* last;
   };
   std::vector<levelS> levels;
+  levels.reserve(64);
   levels.push_back({nullptr, nullptr, nullptr});
+  levelS* level = &levels.back();
+  // Links made: the change counter moves by as many, once, when the parse ends.
+  uint32_t links = 0;
   depth = 0;
-  while (!error) {
-    levelS& level = levels.back();
+  for (;;) {
     tokenE token = nextToken();
     if (error) break;
-    if (token == tokenEnd) {
-      if (depth == 0) return level.first;
-      fail("section count wrong");
-      break;
+    if (token == tokenWord || token == tokenString) {
+      metaTreeC* node = newValueNode(token);
+      if (!node) break;
+      node->parent = level->owner;
+      if (level->last) {
+        level->last->next = node;
+        node->previous = level->last;
+      } else {
+        level->first = node;
+      }
+      level->last = node;
+      ++links;
+      continue;
     }
     if (token == tokenOpen) {
-      if (!level.last) {
+      if (!level->last) {
         fail("section without key found");
         break;
       }
@@ -450,7 +460,8 @@ metaTreeC* metaTreeReaderC::parse() {
         break;
       }
       ++depth;
-      levels.push_back({level.last, nullptr, nullptr});
+      levels.push_back({level->last, nullptr, nullptr});
+      level = &levels.back();
       continue;
     }
     if (token == tokenClose) {
@@ -458,28 +469,25 @@ metaTreeC* metaTreeReaderC::parse() {
         fail("section count wrong");
         break;
       }
-      levelS block = level;
+      levelS block = *level;
       levels.pop_back();
+      level = &levels.back();
       if (block.first) {
         block.last->next = block.owner->firstChild;
         if (block.owner->firstChild) block.owner->firstChild->previous = block.last;
         block.owner->firstChild = block.first;
       }
-      ++metaTreeChangeCounter;
+      ++links;
       continue;
     }
-    metaTreeC* node = newValueNode(token);
-    if (!node) break;
-    node->parent = level.owner;
-    if (level.last) {
-      level.last->next = node;
-      node->previous = level.last;
-    } else {
-      level.first = node;
+    if (depth == 0) {
+      metaTreeChangeCounter += links;
+      return level->first;
     }
-    level.last = node;
-    ++metaTreeChangeCounter;
+    fail("section count wrong");
+    break;
   }
+  metaTreeChangeCounter += links;
   // Nothing of a failed read survives: the open blocks' chains go first, innermost first,
   // while the items they belong to still exist.
   while (!levels.empty()) {
