@@ -2,8 +2,6 @@
 
 #include <unistd.h>
 
-#include <emmintrin.h>
-
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
@@ -52,24 +50,8 @@ constexpr byteTableS byteTable;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The end of the run of word characters from at, sixteen bytes a step while sixteen may be
-// read: letters, digits and -+._@ are told apart with a few comparisons of all sixteen at once.
+// The end of the run of word characters from at.
 const unsigned char* endOfWord(const unsigned char* at, const unsigned char* limit) {
-  auto inRange = [&](__m128i bytes, char first, int count) {
-    __m128i shifted = _mm_add_epi8(bytes, _mm_set1_epi8(char(0x80 - uint8_t(first))));
-    return _mm_cmplt_epi8(shifted, _mm_set1_epi8(char(-128 + count)));
-  };
-  while (limit - at >= 16) {
-    __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-    __m128i word = _mm_or_si128(inRange(_mm_or_si128(bytes, _mm_set1_epi8(0x20)), 'a', 26), inRange(bytes, '0', 10));
-    // + , - . are four bytes in a row; the comma is none of them.
-    __m128i signs = _mm_andnot_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(',')), inRange(bytes, '+', 4));
-    word = _mm_or_si128(_mm_or_si128(word, signs), _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('_')),
-                                                               _mm_cmpeq_epi8(bytes, _mm_set1_epi8('@'))));
-    unsigned others = unsigned(~_mm_movemask_epi8(word)) & 0xFFFFu;
-    if (others) return at + __builtin_ctz(others);
-    at += 16;
-  }
   while (at < limit && byteTable.byteClass[*at] == classWord) ++at;
   return at;
 }

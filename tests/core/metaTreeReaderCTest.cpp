@@ -337,8 +337,8 @@ TEST(metaTreeReaderC, ManyDistinctTextsReadWhenTheTableOfSharedTextsIsFull) {
 }
 
 TEST(metaTreeReaderC, WordsEndAtTheSameBytesWhereverTheyLie) {
-  // Word characters are told apart sixteen at a time where sixteen bytes follow, one at a
-  // time near the end: both ways must agree for every byte.
+  // Every byte, inside a word and near its end, ends the word or belongs to it as the format
+  // says.
   for (int byte = 1; byte < 256; ++byte) {
     for (size_t at : {3, 10, 17, 30}) {
       std::string word = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefgh";
