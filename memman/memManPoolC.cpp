@@ -50,7 +50,9 @@ constinit memPoolPageS* fullListHead = nullptr;
 constinit memPoolPageS* classSpares[memPoolClassCount] = {};
 constinit uint32_t headerSize = 0;
 constinit bool locationTracking = false;
-constinit uint32_t outstandingCount = 0;
+// Live large blocks; live small blocks are counted by their pages (used), so that allocations
+// and frees do not all update one word.
+constinit uint32_t largeBlockCount = 0;
 constinit bool releaseAllFlag = false;
 constinit uint32_t inReportFlag = 0;
 // The header size is settled, no report runs and no call stack is kept: a small block takes
@@ -137,6 +139,7 @@ void* allocLargeBlock(uint32_t size) {
   auto* header = static_cast<memPoolBlockHeaderS*>(memPoolSystemAlloc(size_t(headerSize) + size));
   header->owner = memPoolOwnerLarge;
   header->sizeOrLink = size;
+  ++largeBlockCount;
   return payloadOf(header);
 }
 
@@ -225,7 +228,6 @@ namespace {
 }  // namespace
 
 void* memDataPoolAlloc(uint32_t size) {
-  ++outstandingCount;
   // Sizes 1 to 8 are class 0; 0 and every size above 2048 come out at 256 or more.
   uint32_t sizeClass = (size - 1) >> 3;
   memPoolPageS* page;
@@ -253,7 +255,6 @@ uint32_t memDataPoolAllocRun(uint32_t size, void** blocks, uint32_t count) {
   memPoolPageS* page = classPage(sizeClass, rounded);
   uint32_t given = std::min(count, page->capacity - page->used);
   for (uint32_t i = 0; i < given; ++i) blocks[i] = takeBlock(page, size);
-  outstandingCount += given;
   noteUsed(page, sizeClass, given);
   return given;
 }
@@ -264,7 +265,6 @@ void pageLostBlock(memPoolPageS* page);
 
 // Puts a live block of the page on its free list.
 inline void releaseBlock(memPoolPageS* page, memPoolBlockHeaderS* header) {
-  --outstandingCount;
   header->owner = memPoolOwnerFreed;
   header->sizeOrLink = page->linkTo(page->freeHead);
   page->freeHead = header;
@@ -283,7 +283,7 @@ inline void releaseBlock(memPoolPageS* page, memPoolBlockHeaderS* header) {
     return;
   }
   if (header->owner == memPoolOwnerLarge && !page) {
-    --outstandingCount;
+    --largeBlockCount;
     header->owner = memPoolOwnerFreed;
     memPoolSystemFree(header);
     return;
@@ -337,7 +337,7 @@ void releaseAllPoolPages() {
     if (spare) giveFrame(spare);
     spare = nullptr;
   }
-  if (outstandingCount == 0) {
+  if (memPoolOutstandingCount() == 0) {
     for (memPoolPageS*& head : classListHeads) {
       while (memPoolPageS* page = head) {
         head = page->next;
@@ -355,7 +355,15 @@ memManPoolC::~memManPoolC() {
 }
 
 uint32_t memPoolHeaderSize() { return headerSize; }
-uint32_t memPoolOutstandingCount() { return outstandingCount; }
+uint32_t memPoolOutstandingCount() {
+  uint32_t count = largeBlockCount;
+  auto addPages = [&count](const memPoolPageS* page) {
+    for (; page; page = page->next) count += page->used;
+  };
+  for (const memPoolPageS* head : classListHeads) addPages(head);
+  addPages(fullListHead);
+  return count;
+}
 bool memPoolReleaseAllFlag() { return releaseAllFlag; }
 uint32_t memPoolInReportFlag() { return inReportFlag; }
 
