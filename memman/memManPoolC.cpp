@@ -143,8 +143,6 @@ void* allocLargeBlock(uint32_t size) {
   return payloadOf(header);
 }
 
-// The page whose handed-out slot the header is, found from its address alone (so that the
-// header and the page are read at once); null for any other address.
 // The page whose handed-out slot the header is in the frame at offset; null when it is none.
 inline memPoolPageS* pageOfSlotIn(memPoolPageS* page, uint32_t offset) {
   if (!page || offset >= memPoolBlockArea || page->magic != memPoolPageMagic) return nullptr;
@@ -154,6 +152,8 @@ inline memPoolPageS* pageOfSlotIn(memPoolPageS* page, uint32_t offset) {
   return page;
 }
 
+// The page whose handed-out slot the header is, found from its address alone (so that the
+// header and the page are read at once); null for any other address.
 memPoolPageS* pageOfSlot(const memPoolBlockHeaderS* header) {
   uint32_t offset = 0;
   memPoolPageS* frame = memPoolFrameOf(header, offset);

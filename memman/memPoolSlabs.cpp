@@ -20,7 +20,10 @@
 #endif
 
 namespace {
+
+// The index while no slab is mapped: one empty slot.
 constinit uintptr_t noSlabBases[1] = {memPoolNoSlabBase};
+
 }  // namespace
 
 constinit memPoolSlabIndexS memPoolSlabIndex = {noSlabBases, 0};
@@ -126,7 +129,7 @@ slabS* mapSlab() {
   auto* base = reinterpret_cast<unsigned char*>(aligned);
   madvise(base, memPoolSlabBytes, MADV_HUGEPAGE);
 #ifdef RUDEZAZE_SLAB_SANITIZER
-  // Leak checking sees pointers held in the heap's blocks as it did when pages were C heap blocks.
+  // Leak checking looks for pointers in the heap's blocks as it does in blocks of the C heap.
   __lsan_register_root_region(base, memPoolSlabBytes);
 #endif
   addSlabBase(aligned);
@@ -198,11 +201,12 @@ void memPoolReleaseRetainedSlabs() {
 }
 
 memPoolPageS* memPoolFrameOf(const void* address, uint32_t& offset) {
+  if (memPoolSlabIndex.bases == noSlabBases) return nullptr;
   uintptr_t at = reinterpret_cast<uintptr_t>(address);
   uintptr_t base = at & ~uintptr_t(memPoolSlabBytes - 1);
   for (uint32_t slot = homeOf(base);; slot = (slot + 1) & memPoolSlabIndex.mask) {
     if (memPoolSlabIndex.bases[slot] == base) break;
-    if (memPoolSlabIndex.bases[slot] == memPoolNoSlabBase || memPoolSlabIndex.bases == noSlabBases) return nullptr;
+    if (memPoolSlabIndex.bases[slot] == memPoolNoSlabBase) return nullptr;
   }
   uint32_t inSlab = uint32_t(at - base);
   uint32_t frame = inSlab / uint32_t(sizeof(memPoolPageS));
