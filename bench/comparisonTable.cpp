@@ -53,9 +53,10 @@ bool registerFigure(const figureRowS& row) {
 void comparisonReporterC::ReportRuns(const std::vector<Run>& runs) {
   for (const Run& run : runs) {
     if (run.error_occurred) continue;
-    // Rows name benchmarks without their warm-up.
+    // Rows name benchmarks without their warm-up and repetitions.
     benchmark::BenchmarkName name = run.run_name;
     name.min_warmup_time.clear();
+    name.repetitions.clear();
     // With repetitions the median stands for the benchmark.
     if (run.run_type == Run::RT_Iteration) results.try_emplace(name.str(), run);
     else if (run.aggregate_name == "median") results.insert_or_assign(name.str(), run);

@@ -86,14 +86,18 @@ void jemallocRandom(benchmark::State& state) { allocateAndFree<jemallocHeapS, fa
 
 }  // namespace
 
-BENCHMARK(heapLifo)->Unit(benchmark::kMicrosecond);
-BENCHMARK(mallocLifo)->Unit(benchmark::kMicrosecond);
-BENCHMARK(mimallocLifo)->Unit(benchmark::kMicrosecond);
-BENCHMARK(jemallocLifo)->Unit(benchmark::kMicrosecond);
-BENCHMARK(heapRandom)->Unit(benchmark::kMicrosecond);
-BENCHMARK(mallocRandom)->Unit(benchmark::kMicrosecond);
-BENCHMARK(mimallocRandom)->Unit(benchmark::kMicrosecond);
-BENCHMARK(jemallocRandom)->Unit(benchmark::kMicrosecond);
+// Each runs warm (the heaps' first pages are made before the measurement) and five times over,
+// the median standing for it: a few percent separate the heaps, less than the machine's drift.
+#define RUDEZAZE_HEAP_BENCHMARK(name) \
+  BENCHMARK(name)->Unit(benchmark::kMicrosecond)->MinWarmUpTime(0.5)->Repetitions(5)->ReportAggregatesOnly(true)
+RUDEZAZE_HEAP_BENCHMARK(heapLifo);
+RUDEZAZE_HEAP_BENCHMARK(mallocLifo);
+RUDEZAZE_HEAP_BENCHMARK(mimallocLifo);
+RUDEZAZE_HEAP_BENCHMARK(jemallocLifo);
+RUDEZAZE_HEAP_BENCHMARK(heapRandom);
+RUDEZAZE_HEAP_BENCHMARK(mallocRandom);
+RUDEZAZE_HEAP_BENCHMARK(mimallocRandom);
+RUDEZAZE_HEAP_BENCHMARK(jemallocRandom);
 
 static const bool heapRows =
     registerComparison({40, "small-block heap vs glibc, LIFO", "heapLifo", "mallocLifo", ratioKindE::speedup, 1.5}) &&
