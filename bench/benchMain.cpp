@@ -6,12 +6,18 @@
 
 #include <iostream>
 
+#include "bench/allocatorPeers.h"
 #include "bench/comparisonTable.h"
 
 int main(int argc, char** argv) {
 #ifndef NDEBUG
   std::cerr << "warning: the library was built without optimisation; build with -DCMAKE_BUILD_TYPE=Release\n";
 #endif
+  // Every figure would be glibc's no more.
+  if (const char* problem = processAllocatorProblem()) {
+    std::cerr << "rudezaze_bench: " << problem << '\n';
+    return 1;
+  }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   comparisonReporterC reporter(isatty(STDOUT_FILENO) != 0);

@@ -53,9 +53,13 @@ bool registerFigure(const figureRowS& row) {
 void comparisonReporterC::ReportRuns(const std::vector<Run>& runs) {
   for (const Run& run : runs) {
     if (run.error_occurred) continue;
+    // Rows name benchmarks without their warm-up and repetitions.
+    benchmark::BenchmarkName name = run.run_name;
+    name.min_warmup_time.clear();
+    name.repetitions.clear();
     // With repetitions the median stands for the benchmark.
-    if (run.run_type == Run::RT_Iteration) results.try_emplace(run.run_name.str(), run);
-    else if (run.aggregate_name == "median") results.insert_or_assign(run.run_name.str(), run);
+    if (run.run_type == Run::RT_Iteration) results.try_emplace(name.str(), run);
+    else if (run.aggregate_name == "median") results.insert_or_assign(name.str(), run);
   }
   ConsoleReporter::ReportRuns(runs);
 }
@@ -95,8 +99,9 @@ int comparisonReporterC::printTable(std::ostream& out) const {
     misses += !met;
     char target[32] = "";
     if (limited) std::snprintf(target, sizeof target, "<= %-5.0f %s", row.limit, met ? "met" : "MISSED");
-    std::snprintf(text, sizeof text, "%-44s %-24s %-24s %7s  %s", row.title.c_str(),
-                  (std::to_string(int(value + 0.5)) + " " + row.unit).c_str(), "", "", target);
+    char figure[48];
+    std::snprintf(figure, sizeof figure, value < 100 ? "%.1f %s" : "%.0f %s", value, row.unit.c_str());
+    std::snprintf(text, sizeof text, "%-44s %-24s %-24s %7s  %s", row.title.c_str(), figure, "", "", target);
     lines.push_back({row.order, text});
   }
   std::stable_sort(lines.begin(), lines.end(), [](const lineS& a, const lineS& b) { return a.order < b.order; });

@@ -1,12 +1,13 @@
-// The small-block heap against glibc malloc/free: a working set of blocks of mixed sizes
-// from 1 to 2048 bytes (log-uniform, so small blocks dominate as they do in trees and
-// strings), allocated, touched, then freed in reverse (LIFO) or in shuffled order.
+// The small-block heap against glibc malloc, mimalloc and jemalloc: a working set of blocks of
+// mixed sizes from 1 to 2048 bytes (log-uniform, so small blocks dominate as they do in trees
+// and strings), allocated, touched, then freed in reverse (LIFO) or in shuffled order.
 #include <cstdlib>
 #include <random>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 
+#include "bench/allocatorPeers.h"
 #include "bench/comparisonTable.h"
 #include "memman/memManPoolC.h"
 
@@ -45,6 +46,16 @@ struct glibcHeapS {
   static void release(void* block) { std::free(block); }
 };
 
+struct mimallocHeapS {
+  static void* allocate(uint32_t size) { return mimallocAllocate(size); }
+  static void release(void* block) { mimallocFree(block); }
+};
+
+struct jemallocHeapS {
+  static void* allocate(uint32_t size) { return jemallocAllocate(size); }
+  static void release(void* block) { jemallocFree(block); }
+};
+
 template <class heapT, bool lifo>
 void allocateAndFree(benchmark::State& state) {
   const workloadS& w = workload();
@@ -66,17 +77,35 @@ void allocateAndFree(benchmark::State& state) {
 
 void heapLifo(benchmark::State& state) { allocateAndFree<poolHeapS, true>(state); }
 void mallocLifo(benchmark::State& state) { allocateAndFree<glibcHeapS, true>(state); }
+void mimallocLifo(benchmark::State& state) { allocateAndFree<mimallocHeapS, true>(state); }
+void jemallocLifo(benchmark::State& state) { allocateAndFree<jemallocHeapS, true>(state); }
 void heapRandom(benchmark::State& state) { allocateAndFree<poolHeapS, false>(state); }
 void mallocRandom(benchmark::State& state) { allocateAndFree<glibcHeapS, false>(state); }
+void mimallocRandom(benchmark::State& state) { allocateAndFree<mimallocHeapS, false>(state); }
+void jemallocRandom(benchmark::State& state) { allocateAndFree<jemallocHeapS, false>(state); }
 
 }  // namespace
 
-BENCHMARK(heapLifo)->Unit(benchmark::kMicrosecond);
-BENCHMARK(mallocLifo)->Unit(benchmark::kMicrosecond);
-BENCHMARK(heapRandom)->Unit(benchmark::kMicrosecond);
-BENCHMARK(mallocRandom)->Unit(benchmark::kMicrosecond);
+// Each runs warm (the heaps' first pages are made before the measurement) and five times over,
+// the median standing for it: a few percent separate the heaps, less than the machine's drift.
+#define RUDEZAZE_HEAP_BENCHMARK(name) \
+  BENCHMARK(name)->Unit(benchmark::kMicrosecond)->MinWarmUpTime(0.5)->Repetitions(5)->ReportAggregatesOnly(true)
+RUDEZAZE_HEAP_BENCHMARK(heapLifo);
+RUDEZAZE_HEAP_BENCHMARK(mallocLifo);
+RUDEZAZE_HEAP_BENCHMARK(mimallocLifo);
+RUDEZAZE_HEAP_BENCHMARK(jemallocLifo);
+RUDEZAZE_HEAP_BENCHMARK(heapRandom);
+RUDEZAZE_HEAP_BENCHMARK(mallocRandom);
+RUDEZAZE_HEAP_BENCHMARK(mimallocRandom);
+RUDEZAZE_HEAP_BENCHMARK(jemallocRandom);
 
 static const bool heapRows =
-    registerComparison({40, "small-block heap vs malloc, LIFO", "heapLifo", "mallocLifo", ratioKindE::speedup, 1.5}) &&
+    registerComparison({40, "small-block heap vs glibc, LIFO", "heapLifo", "mallocLifo", ratioKindE::speedup, 1.5}) &&
+    registerComparison({41, "small-block heap vs mimalloc, LIFO", "heapLifo", "mimallocLifo", ratioKindE::speedup, 1}) &&
+    registerComparison({42, "small-block heap vs jemalloc, LIFO", "heapLifo", "jemallocLifo", ratioKindE::speedup, 1}) &&
     registerComparison(
-        {41, "small-block heap vs malloc, random order", "heapRandom", "mallocRandom", ratioKindE::speedup, 1.5});
+        {43, "small-block heap vs glibc, random order", "heapRandom", "mallocRandom", ratioKindE::speedup, 1.5}) &&
+    registerComparison(
+        {44, "small-block heap vs mimalloc, random order", "heapRandom", "mimallocRandom", ratioKindE::speedup, 1}) &&
+    registerComparison(
+        {45, "small-block heap vs jemalloc, random order", "heapRandom", "jemallocRandom", ratioKindE::speedup, 1});

@@ -1,5 +1,6 @@
 // The tree text format against RapidJSON on the same generated document: reading text into a
-// tree (DOM) and writing a tree as compact text, and the memory a read tree takes per node.
+// tree (DOM) and writing a tree as compact text; the memory a read tree takes per node, and the
+// peak memory of a read and of a write, as the process's resident memory shows them.
 #include <malloc.h>
 #include <rapidjson/document.h>
 #include <rapidjson/stringbuffer.h>
@@ -8,7 +9,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdio>
+#include <cstring>
 #include <istream>
 #include <streambuf>
 #include <string>
@@ -18,6 +22,8 @@
 #include "core/metaTreeC.h"
 #include "core/metaTreeReaderC.h"
 #include "core/metaTreeWriterC.h"
+#include "memman/memManPoolInspect.h"
+#include "memman/memPoolSlabs.h"
 
 namespace {
 
@@ -36,9 +42,9 @@ struct pageFaultCounterS {
 };
 
 // glibc gives the top of its heap back to the system once a free leaves more than its trim
-// threshold there: a read tree (about 150 MB here) then faults every page in again on the
-// next read, while RapidJSON's smaller DOM stays below the threshold. The second pair of
-// read benchmarks keeps the heap mapped, so both sides read into memory already mapped.
+// threshold there, and the small-block heap gives back the slabs it keeps beyond its bound: a
+// read then faults its pages in again. The second pair of read benchmarks keeps the C heap
+// mapped (RapidJSON's DOM lives there); the library's slabs are unaffected by the setting.
 struct heapKeptMappedS {
   heapKeptMappedS() { mallopt(M_TRIM_THRESHOLD, INT_MAX); }
   ~heapKeptMappedS() { mallopt(M_TRIM_THRESHOLD, 128 * 1024); }
@@ -128,45 +134,97 @@ void rapidJsonWrite(benchmark::State& state) {
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(document.jsonText.size()));
 }
 
-size_t heapBytesInUse() {
-  struct mallinfo2 info = mallinfo2();
-  return info.uordblks + info.hblkhd;
+// A field of /proc/self/status in bytes ("VmRSS", "VmHWM"); 0 when it cannot be read.
+double statusBytes(const char* field) {
+  FILE* status = std::fopen("/proc/self/status", "r");
+  if (!status) return 0;
+  char line[256];
+  double kilobytes = 0;
+  size_t length = std::strlen(field);
+  while (std::fgets(line, sizeof line, status))
+    if (std::strncmp(line, field, length) == 0 && line[length] == ':') kilobytes = std::atof(line + length + 1);
+  std::fclose(status);
+  return kilobytes * 1024;
 }
 
-// A small block's slot in its page: the size rounded up to 8 and the 8-byte header.
-size_t slotBytes(size_t size) { return ((size + 7) & ~size_t(7)) + 8; }
+// Everything resident that some earlier run left free goes back first (the C heap's free
+// memory, the small-block heap's slabs kept for reuse), so that what the measured step takes
+// shows in the resident memory; then the peak is reset to the present.
+bool startMeasuring(double& residentBefore) {
+  memPoolReleaseRetainedSlabs();
+  malloc_trim(0);
+  residentBefore = statusBytes("VmRSS");
+  FILE* clear = std::fopen("/proc/self/clear_refs", "w");
+  if (!clear) return false;
+  bool reset = std::fputs("5", clear) >= 0;
+  return std::fclose(clear) == 0 && reset && residentBefore > 0;
+}
 
-// Everything the read tree holds on the C heap (the small-block pages it fills, whole), per
-// node; and the same without the string payloads: the str object of each word and string
-// and its text buffer.
-void treeMemoryPerNode(benchmark::State& state) {
+// What the heaps hold: the C heap's blocks in use, and the small-block heap's pages whole,
+// each with its share of the slab it lies in.
+double heapBytesHeld() {
+  struct mallinfo2 info = mallinfo2();
+  return double(info.uordblks + info.hblkhd) +
+         double(memPoolPageCount()) * double(memPoolSlabBytes) / double(memPoolFramesPerSlab);
+}
+
+// The memory of reading and writing the document: per node of the read tree, everything it
+// holds in the end (its pages whole, its texts, the slabs and C heap behind them), the larger
+// of the resident memory it adds and what the heaps hold for it; the peak of the read (the
+// reader's buffers and tables included) and of a write to a str (the writer's buffer and the
+// text), in resident memory, as multiples of the text's size.
+void treeMemory(benchmark::State& state) {
   const benchDocumentS& document = benchDocument();
-  size_t payloadBytes = 0;
-  int levels = 0;
-  for (const metaTreeC* node = document.tree; node; node = nextInPreOrder(node, levels, true))
-    if (const str* text = node->value.getText()) payloadBytes += slotBytes(sizeof(str)) + slotBytes(size_t(text->length()) + 1);
-  double total = 0;
+  double perNode = 0, readPeak = 0, writePeak = 0;
   for (auto _ : state) {
-    size_t before = heapBytesInUse();
-    metaTreeC* tree = readTree(document.treeText);
-    total = double(heapBytesInUse() - before);
+    double before;
+    if (!startMeasuring(before)) {
+      state.SkipWithError("the resident memory cannot be measured");
+      break;
+    }
+    double held = heapBytesHeld();
+    metaTreeC* tree = nullptr;
+    {
+      memoryStreamBufferC bytes(document.treeText);
+      std::istream input(&bytes);
+      metaTreeReaderC reader;
+      reader.openStream(input);
+      tree = reader.read(1);
+    }
+    readPeak = statusBytes("VmHWM") - before;
+    perNode = std::max(statusBytes("VmRSS") - before, heapBytesHeld() - held) / double(document.nodeCount);
     delete tree;
+
+    if (!startMeasuring(before)) break;
+    {
+      metaTreeWriterC writer(128000);
+      writer.writeAll(document.tree, 0);
+      str text;
+      writer.getText(text);
+      benchmark::DoNotOptimize(text.c_str());
+    }
+    writePeak = statusBytes("VmHWM") - before;
   }
-  double nodes = double(document.nodeCount);
-  state.counters["nodes"] = nodes;
-  state.counters["bytesPerNode"] = total / nodes;
-  state.counters["bytesPerNodeNoStrings"] = (total - double(payloadBytes)) / nodes;
+  double textBytes = double(document.treeText.size());
+  state.counters["nodes"] = double(document.nodeCount);
+  state.counters["bytesPerNode"] = perNode;
+  state.counters["readPeakPerTextByte"] = readPeak / textBytes;
+  state.counters["writePeakPerTextByte"] = writePeak / textBytes;
 }
 
 }  // namespace
 
-BENCHMARK(treeTextRead)->Unit(benchmark::kMillisecond);
-BENCHMARK(rapidJsonRead)->Unit(benchmark::kMillisecond);
-BENCHMARK(treeTextWrite)->Unit(benchmark::kMillisecond);
-BENCHMARK(rapidJsonWrite)->Unit(benchmark::kMillisecond);
-BENCHMARK(treeMemoryPerNode)->Unit(benchmark::kMillisecond);
-BENCHMARK(treeTextReadHeapMapped)->Unit(benchmark::kMillisecond);
-BENCHMARK(rapidJsonReadHeapMapped)->Unit(benchmark::kMillisecond);
+// Each side reads and writes for a while before it is measured: the first reads of a process
+// take memory the system hands out for the first time, which some systems (virtual machines
+// backing huge pages as they are first touched) make many times slower than later reads; and
+// a single slow first run would otherwise stand for the benchmark.
+BENCHMARK(treeTextRead)->Unit(benchmark::kMillisecond)->MinWarmUpTime(3);
+BENCHMARK(rapidJsonRead)->Unit(benchmark::kMillisecond)->MinWarmUpTime(3);
+BENCHMARK(treeTextWrite)->Unit(benchmark::kMillisecond)->MinWarmUpTime(3);
+BENCHMARK(rapidJsonWrite)->Unit(benchmark::kMillisecond)->MinWarmUpTime(3);
+BENCHMARK(treeMemory)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(treeTextReadHeapMapped)->Unit(benchmark::kMillisecond)->MinWarmUpTime(3);
+BENCHMARK(rapidJsonReadHeapMapped)->Unit(benchmark::kMillisecond)->MinWarmUpTime(3);
 
 static const bool treeRows =
     registerComparison({10, "tree text read vs RapidJSON parse", "treeTextRead", "rapidJsonRead", ratioKindE::speedup,
@@ -175,6 +233,6 @@ static const bool treeRows =
                         ratioKindE::speedup, 0.5}) &&
     registerComparison({20, "tree text write vs RapidJSON write", "treeTextWrite", "rapidJsonWrite",
                         ratioKindE::speedup, 0.5}) &&
-    registerFigure({30, "read tree per node, string payloads aside", "treeMemoryPerNode", "bytesPerNodeNoStrings",
-                    "bytes", 96}) &&
-    registerFigure({31, "read tree per node, everything", "treeMemoryPerNode", "bytesPerNode", "bytes", 0});
+    registerFigure({30, "read tree per node, everything", "treeMemory/iterations:3", "bytesPerNode", "bytes", 96}) &&
+    registerFigure({31, "peak memory of a read", "treeMemory/iterations:3", "readPeakPerTextByte", "x text", 0}) &&
+    registerFigure({32, "peak memory of a write to a str", "treeMemory/iterations:3", "writePeakPerTextByte", "x text", 0});

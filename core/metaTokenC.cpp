@@ -2,18 +2,11 @@
 
 #include <cstring>
 
-static const int noPosition[2] = {-1, -1};
-
 // Gives s exactly the length bytes of text plus the terminating zero.
 static void fillText(str& s, const char* text, int length) {
   char* bytes = s.getBuffer(length + 1);
   if (length > 0) std::memcpy(bytes, text, size_t(length));
   bytes[length] = 0;
-}
-
-metaTokenC::metaTokenC() : kind(kindNone) {
-  value.text = nullptr;
-  copyPosition(nullptr);
 }
 
 metaTokenC::metaTokenC(int kind, const int* position, const str& text) : metaTokenC() {
@@ -33,13 +26,6 @@ metaTokenC::metaTokenC(int kind, const int* position, int value) : metaTokenC() 
 metaTokenC::metaTokenC(const metaTokenC& other) : metaTokenC() { assign(other); }
 
 metaTokenC::~metaTokenC() { clear(); }
-
-void metaTokenC::copyPosition(const int* from) {
-  if (!from) from = noPosition;
-  int line = from[0], second = from[1];
-  position[0] = line;
-  position[1] = second;
-}
 
 void metaTokenC::assign(const metaTokenC& other) {
   if (this == &other) return;
@@ -66,6 +52,16 @@ void metaTokenC::assign(const metaTokenC& other) {
 
 void metaTokenC::setText(uint32_t textKind, const int* position, const char* text, int length) {
   if (!text) length = 0;
+  if (sharedText) {
+    // Copied before the text is let go: the new text may lie in it.
+    str* fresh = new str;
+    fillText(*fresh, text, length);
+    dropText();
+    value.text = fresh;
+    kind = textKind;
+    copyPosition(position);
+    return;
+  }
   str* own = getText();
   if (!own) {
     clear();
@@ -101,13 +97,6 @@ void metaTokenC::setString(const int* position, const char* text, int length) {
   setText(kindString, position, text, length);
 }
 
-void metaTokenC::setDouble(const int* position, double number) {
-  clear();
-  value.number = number;
-  kind = kindDouble;
-  copyPosition(position);
-}
-
 void metaTokenC::setInteger(const int* position, int integer) {
   clear();
   value.integer = integer;
@@ -122,10 +111,11 @@ void metaTokenC::setInteger2(const int* position, int integer) {
   copyPosition(position);
 }
 
-void metaTokenC::clear() {
-  if (kind == kindWord || kind == kindString) delete value.text;
+void metaTokenC::dropText() {
+  if (sharedText) static_cast<metaTokenTextC*>(value.text)->releaseHolder();
+  else delete value.text;
+  sharedText = false;
   value.text = nullptr;
-  kind = kindNone;
 }
 
 bool metaTokenC::operator==(const metaTokenC& other) const {

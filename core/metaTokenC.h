@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "base/str.h"
+#include "core/metaTokenTextC.h"
 
 class metaTokenC {
  public:
@@ -19,7 +20,10 @@ class metaTokenC {
 
   // The constructors take the kind first, then the position pair (line, second number;
   // null gives -1/-1), then the value. A kind that does not fit the value leaves the token empty.
-  metaTokenC();
+  metaTokenC() : kind(kindNone) {
+    value.text = nullptr;
+    copyPosition(nullptr);
+  }
   metaTokenC(int kind, const int* position, const str& text);
   metaTokenC(int kind, const int* position, double value);
   metaTokenC(int kind, const int* position, int value);
@@ -37,16 +41,38 @@ class metaTokenC {
   // The same from a counted run of bytes, which need not be zero-terminated.
   void setWord(const int* position, const char* text, int length);
   void setString(const int* position, const char* text, int length);
-  void setDouble(const int* position, double value);
+  // A word or string that holds text, a text shared with other tokens (one more holder).
+  void holdText(kindE textKind, const int* position, metaTokenTextC* text) {
+    if (!text->addHolder()) {
+      setText(textKind, position, text->c_str(), text->length());
+      return;
+    }
+    clear();
+    value.text = text;
+    sharedText = true;
+    kind = textKind;
+    copyPosition(position);
+  }
+  void setDouble(const int* position, double number) {
+    clear();
+    value.number = number;
+    kind = kindDouble;
+    copyPosition(position);
+  }
   void setInteger(const int* position, int value);
   void setInteger2(const int* position, int value);
-  void clear();
+  void clear() {
+    if (kind == kindWord || kind == kindString) dropText();
+    value.text = nullptr;
+    kind = kindNone;
+  }
 
   uint32_t getKind() const { return kind; }
   bool isWord() const { return kind == kindWord; }
   bool isString() const { return kind == kindString; }
   bool isDouble() const { return kind == kindDouble; }
-  // The owned text; meaningful for words and strings only.
+  // The text of a word or string. A text read from tree text may be held by several tokens:
+  // it changes only through setWord and setString, which give a shared token a text of its own.
   str* getText() const { return kind == kindWord || kind == kindString ? value.text : nullptr; }
   double getDouble() const { return value.number; }
   int getInteger() const { return value.integer; }
@@ -62,8 +88,15 @@ class metaTokenC {
   bool operator!=(const metaTokenC& other) const { return !(*this == other); }
 
  private:
-  void copyPosition(const int* from);
+  void copyPosition(const int* from) {
+    static constexpr int noPosition[2] = {-1, -1};
+    if (!from) from = noPosition;
+    int line = from[0], second = from[1];
+    position[0] = line;
+    position[1] = second;
+  }
   void setText(uint32_t textKind, const int* position, const char* text, int length);
+  void dropText();
 
   union {
     str* text;
@@ -72,4 +105,6 @@ class metaTokenC {
   } value;
   uint32_t kind;
   int32_t position[2];
+  // The text is a metaTokenTextC this token holds with others.
+  bool sharedText = false;
 };

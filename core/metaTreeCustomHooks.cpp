@@ -1,5 +1,7 @@
 #include "core/metaTreeCustomHooks.h"
 
+#include "core/keywordRegistries.h"
+#include "core/keywordRegistry.h"
 #include "core/metaObjectCustomHooks.h"
 #include "core/metaTreeC.h"
 
@@ -16,6 +18,13 @@ const metaTreeCustomHooksS* install(const metaTreeCustomHooksS* table) {
 
 void load(metaTreeC* root, uint32_t single) {
   if (root && installed && installed->load) installed->load(root, single);
+}
+
+bool loadGatedByKeywords() { return !installed || installed == &metaObjectCustomHooksTable; }
+
+// The standard load hooks run only over trees holding a word of the custom-storage registry.
+bool keywordHasLoadHook(const char* word) {
+  return installed && installed->load && findKeyword(customStorageRegistry, word) != nullptr;
 }
 
 metaTreeC* save(metaTreeC* root, uint32_t single) {

@@ -23,6 +23,11 @@ namespace metaTreeCustomHooks {
 const metaTreeCustomHooksS* install(const metaTreeCustomHooksS* table);
 
 void load(metaTreeC* root, uint32_t single);
+// True when the installed load hooks act only on trees that hold one of their key words (the
+// standard table, or none): a reader that met no word for which keywordHasLoadHook is true
+// need not call load. False for any other table, whose hooks may act on any tree.
+bool loadGatedByKeywords();
+bool keywordHasLoadHook(const char* word);
 metaTreeC* save(metaTreeC* root, uint32_t single);
 // Null for a null root; without a table, metaTreeC::deepCopyNode (single) or metaTreeC::deepCopy.
 metaTreeC* copy(metaTreeC* root, uint32_t single);

@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "base/decimalNumberText.h"
+#include "core/metaTokenTextC.h"
 #include "core/metaTreeC.h"
 #include "core/metaTreeCustomHooks.h"
+#include "memman/memManPoolC.h"
 #include "platform/textFile.h"
 
 namespace {
@@ -48,6 +50,12 @@ constexpr byteTableS byteTable;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The end of the run of word characters from at.
+const unsigned char* endOfWord(const unsigned char* at, const unsigned char* limit) {
+  while (at < limit && byteTable.byteClass[*at] == classWord) ++at;
+  return at;
+}
+
 bool startsLikeNumber(char c) { return isDigit(c) || c == '.' || c == '+' || c == '-'; }
 
 // Decimal numbers only: sign, digits, fraction, exponent; no hexadecimal, "inf" or "nan".
@@ -77,6 +85,59 @@ bool isDecimalNumber(const char* text, int length) {
 locale_t cLocale() {
   static locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t(0));
   return locale;
+}
+
+// The run of up to eight digits at the start of the eight bytes at text: how many, and their value.
+int leadingDigits(const char* text, uint32_t& value) {
+  constexpr uint64_t ones = 0x0101010101010101ull, high = 0x8080808080808080ull;
+  uint64_t word;
+  std::memcpy(&word, text, 8);
+  // Zero bytes where the byte is a digit: its high nibble is 3, and still 3 after adding 6.
+  uint64_t other = ((word & 0xF0 * ones) ^ 0x30 * ones) | (((word + 6 * ones) & 0xF0 * ones) ^ 0x30 * ones);
+  uint64_t digitBytes = ~(((other & 0x7F * ones) + 0x7F * ones) | other | 0x7F * ones);
+  uint64_t firstOther = ~digitBytes & high;
+  int count = firstOther ? __builtin_ctzll(firstOther) / 8 : 8;
+  if (count == 0) return 0;
+  // The digits moved to the top, zero bytes below them standing for leading zeros; then pairs,
+  // fours and all eight are joined.
+  uint64_t digits = count == 8 ? word : word << (8 * (8 - count));
+  digits = ((digits & 0x0F * ones) * 2561) >> 8;
+  digits = ((digits & 0x00FF00FF00FF00FFull) * 6553601) >> 16;
+  value = uint32_t(((digits & 0x0000FFFF0000FFFFull) * 42949672960001ull) >> 32);
+  return count;
+}
+
+constexpr double smallPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+
+// The numbers documents are mostly made of, read in place: a sign, up to eight digits, and a
+// fraction of up to eight digits, with 8 bytes readable from each run of digits. The value
+// is the one general reading gives (an exact mantissa divided by an exact power of ten
+// rounds correctly). False, value untouched, for every other number.
+bool readCommonNumber(const char* text, int length, size_t readable, double& value) {
+  const char* end = text + length;
+  const char* at = text;
+  bool negative = *at == '-';
+  if (negative || *at == '+') ++at;
+  if (readable < size_t(at - text) + 8) return false;
+  uint32_t whole;
+  int wholeDigits = leadingDigits(at, whole);
+  if (wholeDigits == 0 || wholeDigits == 8) return false;
+  at += wholeDigits;
+  uint64_t mantissa = whole;
+  int places = 0;
+  if (at < end) {
+    if (*at != '.' || readable < size_t(at + 1 - text) + 8) return false;
+    ++at;
+    uint32_t fraction;
+    places = leadingDigits(at, fraction);
+    if (places == 0 || places == 8) return false;
+    at += places;
+    mantissa = mantissa * uint64_t(smallPowersOfTen[places]) + fraction;
+  }
+  if (at != end) return false;
+  double result = double(mantissa) / smallPowersOfTen[places];
+  value = negative ? -result : result;
+  return true;
 }
 
 // Converts a decimal number word; a number beyond the double range gives the infinity of its
@@ -114,6 +175,25 @@ metaTreeReaderC::metaTreeReaderC() = default;
 metaTreeReaderC::~metaTreeReaderC() {
   std::free(tokenBuffer);
   std::free(chunk);
+}
+
+// The bytes that may be read from the token's text on: to the end of the input or of the buffer.
+size_t metaTreeReaderC::readableFromToken() const {
+  return tokenText == tokenBuffer ? size_t(tokenCapacity) : size_t(reinterpret_cast<const char*>(limit) - tokenText);
+}
+
+metaTreeC* metaTreeReaderC::newNode() {
+  if (nodeBlocksLeft == 0) nodeBlocksLeft = memDataPoolAllocRun(sizeof(metaTreeC), nodeBlocks, nodeRun);
+  return new (nodeBlocks[--nodeBlocksLeft]) metaTreeC;
+}
+
+void metaTreeReaderC::returnNodeBlocks() {
+  while (nodeBlocksLeft > 0) memDataPoolFree(nodeBlocks[--nodeBlocksLeft]);
+}
+
+// A key word the load hooks may act on means they must run after the read.
+void metaTreeReaderC::noteKeyword(const char* word) {
+  if (loadGated && !loadNeeded && metaTreeCustomHooks::keywordHasLoadHook(word)) loadNeeded = true;
 }
 
 void metaTreeReaderC::reset() {
@@ -199,8 +279,7 @@ void metaTreeReaderC::appendToToken(const unsigned char* bytes, size_t count) {
 // The token scanners and the node maker are inlined into the parse loop, the reader's hot
 // path: a call per token costs as much as the scan of a short word.
 [[gnu::always_inline]] inline void metaTreeReaderC::scanWord() {
-  const unsigned char* end = cursor;
-  while (end < limit && byteTable.byteClass[*end] == classWord) ++end;
+  const unsigned char* end = endOfWord(cursor, limit);
   tokenText = reinterpret_cast<const char*>(cursor);
   tokenLength = int(end - cursor);
   cursor = end;
@@ -208,8 +287,7 @@ void metaTreeReaderC::appendToToken(const unsigned char* bytes, size_t count) {
   while (cursor == limit && stream) {
     appendToToken(nullptr, 0);
     if (!refill()) break;
-    end = cursor;
-    while (end < limit && byteTable.byteClass[*end] == classWord) ++end;
+    end = endOfWord(cursor, limit);
     appendToToken(cursor, size_t(end - cursor));
     cursor = end;
   }
@@ -262,33 +340,31 @@ bool metaTreeReaderC::scanString() {
   return true;
 }
 
+// The classes tested in the order they are met most in documents: words and numbers, then
+// braces, then commas and the rest.
 [[gnu::always_inline]] inline metaTreeReaderC::tokenE metaTreeReaderC::nextToken() {
   for (;;) {
     if (cursor == limit && !refill()) return tokenEnd;
-    unsigned char c = *cursor++;
-    switch (byteTable.byteClass[c]) {
-      case classSeparator:
-        continue;
-      case classLineFeed:
-        ++line;
-        continue;
-      case classWord:
-        --cursor;
-        scanWord();
-        return tokenWord;
-      case classQuote:
-        return scanString() ? tokenString : tokenEnd;
-      case classOpen:
-        return tokenOpen;
-      case classClose:
-        return tokenClose;
-      case classEndMark:
-        endMarkSeen = true;
-        return tokenEnd;
-      default:
-        fail("ill seperator char");
-        return tokenEnd;
+    uint8_t byteClass = byteTable.byteClass[*cursor];
+    if (byteClass == classWord) {
+      scanWord();
+      return tokenWord;
     }
+    ++cursor;
+    if (byteClass == classOpen) return tokenOpen;
+    if (byteClass == classClose) return tokenClose;
+    if (byteClass == classSeparator) continue;
+    if (byteClass == classQuote) return scanString() ? tokenString : tokenEnd;
+    if (byteClass == classLineFeed) {
+      ++line;
+      continue;
+    }
+    if (byteClass == classEndMark) {
+      endMarkSeen = true;
+      return tokenEnd;
+    }
+    fail("ill seperator char");
+    return tokenEnd;
   }
 }
 
@@ -297,17 +373,29 @@ bool metaTreeReaderC::scanString() {
   char first = tokenLength > 0 ? tokenText[0] : 0;
   if (kind == tokenWord && startsLikeNumber(first)) {
     double number;
-    if (!convertNumber(tokenText, tokenLength, number)) {
+    if (!readCommonNumber(tokenText, tokenLength, readableFromToken(), number) &&
+        !convertNumber(tokenText, tokenLength, number)) {
       fail("value invalid :", tokenText, tokenLength);
       return nullptr;
     }
-    metaTreeC* node = new metaTreeC;
+    metaTreeC* node = newNode();
     node->value.setDouble(position, number);
     return node;
   }
-  metaTreeC* node = new metaTreeC;
-  if (kind == tokenWord) node->value.setWord(position, tokenText, tokenLength);
-  else node->value.setString(position, tokenText, tokenLength);
+  metaTreeC* node = newNode();
+  bool word = kind == tokenWord;
+  metaTokenC::kindE textKind = word ? metaTokenC::kindWord : metaTokenC::kindString;
+  bool firstAsKeyword;
+  if (metaTokenTextC* text = sharedTexts.find(tokenText, tokenLength, readableFromToken(), word, firstAsKeyword)) {
+    node->value.holdText(textKind, position, text);
+    if (firstAsKeyword) noteKeyword(text->c_str());
+    return node;
+  }
+  // No room in the table: the token gets a text of its own.
+  metaTokenTextC* own = new metaTokenTextC(tokenText, tokenLength);
+  node->value.holdText(textKind, position, own);
+  own->releaseHolder();
+  if (word) noteKeyword(own->c_str());
   return node;
 }
 
@@ -321,19 +409,31 @@ metaTreeC* metaTreeReaderC::parse() {
     metaTreeC* last;
   };
   std::vector<levelS> levels;
+  levels.reserve(64);
   levels.push_back({nullptr, nullptr, nullptr});
+  levelS* level = &levels.back();
+  // Links made: the change counter moves by as many, once, when the parse ends.
+  uint32_t links = 0;
   depth = 0;
-  while (!error) {
-    levelS& level = levels.back();
+  for (;;) {
     tokenE token = nextToken();
     if (error) break;
-    if (token == tokenEnd) {
-      if (depth == 0) return level.first;
-      fail("section count wrong");
-      break;
+    if (token == tokenWord || token == tokenString) {
+      metaTreeC* node = newValueNode(token);
+      if (!node) break;
+      node->parent = level->owner;
+      if (level->last) {
+        level->last->next = node;
+        node->previous = level->last;
+      } else {
+        level->first = node;
+      }
+      level->last = node;
+      ++links;
+      continue;
     }
     if (token == tokenOpen) {
-      if (!level.last) {
+      if (!level->last) {
         fail("section without key found");
         break;
       }
@@ -342,7 +442,8 @@ metaTreeC* metaTreeReaderC::parse() {
         break;
       }
       ++depth;
-      levels.push_back({level.last, nullptr, nullptr});
+      levels.push_back({level->last, nullptr, nullptr});
+      level = &levels.back();
       continue;
     }
     if (token == tokenClose) {
@@ -350,28 +451,25 @@ metaTreeC* metaTreeReaderC::parse() {
         fail("section count wrong");
         break;
       }
-      levelS block = level;
+      levelS block = *level;
       levels.pop_back();
+      level = &levels.back();
       if (block.first) {
         block.last->next = block.owner->firstChild;
         if (block.owner->firstChild) block.owner->firstChild->previous = block.last;
         block.owner->firstChild = block.first;
       }
-      ++metaTreeChangeCounter;
+      ++links;
       continue;
     }
-    metaTreeC* node = newValueNode(token);
-    if (!node) break;
-    node->parent = level.owner;
-    if (level.last) {
-      level.last->next = node;
-      node->previous = level.last;
-    } else {
-      level.first = node;
+    if (depth == 0) {
+      metaTreeChangeCounter += links;
+      return level->first;
     }
-    level.last = node;
-    ++metaTreeChangeCounter;
+    fail("section count wrong");
+    break;
   }
+  metaTreeChangeCounter += links;
   // Nothing of a failed read survives: the open blocks' chains go first, innermost first,
   // while the items they belong to still exist.
   while (!levels.empty()) {
@@ -383,13 +481,17 @@ metaTreeC* metaTreeReaderC::parse() {
 
 metaTreeC* metaTreeReaderC::read(uint32_t postLoad) {
   if (!hasInput) return nullptr;
+  loadGated = metaTreeCustomHooks::loadGatedByKeywords();
+  loadNeeded = !loadGated;
   metaTreeC* root = parse();
+  sharedTexts.clear();
+  returnNodeBlocks();
   if (!error && endMarkSeen) {
     fail("eof fail");
     delete root;
     root = nullptr;
   }
-  if (root && postLoad) metaTreeCustomHooks::load(root, 1);
+  if (root && postLoad && loadNeeded) metaTreeCustomHooks::load(root, 1);
   hasInput = false;
   ownedText.clear();
   ownedText.shrink_to_fit();

@@ -1,6 +1,8 @@
 // Reads the tree text format: items (words, numbers, quoted strings) separated by blanks,
 // TABs, line breaks or commas, each item optionally followed by blocks in braces that hold
-// its children. One reader serves one read: open, read, destroy.
+// its children. One reader serves one read: open, read, destroy. Words and numbers are read
+// in place; the tokens of a read that carry equal bytes share one text (metaTokenTextC), and
+// its nodes are taken from the heap a run at a time.
 #pragma once
 
 #include <cstdint>
@@ -9,8 +11,10 @@
 #include <string_view>
 
 #include "base/str.h"
+#include "core/metaTokenTextTableC.h"
 
 class metaTreeC;
+class metaTokenTextC;
 
 class metaTreeReaderC {
  public:
@@ -32,7 +36,8 @@ class metaTreeReaderC {
 
   // The first top-level node of the whole input, owned by the caller, or null when the input
   // is empty or invalid (the partial tree is deleted). postLoad runs the load hooks of
-  // custom storage over the first top-level node and its subtree.
+  // custom storage over the first top-level node and its subtree, unless the standard hooks
+  // are installed and no key word they act on was read.
   metaTreeC* read(uint32_t postLoad);
 
   // "Line:" n " - " and the first error met.
@@ -63,6 +68,10 @@ class metaTreeReaderC {
   bool scanString();
   metaTreeC* newValueNode(tokenE kind);
   metaTreeC* parse();
+  void noteKeyword(const char* word);
+  metaTreeC* newNode();
+  size_t readableFromToken() const;
+  void returnNodeBlocks();
 
   bool rawStrings = false;
   int depth = 0;
@@ -86,4 +95,17 @@ class metaTreeReaderC {
   std::string ownedText;
   std::istream* stream = nullptr;
   char* chunk = nullptr;
+
+  // Blocks for the read's nodes, taken from the heap a run at a time; those left over go back
+  // when the read ends.
+  static constexpr uint32_t nodeRun = 64;
+  void* nodeBlocks[nodeRun];
+  uint32_t nodeBlocksLeft = 0;
+
+  // The texts of the read, shared by the tokens with equal bytes.
+  metaTokenTextTableC sharedTexts;
+  // Whether the load hooks need to run: decided by the key words met when they are gated by
+  // key words (metaTreeCustomHooks::loadGatedByKeywords), else always.
+  bool loadGated = false;
+  bool loadNeeded = false;
 };

@@ -6,6 +6,7 @@
 #include "memman/memManPoolInspect.h"
 #include "memman/memPoolPageS.h"
 #include "memman/memPoolPageTableC.h"
+#include "memman/memPoolSlabs.h"
 #include "memman/memPoolSystemHeap.h"
 #include "memman/memTrackHooks.h"
 #include "memman/memTrackReports.h"
@@ -43,11 +44,20 @@ void markBlockFree([[maybe_unused]] void* payload, [[maybe_unused]] uint32_t slo
 // objects of any translation unit may allocate before and free after the unload hook.
 constinit memPoolPageS* classListHeads[memPoolClassCount] = {};
 constinit memPoolPageS* fullListHead = nullptr;
+// Per class, one emptied page kept with its slots set up for the class's next page instead of
+// being given back at once: a class that keeps needing a second page does not set one up anew
+// each time. Such a page holds no block and is on no list and in no report.
+constinit memPoolPageS* classSpares[memPoolClassCount] = {};
 constinit uint32_t headerSize = 0;
 constinit bool locationTracking = false;
-constinit uint32_t outstandingCount = 0;
+// Live large blocks; live small blocks are counted by their pages (used), so that allocations
+// and frees do not all update one word.
+constinit uint32_t largeBlockCount = 0;
 constinit bool releaseAllFlag = false;
 constinit uint32_t inReportFlag = 0;
+// The header size is settled, no report runs and no call stack is kept: a small block takes
+// the short way.
+constinit bool plainAllocation = false;
 constinit memPoolPageTableC pageTable;
 
 memManPoolC heapAtUnload;
@@ -58,6 +68,7 @@ void settleHeaderSize() {
   uint32_t tracked = plain + memTrackStackDepth * sizeof(uint64_t);
   uint32_t minimum = locationTracking ? std::max(plain, tracked) : plain;
   headerSize = (minimum + 7) & ~7u;
+  plainAllocation = !locationTracking && !inReportFlag;
 }
 
 memPoolBlockHeaderS* headerOf(const void* payload) {
@@ -83,20 +94,44 @@ void unlink(memPoolPageS*& head, memPoolPageS* page) {
 }
 
 memPoolPageS* openPage(uint32_t elementSize) {
-  auto* page = static_cast<memPoolPageS*>(memPoolSystemAlloc(sizeof(memPoolPageS)));
+  uint32_t sizeClass = elementSize / 8 - 1;
+  if (memPoolPageS* spare = classSpares[sizeClass]) {
+    classSpares[sizeClass] = nullptr;
+    spare->magic = memPoolPageMagic;
+    pageTable.add(spare);
+    return spare;
+  }
+  memPoolPageS* page = memPoolTakeFrame();
   initPoolPage(page, elementSize, headerSize);
   pageTable.add(page);
-#ifdef RUDEZAZE_POOL_POISONING
-  for (uint32_t index = 0; index < page->capacity; ++index)
-    markBlockFree(reinterpret_cast<unsigned char*>(page->slot(index)) + headerSize, page->elementSize);
-#endif
+  // Slots are unpoisoned as they are first handed out (headers) and while they are live.
+  markBlockFree(page->blocks, memPoolBlockArea);
   return page;
 }
 
-void releasePage(memPoolPageS* page) {
+// A free frame is no page: a stale pointer into it is refused.
+void giveFrame(memPoolPageS* page) {
   markBlockLive(page->blocks, memPoolBlockArea);
+  page->magic = 0;
+  memPoolGiveFrame(page, releaseAllFlag);
+}
+
+void releasePage(memPoolPageS* page) {
   pageTable.remove(page->number);
-  memPoolSystemFree(page);
+  giveFrame(page);
+}
+
+// An emptied page that leaves its class list: kept as the class's spare when there is room
+// (and unload has not come), else given back.
+void retirePage(memPoolPageS* page) {
+  memPoolPageS*& spare = classSpares[page->elementSize / 8 - 1];
+  if (spare || releaseAllFlag) {
+    releasePage(page);
+    return;
+  }
+  pageTable.remove(page->number);
+  page->magic = 0;
+  spare = page;
 }
 
 void* allocLargeBlock(uint32_t size) {
@@ -104,15 +139,32 @@ void* allocLargeBlock(uint32_t size) {
   auto* header = static_cast<memPoolBlockHeaderS*>(memPoolSystemAlloc(size_t(headerSize) + size));
   header->owner = memPoolOwnerLarge;
   header->sizeOrLink = size;
+  ++largeBlockCount;
   return payloadOf(header);
 }
 
-// The page of a live small block, checked against the page table and the page's slots,
-// so a stale or foreign owner word never leads to a write.
-memPoolPageS* pageOfLiveBlock(const memPoolBlockHeaderS* header) {
-  memPoolPageS* page = pageTable.find(header->owner);
-  if (!page || page->magic != memPoolPageMagic || !page->holdsSlot(header)) return nullptr;
+// The page whose handed-out slot the header is in the frame at offset; null when it is none.
+inline memPoolPageS* pageOfSlotIn(memPoolPageS* page, uint32_t offset) {
+  if (!page || offset >= memPoolBlockArea || page->magic != memPoolPageMagic) return nullptr;
+  // Offset times stride stays below 2^32, so the rounded-up inverse gives the exact quotient.
+  uint32_t index = uint32_t((uint64_t(offset) * page->strideInverse) >> 32);
+  if (index * page->stride != offset || index < page->firstSetUp || index >= page->capacity) return nullptr;
   return page;
+}
+
+// The page whose handed-out slot the header is, found from its address alone (so that the
+// header and the page are read at once); null for any other address.
+memPoolPageS* pageOfSlot(const memPoolBlockHeaderS* header) {
+  uint32_t offset = 0;
+  memPoolPageS* frame = memPoolFrameOf(header, offset);
+  return pageOfSlotIn(frame, offset);
+}
+
+// The page of a live small block: a slot whose owner word names its page, so a stale or
+// foreign owner word never leads to a write.
+memPoolPageS* pageOfLiveBlock(const memPoolBlockHeaderS* header) {
+  memPoolPageS* page = pageOfSlot(header);
+  return page && header->owner == page->number ? page : nullptr;
 }
 
 bool isLiveBlock(const memPoolBlockHeaderS* header) {
@@ -121,67 +173,149 @@ bool isLiveBlock(const memPoolBlockHeaderS* header) {
 
 }  // namespace
 
-void* memDataPoolAlloc(uint32_t size) {
-  ++outstandingCount;
-  if (headerSize == 0) settleHeaderSize();
-  uint32_t rounded = (size + 7) & ~7u;
-  uint32_t sizeClass = rounded / 8 - 1;
-  if (sizeClass >= memPoolClassCount || inReportFlag) return allocLargeBlock(size);
+namespace {
 
+// The page of the class's list to take blocks from, opened when the list is empty.
+memPoolPageS* classPage(uint32_t sizeClass, uint32_t rounded) {
   memPoolPageS*& head = classListHeads[sizeClass];
   if (!head) head = openPage(rounded);
-  memPoolPageS* page = head;
+  return head;
+}
+
+// Hands out the next block of a page that has one.
+void* takeBlock(memPoolPageS* page, uint32_t size) {
   memPoolBlockHeaderS* header = page->freeHead;
-  page->freeHead = page->blockAtLink(header->sizeOrLink);
+  if (header) {
+    page->freeHead = page->blockAtLink(header->sizeOrLink);
+  } else {
+    header = page->setUpNextSlot();
+    markBlockLive(header, headerSize);
+  }
   header->owner = page->number;
   header->sizeOrLink = size;
   if (locationTracking) captureCallStack(reinterpret_cast<uint64_t*>(header + 1));
-
-  if (++page->used >= page->capacity) {
-    unlink(head, page);
-    pushFront(fullListHead, page);
-  }
   void* payload = payloadOf(header);
   markBlockLive(payload, size);
   return payload;
 }
 
-void memDataPoolFree(void* payload) {
-  if (!payload) return;
-  memPoolBlockHeaderS* header = headerOf(payload);
-  if (header->owner == memPoolOwnerLarge) {
-    --outstandingCount;
+// A page whose blocks are all handed out leaves its class list for the full-page list.
+void noteUsed(memPoolPageS* page, uint32_t sizeClass, uint32_t blocks) {
+  page->used += blocks;
+  if (page->used >= page->capacity) {
+    unlink(classListHeads[sizeClass], page);
+    pushFront(fullListHead, page);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Every allocation the short way leaves: the first of all, a large block, one made while a
+// report runs or while call stacks are kept, and one from a page without a freed block.
+[[gnu::noinline]] void* allocateSlowly(uint32_t size) {
+  if (headerSize == 0) settleHeaderSize();
+  uint32_t rounded = (size + 7) & ~7u;
+  uint32_t sizeClass = rounded / 8 - 1;
+  if (sizeClass >= memPoolClassCount || inReportFlag) return allocLargeBlock(size);
+  memPoolPageS* page = classPage(sizeClass, rounded);
+  void* payload = takeBlock(page, size);
+  noteUsed(page, sizeClass, 1);
+  return payload;
+}
+
+}  // namespace
+
+void* memDataPoolAlloc(uint32_t size) {
+  // Sizes 1 to 8 are class 0; 0 and every size above 2048 come out at 256 or more.
+  uint32_t sizeClass = (size - 1) >> 3;
+  memPoolPageS* page;
+  if (plainAllocation && sizeClass < memPoolClassCount && (page = classListHeads[sizeClass]) && page->freeHead) {
+    memPoolBlockHeaderS* header = page->freeHead;
+    page->freeHead = page->blockAtLink(header->sizeOrLink);
+    header->owner = page->number;
+    header->sizeOrLink = size;
+    noteUsed(page, sizeClass, 1);
+    void* payload = payloadOf(header);
+    markBlockLive(payload, size);
+    return payload;
+  }
+  return allocateSlowly(size);
+}
+
+uint32_t memDataPoolAllocRun(uint32_t size, void** blocks, uint32_t count) {
+  if (headerSize == 0) settleHeaderSize();
+  uint32_t rounded = (size + 7) & ~7u;
+  uint32_t sizeClass = rounded / 8 - 1;
+  if (sizeClass >= memPoolClassCount || inReportFlag || count <= 1) {
+    blocks[0] = memDataPoolAlloc(size);
+    return 1;
+  }
+  memPoolPageS* page = classPage(sizeClass, rounded);
+  uint32_t given = std::min(count, page->capacity - page->used);
+  for (uint32_t i = 0; i < given; ++i) blocks[i] = takeBlock(page, size);
+  noteUsed(page, sizeClass, given);
+  return given;
+}
+
+namespace {
+
+void pageLostBlock(memPoolPageS* page);
+
+// Puts a live block of the page on its free list.
+inline void releaseBlock(memPoolPageS* page, memPoolBlockHeaderS* header) {
+  header->owner = memPoolOwnerFreed;
+  header->sizeOrLink = page->linkTo(page->freeHead);
+  page->freeHead = header;
+  markBlockFree(payloadOf(header), page->elementSize);
+  if (page->used == page->capacity || page->used == 1) pageLostBlock(page);
+  else --page->used;
+}
+
+// A free that is not of a live small block of a slab found at home in the slab index: a block
+// of another slab is freed as memDataPoolFree frees, a large block goes back to the C heap;
+// anything else is reported and changes nothing.
+[[gnu::noinline]] void freeOther(memPoolBlockHeaderS* header) {
+  memPoolPageS* page = pageOfSlot(header);
+  if (page && header->owner == page->number) {
+    releaseBlock(page, header);
+    return;
+  }
+  if (header->owner == memPoolOwnerLarge && !page) {
+    --largeBlockCount;
     header->owner = memPoolOwnerFreed;
     memPoolSystemFree(header);
     return;
   }
-  if (header->owner == memPoolOwnerFreed) {
-    reportMemError("free called on free object\n");
-    return;
-  }
-  memPoolPageS* page = pageOfLiveBlock(header);
-  if (!page) {
-    reportMemError("free called on unknown object\n");
-    return;
-  }
+  reportMemError(header->owner == memPoolOwnerFreed ? "free called on free object\n" : "free called on unknown object\n");
+}
 
-  --outstandingCount;
-  header->owner = memPoolOwnerFreed;
-  header->sizeOrLink = page->linkTo(page->freeHead);
-  page->freeHead = header;
-  markBlockFree(payload, page->elementSize);
-
+// The page's lists after one of its blocks was freed, when it was full or is now empty. Each
+// class keeps one page until unload, so a class in steady use does not give its page back for
+// every block.
+[[gnu::noinline]] void pageLostBlock(memPoolPageS* page) {
   memPoolPageS*& classHead = classListHeads[page->elementSize / 8 - 1];
   if (page->used == page->capacity) {
     unlink(fullListHead, page);
     pushFront(classHead, page);
   }
-  // Each class keeps one page until unload, so a class in steady use does not go back to
-  // the C heap for every block.
   if (--page->used == 0 && (page->previous || page->next || releaseAllFlag)) {
     unlink(classHead, page);
-    releasePage(page);
+    retirePage(page);
   }
+}
+
+}  // namespace
+
+void memDataPoolFree(void* payload) {
+  if (!payload) return;
+  memPoolBlockHeaderS* header = headerOf(payload);
+  uint32_t offset = 0;
+  memPoolPageS* frame = memPoolFrameAtHome(header, offset);
+  memPoolPageS* page = pageOfSlotIn(frame, offset);
+  if (!page || header->owner != page->number) return freeOther(header);
+  releaseBlock(page, header);
 }
 
 void* memDataPoolRealloc(void* payload, uint32_t size) {
@@ -199,13 +333,19 @@ uint32_t memDataPoolBlockSize(void* payload) {
 }
 
 void releaseAllPoolPages() {
-  if (outstandingCount != 0) return;
-  for (memPoolPageS*& head : classListHeads) {
-    while (memPoolPageS* page = head) {
-      head = page->next;
-      releasePage(page);
+  for (memPoolPageS*& spare : classSpares) {
+    if (spare) giveFrame(spare);
+    spare = nullptr;
+  }
+  if (memPoolOutstandingCount() == 0) {
+    for (memPoolPageS*& head : classListHeads) {
+      while (memPoolPageS* page = head) {
+        head = page->next;
+        releasePage(page);
+      }
     }
   }
+  memPoolReleaseRetainedSlabs();
 }
 
 memManPoolC::~memManPoolC() {
@@ -215,13 +355,22 @@ memManPoolC::~memManPoolC() {
 }
 
 uint32_t memPoolHeaderSize() { return headerSize; }
-uint32_t memPoolOutstandingCount() { return outstandingCount; }
+uint32_t memPoolOutstandingCount() {
+  uint32_t count = largeBlockCount;
+  auto addPages = [&count](const memPoolPageS* page) {
+    for (; page; page = page->next) count += page->used;
+  };
+  for (const memPoolPageS* head : classListHeads) addPages(head);
+  addPages(fullListHead);
+  return count;
+}
 bool memPoolReleaseAllFlag() { return releaseAllFlag; }
 uint32_t memPoolInReportFlag() { return inReportFlag; }
 
 uint32_t setMemPoolInReportFlag(uint32_t value) {
   uint32_t previous = inReportFlag;
   inReportFlag = value;
+  plainAllocation = headerSize != 0 && !locationTracking && !inReportFlag;
   return previous;
 }
 
@@ -236,3 +385,7 @@ const memPoolPageS* memPoolPageOfBlock(const void* payload) { return pageOfLiveB
 uint32_t memPoolBlockOwner(const void* payload) { return headerOf(payload)->owner; }
 
 uint32_t memPoolPageCount() { return pageTable.pageCount(); }
+
+const memPoolPageS* memPoolClassSpare(uint32_t sizeClass) {
+  return sizeClass < memPoolClassCount ? classSpares[sizeClass] : nullptr;
+}

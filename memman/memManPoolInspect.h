@@ -22,5 +22,7 @@ const memPoolPageS* memPoolFullListHead();
 const memPoolPageS* memPoolPageOfBlock(const void* payload);
 // The raw owner word in the block's header.
 uint32_t memPoolBlockOwner(const void* payload);
-// Pages currently taken from the C heap.
+// Pages on the heap's lists (the one emptied page a class may keep for reuse is on none).
 uint32_t memPoolPageCount();
+// The emptied page kept for the size class's next page; null when none.
+const memPoolPageS* memPoolClassSpare(uint32_t sizeClass);

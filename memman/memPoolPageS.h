@@ -1,5 +1,5 @@
 // The layout of one page of the small-block heap and of the block headers in it.
-// A page is one fixed request to the C heap: the block area, then a trailer that finds
+// A page is one frame of a slab (memPoolSlabs.h): the block area, then a trailer that finds
 // the page's lists and free blocks in constant time.
 #pragma once
 
@@ -24,25 +24,34 @@ struct memPoolBlockHeaderS {
 struct memPoolPageS;
 
 // Gives the page its block layout for blocks of elementSize bytes behind headers of
-// headerSize bytes, every slot free; the first block handed out is the highest one.
+// headerSize bytes, every slot free; the first block handed out is the highest one. The slots
+// are set up as they are first handed out, from the highest down: a slot below firstSetUp has
+// never been handed out and holds nothing of the heap's (its owner counts as fresh).
 void initPoolPage(memPoolPageS* page, uint32_t elementSize, uint32_t headerSize);
 
-struct memPoolPageS {
+// Frames are 64-byte aligned and the trailer's first 40 bytes, all that an allocation or a free
+// reads, share one cache line.
+struct alignas(64) memPoolPageS {
   unsigned char blocks[memPoolBlockArea];
   uint32_t magic;
   uint32_t number;  // the owner word of this page's live blocks
-  memPoolPageS* next;
-  memPoolPageS* previous;
   memPoolBlockHeaderS* freeHead;
-  uint32_t stride;
-  uint32_t elementSize;
   uint32_t used;
   uint32_t capacity;
+  uint32_t firstSetUp;     // slots from here to capacity have been handed out at least once
+  uint32_t stride;
+  uint32_t strideInverse;  // 2^32 / stride, rounded up: divides offsets in the block area exactly
+  uint32_t elementSize;
+  memPoolPageS* next;
+  memPoolPageS* previous;
 
   // Strides are exact multiples of 8, so the header size is what the stride adds to the element.
   uint32_t headerSize() const { return stride - elementSize; }
   memPoolBlockHeaderS* slot(uint32_t index) {
     return reinterpret_cast<memPoolBlockHeaderS*>(blocks + size_t(index) * stride);
+  }
+  const memPoolBlockHeaderS* slot(uint32_t index) const {
+    return reinterpret_cast<const memPoolBlockHeaderS*>(blocks + size_t(index) * stride);
   }
   // A free link is the in-page offset of the next free block's payload, which is never 0,
   // so 0 can end the list.
@@ -54,9 +63,10 @@ struct memPoolPageS {
     if (link == 0) return nullptr;
     return reinterpret_cast<memPoolBlockHeaderS*>(blocks + (link - headerSize()));
   }
-  // True when the address is the header of one of this page's slots.
-  bool holdsSlot(const void* header) const;
+  // The slot that has never been handed out with the highest index; null when none is left.
+  memPoolBlockHeaderS* setUpNextSlot() { return firstSetUp > 0 ? slot(--firstSetUp) : nullptr; }
 };
 
 static_assert(offsetof(memPoolPageS, magic) == memPoolBlockArea, "the trailer follows the block area");
+static_assert(offsetof(memPoolPageS, next) - memPoolBlockArea <= 64 - memPoolBlockArea % 64, "the hot fields share a line");
 static_assert(sizeof(memPoolBlockHeaderS) == 8, "the plain block header is two 32-bit words");

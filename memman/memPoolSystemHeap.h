@@ -1,4 +1,5 @@
-// The C heap underneath the small-block heap: its pages, its large blocks and its page table.
+// The C heap underneath the small-block heap: its large blocks and the tables that find its
+// pages and slabs.
 // Nothing in the library tests an allocation for null, so a C heap that cannot supply a
 // request ends the process with a message instead of handing out a null block.
 #pragma once

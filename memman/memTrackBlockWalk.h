@@ -1,6 +1,7 @@
 // The order in which the memory reports visit the heap's live blocks: the class lists 0 to
 // 255, then the full-page list; pages in list order; within a page the slots in address
-// order. Large blocks live outside the pages and are never visited.
+// order. Large blocks live outside the pages and are never visited, nor are slots never
+// handed out.
 #pragma once
 
 #include <cstdint>
@@ -28,7 +29,7 @@ void forEachPoolPage(visitorT visitPage) {
 template <class visitorT>
 void forEachLiveBlock(visitorT visit) {
   forEachPoolPage([&](const memPoolPageS* page) {
-    for (uint32_t index = 0; index < page->capacity; ++index) {
+    for (uint32_t index = page->firstSetUp; index < page->capacity; ++index) {
       auto* header = reinterpret_cast<const memPoolBlockHeaderS*>(page->blocks + size_t(index) * page->stride);
       if (isLiveSlot(header)) visit(header);
     }

@@ -71,3 +71,34 @@ TEST(metaTokenC, AssigningATokenToItselfKeepsIt) {
   token.setWord(nullptr, token.getText()->c_str() + 2);
   EXPECT_STREQ(token.getText()->c_str(), "LF");
 }
+
+TEST(metaTokenC, TokensHoldingASharedTextCountThemselvesAndChangeOnlyTheirOwn) {
+  const int position[2] = {4, 0};
+  auto* text = new metaTokenTextC("KEY", 3);
+  {
+    metaTokenC word, string;
+    word.holdText(metaTokenC::kindWord, position, text);
+    string.holdText(metaTokenC::kindString, nullptr, text);
+    EXPECT_EQ(text->holderCount(), 3u);
+    EXPECT_EQ(word.getText(), text);
+    EXPECT_EQ(word.getPosition()[0], 4);
+    EXPECT_TRUE(string.isString());
+    EXPECT_NE(word, string);
+
+    metaTokenC copy(word);  // a copy owns its text
+    EXPECT_NE(copy.getText(), text);
+    EXPECT_EQ(copy, word);
+    EXPECT_EQ(text->holderCount(), 3u);
+
+    string.setString(nullptr, "other");
+    EXPECT_EQ(text->holderCount(), 2u);
+    EXPECT_STREQ(word.getText()->c_str(), "KEY");
+    word.setWord(nullptr, word.getText()->c_str() + 1);  // from the shared text itself
+    EXPECT_STREQ(word.getText()->c_str(), "EY");
+    EXPECT_EQ(text->holderCount(), 1u);
+    word.holdText(metaTokenC::kindWord, nullptr, text);
+    word.setDouble(nullptr, 2);
+    EXPECT_EQ(text->holderCount(), 1u);
+  }
+  text->releaseHolder();
+}

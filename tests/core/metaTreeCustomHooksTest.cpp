@@ -88,3 +88,22 @@ TEST(metaTreeCustomHooks, ReadsWritesAndCopiesGoThroughTheTable) {
   EXPECT_EQ(copies, 3);
   EXPECT_EQ(describe(target.node), "W:A{W:B}");
 }
+
+TEST(metaTreeCustomHooks, AReaderSkipsTheStandardLoadHooksOnlyForTreesWithoutTheirKeyWords) {
+  EXPECT_TRUE(metaTreeCustomHooks::loadGatedByKeywords());
+  EXPECT_TRUE(metaTreeCustomHooks::keywordHasLoadHook("MOREF"));
+  EXPECT_TRUE(metaTreeCustomHooks::keywordHasLoadHook("MOCRC"));
+  EXPECT_FALSE(metaTreeCustomHooks::keywordHasLoadHook("DRAWING"));
+  EXPECT_FALSE(metaTreeCustomHooks::keywordHasLoadHook("moref"));
+  {
+    installedHooksS hooks;  // any other table runs on every tree read
+    EXPECT_FALSE(metaTreeCustomHooks::loadGatedByKeywords());
+    metaObjectC words = metaObjectC::readFromString("A{B}", 1);
+    metaObjectC number = metaObjectC::readFromString("12", 1);
+    EXPECT_EQ(loads, 2);
+  }
+  const metaTreeCustomHooksS* standard = metaTreeCustomHooks::install(nullptr);
+  EXPECT_TRUE(metaTreeCustomHooks::loadGatedByKeywords());
+  EXPECT_FALSE(metaTreeCustomHooks::keywordHasLoadHook("MOREF"));
+  metaTreeCustomHooks::install(standard);
+}

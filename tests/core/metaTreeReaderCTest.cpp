@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cmath>
+#include <cstring>
+#include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "core/metaTokenTextTableC.h"
 #include "core/metaTreeC.h"
+#include "tests/core/poolBalance.h"
 #include "tests/core/treeTestHelpers.h"
 #include "tests/testFiles.h"
 
@@ -272,4 +279,122 @@ TEST(metaTreeReaderC, LongTokensAreCopiedABoundedNumberOfTimes) {
   ASSERT_NE(whole, nullptr);
   EXPECT_EQ(std::string(whole->value.getText()->c_str()).size(), size_t(16) << 20);
   delete whole;
+}
+
+TEST(metaTreeReaderC, EqualTextsOfOneReadShareOneTextUntilATokenChangesIts) {
+  poolBalance balance;
+  {
+    metaTreeC* root = parse("A{NAME{\"x\"} NAME{\"x\"} X{NAME}} B{\"NAME\"}");
+    ASSERT_NE(root, nullptr);
+    metaTreeC* first = root->firstChild;
+    metaTreeC* second = first->next;
+    metaTreeC* inner = second->next->firstChild;
+    const str* shared = first->value.getText();
+    EXPECT_EQ(second->value.getText(), shared);
+    EXPECT_EQ(inner->value.getText(), shared);
+    EXPECT_EQ(root->next->firstChild->value.getText(), shared);  // a string of the same bytes
+    EXPECT_TRUE(root->next->firstChild->value.isString());
+    EXPECT_EQ(first->firstChild->value.getText(), second->firstChild->value.getText());
+    EXPECT_NE(root->value.getText(), root->next->value.getText());
+
+    // A change gives the token a text of its own; the others keep theirs, copies own theirs.
+    second->value.setWord(nullptr, "RENAMED");
+    EXPECT_NE(second->value.getText(), shared);
+    EXPECT_STREQ(first->value.getText()->c_str(), "NAME");
+    EXPECT_STREQ(inner->value.getText()->c_str(), "NAME");
+    metaTokenC copy(first->value);
+    EXPECT_NE(copy.getText(), shared);
+    EXPECT_EQ(copy, first->value);
+    metaTreeC::unlink(first);
+    metaTreeC::deleteTree(first);  // the text stays with the nodes that still hold it
+    EXPECT_STREQ(inner->value.getText()->c_str(), "NAME");
+    EXPECT_EQ(describe(root), "W:A{W:RENAMED{S:\"x\"} W:X{W:NAME}} W:B{S:\"NAME\"}");
+    delete root;
+    // A failed read gives every text back too.
+    EXPECT_EQ(readDescribed("A{B,B,\"B\"} }"), "error: Line:1 - section count wrong");
+  }
+  balance.expectBalanced();
+}
+
+TEST(metaTreeReaderC, ManyDistinctTextsReadWhenTheTableOfSharedTextsIsFull) {
+  poolBalance balance;
+  std::string text;
+  const int count = int(metaTokenTextTableC::maxSlots / 2) + 5000;
+  for (int i = 0; i < count; ++i) text += "W" + std::to_string(i) + (i % 2 ? ",\"s" : ",\"S") + std::to_string(i) + "\",";
+  text += "W1,W1";
+  metaTreeC* root = parse(text.c_str());
+  ASSERT_NE(root, nullptr);
+  int i = 0;
+  const metaTreeC* node = root;
+  for (; i < count && node && node->next; ++i, node = node->next->next) {
+    ASSERT_EQ(std::string(node->value.getText()->c_str()), "W" + std::to_string(i));
+    ASSERT_EQ(std::string(node->next->value.getText()->c_str()), (i % 2 ? "s" : "S") + std::to_string(i));
+  }
+  EXPECT_EQ(i, count);
+  EXPECT_EQ(describe(node), "W:W1 W:W1");
+  delete root;
+  balance.expectBalanced();
+}
+
+TEST(metaTreeReaderC, WordsEndAtTheSameBytesWhereverTheyLie) {
+  // Every byte, inside a word and near its end, ends the word or belongs to it as the format
+  // says.
+  for (int byte = 1; byte < 256; ++byte) {
+    for (size_t at : {3, 10, 17, 30}) {
+      std::string word = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefgh";
+      std::string text = word;
+      text[at] = char(byte);
+      bool wordByte = std::isalnum(byte) || std::strchr("-+._@", byte);
+      metaTreeReaderC reader;
+      reader.openString(text.c_str());
+      metaTreeC* root = reader.read(1);
+      if (wordByte) {
+        ASSERT_NE(root, nullptr) << byte << " " << at;
+        EXPECT_EQ(std::string(root->value.getText()->c_str()), text) << byte << " " << at;
+      } else if (root) {
+        EXPECT_EQ(std::string(root->value.getText()->c_str()), word.substr(0, at)) << byte << " " << at;
+      }
+      delete root;
+    }
+  }
+}
+
+TEST(metaTreeReaderC, NumbersReadAsTheGeneralConversionReadsThem) {
+  std::mt19937 random(11);
+  std::vector<std::string> numbers = {"0", "-0", "+0", "7", "-7.5", "1234567", "12345678", "123456789",
+                                      "0.1234567", "0.12345678", "9999999.9999999", "1.", "-.5", "00012.000",
+                                      "4503599627370497", "9007199254740993", "1e5", "-2.5E-3"};
+  for (int i = 0; i < 20000; ++i) {
+    std::string number = random() % 3 == 0 ? "-" : random() % 5 == 0 ? "+" : "";
+    for (int digits = 1 + int(random() % 10); digits > 0; --digits) number += char('0' + random() % 10);
+    if (random() % 4) {
+      number += '.';
+      for (int digits = int(random() % 10); digits > 0; --digits) number += char('0' + random() % 10);
+    }
+    numbers.push_back(number);
+  }
+  std::string text;
+  for (const std::string& number : numbers) text += number + ",";
+  // Read from a string, and from a stream whose chunks end inside numbers.
+  std::istringstream stream(text);
+  metaTreeReaderC streamReader;
+  streamReader.openStream(stream);
+  metaTreeC* fromStream = streamReader.read(1);
+  metaTreeC* fromString = parse(text.c_str());
+  ASSERT_NE(fromString, nullptr);
+  ASSERT_NE(fromStream, nullptr);
+  const metaTreeC* a = fromString;
+  const metaTreeC* b = fromStream;
+  for (const std::string& number : numbers) {
+    ASSERT_TRUE(a && b) << number;
+    double expected = std::strtod(number.c_str(), nullptr);
+    ASSERT_TRUE(a->value.isDouble()) << number;
+    EXPECT_EQ(std::signbit(a->value.getDouble()), std::signbit(expected)) << number;
+    EXPECT_EQ(a->value.getDouble(), expected) << number;
+    EXPECT_EQ(b->value.getDouble(), expected) << number;
+    a = a->next;
+    b = b->next;
+  }
+  delete fromString;
+  delete fromStream;
 }

@@ -5,7 +5,9 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "memman/memManPoolInspect.h"
 #include "memman/memTrackHooks.h"
@@ -347,4 +349,89 @@ TEST(memManPoolC, UnderAddressSanitizerOnlyTheLiveBytesOfABlockCanBeTouched) {
   EXPECT_DEATH(block[13] = 1, "AddressSanitizer");
   memDataPoolFree(const_cast<char*>(block));
 #endif
+}
+
+TEST(memManPoolC, AnEmptiedSecondPageIsKeptSetUpForTheClassesNextPage) {
+  const uint32_t size = 360, sizeClass = sizeClassOf(size);
+  memPoolTestBlocks held;
+  held.drainClass(size);
+  std::vector<void*> onFirst{held.take(size)};
+  auto* first = const_cast<memPoolPageS*>(memPoolPageOfBlock(onFirst[0]));
+  while (first->used < first->capacity) onFirst.push_back(held.take(size));
+  void* onSecond = held.take(size);
+  const memPoolPageS* second = memPoolPageOfBlock(onSecond);
+  ASSERT_EQ(memPoolClassSpare(sizeClass), nullptr);  // opening the two pages took any spare
+  uint32_t pages = memPoolPageCount();
+
+  for (void* block : onFirst) held.give(block);
+  EXPECT_EQ(memPoolPageCount(), pages - 1);  // off the lists and out of every report
+  EXPECT_EQ(memPoolClassSpare(sizeClass), first);
+  EXPECT_EQ(memPoolClassListHead(sizeClass), second);
+  EXPECT_EQ(memPoolPageOfBlock(onFirst.back()), nullptr);
+  {
+    captureDebugOutput capture;
+    memDataPoolFree(onFirst.back());
+    EXPECT_EQ(capture.text.rfind("free called on free object\n", 0), 0u) << capture.text;
+  }
+
+  // The class's next page is the kept one, its freed blocks handed out again, last freed first.
+  while (second->used < second->capacity) held.take(size);
+  void* again = held.take(size);
+  EXPECT_EQ(memPoolPageOfBlock(again), first);
+  EXPECT_EQ(again, onFirst.back());
+  EXPECT_EQ(memPoolClassSpare(sizeClass), nullptr);
+  EXPECT_EQ(memPoolPageCount(), pages);
+}
+
+TEST(memManPoolC, ARunOfBlocksComesFromOnePageInOneStep) {
+  const uint32_t size = 100;
+  memPoolTestBlocks held;
+  held.drainClass(size);
+  held.give(held.take(size));  // the class's head page now has room
+  const memPoolPageS* page = memPoolClassListHead(sizeClassOf(size));
+  ASSERT_NE(page, nullptr);
+  uint32_t room = page->capacity - page->used;
+  uint32_t outstanding = memPoolOutstandingCount();
+  std::vector<void*> run(room + 8);
+  uint32_t given = memDataPoolAllocRun(size, run.data(), uint32_t(run.size()));
+  EXPECT_EQ(given, room);  // never beyond the one page
+  EXPECT_EQ(memPoolOutstandingCount(), outstanding + given);
+  std::set<void*> distinct(run.begin(), run.begin() + given);
+  EXPECT_EQ(distinct.size(), size_t(given));
+  for (uint32_t i = 0; i < given; ++i) {
+    EXPECT_EQ(memPoolPageOfBlock(run[i]), page);
+    EXPECT_EQ(memDataPoolBlockSize(run[i]), size);
+    std::memset(run[i], 0x5A, size);
+    held.blocks.push_back(run[i]);
+  }
+  EXPECT_EQ(memPoolFullListHead(), page);
+
+  // Large sizes, reports running and runs of one give a single block.
+  EXPECT_EQ(memDataPoolAllocRun(3000, run.data(), 8), 1u);
+  held.blocks.push_back(run[0]);
+  EXPECT_EQ(memPoolBlockOwner(run[0]), memPoolOwnerLarge);
+  uint32_t previous = setMemPoolInReportFlag(1);
+  EXPECT_EQ(memDataPoolAllocRun(size, run.data(), 8), 1u);
+  setMemPoolInReportFlag(previous);
+  held.blocks.push_back(run[0]);
+  EXPECT_EQ(memPoolBlockOwner(run[0]), memPoolOwnerLarge);
+  EXPECT_EQ(memDataPoolAllocRun(size, run.data(), 1), 1u);
+  held.blocks.push_back(run[0]);
+  EXPECT_NE(memPoolPageOfBlock(run[0]), nullptr);
+}
+
+TEST(memManPoolC, OnlyTheStartOfAHandedOutSlotNamesABlockInEveryClass) {
+  memPoolTestBlocks held;
+  for (uint32_t elementSize = 8; elementSize <= 2048; elementSize += 8) {
+    auto* block = static_cast<unsigned char*>(held.take(elementSize));
+    const memPoolPageS* page = memPoolPageOfBlock(block);
+    ASSERT_NE(page, nullptr) << elementSize;
+    for (uint32_t offset = 1; offset < page->stride; ++offset)
+      ASSERT_EQ(memPoolPageOfBlock(block + offset), nullptr) << elementSize << " " << offset;
+    // The slot below one freshly set up has never been handed out.
+    uint32_t index = uint32_t(block - memPoolHeaderSize() - page->blocks) / page->stride;
+    if (index == page->firstSetUp && index > 0) {
+      EXPECT_EQ(memPoolPageOfBlock(block - page->stride), nullptr) << elementSize;
+    }
+  }
 }

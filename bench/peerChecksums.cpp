@@ -1,5 +1,6 @@
-#include "bench/zlibChecksum.h"
+#include "bench/peerChecksums.h"
 
+#include <libdeflate.h>
 #include <zlib.h>
 
 uint32_t zlibCrc32(const void* bytes, size_t length) {
@@ -14,3 +15,5 @@ uint32_t zlibCrc32(const void* bytes, size_t length) {
   }
   return uint32_t(crc);
 }
+
+uint32_t libdeflateCrc32(const void* bytes, size_t length) { return libdeflate_crc32(0, bytes, length); }

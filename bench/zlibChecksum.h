@@ -1,8 +1,0 @@
-// zlib's crc32, behind a name of its own: zlib's function and the library's crc32 namespace
-// cannot be seen from one source file.
-#pragma once
-
-#include <cstddef>
-#include <cstdint>
-
-uint32_t zlibCrc32(const void* bytes, size_t length);
