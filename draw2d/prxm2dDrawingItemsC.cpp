@@ -28,9 +28,7 @@ prxm2dDrawingItemsC::prxm2dDrawingItemsC(const metaObjectC& source)
 }
 
 const vectorC2d<double>& prxm2dDrawingItemsC::getCorner(bool maximum) {
-  if (!computed) {
-    calcFigureListBoundRect(object.getNode(), minCorner, maxCorner);
-    computed = 1;
-  }
-  return maximum ? maxCorner : minCorner;
+  return boundRect.getCorner(maximum, [this](vectorC2d<double>& low, vectorC2d<double>& high) {
+    calcFigureListBoundRect(object.getNode(), low, high);
+  });
 }

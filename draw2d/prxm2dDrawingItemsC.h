@@ -3,8 +3,7 @@
 // as it was then.
 #pragma once
 
-#include <cstdint>
-
+#include "draw2d/boundRectCacheC.h"
 #include "draw2d/m2dFigureC.h"
 #include "draw2d/prxm2dFigureC.h"
 #include "geom/vectorC2d.h"
@@ -28,7 +27,5 @@ class prxm2dDrawingItemsC : public prxmObjListObjTypeContainerTemplateC<prxm2dFi
   static const proxyClassC description;
 
  private:
-  vectorC2d<double> minCorner;
-  vectorC2d<double> maxCorner;
-  uint8_t computed = 0;
+  boundRectCacheC boundRect;
 };

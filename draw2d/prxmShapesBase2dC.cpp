@@ -79,9 +79,7 @@ prxmShapesBase2dC::prxmShapesBase2dC(const metaObjectC& source) : prxmObjListCon
 }
 
 const vectorC2d<double>& prxmShapesBase2dC::getCorner(bool maximum) {
-  if (!computed) {
-    mShapeList2dC(object.getNode(), 0).calcShapesBoundRect(minCorner, maxCorner);
-    computed = 1;
-  }
-  return maximum ? maxCorner : minCorner;
+  return boundRect.getCorner(maximum, [this](vectorC2d<double>& low, vectorC2d<double>& high) {
+    mShapeList2dC(object.getNode(), 0).calcShapesBoundRect(low, high);
+  });
 }

@@ -4,8 +4,7 @@
 // first request on this object and kept as it was then, also when the shapes move.
 #pragma once
 
-#include <cstdint>
-
+#include "draw2d/boundRectCacheC.h"
 #include "draw2d/prxmShapeBase2dC.h"
 #include "geom/vectorC2d.h"
 #include "proxy/prxmObjListContainerTemplateC.h"
@@ -23,7 +22,5 @@ class prxmShapesBase2dC : public prxmObjListContainerTemplateC<prxmShapeBase2dC>
   static const proxyClassC description;
 
  private:
-  vectorC2d<double> minCorner;
-  vectorC2d<double> maxCorner;
-  uint8_t computed = 0;
+  boundRectCacheC boundRect;
 };
