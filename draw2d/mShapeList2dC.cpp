@@ -50,7 +50,7 @@ int mShapeList2dC::convertShapeList(int mode, const pageMemT<str, 3>& keywords, 
   if (!node || !target) return 0;
   // Taken first: what is appended to destination must not be walked again when it is this list.
   pageMemT<metaTreeC*, 3> shapes;
-  reservePageElements(shapes, getCount());
+  pageMemReserveElements(shapes, getCount());
   for (metaTreeC* shape = node->firstChild; shape; shape = shape->next) *shapes.newElement() = shape;
   // Each shape's part is linked after the destination's last child, found once and carried on,
   // so that the conversion takes time in proportion to the shapes, not to their square.

@@ -67,7 +67,7 @@ bool within(double a, double b) { return std::fabs(a - b) <= 1e-8; }
 void pointListReadPoints2d(const metaTreeC* list, point2dArrayC& points) {
   points.elementCount = 0;
   if (!list) return;
-  reservePageElements(points, childCount(list));
+  pageMemReserveElements(points, childCount(list));
   for (const metaTreeC* child = list->firstChild; child; child = child->next) appendPoint(points, readNodePoint2d(child));
 }
 
@@ -90,7 +90,7 @@ bool pointListScale2d(metaTreeC* list, double factor) { return scaleAll(list, fa
 point3dArrayC pointListGatherPoints3d(const metaTreeC* list) {
   point3dArrayC points;
   if (!list) return points;
-  reservePageElements(points, childCount(list));
+  pageMemReserveElements(points, childCount(list));
   for (const metaTreeC* child = list->firstChild; child; child = child->next) *points.newElement() = readNodePoint3d(child);
   return points;
 }

@@ -58,7 +58,7 @@ bool isOnCircleOf3(const vectorC2d<double>& p0, const vectorC2d<double>& p1, con
 void classifyPointRuns(point2dArrayC& points, intArrayC& codes, double tolerance) {
   codes.elementCount = 0;
   const uint32_t count = points.elementCount;
-  reservePageElements(codes, count);
+  pageMemReserveElements(codes, count);
   uint32_t kept = 0;
   uint32_t next = 0;
   auto code = [&codes](int value) { *codes.newElement() = value; };

@@ -26,7 +26,7 @@ void sampleSpan(point2dArrayC& points, double from, double to, double step, poin
   if (std::isfinite(span)) {
     const double advance = samplingStep(step, span);
     const double steps = std::ceil(span / advance);
-    if (steps > 0.0) reservePageElements(points, uint32_t(std::fmin(steps, maxSamplingSteps) + 3.0));
+    if (steps > 0.0) pageMemReserveElements(points, uint32_t(std::fmin(steps, maxSamplingSteps) + 3.0));
     double t = from;
     // Rounding can leave one step more than the span holds; past that a step too small to
     // move t any further ends the loop.

@@ -1,11 +1,11 @@
 // The engine's record list: records by value in pages of 8 that never move, so a pointer to a
-// record stays valid while the list grows (chains point into such lists). Its page table grows
-// by doubling: moved one page at a time, a table of a 100,000-line loop would be copied
-// 12,500 times.
+// record stays valid while the list grows (chains point into such lists). Pages are added
+// through pageMemReservePages, so its page table grows by doubling.
 #pragma once
 
 #include <cstdint>
 
+#include "memman/pageMemReserve.h"
 #include "memman/pageMemT.h"
 
 template <class T>
@@ -29,7 +29,7 @@ class sketchListT : public pageMemT<T, 3> {
   // A record of this very list may be appended: pages never move.
   T& append(const T& record) {
     const uint32_t index = this->elementCount;
-    if (index / base::pageSize >= this->pageCount) addPageDoubling();
+    if (index / base::pageSize >= this->pageCount) pageMemReservePages(*this, uint64_t(this->pageCount) + 1);
     T& slot = (*this)[index];
     slot = record;
     ++this->elementCount;
@@ -56,21 +56,11 @@ class sketchListT : public pageMemT<T, 3> {
 
   // Pages are added until the index has one; the count follows the index.
   void resizeTo(uint32_t newCount) {
-    while (newCount / base::pageSize + 1 > this->pageCount) addPageDoubling();
+    pageMemReservePages(*this, uint64_t(newCount / base::pageSize) + 1);
     this->elementCount = newCount;
   }
 
  private:
-  void addPageDoubling() {
-    const uint64_t capacity = this->pageTable.count();
-    if (this->pageCount >= capacity) {
-      const uint64_t grown = capacity < 4 ? 4 : capacity * 2;
-      this->pageTable.resizeBytes(memManDataPoolC<typename base::pageIC*>::bytesFor(grown));
-    }
-    this->pageTable.data[this->pageCount] = new typename base::pageIC;
-    ++this->pageCount;
-  }
-
   void assignFrom(const sketchListT& other) {
     const uint32_t n = other.count();
     if (n > 0) resizeTo(n);
