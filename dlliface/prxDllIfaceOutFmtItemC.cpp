@@ -4,17 +4,17 @@
 #include "dlliface/prxDllIfaceOptPageListC.h"
 #include "jobs/keyNodeFieldRows.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
+#include "proxy/prxmStringListC.h"
 
 using namespace keyNodeFieldRows;
 
 namespace {
 
 using formatT = mOutFormatItemC;
-using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
 
 constexpr auto rows = rowTable(settableRows<&formatT::getOutputMode, &formatT::setOutputMode>("OutputMode"),
-                               childRow<stringListT, &formatT::getVersions>("Versions"),
-                               childRow<stringListT, &formatT::getVersionsDesc>("VersionsDesc"),
+                               childRow<prxmStringListC, &formatT::getVersions>("Versions"),
+                               childRow<prxmStringListC, &formatT::getVersionsDesc>("VersionsDesc"),
                                settableRows<&formatT::getScanMode, &formatT::setScanMode>("ScanMode"),
                                settableRows<&formatT::getDetectMode, &formatT::setDetectMode>("DetectMode"),
                                settableRows<&formatT::getCosts, &formatT::setCosts>("Costs"),

@@ -5,6 +5,7 @@
 #include "dlliface/prxmDllIfaceOptFileExtC.h"
 #include "dlliface/prxmDoubleValueListC.h"
 #include "jobs/keyNodeFieldRows.h"
+#include "proxy/prxmStringListC.h"
 
 using namespace keyNodeFieldRows;
 using optionFieldRows::integerRows;
@@ -12,7 +13,6 @@ using optionFieldRows::integerRows;
 namespace {
 
 using optionT = mDllIfaceOptBaseC;
-using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
 
 // A missing TYP gives 0 and is not added.
 void isBaseType(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
@@ -33,9 +33,9 @@ constexpr auto rows = rowTable(integerRows<&optionT::getMinVal, &optionT::setMin
                                settableRows<&optionT::getId, &optionT::setId>("Id"),
                                settableRows<&optionT::getDesc, &optionT::setDesc>("Desc"),
                                childRow<prxmDoubleValueListC, &optionT::getValueMap>("ValueMap"),
-                               childRow<stringListT, &optionT::getStringMap>("StringMap"),
-                               childRow<stringListT, &optionT::getStringDescMap>("StringDescMap"),
-                               childRow<stringListT, &optionT::getBitmapDescMap>("BitmapDescMap"),
+                               childRow<prxmStringListC, &optionT::getStringMap>("StringMap"),
+                               childRow<prxmStringListC, &optionT::getStringDescMap>("StringDescMap"),
+                               childRow<prxmStringListC, &optionT::getBitmapDescMap>("BitmapDescMap"),
                                childRow<prxmDllIfaceOptFileExtListC, &optionT::getFileExtList>("FileExtList"),
                                rowsOf(baseTypeRow));
 

@@ -5,6 +5,7 @@
 #include "dlliface/prxmDllIfaceOptDepInfoC.h"
 #include "dlliface/prxmDoubleValueListC.h"
 #include "jobs/keyNodeFieldRows.h"
+#include "proxy/prxmStringListC.h"
 
 using namespace keyNodeFieldRows;
 using optionFieldRows::doubleRows;
@@ -12,13 +13,12 @@ using optionFieldRows::doubleRows;
 namespace {
 
 using optionT = mDllIfaceOptItemC;
-using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
 
 constexpr auto rows = rowTable(settableRows<&optionT::getGroup, &optionT::setGroup>("Group"),
                                settableRows<&optionT::getStrValue, &optionT::setStrValue>("StrValue"),
                                doubleRows<&optionT::getValue, &optionT::setValue>("Value"),
                                childRow<prxmDoubleValueListC, &optionT::getValues>("Values"),
-                               childRow<stringListT, &optionT::getStrValues>("StrValues"),
+                               childRow<prxmStringListC, &optionT::getStrValues>("StrValues"),
                                childRow<prxmDllIfaceOptDepListC, &optionT::getDeps>("Deps"));
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "proxy/proxyHandlerArguments.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
 #include "proxy/prxmObjListContainerTemplateC.h"
+#include "proxy/prxmStringListC.h"
 
 namespace {
 
@@ -17,7 +18,6 @@ constexpr char authorKey[] = "AUTHOR";
 constexpr char changeDateKey[] = "CHANGEDATE";
 constexpr char versionKey[] = "VERSION";
 
-using namePrefixListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
 using classificationListT = prxmObjListContainerTemplateC<prxmDocumentClassificationInfoC>;
 
 // A view over the proxy's node made for each call, as every view of the block sees the
@@ -46,7 +46,7 @@ void extAttrLanguageList(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& 
 }
 
 void namePrefix(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  returnObject(result, new namePrefixListT(attributesOf(native).getNamePrefix()));
+  returnObject(result, new prxmStringListC(attributesOf(native).getNamePrefix()));
 }
 
 // The classification text parsed into a tree of the list's own, which lives on for as long

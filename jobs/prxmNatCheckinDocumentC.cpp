@@ -6,13 +6,13 @@
 #include "jobs/prxmNatVarTableC.h"
 #include "jobs/prxmNatVariantC.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
+#include "proxy/prxmStringListC.h"
 
 using namespace keyNodeFieldRows;
 
 namespace {
 
 using documentT = mNatCheckinDocumentC;
-using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
 
 constexpr auto rows = rowTable(
     settableRows<&documentT::getPreview3D, &documentT::setPreview3D>("Preview3D"),
@@ -24,12 +24,12 @@ constexpr auto rows = rowTable(
         "AutoCreatePreviewFromView"),
     childRow<prxmNatVarTableC, &documentT::getVarTable>("VarTable"),
     childRow<prxmNatVarDescListC, &documentT::getVarSet>("VarSet"),
-    childRow<stringListT, &documentT::getUsedFiles>("UsedFileSet"),
-    childRow<stringListT, &documentT::getWantFiles>("WantFileSet"),
-    childRow<stringListT, &documentT::getBitmaps>("BitmapSet"),
-    childRow<stringListT, &documentT::getViewNames>("ViewNamesSet"),
+    childRow<prxmStringListC, &documentT::getUsedFiles>("UsedFileSet"),
+    childRow<prxmStringListC, &documentT::getWantFiles>("WantFileSet"),
+    childRow<prxmStringListC, &documentT::getBitmaps>("BitmapSet"),
+    childRow<prxmStringListC, &documentT::getViewNames>("ViewNamesSet"),
     childRow<prxmNatVariantListC, &documentT::getVariants>("VariantList"),
-    childRow<stringListT, &documentT::getAutoCreateBitmapsFromViews>("AutoCreateBitmapsFromViews"));
+    childRow<prxmStringListC, &documentT::getAutoCreateBitmapsFromViews>("AutoCreateBitmapsFromViews"));
 
 }  // namespace
 

@@ -3,17 +3,17 @@
 #include "jobs/keyNodeFieldRows.h"
 #include "jobs/mNatCheckoutDocumentC.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
+#include "proxy/prxmStringListC.h"
 
 using namespace keyNodeFieldRows;
 
 namespace {
 
 using documentT = mNatCheckoutDocumentC;
-using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
 
 constexpr auto rows = rowTable(settableRows<&documentT::getNormIdent, &documentT::setNormIdent>("NormIdent"),
                                settableRows<&documentT::getPrjDir, &documentT::setPrjDir>("PrjDir"),
-                               childRow<stringListT, &documentT::getWantFiles>("WantFileSet"));
+                               childRow<prxmStringListC, &documentT::getWantFiles>("WantFileSet"));
 
 }  // namespace
 

@@ -5,15 +5,15 @@
 #include "jobs/prxmNatVarTableC.h"
 #include "jobs/prxmNatVariantC.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
+#include "proxy/prxmStringListC.h"
 
 using namespace keyNodeFieldRows;
 
 namespace {
 
 using documentT = mNatUpgradeDocumentC;
-using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
 
-constexpr auto rows = rowTable(childRow<stringListT, &documentT::getUsedFiles>("UsedFileSet"),
+constexpr auto rows = rowTable(childRow<prxmStringListC, &documentT::getUsedFiles>("UsedFileSet"),
                                childRow<prxmNatVarTableC, &documentT::getVarTable>("VarTable"),
                                childRow<prxmNatVariantListC, &documentT::getVariants>("VariantList"));
 

@@ -3,19 +3,19 @@
 #include "core/metaObjListStrContainerC.h"
 #include "jobs/keyNodeFieldRows.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
+#include "proxy/prxmStringListC.h"
 
 using namespace keyNodeFieldRows;
 
 namespace {
 
 using variantT = pShellVariantC;
-using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
 
 constexpr auto rows = rowTable(settableRows<&variantT::getVarName, &variantT::setVarName>("VarName"),
                                settableRows<&variantT::getVarValue, &variantT::setVarValue>("VarValue"),
-                               childRow<stringListT, &variantT::getWantFiles>("WantFileSet"),
-                               childRow<stringListT, &variantT::getBitmaps>("BitmapSet"),
-                               childRow<stringListT, &variantT::getAutoCreateBitmapsFromViews>(
+                               childRow<prxmStringListC, &variantT::getWantFiles>("WantFileSet"),
+                               childRow<prxmStringListC, &variantT::getBitmaps>("BitmapSet"),
+                               childRow<prxmStringListC, &variantT::getAutoCreateBitmapsFromViews>(
                                    "AutoCreateBitmapsFromViews"),
                                settableRows<&variantT::getPreview3D, &variantT::setPreview3D>("Preview3D"));
 

@@ -5,19 +5,19 @@
 #include "jobs/prxmWebAssistantFmtEntryC.h"
 #include "jobs/prxmWebAssistantListFileIdentC.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
+#include "proxy/prxmStringListC.h"
 
 using namespace keyNodeFieldRows;
 
 namespace {
 
 using listFileT = mAssistantListFileC;
-using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
 
 constexpr auto rows = rowTable(childRow<prxmWebAssistantListFileIdentC, &listFileT::getIdent>("Ident"),
                                childRow<prxmWebAssistantFmtListC, &listFileT::getFormats>("Formats"),
-                               childRow<stringListT, &listFileT::getErrorMsg>("ErrorMsg"),
-                               childRow<stringListT, &listFileT::getCustomMsg>("CustomMsg"),
-                               childRow<stringListT, &listFileT::getAssPartnames>("AssPartnames"));
+                               childRow<prxmStringListC, &listFileT::getErrorMsg>("ErrorMsg"),
+                               childRow<prxmStringListC, &listFileT::getCustomMsg>("CustomMsg"),
+                               childRow<prxmStringListC, &listFileT::getAssPartnames>("AssPartnames"));
 
 }  // namespace
 

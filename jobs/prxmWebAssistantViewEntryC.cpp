@@ -3,18 +3,18 @@
 #include "core/metaObjListStrContainerC.h"
 #include "jobs/keyNodeFieldRows.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
+#include "proxy/prxmStringListC.h"
 
 using namespace keyNodeFieldRows;
 
 namespace {
 
 using viewT = mAssistantViewListEntryC;
-using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
 
 constexpr auto rows = rowTable(settableRows<&viewT::getViewId, &viewT::setViewId>("ViewId"),
                                settableRows<&viewT::getViewNo, &viewT::setViewNo>("ViewNo"),
                                settableRows<&viewT::getViewName, &viewT::setViewName>("ViewName"),
-                               childRow<stringListT, &viewT::getFileNames>("FileNames"),
+                               childRow<prxmStringListC, &viewT::getFileNames>("FileNames"),
                                settableRows<&viewT::getErrMsg, &viewT::setErrMsg>("ErrMsg"));
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "proxy/prxmExtAttrListEntryVarC.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
 #include "proxy/prxmObjListContainerTemplateC.h"
+#include "proxy/prxmStringListC.h"
 
 namespace {
 
@@ -41,7 +42,6 @@ void toList(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
   returnObject(result, new listT(getMetaObjectFromDispatch(objectArgument(arguments, 0).get())));
 }
 
-using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
 using objectListT = prxmObjListContainerTemplateC<prxMetaObjectBaseC>;
 
 constexpr proxyMethodEntryS rows[] = {
@@ -57,7 +57,7 @@ constexpr proxyMethodEntryS rows[] = {
     {"toextattrvar", mzInvokeMethod, 1, &toMember<prxmExtAttrListEntryVarC, mExtAttrVarC::classKey>},
     {"isextattrvar", mzInvokeMethod, 1, &isMember<mExtAttrVarC::classKey>},
     {"keyextattrvar", mzInvokeMethod, 0, &keyMember<mExtAttrVarC::classKey>},
-    {"tostringList", mzInvokeMethod, 1, &toList<stringListT>},
+    {"tostringList", mzInvokeMethod, 1, &toList<prxmStringListC>},
     {"toobjectList", mzInvokeMethod, 1, &toList<objectListT>},
     {},
 };
