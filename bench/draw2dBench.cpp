@@ -9,7 +9,7 @@
 #include <string>
 
 #include "bench/comparisonTable.h"
-#include "draw2d/prxm2dObjectFactoryC.h"
+#include "draw2d/proxies/prxm2dObjectFactoryC.h"
 #include "mzcom/mzIDispatch.h"
 #include "mzcom/mzIIDConstants.h"
 #include "mzcom/mzSmartPtr.h"

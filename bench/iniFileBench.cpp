@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "bench/comparisonTable.h"
-#include "jobs/iniText.h"
+#include "jobs/ini/iniText.h"
 #include "platform/textFile.h"
 
 namespace {

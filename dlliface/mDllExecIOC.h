@@ -11,7 +11,7 @@
 #include "core/metaObjectC.h"
 #include "core/metaTreeC.h"
 #include "dlliface/mDllIfaceCustomDataC.h"
-#include "jobs/keyNodeField.h"
+#include "core/keyNodeField.h"
 
 class mDllExecIOC : public metaObjectC {
  public:

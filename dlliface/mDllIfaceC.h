@@ -10,7 +10,7 @@
 #include "core/metaTreeC.h"
 #include "dlliface/mDllIfaceInfoC.h"
 #include "dlliface/mIoPairC.h"
-#include "jobs/keyNodeField.h"
+#include "core/keyNodeField.h"
 
 class mDllIfaceC : public metaObjectC {
  public:

@@ -7,8 +7,8 @@
 
 #include "core/metaObjectC.h"
 #include "dlliface/mDllIfaceOptPageListC.h"
-#include "jobs/keyNodeField.h"
-#include "jobs/mIniEntryListC.h"
+#include "core/keyNodeField.h"
+#include "jobs/ini/mIniEntryListC.h"
 
 class mDllIfaceCustomDataC : public metaObjectC {
  public:

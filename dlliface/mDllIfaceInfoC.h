@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "core/metaObjectC.h"
-#include "jobs/keyNodeField.h"
+#include "core/keyNodeField.h"
 
 class mDllIfaceInfoC : public metaObjectC {
  public:

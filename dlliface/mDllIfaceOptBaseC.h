@@ -11,7 +11,7 @@
 #include "core/metaObjListValContainerT.h"
 #include "core/metaObjectC.h"
 #include "dlliface/mDllIfaceOptFileExtC.h"
-#include "jobs/keyNodeField.h"
+#include "core/keyNodeField.h"
 
 class mDllIfaceOptBaseC : public metaObjectC {
  public:

@@ -6,7 +6,7 @@
 
 #include "core/metaObjKeyContainerTemplateC.h"
 #include "core/metaObjectC.h"
-#include "jobs/keyNodeField.h"
+#include "core/keyNodeField.h"
 
 class mDllIfaceOptFileExtC : public metaObjectC {
  public:

@@ -6,7 +6,7 @@
 
 #include "core/metaObjListValContainerT.h"
 #include "core/metaObjectC.h"
-#include "jobs/keyNodeField.h"
+#include "core/keyNodeField.h"
 
 class mDllIfaceOptGroupC : public metaObjectC {
  public:

@@ -14,7 +14,7 @@
 #include "dlliface/mDllIfaceOptGroupC.h"
 #include "dlliface/mDllIfaceOptItemC.h"
 #include "dlliface/mDllIfaceOptTypeC.h"
-#include "jobs/keyNodeField.h"
+#include "core/keyNodeField.h"
 #include "memman/pageMemT.h"
 
 using mDllIfaceOptTypeListC = metaObjKeyContainerTemplateC<mDllIfaceOptTypeC>;

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "core/metaObjectC.h"
-#include "jobs/keyNodeField.h"
+#include "core/keyNodeField.h"
 
 class mFormatItemC : public metaObjectC {
  public:

@@ -9,7 +9,7 @@
 #include "core/metaObjectC.h"
 #include "dlliface/mInFormatItemC.h"
 #include "dlliface/mOutFormatItemC.h"
-#include "jobs/keyNodeField.h"
+#include "core/keyNodeField.h"
 
 using mOutFormatListC = metaObjKeyContainerTemplateC<mOutFormatItemC>;
 

@@ -1,7 +1,7 @@
 #include "dlliface/optionElementIds.h"
 
 #include "core/metaTreeC.h"
-#include "jobs/keyNodeField.h"
+#include "core/keyNodeField.h"
 
 namespace {
 

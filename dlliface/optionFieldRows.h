@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "base/mzNumberText.h"
-#include "jobs/keyNodeFieldRows.h"
+#include "proxy/keyNodeFieldRows.h"
 #include "proxy/proxyExceptions.h"
 
 namespace optionFieldRows {

@@ -2,7 +2,7 @@
 
 #include "dlliface/objectTreeArgument.h"
 #include "dlliface/prxDllIfaceCustomDataC.h"
-#include "jobs/keyNodeFieldRows.h"
+#include "proxy/keyNodeFieldRows.h"
 #include "proxy/proxyExceptions.h"
 
 using namespace keyNodeFieldRows;

@@ -1,7 +1,7 @@
 #include "dlliface/prxDllIfaceBaseC.h"
 
 #include "dlliface/prxDllIfaceFactoryC.h"
-#include "jobs/keyNodeFieldRows.h"
+#include "proxy/keyNodeFieldRows.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "dlliface/prxDllIfaceIOPairC.h"
 #include "dlliface/prxDllIfaceInfoC.h"
-#include "jobs/keyNodeFieldRows.h"
+#include "proxy/keyNodeFieldRows.h"
 
 using namespace keyNodeFieldRows;
 

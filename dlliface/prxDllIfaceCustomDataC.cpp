@@ -1,8 +1,8 @@
 #include "dlliface/prxDllIfaceCustomDataC.h"
 
 #include "dlliface/prxDllIfaceOptPageListC.h"
-#include "jobs/keyNodeFieldRows.h"
-#include "jobs/prxmIniFileSectionEntriesC.h"
+#include "proxy/keyNodeFieldRows.h"
+#include "jobs/ini/prxmIniFileSectionEntriesC.h"
 
 using namespace keyNodeFieldRows;
 

@@ -1,6 +1,6 @@
 #include "dlliface/prxDllIfaceFmtItemC.h"
 
-#include "jobs/keyNodeFieldRows.h"
+#include "proxy/keyNodeFieldRows.h"
 
 using namespace keyNodeFieldRows;
 

@@ -2,7 +2,7 @@
 
 #include "dlliface/prxDllIfaceInFmtItemC.h"
 #include "dlliface/prxDllIfaceOutFmtItemC.h"
-#include "jobs/keyNodeFieldRows.h"
+#include "proxy/keyNodeFieldRows.h"
 
 using namespace keyNodeFieldRows;
 

@@ -1,6 +1,6 @@
 #include "dlliface/prxDllIfaceInfoC.h"
 
-#include "jobs/keyNodeFieldRows.h"
+#include "proxy/keyNodeFieldRows.h"
 
 using namespace keyNodeFieldRows;
 

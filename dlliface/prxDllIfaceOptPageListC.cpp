@@ -1,7 +1,7 @@
 #include "dlliface/prxDllIfaceOptPageListC.h"
 
 #include "dlliface/objectTreeArgument.h"
-#include "jobs/keyNodeFieldRows.h"
+#include "proxy/keyNodeFieldRows.h"
 
 using keyNodeFieldRows::recordOf;
 

@@ -2,7 +2,7 @@
 
 #include "core/metaObjListStrContainerC.h"
 #include "dlliface/prxDllIfaceOptPageListC.h"
-#include "jobs/keyNodeFieldRows.h"
+#include "proxy/keyNodeFieldRows.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
 #include "proxy/prxmStringListC.h"
 

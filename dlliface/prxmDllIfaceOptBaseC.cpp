@@ -4,7 +4,7 @@
 #include "dlliface/optionFieldRows.h"
 #include "dlliface/prxmDllIfaceOptFileExtC.h"
 #include "dlliface/prxmDoubleValueListC.h"
-#include "jobs/keyNodeFieldRows.h"
+#include "proxy/keyNodeFieldRows.h"
 #include "proxy/prxmStringListC.h"
 
 using namespace keyNodeFieldRows;

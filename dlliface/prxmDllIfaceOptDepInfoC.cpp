@@ -1,7 +1,7 @@
 #include "dlliface/prxmDllIfaceOptDepInfoC.h"
 
 #include "dlliface/optionFieldRows.h"
-#include "jobs/keyNodeFieldRows.h"
+#include "proxy/keyNodeFieldRows.h"
 
 using namespace keyNodeFieldRows;
 using optionFieldRows::doubleRows;

@@ -1,6 +1,6 @@
 #include "dlliface/prxmDllIfaceOptFileExtC.h"
 
-#include "jobs/keyNodeFieldRows.h"
+#include "proxy/keyNodeFieldRows.h"
 
 using namespace keyNodeFieldRows;
 

@@ -1,7 +1,7 @@
 #include "dlliface/prxmDllIfaceOptGroupC.h"
 
-#include "draw2d/prxm2dPointC.h"
-#include "jobs/keyNodeFieldRows.h"
+#include "docproxy/prxm2dPointC.h"
+#include "proxy/keyNodeFieldRows.h"
 
 using namespace keyNodeFieldRows;
 

@@ -5,8 +5,8 @@
 #include "dlliface/prxmDllIfaceOptGroupC.h"
 #include "dlliface/prxmDllIfaceOptItemC.h"
 #include "dlliface/prxmDllIfaceOptTypeC.h"
-#include "draw2d/pointNodeValues.h"
-#include "jobs/keyNodeFieldRows.h"
+#include "core/pointNodeValues.h"
+#include "proxy/keyNodeFieldRows.h"
 
 using namespace keyNodeFieldRows;
 using optionFieldRows::finiteNumberArgument;

@@ -19,8 +19,8 @@
 #include "core/metaTreeC.h"
 #include "core/metaTreeWriterC.h"
 #include "fuzz/fuzzCheck.h"
-#include "jobs/iniText.h"
-#include "jobs/keyNodeField.h"
+#include "jobs/ini/iniText.h"
+#include "core/keyNodeField.h"
 #include "platform/textFile.h"
 
 namespace {

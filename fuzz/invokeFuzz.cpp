@@ -14,12 +14,12 @@
 
 #include "dlliface/prxDllIfaceFactoryC.h"
 #include "docproxy/prxMathFactoryC.h"
-#include "draw2d/prxm2dObjectFactoryC.h"
+#include "draw2d/proxies/prxm2dObjectFactoryC.h"
 #include "fuzz/scriptFuzz.h"
-#include "jobs/prxmIniFileObjectFactoryC.h"
-#include "jobs/prxmNatObjectFactoryC.h"
-#include "jobs/prxmPSObjectFactoryC.h"
-#include "jobs/prxmWebAssistantObjectFactoryC.h"
+#include "jobs/ini/prxmIniFileObjectFactoryC.h"
+#include "jobs/exchange/prxmNatObjectFactoryC.h"
+#include "jobs/partserver/prxmPSObjectFactoryC.h"
+#include "jobs/webassistant/prxmWebAssistantObjectFactoryC.h"
 
 namespace {
 

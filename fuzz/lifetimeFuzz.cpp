@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "draw2d/prxm2dObjectFactoryC.h"
+#include "draw2d/proxies/prxm2dObjectFactoryC.h"
 #include "fuzz/scriptFuzz.h"
 
 namespace {

@@ -101,3 +101,5 @@ void swapPoints(vectorC2d<T>& a, vectorC2d<T>& b) {
   a = b;
   b = kept;
 }
+
+inline bool isFinitePoint(const vectorC2d<double>& p) { return std::isfinite(p.x) && std::isfinite(p.y); }

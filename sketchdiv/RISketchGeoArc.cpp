@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "draw2d/planeGeometry2d.h"
+#include "geom/planeGeometry2d.h"
 #include "sketchdiv/RISketchGeoLine.h"
 #include "sketchdiv/geoObjectFunctions.h"
 #include "sketchdiv/sketchPointList.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "draw2d/planeGeometry2d.h"
+#include "geom/planeGeometry2d.h"
 #include "sketchdiv/geoObjectFunctions.h"
 
 void RISketchGeoLine::set(const vectorC2d<double>& newStart, const vectorC2d<double>& newEnd) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "draw2d/mBaseArc2dC.h"
-#include "draw2d/mBaseCircle2dC.h"
+#include "draw2d/shapes/mBaseArc2dC.h"
+#include "draw2d/shapes/mBaseCircle2dC.h"
 #include "sketchdiv/geoObjectFunctions.h"
 
 RISketchGeoLoop::RISketchGeoLoop(const RISketchGeoLoop& other)

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "draw2d/mBaseArc2dC.h"
-#include "draw2d/mBaseCircle2dC.h"
+#include "draw2d/shapes/mBaseArc2dC.h"
+#include "draw2d/shapes/mBaseCircle2dC.h"
 #include "tests/draw2d/shapeTestHelpers.h"
 
 using shapeTest::expectPoint;

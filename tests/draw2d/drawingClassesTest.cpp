@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/metaObjectC.h"
-#include "draw2d/prxm2dObjectFactoryC.h"
+#include "draw2d/proxies/prxm2dObjectFactoryC.h"
 #include "fuzz/proxyTables.h"
 #include "proxy/proxyObjectC.h"
 

@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "draw2d/prxm2dObjectFactoryC.h"
+#include "draw2d/proxies/prxm2dObjectFactoryC.h"
 #include "geom/vectorC2d.h"
 #include "tests/proxy/metaProxyTestHelpers.h"
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "draw2d/mBaseEllipse2dC.h"
-#include "draw2d/mBaseEllipseArc2dC.h"
+#include "draw2d/shapes/mBaseEllipse2dC.h"
+#include "draw2d/shapes/mBaseEllipseArc2dC.h"
 #include "tests/draw2d/shapeTestHelpers.h"
 
 using shapeTest::expectPoint;

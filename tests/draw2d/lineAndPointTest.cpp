@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "draw2d/m2dLineC.h"
-#include "draw2d/mBasePoint2dC.h"
+#include "draw2d/shapes/m2dLineC.h"
+#include "draw2d/shapes/mBasePoint2dC.h"
 #include "tests/draw2d/shapeTestHelpers.h"
 
 using shapeTest::expectPoint;

@@ -1,14 +1,14 @@
-#include "draw2d/m2dDocumentC.h"
+#include "draw2d/documents/m2dDocumentC.h"
 
 #include <gtest/gtest.h>
 
 #include "core/metaObjectRefC.h"
 #include "core/metaTreeC.h"
-#include "draw2d/hatchLoopNumbering.h"
-#include "draw2d/m2dDrawingC.h"
-#include "draw2d/m2dFigureC.h"
-#include "draw2d/m2dTextC.h"
-#include "draw2d/mShapeList2dC.h"
+#include "draw2d/documents/hatchLoopNumbering.h"
+#include "draw2d/documents/m2dDrawingC.h"
+#include "draw2d/documents/m2dFigureC.h"
+#include "draw2d/documents/m2dTextC.h"
+#include "draw2d/shapes/mShapeList2dC.h"
 #include "tests/draw2d/shapeTestHelpers.h"
 
 using shapeTest::treeC;

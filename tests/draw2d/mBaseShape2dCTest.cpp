@@ -1,4 +1,4 @@
-#include "draw2d/mBaseShape2dC.h"
+#include "draw2d/shapes/mBaseShape2dC.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 
 #include "core/keywordRegistrarT.h"
 #include "draw2d/drawingRegistries.h"
-#include "draw2d/mBaseCircle2dC.h"
-#include "draw2d/mShapeList2dC.h"
-#include "draw2d/shapeDispatch.h"
+#include "draw2d/shapes/mBaseCircle2dC.h"
+#include "draw2d/shapes/mShapeList2dC.h"
+#include "draw2d/shapes/shapeDispatch.h"
 #include "tests/draw2d/shapeTestHelpers.h"
 
 using shapeTest::expectPoint;

@@ -1,4 +1,4 @@
-#include "draw2d/mShapeList2dC.h"
+#include "draw2d/shapes/mShapeList2dC.h"
 
 #include <gtest/gtest.h>
 

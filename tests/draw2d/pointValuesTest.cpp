@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "draw2d/planeGeometry2d.h"
-#include "draw2d/pointListOperations.h"
-#include "draw2d/pointNodeAccess.h"
-#include "draw2d/pointNodeValues.h"
+#include "geom/planeGeometry2d.h"
+#include "draw2d/shapes/pointListOperations.h"
+#include "draw2d/shapes/pointNodeAccess.h"
+#include "core/pointNodeValues.h"
 #include "tests/draw2d/shapeTestHelpers.h"
 
 using shapeTest::expectPoint;

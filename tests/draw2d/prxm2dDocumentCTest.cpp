@@ -1,4 +1,4 @@
-#include "draw2d/prxm2dDocumentC.h"
+#include "draw2d/proxies/prxm2dDocumentC.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "draw2d/prxm2dObjectFactoryC.h"
+#include "draw2d/proxies/prxm2dObjectFactoryC.h"
 
 #include <gtest/gtest.h>
 

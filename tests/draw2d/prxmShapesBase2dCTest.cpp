@@ -1,4 +1,4 @@
-#include "draw2d/prxmShapesBase2dC.h"
+#include "draw2d/proxies/prxmShapesBase2dC.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "draw2d/shapeReduction.h"
+#include "draw2d/shapes/shapeReduction.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "core/metaTreeC.h"
-#include "draw2d/mBaseArc2dC.h"
-#include "draw2d/mBaseCircle2dC.h"
-#include "draw2d/mBaseIntCrv2dC.h"
-#include "draw2d/mShapeList2dC.h"
+#include "draw2d/shapes/mBaseArc2dC.h"
+#include "draw2d/shapes/mBaseCircle2dC.h"
+#include "draw2d/shapes/mBaseIntCrv2dC.h"
+#include "draw2d/shapes/mShapeList2dC.h"
 #include "tests/draw2d/shapeTestHelpers.h"
 
 using shapeTest::expectPoint;

@@ -1,11 +1,11 @@
-#include "jobs/iniText.h"
+#include "jobs/ini/iniText.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "core/metaTreeC.h"
-#include "jobs/mIniFileC.h"
+#include "jobs/ini/mIniFileC.h"
 #include "tests/core/treeTestHelpers.h"
 #include "tests/testFiles.h"
 

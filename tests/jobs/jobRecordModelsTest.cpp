@@ -3,9 +3,9 @@
 #include <string>
 
 #include "core/metaTreeC.h"
-#include "jobs/mAssistantJobC.h"
-#include "jobs/mAssistantListFileC.h"
-#include "jobs/mPSJobC.h"
+#include "jobs/webassistant/mAssistantJobC.h"
+#include "jobs/webassistant/mAssistantListFileC.h"
+#include "jobs/partserver/mPSJobC.h"
 #include "tests/core/treeTestHelpers.h"
 
 using treeTest::parse;

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <string>
 
-#include "jobs/prxmNatCheckinDocumentC.h"
-#include "jobs/prxmNatCheckoutDocumentC.h"
-#include "jobs/prxmNatDocumentBaseC.h"
+#include "jobs/exchange/prxmNatCheckinDocumentC.h"
+#include "jobs/exchange/prxmNatCheckoutDocumentC.h"
+#include "jobs/exchange/prxmNatDocumentBaseC.h"
 #include "tests/core/poolBalance.h"
 #include "tests/jobs/jobProxyTestHelpers.h"
 

@@ -1,6 +1,6 @@
 // INI files as a host reaches them: the factory by ProgID, files read, changed, looked up and
 // written back through calls by name.
-#include "jobs/prxmIniFileC.h"
+#include "jobs/ini/prxmIniFileC.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "draw2d/mBaseArc2dC.h"
-#include "draw2d/mBaseCircle2dC.h"
+#include "draw2d/shapes/mBaseArc2dC.h"
+#include "draw2d/shapes/mBaseCircle2dC.h"
 #include "sketchdiv/IRILostObjectsCollector.h"
 #include "sketchdiv/RILostObjectOrphanage.h"
 #include "sketchdiv/RISketchManager.h"

@@ -1,0 +1,24 @@
+// The view of one "POINT3D" node: its children are the numbers x, y and z.
+#pragma once
+
+#include <cstdint>
+
+#include "core/metaObjListValContainerT.h"
+#include "core/pointNodeValues.h"
+
+class mObjPoint3dC : public metaObjListValContainerT<double> {
+ public:
+  static constexpr const char* classKey = "POINT3D";
+
+  mObjPoint3dC() = default;
+  mObjPoint3dC(metaTreeC* root, uint32_t owns)
+      : metaObjectVirtualDataBaseC(root, owns), metaObjListValContainerT<double>(root, owns) {}
+  // Shares or copies the other view's node as metaObjectVirtualDataBaseC's copy with ownMode does.
+  mObjPoint3dC(const metaObjectVirtualDataBaseC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {}
+  mObjPoint3dC(const mObjPoint3dC& other) : metaObjectVirtualDataBaseC(other), metaObjListValContainerT<double>(other) {}
+  mObjPoint3dC& operator=(const mObjPoint3dC& other) = default;
+
+  vectorC3d<double> getPoint(uint32_t* found = nullptr) const { return readNodePoint3d(node, found); }
+  bool setPoint(const vectorC3d<double>& p) { return writeNodePoint3d(node, p); }
+  bool transform(const matrixC4x4<double>& matrix) { return transformNodePoint3d(node, matrix); }
+};

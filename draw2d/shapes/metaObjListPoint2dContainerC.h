@@ -1,0 +1,27 @@
+// The "POINT" children of a node, in child order, as a keyed list: the point part of lines and
+// arcs, whose n-th "POINT" is their n-th stored point.
+#pragma once
+
+#include <cstdint>
+
+#include "core/metaObjKeyContainerTemplateC.h"
+#include "draw2d/shapes/mObjPoint2dC.h"
+
+class metaObjListPoint2dContainerC : public metaObjKeyContainerTemplateC<mObjPoint2dC> {
+ public:
+  metaObjListPoint2dContainerC() = default;
+  metaObjListPoint2dContainerC(metaTreeC* root, uint32_t owns)
+      : metaObjectVirtualDataBaseC(root, owns), metaObjKeyContainerTemplateC<mObjPoint2dC>(root, owns) {}
+  metaObjListPoint2dContainerC(const metaObjectVirtualDataBaseC& other, int ownMode)
+      : metaObjectVirtualDataBaseC(other, ownMode) {}
+  metaObjListPoint2dContainerC(const metaObjListPoint2dContainerC& other)
+      : metaObjectVirtualDataBaseC(other), metaObjKeyContainerTemplateC<mObjPoint2dC>(other) {}
+  metaObjListPoint2dContainerC& operator=(const metaObjListPoint2dContainerC& other) = default;
+
+  // The n-th "POINT" child, appending empty ones until it exists; null without a node.
+  metaTreeC* pointNode(int n) { return getOrCreateChildByKeywordNr(mObjPoint2dC::classKey, n); }
+  // The n-th point, (0, 0) when it does not hold exactly two numbers; creates missing ones.
+  vectorC2d<double> getPointAt(int n) { return readNodePoint2d(pointNode(n)); }
+  bool setPointAt(int n, const vectorC2d<double>& p) { return isFinitePoint(p) && writeNodePoint2d(pointNode(n), p); }
+  mObjPoint2dC getPointObjAt(int n) { return mObjPoint2dC(pointNode(n), 0); }
+};

@@ -1,0 +1,20 @@
+// A line of a variable table: a VARSET node, itself a set of variable values (its VAR
+// children). It has no fields of its own.
+#pragma once
+
+#include <cstdint>
+
+#include "core/metaObjKeyContainerTemplateC.h"
+#include "jobs/exchange/pShellVarValueC.h"
+
+class pShellVarTabLineC : public pShellVarValueListC {
+ public:
+  static constexpr const char* classKey = "VARSET";
+
+  pShellVarTabLineC() = default;
+  pShellVarTabLineC(metaTreeC* root, uint32_t owns)
+      : metaObjectVirtualDataBaseC(root, owns), pShellVarValueListC(root, owns) {}
+};
+
+// A variable table: the VARSET lines of a VARSETTABLE.
+using pShellVarTableC = metaObjKeyContainerTemplateC<pShellVarTabLineC>;

@@ -1,0 +1,13 @@
+#include "jobs/exchange/prxmNatBaseC.h"
+
+#include "proxy/keyNodeFieldRows.h"
+#include "jobs/exchange/prxmNatObjectFactoryC.h"
+
+namespace {
+
+constexpr auto rows = keyNodeFieldRows::rowTable(keyNodeFieldRows::factoryRow<prxmNatObjectFactoryC>());
+
+}  // namespace
+
+const proxyClassC prxmNatBaseC::description("class prxmNatBaseC *", rows.data(), &prxMetaObjectBaseC::description,
+                                            &makeProxyOverNode<prxmNatBaseC>);

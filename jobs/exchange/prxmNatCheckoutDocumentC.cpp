@@ -1,0 +1,22 @@
+#include "jobs/exchange/prxmNatCheckoutDocumentC.h"
+
+#include "proxy/keyNodeFieldRows.h"
+#include "jobs/exchange/mNatCheckoutDocumentC.h"
+#include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
+#include "proxy/prxmStringListC.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using documentT = mNatCheckoutDocumentC;
+
+constexpr auto rows = rowTable(settableRows<&documentT::getNormIdent, &documentT::setNormIdent>("NormIdent"),
+                               settableRows<&documentT::getPrjDir, &documentT::setPrjDir>("PrjDir"),
+                               childRow<prxmStringListC, &documentT::getWantFiles>("WantFileSet"));
+
+}  // namespace
+
+const proxyClassC prxmNatCheckoutDocumentC::description("class prxmNatCheckoutDocumentC *", rows.data(),
+                                                        &prxmNatDocumentBaseC::description,
+                                                        &makeProxyOverNode<prxmNatCheckoutDocumentC>);

@@ -1,0 +1,20 @@
+#include "jobs/exchange/prxmNatDocumentBaseRootC.h"
+
+#include "proxy/keyNodeFieldRows.h"
+#include "jobs/exchange/mNatDocumentRootC.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using rootT = mNatDocumentRootC;
+
+constexpr auto rows = rowTable(settableRows<&rootT::getCadIdent, &rootT::setCadIdent>("CadIdent"),
+                               settableRows<&rootT::getMIdent, &rootT::setMIdent>("MIdent"),
+                               settableRows<&rootT::getCadFormat, &rootT::setCadFormat>("CadFormat"));
+
+}  // namespace
+
+const proxyClassC prxmNatDocumentBaseRootC::description("class prxmNatDocumentBaseRootC *", rows.data(),
+                                                        &prxmNatBaseC::description,
+                                                        &makeProxyOverNode<prxmNatDocumentBaseRootC>);

@@ -1,0 +1,17 @@
+#include "jobs/exchange/prxmNatGlobalHeaderC.h"
+
+#include "proxy/keyNodeFieldRows.h"
+#include "jobs/exchange/mNatGlobalHeaderC.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+constexpr auto rows =
+    rowTable(settableRows<&mNatGlobalHeaderC::getDestPrjDir, &mNatGlobalHeaderC::setDestPrjDir>("DestPrjDir"));
+
+}  // namespace
+
+const proxyClassC prxmNatGlobalHeaderC::description("class prxmNatGlobalHeaderC *", rows.data(),
+                                                    &prxmNatBaseC::description,
+                                                    &makeProxyOverNode<prxmNatGlobalHeaderC>);

@@ -1,0 +1,24 @@
+#include "jobs/exchange/prxmNatUpgradeDocumentC.h"
+
+#include "proxy/keyNodeFieldRows.h"
+#include "jobs/exchange/mNatUpgradeDocumentC.h"
+#include "jobs/exchange/prxmNatVarTableC.h"
+#include "jobs/exchange/prxmNatVariantC.h"
+#include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
+#include "proxy/prxmStringListC.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using documentT = mNatUpgradeDocumentC;
+
+constexpr auto rows = rowTable(childRow<prxmStringListC, &documentT::getUsedFiles>("UsedFileSet"),
+                               childRow<prxmNatVarTableC, &documentT::getVarTable>("VarTable"),
+                               childRow<prxmNatVariantListC, &documentT::getVariants>("VariantList"));
+
+}  // namespace
+
+const proxyClassC prxmNatUpgradeDocumentC::description("class prxmNatUpgradeDocumentC *", rows.data(),
+                                                       &prxmNatDocumentBaseRootC::description,
+                                                       &makeProxyOverNode<prxmNatUpgradeDocumentC>);

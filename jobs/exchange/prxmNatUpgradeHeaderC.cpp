@@ -1,0 +1,18 @@
+#include "jobs/exchange/prxmNatUpgradeHeaderC.h"
+
+#include "proxy/keyNodeFieldRows.h"
+#include "jobs/exchange/mNatUpgradeHeaderC.h"
+#include "jobs/exchange/prxmNatUpgradeDocumentC.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+constexpr auto rows =
+    rowTable(childRow<prxmNatUpgradeDocumentC, &mNatUpgradeHeaderC::getRootDocument>("RootDocument"));
+
+}  // namespace
+
+const proxyClassC prxmNatUpgradeHeaderC::description("class prxmNatUpgradeHeaderC *", rows.data(),
+                                                     &prxmNatBaseC::description,
+                                                     &makeProxyOverNode<prxmNatUpgradeHeaderC>);

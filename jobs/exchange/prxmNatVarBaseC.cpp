@@ -1,0 +1,18 @@
+#include "jobs/exchange/prxmNatVarBaseC.h"
+
+#include "proxy/keyNodeFieldRows.h"
+#include "jobs/exchange/pShellVarValueC.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using variableT = pShellVarValueC;
+
+constexpr auto rows = rowTable(settableRows<&variableT::getName, &variableT::setName>("Name"),
+                               settableRows<&variableT::getDeleted, &variableT::setDeleted>("Deleted"));
+
+}  // namespace
+
+const proxyClassC prxmNatVarBaseC::description("class prxmNatVarBaseC *", rows.data(), &prxmNatBaseC::description,
+                                               &makeProxyOverNode<prxmNatVarBaseC>);

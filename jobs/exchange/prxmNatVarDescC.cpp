@@ -1,0 +1,21 @@
+#include "jobs/exchange/prxmNatVarDescC.h"
+
+#include "proxy/keyNodeFieldRows.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using descT = pShellVarDescC;
+
+constexpr auto rows = rowTable(settableRows<&descT::getType, &descT::setType>("Type"),
+                               settableRows<&descT::getUnit, &descT::setUnit>("Unit"),
+                               settableRows<&descT::getDesc, &descT::setDesc>("Desc"),
+                               settableRows<&descT::getPrec, &descT::setPrec>("Prec"),
+                               settableRows<&descT::getTabName, &descT::setTabName>("TabName"),
+                               settableRows<&descT::getHidden, &descT::setHidden>("Hidden"));
+
+}  // namespace
+
+const proxyClassC prxmNatVarDescC::description("class prxmNatVarDescC *", rows.data(), &prxmNatVarBaseC::description,
+                                               &makeProxyOverNode<prxmNatVarDescC>);

@@ -1,0 +1,5 @@
+#include "jobs/exchange/prxmNatVarTableLineC.h"
+
+const proxyClassC prxmNatVarTableLineC::description("class prxmNatVarTableLineC *", nullptr,
+                                                    &prxmNatVarValueListC::description,
+                                                    &makeProxyOverNode<prxmNatVarTableLineC>);

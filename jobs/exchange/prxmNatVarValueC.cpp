@@ -1,0 +1,14 @@
+#include "jobs/exchange/prxmNatVarValueC.h"
+
+#include "proxy/keyNodeFieldRows.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+constexpr auto rows = rowTable(settableRows<&pShellVarValueC::getValue, &pShellVarValueC::setValue>("Value"));
+
+}  // namespace
+
+const proxyClassC prxmNatVarValueC::description("class prxmNatVarValueC *", rows.data(), &prxmNatVarBaseC::description,
+                                                &makeProxyOverNode<prxmNatVarValueC>);

@@ -1,0 +1,25 @@
+#include "jobs/exchange/prxmNatVariantC.h"
+
+#include "core/metaObjListStrContainerC.h"
+#include "proxy/keyNodeFieldRows.h"
+#include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
+#include "proxy/prxmStringListC.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using variantT = pShellVariantC;
+
+constexpr auto rows = rowTable(settableRows<&variantT::getVarName, &variantT::setVarName>("VarName"),
+                               settableRows<&variantT::getVarValue, &variantT::setVarValue>("VarValue"),
+                               childRow<prxmStringListC, &variantT::getWantFiles>("WantFileSet"),
+                               childRow<prxmStringListC, &variantT::getBitmaps>("BitmapSet"),
+                               childRow<prxmStringListC, &variantT::getAutoCreateBitmapsFromViews>(
+                                   "AutoCreateBitmapsFromViews"),
+                               settableRows<&variantT::getPreview3D, &variantT::setPreview3D>("Preview3D"));
+
+}  // namespace
+
+const proxyClassC prxmNatVariantC::description("class prxmNatVariantC *", rows.data(), &prxmNatBaseC::description,
+                                               &makeProxyOverNode<prxmNatVariantC>);

@@ -1,0 +1,30 @@
+// The script object of a variant: the variable it names (VarName), its value (VarValue) and
+// its 3D preview (Preview3D) as texts, and its lists of wanted files (WantFileSet), bitmaps
+// (BitmapSet) and views bitmaps are made of (AutoCreateBitmapsFromViews). A put answers the
+// variant, so that calls chain.
+#pragma once
+
+#include <cstdint>
+
+#include "jobs/exchange/pShellVariantC.h"
+#include "jobs/exchange/prxmNatBaseC.h"
+#include "proxy/prxmObjListObjTypeContainerTemplateC.h"
+
+template <>
+struct prxClassNameT<pShellVariantC> {
+  static const char* get() { return "class pShellVariantC"; }
+};
+
+class prxmNatVariantC : public prxmNatBaseC {
+ public:
+  // Shares the source's node when the source is a view; an owning source is copied.
+  explicit prxmNatVariantC(const metaObjectC& source) : prxmNatBaseC(source) { setClass(description); }
+  prxmNatVariantC(metaTreeC* node, uint32_t owns) : prxmNatBaseC(node, owns) { setClass(description); }
+
+  void* getNativePointer() override { return this; }
+
+  static const proxyClassC description;
+};
+
+// The variants of a document: the VARIANT children of a VARIANTS.
+using prxmNatVariantListC = prxmObjListObjTypeContainerTemplateC<prxmNatVariantC, pShellVariantC>;

@@ -1,0 +1,182 @@
+#include "jobs/ini/iniText.h"
+
+#include "core/metaTreeC.h"
+#include "core/keyNodeField.h"
+#include "platform/textFile.h"
+
+namespace {
+
+// The longest line the reader takes; the rest of a longer line is skipped.
+constexpr size_t maxLineLength = 8190;
+
+std::string_view trimSpaces(std::string_view text) {
+  size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  size_t last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+// The line as the reader sees it: clipped to its longest length, ended at a zero byte, less
+// one trailing CR.
+std::string_view readerLine(std::string_view line) {
+  if (line.size() > maxLineLength) line = line.substr(0, maxLineLength);
+  size_t zero = line.find('\0');
+  if (zero != std::string_view::npos) line = line.substr(0, zero);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
+metaTreeC* newStringNode(std::string_view text) {
+  metaTreeC* node = new metaTreeC;
+  node->value.setString(nullptr, text.data() ? text.data() : "", int(text.size()));
+  return node;
+}
+
+// A new word node holding a string, as a field of the tree.
+metaTreeC* newStringField(const char* key, std::string_view text) {
+  metaTreeC* field = metaTreeC::newWithKeyword(key);
+  metaTreeC::linkAsFirstChildren(newStringNode(text), field);
+  return field;
+}
+
+// Links node as the last child of parent, whose last child the caller keeps in last; long
+// files would otherwise walk every sibling on each append.
+void appendKnownLast(metaTreeC* parent, metaTreeC*& last, metaTreeC* node) {
+  if (last) metaTreeC::linkAfter(node, last);
+  else metaTreeC::appendChild(node, parent);
+  last = node;
+}
+
+// The first child of record with the key word, as peekFieldNode finds it, without the views
+// a lookup through the access API builds: the writer looks up three fields per entry.
+const metaTreeC* keyNodeOf(const metaTreeC* record, std::string_view key) {
+  for (const metaTreeC* child = record->firstChild; child; child = child->next)
+    if (child->hasKeyword(key)) return child;
+  return nullptr;
+}
+
+// The writer copies each text once, straight from the tree. A missing key node reads as the
+// empty text, and complete is cleared: the getters the writer stands for would have added it.
+void appendField(std::string& out, const metaTreeC* record, std::string_view key, bool& complete) {
+  const metaTreeC* keyNode = keyNodeOf(record, key);
+  if (!keyNode) {
+    complete = false;
+    return;
+  }
+  const metaTreeC* value = keyNode->firstChild;
+  if (!value || !value->value.isString()) return;
+  const str& text = *value->value.getText();
+  out.append(text.c_str(), size_t(text.length()));
+}
+
+// The text of the tree under root; complete tells whether every field the writer reads was
+// there.
+std::string formatIniText(const metaTreeC* root, bool& complete) {
+  std::string out;
+  complete = true;
+  const metaTreeC* sections = root ? keyNodeOf(root, "SECTIONS") : nullptr;
+  if (!sections) {
+    complete = root == nullptr;
+    return out;
+  }
+  for (const metaTreeC* section = sections->firstChild; section; section = section->next) {
+    out += '[';
+    appendField(out, section, "NAME", complete);
+    out += "]\n";
+    const metaTreeC* entries = keyNodeOf(section, "ENTRIES");
+    if (!entries) {
+      complete = false;
+      continue;
+    }
+    for (const metaTreeC* entry = entries->firstChild; entry; entry = entry->next) {
+      appendField(out, entry, "KEY", complete);
+      out += '=';
+      appendField(out, entry, "TEXT", complete);
+      out += '\n';
+    }
+  }
+  return out;
+}
+
+// Adds what the writer reads and finds missing, as its getters do.
+void completeIniFields(metaTreeC* root) {
+  metaTreeC* sections = fieldNode(root, "SECTIONS");
+  if (!sections) return;
+  for (metaTreeC* section = sections->firstChild; section; section = section->next) {
+    fieldNode(section, "NAME");
+    metaTreeC* entries = fieldNode(section, "ENTRIES");
+    for (metaTreeC* entry = entries->firstChild; entry; entry = entry->next) {
+      fieldNode(entry, "KEY");
+      fieldNode(entry, "TEXT");
+    }
+  }
+}
+
+}  // namespace
+
+mIniFileC parseIniText(std::string_view text, const char* path) {
+  metaTreeC* root = metaTreeC::newWithKeyword(mIniFileC::classKey);
+  metaTreeC* lastTop = nullptr;
+  appendKnownLast(root, lastTop, newStringField("FNAME", path ? path : ""));
+  metaTreeC* sections = nullptr;
+  metaTreeC* lastSection = nullptr;
+  metaTreeC* entries = nullptr;
+  metaTreeC* lastEntry = nullptr;
+  metaTreeC* lastInSection = nullptr;
+
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = readerLine(text.substr(start, end - start));
+    start = end + 1;
+
+    size_t open = line.find('[');
+    size_t close = line.find(']');
+    if (open != std::string_view::npos && close != std::string_view::npos && close > open) {
+      if (!sections) {
+        sections = metaTreeC::newWithKeyword("SECTIONS");
+        appendKnownLast(root, lastTop, sections);
+      }
+      metaTreeC* section = metaTreeC::newWithKeyword(mIniSectionC::classKey);
+      appendKnownLast(sections, lastSection, section);
+      lastInSection = nullptr;
+      appendKnownLast(section, lastInSection, newStringField("NAME", trimSpaces(line.substr(open + 1, close - open - 1))));
+      entries = nullptr;
+      lastEntry = nullptr;
+      continue;
+    }
+
+    size_t equals = line.find('=');
+    if (!line.empty() && line.front() == ';') equals = std::string_view::npos;
+    if (equals == std::string_view::npos || !lastSection) continue;
+    if (!entries) {
+      entries = metaTreeC::newWithKeyword("ENTRIES");
+      appendKnownLast(lastSection, lastInSection, entries);
+    }
+    metaTreeC* entry = metaTreeC::newWithKeyword(mIniEntryC::classKey);
+    appendKnownLast(entries, lastEntry, entry);
+    metaTreeC* lastField = nullptr;
+    appendKnownLast(entry, lastField, newStringField("KEY", trimSpaces(line.substr(0, equals))));
+    appendKnownLast(entry, lastField, newStringField("TEXT", line.substr(equals + 1)));
+  }
+  ++metaTreeChangeCounter;
+  return mIniFileC(root, 1);
+}
+
+mIniFileC readIniText(const char* path) {
+  std::string text;
+  if (!path || !textFile::readTextFile(path, text)) return mIniFileC();
+  return parseIniText(text, path);
+}
+
+std::string formatIniText(const metaTreeC* root) {
+  bool complete = true;
+  return formatIniText(root, complete);
+}
+
+uint32_t writeIniText(mIniFileC& file, const char* path) {
+  bool complete = true;
+  if (!path || !textFile::writeTextFile(path, formatIniText(file.getNode(), complete))) return 0;
+  if (!complete) completeIniFields(file.getNode());
+  return 1;
+}

@@ -1,0 +1,13 @@
+#include "jobs/ini/prxmIniFileBaseC.h"
+
+#include "proxy/keyNodeFieldRows.h"
+#include "jobs/ini/prxmIniFileObjectFactoryC.h"
+
+namespace {
+
+constexpr auto rows = keyNodeFieldRows::rowTable(keyNodeFieldRows::factoryRow<prxmIniFileObjectFactoryC>());
+
+}  // namespace
+
+const proxyClassC prxmIniFileBaseC::description("class prxmIniFileBaseC *", rows.data(),
+                                                &prxMetaObjectBaseC::description);

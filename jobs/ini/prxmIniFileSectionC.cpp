@@ -1,0 +1,18 @@
+#include "jobs/ini/prxmIniFileSectionC.h"
+
+#include "proxy/keyNodeFieldRows.h"
+#include "jobs/ini/prxmIniFileSectionEntriesC.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+constexpr auto rows =
+    rowTable(settableRows<&mIniSectionC::getName, &mIniSectionC::setName, putAnswerE::one>("Name"),
+             childRow<prxmIniFileSectionEntriesC, &mIniSectionC::getEntries>("Entries"));
+
+}  // namespace
+
+const proxyClassC prxmIniFileSectionC::description("class prxmIniFileSectionC *", rows.data(),
+                                                   &prxmIniFileBaseC::description,
+                                                   &makeProxyOverNode<prxmIniFileSectionC>);

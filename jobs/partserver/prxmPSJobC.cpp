@@ -1,0 +1,16 @@
+#include "jobs/partserver/prxmPSJobC.h"
+
+#include "proxy/keyNodeFieldRows.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+constexpr auto rows = rowTable(settableRows<&mPSJobC::getOutpath, &mPSJobC::setOutpath>("Outpath"),
+                               settableRows<&mPSJobC::getDocName, &mPSJobC::setDocName>("DocName"),
+                               settableRows<&mPSJobC::getMetaFile, &mPSJobC::setMetaFile>("MetaFile"));
+
+}  // namespace
+
+const proxyClassC prxmPSJobC::description("class prxmPSJobC *", rows.data(), &prxMetaObjectBaseC::description,
+                                          &makeProxyOverNode<prxmPSJobC>);

@@ -1,5 +1,0 @@
-#include "jobs/prxmNatVarTableLineC.h"
-
-const proxyClassC prxmNatVarTableLineC::description("class prxmNatVarTableLineC *", nullptr,
-                                                    &prxmNatVarValueListC::description,
-                                                    &makeProxyOverNode<prxmNatVarTableLineC>);

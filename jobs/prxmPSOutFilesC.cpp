@@ -1,5 +1,0 @@
-#include "jobs/prxmPSOutFilesC.h"
-
-const proxyClassC prxmPSOutFilesC::description("class prxmPSOutFilesC *", nullptr,
-                                               &prxmObjListBaseTypeContainerTemplateC::description,
-                                               &makeProxyOverNode<prxmPSOutFilesC>);

@@ -1,0 +1,20 @@
+#include "jobs/webassistant/prxmWebAssistantFmtEntryC.h"
+
+#include "proxy/keyNodeFieldRows.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using formatT = mAssistantFMTListEntryC;
+
+constexpr auto rows = rowTable(settableRows<&formatT::getFormatId, &formatT::setFormatId>("FormatId"),
+                               settableRows<&formatT::getCadFormat, &formatT::setCadFormat>("CadFormat"),
+                               settableRows<&formatT::getVersion, &formatT::setVersion>("Version"),
+                               childRow<prxmWebAssistantViewListC, &formatT::getViews>("Views"));
+
+}  // namespace
+
+const proxyClassC prxmWebAssistantFmtEntryC::description("class prxmWebAssistantFmtEntryC *", rows.data(),
+                                                         &prxmWebAssistantBaseC::description,
+                                                         &makeProxyOverNode<prxmWebAssistantFmtEntryC>);

@@ -1,0 +1,21 @@
+#include "jobs/webassistant/prxmWebAssistantJobC.h"
+
+#include "proxy/keyNodeFieldRows.h"
+#include "jobs/webassistant/prxmWebAssistantFmtEntryC.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using jobT = mAssistantJobC;
+
+constexpr auto rows = rowTable(settableRows<&jobT::getOutpath, &jobT::setOutpath>("Outpath"),
+                               settableRows<&jobT::getDocName, &jobT::setDocName>("DocName"),
+                               settableRows<&jobT::getAssistantData, &jobT::setAssistantData>("AssistantData"),
+                               childRow<prxmWebAssistantFmtListC, &jobT::getFormats>("Formats"));
+
+}  // namespace
+
+const proxyClassC prxmWebAssistantJobC::description("class prxmWebAssistantJobC *", rows.data(),
+                                                    &prxmWebAssistantBaseC::description,
+                                                    &makeProxyOverNode<prxmWebAssistantJobC>);

@@ -1,0 +1,18 @@
+#include "jobs/webassistant/prxmWebAssistantListFileIdentC.h"
+
+#include "proxy/keyNodeFieldRows.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using identT = mAssistantListFileIdentC;
+
+constexpr auto rows = rowTable(settableRows<&identT::getNB, &identT::setNB>("NB"),
+                               settableRows<&identT::getNN, &identT::setNN>("NN"));
+
+}  // namespace
+
+const proxyClassC prxmWebAssistantListFileIdentC::description("class prxmWebAssistantListFileIdentC *", rows.data(),
+                                                              &prxmWebAssistantBaseC::description,
+                                                              &makeProxyOverNode<prxmWebAssistantListFileIdentC>);

@@ -1,0 +1,24 @@
+#include "jobs/webassistant/prxmWebAssistantViewEntryC.h"
+
+#include "core/metaObjListStrContainerC.h"
+#include "proxy/keyNodeFieldRows.h"
+#include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
+#include "proxy/prxmStringListC.h"
+
+using namespace keyNodeFieldRows;
+
+namespace {
+
+using viewT = mAssistantViewListEntryC;
+
+constexpr auto rows = rowTable(settableRows<&viewT::getViewId, &viewT::setViewId>("ViewId"),
+                               settableRows<&viewT::getViewNo, &viewT::setViewNo>("ViewNo"),
+                               settableRows<&viewT::getViewName, &viewT::setViewName>("ViewName"),
+                               childRow<prxmStringListC, &viewT::getFileNames>("FileNames"),
+                               settableRows<&viewT::getErrMsg, &viewT::setErrMsg>("ErrMsg"));
+
+}  // namespace
+
+const proxyClassC prxmWebAssistantViewEntryC::description("class prxmWebAssistantViewEntryC *", rows.data(),
+                                                          &prxmWebAssistantBaseC::description,
+                                                          &makeProxyOverNode<prxmWebAssistantViewEntryC>);
