@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <type_traits>
 
+#include "base/mzNumberText.h"
 #include "core/metaObjListContainerC.h"
 #include "core/metaTreeC.h"
 #include "memman/memManDataPoolC.h"
@@ -28,7 +30,7 @@ class metaObjListValContainerT : public metaObjListContainerC {
     memManDataPoolC<T> values(getCount());
     for (uint32_t i = 0; i < values.count(); ++i) {
       const metaTreeC* item = childAt(int(i));
-      values.data[i] = item->value.isDouble() ? T(item->value.getDouble()) : T();
+      values.data[i] = item->value.isDouble() ? fromStored(item->value.getDouble()) : T();
     }
     return values;
   }
@@ -39,7 +41,7 @@ class metaObjListValContainerT : public metaObjListContainerC {
     const metaTreeC* item = index < 0 ? nullptr : childAt(index);
     const bool present = item && item->value.isDouble();
     if (found) *found = present ? 1 : 0;
-    return present ? T(item->value.getDouble()) : T();
+    return present ? fromStored(item->value.getDouble()) : T();
   }
 
   // The index-th child takes the value as a double, whatever it held; found 0 when there is no
@@ -68,5 +70,13 @@ class metaObjListValContainerT : public metaObjListContainerC {
       last = item;
       ++metaTreeChangeCounter;
     }
+  }
+
+ private:
+  // A stored double as T: integers by the double-to-int rule, since a plain conversion of a
+  // NaN or of a number beyond T's range is undefined.
+  static T fromStored(double value) {
+    if constexpr (std::is_integral_v<T>) return T(doubleToInt32(value));
+    else return T(value);
   }
 };

@@ -16,7 +16,7 @@ RISketchGeoArc::RISketchGeoArc(const vectorC2d<double>& centre, double radius, d
       endAngle(endDegrees * radiansPerDegree),
       direction(direction) {
   updatePoints();
-  fullCircle = std::fabs(endAngle - startAngle) >= fullTurn ? 1 : 0;
+  fullCircle = std::fabs(endAngle - startAngle) >= fullTurnRadians ? 1 : 0;
 }
 
 RISketchGeoArc::RISketchGeoArc(const vectorC2d<double>& p1, const vectorC2d<double>& p2, const vectorC2d<double>& p3)
@@ -56,11 +56,11 @@ double RISketchGeoArc::angleOfPoint(const vectorC2d<double>& p) const {
 bool RISketchGeoArc::angleOnSweep(double a) const {
   if (a >= startAngle) {
     if (a <= endAngle) return true;
-    a -= fullTurn;
+    a -= fullTurnRadians;
     return startAngle <= a && a <= endAngle;
   }
   if (a < startAngle) {
-    a += fullTurn;
+    a += fullTurnRadians;
     return startAngle <= a && a <= endAngle;
   }
   return false;
@@ -81,7 +81,7 @@ bool RISketchGeoArc::containsPoint(const vectorC2d<double>& p) {
   fixEndOrder();
   const double distance = (p - centre).length();
   const double a = angleOfPoint(p) * radiansPerDegree;
-  endAngle = raiseAngleByTurns(endAngle, startAngle, false);
+  endAngle = raiseRadiansByTurns(endAngle, startAngle, false);
   if (!angleOnSweep(a)) return false;
   return std::fabs(distance - radius) <= tolerance;
 }
@@ -207,7 +207,7 @@ bool RISketchGeoArc::isEqual(const IRIBaseGeoObject* other) const {
 bool RISketchGeoArc::reverse() {
   swapPoints(startPoint, endPoint);
   std::swap(startAngle, endAngle);
-  endAngle = raiseAngleByTurns(endAngle, startAngle, false);
+  endAngle = raiseRadiansByTurns(endAngle, startAngle, false);
   return true;
 }
 
@@ -232,10 +232,10 @@ void RISketchGeoArc::splitAtPoint(const vectorC2d<double>& p, sketchListT<RISket
   if (startsAt(p) || endsAt(p)) out.append(*this);
   const double a1 = (startPoint - centre).angleTo(p - centre) * radiansPerDegree;
   const double a2 = (p - centre).angleTo(endPoint - centre) * radiansPerDegree;
-  const RISketchGeoArc first = partOfCircle(startAngle, raiseAngleByTurns(startAngle + a1, startAngle, false), tolerance);
+  const RISketchGeoArc first = partOfCircle(startAngle, raiseRadiansByTurns(startAngle + a1, startAngle, false), tolerance);
   if (!(std::fabs(first.startAngle - first.endAngle) <= tolerance)) out.append(first);
   const RISketchGeoArc second =
-      partOfCircle(first.endAngle, raiseAngleByTurns(first.endAngle + a2, first.endAngle, false), tolerance);
+      partOfCircle(first.endAngle, raiseRadiansByTurns(first.endAngle + a2, first.endAngle, false), tolerance);
   if (!(std::fabs(second.startAngle - second.endAngle) <= tolerance)) out.append(second);
 }
 
@@ -276,6 +276,6 @@ void RISketchGeoArc::splitByCut(const RISketchGeoLine& cut, sketchListT<RISketch
   }
   const double a1 = angleOfPoint(p1) * radiansPerDegree;
   const double a2 = angleOfPoint(p2) * radiansPerDegree;
-  out.append(partOfCircle(a1, raiseAngleByTurns(a2, a1, true), 1e-6));
-  out.append(partOfCircle(a2, raiseAngleByTurns(a1, a2, true), 1e-6));
+  out.append(partOfCircle(a1, raiseRadiansByTurns(a2, a1, true), 1e-6));
+  out.append(partOfCircle(a2, raiseRadiansByTurns(a1, a2, true), 1e-6));
 }

@@ -30,14 +30,3 @@ int signOf(double v) {
 
 bool isPresentPoint(const vectorC2d<double>& p) { return p.x != noPointMarker && p.y != noPointMarker; }
 
-double raiseAngleByTurns(double angle, double floor, bool strictlyAbove) {
-  if (!std::isfinite(angle) || !std::isfinite(floor)) return angle;
-  auto below = [&](double a) { return strictlyAbove ? a <= floor : a < floor; };
-  for (int i = 0; i < 1000 && below(angle); ++i) angle += fullTurn;
-  if (below(angle)) {
-    double turns = std::ceil((floor - angle) / fullTurn);
-    if (strictlyAbove && angle + turns * fullTurn <= floor) turns += 1.0;
-    angle += turns * fullTurn;
-  }
-  return angle;
-}

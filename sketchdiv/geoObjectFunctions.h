@@ -1,12 +1,12 @@
 // Free helpers of the engine's curves: the circle-line intersection, value snapping and
-// signs, the no-point marker and the bounded raising of arc angles by whole turns.
+// signs and the no-point marker; arcs raise their angles by whole turns through geom/angleTurns.h.
 #pragma once
 
+#include "geom/angleTurns.h"
 #include "geom/vectorC2d.h"
 
 // The coordinate of a crossing that does not exist (0x12345678).
 constexpr double noPointMarker = 305419896.0;
-constexpr double fullTurn = 6.283185307179586;
 constexpr double radiansPerDegree = 0.017453292519943295;
 
 // The infinite line through a and b against the circle: 1 and the two crossings (equal for a
@@ -23,8 +23,3 @@ int signOf(double v);
 // Whether neither coordinate holds the no-point marker.
 bool isPresentPoint(const vectorC2d<double>& p);
 
-// The angle raised by whole turns until it is not below floor (strictly above with
-// strictlyAbove). At most 1,000 single turns, then the needed multiple in one step, so that
-// far-apart angles cannot hold the caller; an angle or floor that is not finite gives the
-// angle as it is.
-double raiseAngleByTurns(double angle, double floor, bool strictlyAbove);

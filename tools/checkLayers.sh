@@ -39,7 +39,7 @@ fail() {
 for dir in "$root"/*/; do
   folder=$(basename "$dir")
   case $folder in tests | bench | fuzz | host | build*) continue ;; esac
-  first=$(find "$dir" -type f \( -name '*.h' -o -name '*.cpp' \) | sort | head -n 1)
+  first=$(find "$dir" -type f \( -name '*.h' -o -name '*.cpp' \) -print -quit)
   [ -n "$first" ] || continue
   if [ -z "${uses[$folder]+set}" ]; then
     fail "${first#"$root"/}:1: $folder/ is not declared in cmake/layers.txt"
@@ -49,7 +49,7 @@ for dir in "$root"/*/; do
     file=${hit%%:*}
     rest=${hit#*:}
     line=${rest%%:*}
-    target=$(sed -E 's/^[^"]*"([^/"]+)\/.*/\1/' <<<"$rest")
+    [[ $rest =~ \"([^/\"]+)/ ]] && target=${BASH_REMATCH[1]}
     [[ ${allowed[$folder]} == *" $target "* ]] && continue
     if [ -n "${uses[$target]+set}" ]; then
       fail "${file#"$root"/}:$line: $folder/ must not include $target/: ${rest#*:}"

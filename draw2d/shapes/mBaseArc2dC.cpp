@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/metaTreeC.h"
+#include "geom/angleTurns.h"
 #include "geom/planeGeometry2d.h"
 #include "draw2d/shapes/shapeSampling.h"
 #include "geom/lineGeometry2d.h"
@@ -55,7 +56,7 @@ int mBaseArc2dC::isClockwise() {
 void mBaseArc2dC::getAnglesAscending(double& start, double& end) {
   getAngles(start, end);
   if (isClockwise()) std::swap(start, end);
-  end = raiseByTurns(end, start, true);
+  end = raiseDegreesByTurns(end, start, true);
 }
 
 double mBaseArc2dC::getSweepAngle() {
@@ -63,7 +64,7 @@ double mBaseArc2dC::getSweepAngle() {
   double end;
   getAngles(start, end);
   if (isClockwise()) std::swap(start, end);
-  return raiseByTurns(end, start, false) - start;
+  return raiseDegreesByTurns(end, start, false) - start;
 }
 
 double mBaseArc2dC::getLength() { return getSweepAngle() * getRadius() / 180.0 * pi; }

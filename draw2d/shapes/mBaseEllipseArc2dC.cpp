@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "geom/angleTurns.h"
 #include "geom/planeGeometry2d.h"
 #include "draw2d/shapes/shapeSampling.h"
 
@@ -16,7 +17,7 @@ double mBaseEllipseArc2dC::getSweepAngle() {
   const double start = getStartAngle();
   const double end = getEndAngle();
   if (!std::isfinite(start) || !std::isfinite(end)) return 0.0;
-  return raiseByTurns(end, start, false) - start;
+  return raiseDegreesByTurns(end, start, false) - start;
 }
 
 int mBaseEllipseArc2dC::transform(const matrixC3x3<double>& matrix) {

@@ -40,7 +40,3 @@ void sampleSpan(point2dArrayC& points, double from, double to, double step, poin
   appendPoint(points, pointAt(to));
 }
 
-// end raised by whole turns of 360 degrees while it lies below start (at or below it when
-// strictly is set). After 1,000 turns the rest is done in one step; an angle that is not
-// finite is returned as it is.
-double raiseByTurns(double end, double start, bool strictly);

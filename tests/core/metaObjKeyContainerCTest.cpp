@@ -1,5 +1,7 @@
 #include "core/metaObjKeyContainerC.h"
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "core/mExtAttrStrC.h"
@@ -68,4 +70,18 @@ TEST(metaObjListValContainerT, ValuesAndCountsComeThroughTheCache) {
   EXPECT_EQ(empty.getValues().count(), 0u);
   metaObjListValContainerT<double> childless(metaTreeC::newWithKeyword("V"), 1);
   EXPECT_EQ(childless.getValues().count(), 0u);
+}
+
+TEST(metaObjListValContainerT, IntegersReadStoredNumbersByTheDoubleToIntRule) {
+  metaObjListValContainerT<double> stored(parse("V{1e300 -7.9 4294967301}"), 1);
+  stored.append(std::nan(""));
+  metaObjListValContainerT<int> integers(stored.getNode(), 0);
+  memManDataPoolC<int> numbers = integers.getValues();
+  ASSERT_EQ(numbers.count(), 4u);
+  EXPECT_EQ(numbers.data[0], 0);  // beyond 64 bits
+  EXPECT_EQ(numbers.data[1], -7);
+  EXPECT_EQ(numbers.data[2], 5);  // the low 32 bits
+  EXPECT_EQ(numbers.data[3], 0);  // NaN
+  EXPECT_EQ(integers.getAt(0), 0);
+  EXPECT_EQ(integers.getAt(3), 0);
 }
