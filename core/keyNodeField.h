@@ -1,4 +1,5 @@
-// Fields of the records of the job, exchange and plug-in families. A field is the first direct
+// Fields of records, for the families whose models hold a raw node: the attribute pattern of
+// metaObjectC (core/metaObjectC.h) over a record node. A field is the first direct
 // child of the record whose word is the field's key, compared byte for byte (its key node);
 // its value is the key node's first child. A get appends a missing key node, empty, as the
 // record's last child, so that a record's children stand in the order of first use; a peek
@@ -11,36 +12,52 @@
 // nothing is made and every read gives the empty value.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "base/str.h"
-#include "core/metaObjectVirtualDataBaseC.h"
-
-class metaTreeC;
+#include "core/metaObjectC.h"
 
 // The key node, created when missing; null without a record.
-metaTreeC* fieldNode(metaTreeC* record, const char* key);
+inline metaTreeC* fieldNode(metaTreeC* record, const char* key) {
+  return metaObjectC(record, 0).attributeNode(key);
+}
 // The key node, or null when there is none.
-metaTreeC* peekFieldNode(const metaTreeC* record, const char* key);
+inline metaTreeC* peekFieldNode(const metaTreeC* record, const char* key) {
+  return metaObjectC(const_cast<metaTreeC*>(record), 0).findChild(key);
+}
 
-str getStringField(metaTreeC* record, const char* key);
+inline str getStringField(metaTreeC* record, const char* key) {
+  return metaObjectC(record, 0).getStringAttribute(key);
+}
 // found (when given) is 1 only when the key node holds a string.
-str peekStringField(const metaTreeC* record, const char* key, uint32_t* found = nullptr);
-void setStringField(metaTreeC* record, const char* key, const char* text);
+inline str peekStringField(const metaTreeC* record, const char* key, uint32_t* found = nullptr) {
+  return str(metaObjectC(peekFieldNode(record, key), 0).getNodeStringValue(found));
+}
+inline void setStringField(metaTreeC* record, const char* key, const char* text) {
+  metaObjectC(record, 0).setStringAttribute(key, text);
+}
 
-int32_t getIntField(metaTreeC* record, const char* key);
-int32_t peekIntField(const metaTreeC* record, const char* key, uint32_t* found = nullptr);
-void setIntField(metaTreeC* record, const char* key, int32_t value);
+inline int32_t getIntField(metaTreeC* record, const char* key) {
+  return metaObjectC(record, 0).getIntAttribute(key);
+}
+inline int32_t peekIntField(const metaTreeC* record, const char* key, uint32_t* found = nullptr) {
+  return metaObjectC(peekFieldNode(record, key), 0).getInt(found);
+}
+inline void setIntField(metaTreeC* record, const char* key, int32_t value) {
+  metaObjectC(record, 0).setIntAttribute(key, value);
+}
 
-double getDoubleField(metaTreeC* record, const char* key);
-double peekDoubleField(const metaTreeC* record, const char* key, uint32_t* found = nullptr);
+inline double getDoubleField(metaTreeC* record, const char* key) {
+  return metaObjectC(record, 0).getDoubleAttribute(key);
+}
+inline double peekDoubleField(const metaTreeC* record, const char* key, uint32_t* found = nullptr) {
+  return metaObjectC(peekFieldNode(record, key), 0).getDouble(found);
+}
 // A NaN or an infinity is refused: nothing is stored, no key node made, and the result is 0.
 // Otherwise 1, also when a value of another kind kept the number out.
-uint32_t setDoubleField(metaTreeC* record, const char* key, double value);
-
-// The same rules on a key node the caller has found, through a view of it.
-// The first child's text when it is a string (found 1), else the empty text (found 0).
-const str& getNodeStringValue(const metaObjectVirtualDataBaseC& keyNode, uint32_t* found = nullptr);
-void setNodeStringValue(const metaObjectVirtualDataBaseC& keyNode, const char* text);
-// The view's first direct child with the key word, appended when missing; null on an empty view.
-metaTreeC* findOrCreateChildByKeyword(metaObjectVirtualDataBaseC& view, const char* key);
+inline uint32_t setDoubleField(metaTreeC* record, const char* key, double value) {
+  if (!std::isfinite(value)) return 0;
+  metaObjectC(record, 0).setDoubleAttribute(key, value);
+  return 1;
+}

@@ -71,20 +71,20 @@ TEST(keyNodeField, SetsInsertOverwriteTheirKindAndLeaveOtherKinds) {
   setStringField(nullptr, "A", "x");
   EXPECT_EQ(describe(node), expected);
 
-  // The forms over a key node the caller found.
-  metaObjectVirtualDataBaseC view(node, 0);
-  metaObjectVirtualDataBaseC key(findOrCreateChildByKeyword(view, "K"), 0);
-  setNodeStringValue(key, "k");
-  setNodeStringValue(key, "kk");
+  // The same rules on a key node the caller found, through a view of it.
+  metaObjectC view(node, 0);
+  metaObjectC key(view.findOrCreateChildByKeyword("K"), 0);
+  key.setNodeStringValue("k");
+  key.setNodeStringValue("kk");
   uint32_t found = 0;
-  EXPECT_STREQ(getNodeStringValue(key, &found).c_str(), "kk");
+  EXPECT_STREQ(key.getNodeStringValue(&found).c_str(), "kk");
   EXPECT_EQ(found, 1u);
-  metaObjectVirtualDataBaseC number(findOrCreateChildByKeyword(view, "D"), 0);
-  setNodeStringValue(number, "x");
-  EXPECT_STREQ(getNodeStringValue(number, &found).c_str(), "");
+  metaObjectC number(view.findOrCreateChildByKeyword("D"), 0);
+  number.setNodeStringValue("x");
+  EXPECT_STREQ(number.getNodeStringValue(&found).c_str(), "");
   EXPECT_EQ(found, 0u);
-  metaObjectVirtualDataBaseC none;
-  setNodeStringValue(none, "x");
-  EXPECT_EQ(findOrCreateChildByKeyword(none, "K"), nullptr);
+  metaObjectC none;
+  none.setNodeStringValue("x");
+  EXPECT_EQ(none.findOrCreateChildByKeyword("K"), nullptr);
   EXPECT_EQ(describe(node), "W:R{W:S{S:\"t\"} W:D{D:7} W:W{W:X} W:E{S:\"t\"} W:N{D:0.5} W:K{S:\"kk\"}}");
 }
