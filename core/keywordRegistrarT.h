@@ -3,19 +3,21 @@
 // classT (through its interfaceT part); destroyed at unload, it deletes its prototype and
 // frees the whole registry, so the first registrar of a slot to go frees it and the others
 // find the slot empty. Registrars of one registry may live in any files: equal priorities are
-// decided by the class's name (see registerKeyword), not by the order of construction.
+// decided by the class's name (see registerKeyword), not by the order of construction. The key
+// word is static text; the registrar declares it among the library's key words.
 #pragma once
 
 #include <cstdint>
 #include <typeinfo>
 
+#include "core/keyWordDeclarationC.h"
 #include "core/keywordRegistry.h"
 
 template <class classT, class interfaceT>
 class keywordRegistrarT {
  public:
   keywordRegistrarT(metaObjectInterfaceListC*& slot, const char* keyword, int32_t priority)
-      : slot(slot), prototype(new classT) {
+      : slot(slot), prototype(new classT), declared(keyword) {
     ++keywordRegistryStatistics.registrarsConstructed;
     registryCreate(slot);
     registerKeyword(slot, keyword, static_cast<interfaceT*>(prototype), priority, typeid(classT).name());
@@ -32,4 +34,5 @@ class keywordRegistrarT {
  private:
   metaObjectInterfaceListC*& slot;
   classT* prototype;
+  keyWordDeclarationC declared;
 };

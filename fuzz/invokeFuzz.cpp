@@ -1,7 +1,6 @@
 // Calls by name with generated member names (every table's names, in other letter cases,
 // and any text), kinds and arguments of every variant type, objects returned by earlier calls
-// and objects of the host among them, on the meta-object factory, the math factory, the 2D,
-// INI-file, web-assistant, part-server, plug-in description and native-document factories, a
+// and objects of the host among them, on a factory of each class the declared ProgIDs make, a
 // document over a tree generated from the input and proxies of every class over its nodes.
 // Invariants: see scriptFuzz::checkedCall; no node a kept proxy shows is freed; once every
 // object is released, in an order the input picks, the host's objects hold only their own
@@ -12,14 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "dlliface/prxDllIfaceFactoryC.h"
-#include "docproxy/prxMathFactoryC.h"
-#include "draw2d/proxies/prxm2dObjectFactoryC.h"
 #include "fuzz/scriptFuzz.h"
-#include "jobs/ini/prxmIniFileObjectFactoryC.h"
-#include "jobs/exchange/prxmNatObjectFactoryC.h"
-#include "jobs/partserver/prxmPSObjectFactoryC.h"
-#include "jobs/webassistant/prxmWebAssistantObjectFactoryC.h"
 
 namespace {
 
@@ -37,14 +29,7 @@ void run(FuzzedDataProvider& input) {
   // without one the input generates it.
   std::string text = input.ConsumeRandomLengthString(4096);
   scriptFuzz::scriptC script(input);
-  script.keepNew(static_cast<proxyObjectC*>(createMetaObjectFactory()));
-  script.keepNew(new prxMathFactoryC());
-  script.keepNew(new prxmIniFileObjectFactoryC(0));
-  script.keepNew(new prxmWebAssistantObjectFactoryC(0));
-  script.keepNew(new prxmPSObjectFactoryC(0));
-  script.keepNew(new prxDllIfaceFactoryC(0));
-  script.keepNew(new prxm2dObjectFactoryC(0));
-  script.keepNew(new prxmNatObjectFactoryC(0));
+  for (const proxyProgIdC* progId : scriptFuzz::factoryStartSet()) script.keepNew(progId->make());
 
   if (text.empty()) text = script.trees.document(40);
   auto* document = new prxMetaObjectBaseC(readTree(text), 1);

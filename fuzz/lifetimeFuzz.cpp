@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "draw2d/proxies/prxm2dObjectFactoryC.h"
 #include "fuzz/scriptFuzz.h"
 
 namespace {
@@ -59,8 +58,8 @@ class lifetimeScriptC {
   // A call on a factory of its own (the meta-object factory, or the 2D one), released at once,
   // so that the factory is no object of the script's.
   void callFactory(const char* name, const mzVariantS& argument, bool drawings = false) {
-    mzIDispatch* factory = drawings ? static_cast<proxyObjectC*>(new prxm2dObjectFactoryC(0))
-                                    : static_cast<proxyObjectC*>(createMetaObjectFactory());
+    mzIDispatch* factory = drawings ? scriptFuzz::makeByProgId("rudezaze.m2dfactory") : createMetaObjectFactory();
+    FUZZ_CHECK(factory);
     factory->AddRef();
     script.call(factory, name, mzInvokeMethod, argument);
     factory->Release();

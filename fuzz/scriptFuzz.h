@@ -16,10 +16,7 @@
 
 #include "core/metaTreeC.h"
 #include "core/metaTreeReaderC.h"
-#include "draw2d/proxies/prxm2dFigureC.h"
-#include "draw2d/proxies/prxm2dHatchC.h"
-#include "docproxy/prxm2dPointC.h"
-#include "draw2d/proxies/prxmShapeBase2dC.h"
+#include "fuzz/factoryStartSet.h"
 #include "fuzz/fuzzCheck.h"
 #include "fuzz/heapWatch.h"
 #include "fuzz/hostObjects.h"
@@ -33,19 +30,19 @@
 #include "proxy/prxMTreeObjectC.h"
 #include "proxy/prxMetaBaseI.h"
 #include "proxy/prxMetaObjectBaseC.h"
-#include "proxy/prxmObjEnumC.h"
+#include "proxy/prxmObjEnumBaseC.h"
 
 namespace scriptFuzz {
 
-// Texts a script passes: class and type names the factories know, key words, numbers as text.
+// Texts a script passes beside the key words: class and type names the factories know,
+// numbers as text, escapes, tree texts.
 inline constexpr const char* argumentTexts[] = {
     "prxmstringlist", "prxmobjectlist", "PRXMSTRINGLIST", "matrix3x3", "matrix4x4", "vector3d", "vector2d", "Vector3D",
-    "", "DOC", "EXTATTRSTR", "EXTATTRVAL", "EXTATTRVAR", "NAME", "1", "2.5", "-1", "1e999", "nan", "x", "int", "double",
-    "string", "DOC{NAME{\"n\"}}", "\\\\", "\\n", "\"", "de", "job", "JOB", "list", "outfilelist", "K",
-    "prxm2ddrawing", "prxm2dfigure", "PRXM2DDRAWING", "DRAWING", "FIGURE", "LINE", "ARC", "CIRCLE", "ICRV2D",
-    "ELLIPSE", "ELLIPSEARC", "TEXT", "POINT", "FIGURE{FIGURITEMS{LINE{POINT{0,0}POINT{1,1}}CIRCLE{POINT{1,1}RAD{2}}}}",
-    "prxmnatdoc", "PRXMNATUPGRADEDOC", "prxmnatcheckindoc", "prxmnatcheckoutdoc", "DOCUMENT",
-    "str", "dbl", "strsel", "file", "dir", "bool", "P", "a", "OPTPAGE{ID{\"P\"}OPTITEMS{OPTITEM{ID{\"a\"}VAL{1}}}}",
+    "", "1", "2.5", "-1", "1e999", "nan", "x", "int", "double", "string", "DOC{NAME{\"n\"}}", "\\\\", "\\n", "\"",
+    "de", "job", "list", "outfilelist", "K", "prxm2ddrawing", "prxm2dfigure", "PRXM2DDRAWING",
+    "FIGURE{FIGURITEMS{LINE{POINT{0,0}POINT{1,1}}CIRCLE{POINT{1,1}RAD{2}}}}", "prxmnatdoc", "PRXMNATUPGRADEDOC",
+    "prxmnatcheckindoc", "prxmnatcheckoutdoc", "str", "dbl", "strsel", "file", "dir", "bool", "P", "a",
+    "OPTPAGE{ID{\"P\"}OPTITEMS{OPTITEM{ID{\"a\"}VAL{1}}}}",
 };
 
 // The one file the file members may touch: a script's path is replaced by it.
@@ -67,9 +64,11 @@ inline const std::string& scratchFile() {
   return scratch.file;
 }
 
-// Once per process: the tables, the trap, the scratch folder.
+// Once per process: the tables, the key words, the start set, the trap, the scratch folder.
 inline void prepare() {
   memberNames();
+  keyWords();
+  factoryStartSet();
   scratchFile();
   debugOutput::setSink(&trapHeapErrors, nullptr);
   trapObjectMisuse();
@@ -93,11 +92,7 @@ inline metaTreeC* nodeShownBy(mzIDispatch* object) {
     return node;
   }
   if (auto* treeNode = dynamic_cast<prxMTreeObjectC*>(object)) return treeNode->getNode();
-  if (auto* walk = dynamic_cast<prxmObjEnumC<prxMetaObjectBaseC>*>(object)) return walk->getCurrentNode();
-  if (auto* walk = dynamic_cast<prxmObjEnumC<prxmShapeBase2dC>*>(object)) return walk->getCurrentNode();
-  if (auto* walk = dynamic_cast<prxmObjEnumC<prxm2dFigureC>*>(object)) return walk->getCurrentNode();
-  if (auto* walk = dynamic_cast<prxmObjEnumC<prxm2dHatchC>*>(object)) return walk->getCurrentNode();
-  if (auto* walk = dynamic_cast<prxmObjEnumC<prxm2dPointC>*>(object)) return walk->getCurrentNode();
+  if (auto* walk = dynamic_cast<prxmObjEnumBaseC*>(object)) return walk->getCurrentNode();
   return nullptr;
 }
 
@@ -274,7 +269,7 @@ class scriptC {
       case 1: value.setInt(input.ConsumeIntegral<int32_t>()); break;
       case 2: value.setDouble(input.ConsumeFloatingPoint<double>()); break;
       case 3: value.setString(trees.pick(argumentTexts)); break;
-      case 4: value.setString(trees.pick(keyWords)); break;
+      case 4: value.setString(trees.pick(keyWords())); break;
       case 5: value.setString(input.ConsumeRandomLengthString(24).c_str()); break;
       case 6: value.setString(trees.document(12).c_str()); break;
       case 7: value.setByte(input.ConsumeIntegral<uint8_t>()); break;

@@ -5,37 +5,27 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
+#include <set>
 #include <string>
+#include <vector>
+
+#include "core/keyWordDeclarationC.h"
 
 namespace scriptFuzz {
 
-// Key words the library gives a meaning to, and a few it does not.
-inline constexpr const char* keyWords[] = {
-    "DOC", "DRAWING", "FGRATTR", "DRWATTR", "DRAWINGPREFS", "PARTPREFS", "NAME", "DESC", "AUTHOR", "COMPANY",
-    "CHANGEDATE", "VERSION", "UNITBASE", "DESIGNUNITBASE", "EXTATTRLIST", "EXTATTRSTR", "EXTATTRVAL", "EXTATTRVAR",
-    "EXTLANGATTR", "ATTRLANGIDENT", "PAIR", "STRLIST", "OBJLIST", "MOREF", "MOCRC", "CRCTYPE", "CRCVALUE",
-    "REFTRGPTR", "DOCCLASSIFYINFO", "DOCCLASSIFYIDINFO", "DOCCLASSIFYIDLIST", "DOCCLASSIFYVARINFO",
-    "DOCCLASSIFYVARLIST", "CLASSIFICATIONINFO", "CLASSID", "VARID", "TABVAR", "VALUE", "TYPE", "DOCNAMEPRE",
-    "SHORTNAME", "CODE", "DATA", "SIZE", "LOOP", "VAL", "ITEM", "X",
-    // INI files, jobs and plug-in descriptions.
-    "INIFILE", "SECTIONS", "SECTION", "ENTRIES", "ENTRY", "KEY", "JOB", "FORMATS", "FORMAT", "FORMATID", "VIEWS",
-    "VIEW", "FILENAMES", "LIST", "IDENT", "DLLIFACE", "INFO", "IOPAIRS", "IOPAIR",
-    // 2D drawings, figures, shapes and hatches, and documents of other families among them.
-    "FIGURE", "DRAWINGITEMS", "FIGURITEMS", "FIGUREPREFS", "MIDENT", "GROUP", "ANSICHTNO", "INSERTPOINT",
-    "ROTATION", "SETTINGS", "DXFSETTINGS", "DXFINSERTX", "DXFINSERTY", "M2DHATCHES", "M2DHATCH", "M2DHATCHLOOPS",
-    "M2DHATCHLOOPSHREFS", "M2DHATCHLINES", "ANGLE", "DISTANCE", "HATCHIDX", "LINE", "ARC", "CIRCLE", "ICRV2D",
-    "ELLIPSE", "ELLIPSEARC", "SPOINT", "TEXT", "POINT", "RAD", "RAD1", "RAD2", "ANGLE1", "ANGLE2", "SHAPEATTR",
-    "SHAPETYP", "SHAPEWIDTH", "COSMETIC", "PART", "ASSEMBLY",
-    // Exchange documents.
-    "CHECKINOUT", "UPGRADE", "HEADER", "DESTPRJDIR", "DOCUMENT", "MEMBERS", "USERDATA", "CADIDENT", "CADSYSTEM",
-    "SHOW3D", "WANTFILES", "CURVARSET", "VARIABLES", "VAR", "VARNAME", "VARVALUE", "VARDELETED", "VARPREC",
-    "VARSETTABLE", "VARSET", "VARIANTS", "VARIANT",
-    // Plug-in descriptions: formats, option pages, call records.
-    "INFMT", "OUTFMTS", "OUTFMT", "OPTIONS", "TRANSFEROPTPAGES", "GLOBALOPTPAGES", "OPTPAGE", "ID", "OPTTYPES",
-    "OPTTYPE", "OPTITEMS", "OPTITEM", "OPTGROUPS", "OPTGROUP", "TYP", "DEPS", "DEP", "EXTLST", "EXTITM", "EXT", "LPOS",
-    "LSIZ", "MIN", "VALMAP", "STRMAP", "IFACEEXEIO", "INPUTDATA", "OUTPUTDATA", "CUSTOMDATA", "RECID",
-    "DLLOUTFILELIST",
-};
+// Key words the library gives a meaning to, as the registrars and the folders declare them,
+// and a few it does not; each once, in byte order, so that an input picks the same word in
+// every run. Taken once, ahead of any input.
+inline const std::vector<std::string>& keyWords() {
+  static const std::vector<std::string> words = [] {
+    std::set<std::string> unique = {"DOC", "ITEM", "PART", "X"};
+    for (const keyWordDeclarationC* declaration = keyWordDeclarationC::first(); declaration;
+         declaration = declaration->getNext())
+      unique.insert(declaration->begin(), declaration->end());
+    return std::vector<std::string>(unique.begin(), unique.end());
+  }();
+  return words;
+}
 
 class treeTextC {
  public:
@@ -47,7 +37,7 @@ class treeTextC {
     std::string text;
     int tops = input.ConsumeIntegralInRange<int>(1, 2);
     for (int i = 0; i < tops; ++i) {
-      text += pick(keyWords);
+      text += pick(keyWords());
       text += '{';
       children(text, 1);
       text += '}';
@@ -67,6 +57,9 @@ class treeTextC {
   template <size_t n>
   const char* pick(const char* const (&words)[n]) {
     return words[input.ConsumeIntegralInRange<size_t>(0, n - 1)];
+  }
+  const char* pick(const std::vector<std::string>& words) {
+    return words[input.ConsumeIntegralInRange<size_t>(0, words.size() - 1)].c_str();
   }
 
  private:
@@ -91,7 +84,7 @@ class treeTextC {
           text += std::to_string(input.ConsumeIntegral<int16_t>());
           break;
         default:
-          text += pick(keyWords);
+          text += pick(keyWords());
           if (depth < 6 && input.ConsumeBool()) {
             text += '{';
             children(text, depth + 1);

@@ -15,19 +15,20 @@
 #include "proxy/proxyClassC.h"
 #include "proxy/proxyHandlerArguments.h"
 #include "proxy/prxClassNameT.h"
+#include "proxy/prxmObjEnumBaseC.h"
 
 template <class P>
-class prxmObjEnumC : public proxyObjectC {
+class prxmObjEnumC : public prxmObjEnumBaseC {
  public:
   // On the first child of the list's node; on nothing when it has none.
-  explicit prxmObjEnumC(const metaObjectVirtualDataBaseC& list) : proxyObjectC(description, 0) {
+  explicit prxmObjEnumC(const metaObjectVirtualDataBaseC& list) : prxmObjEnumBaseC(description, 0) {
     metaTreeC* listNode = list.getNode();
     current.show(listNode ? listNode->firstChild : nullptr);
   }
 
   void* getNativePointer() override { return this; }
 
-  metaTreeC* getCurrentNode() const { return current.getNode(); }
+  metaTreeC* getCurrentNode() const override { return current.getNode(); }
 
   static const proxyClassC description;
 
