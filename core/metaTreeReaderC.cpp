@@ -491,7 +491,7 @@ metaTreeC* metaTreeReaderC::read(uint32_t postLoad) {
     delete root;
     root = nullptr;
   }
-  if (root && postLoad && loadNeeded) metaTreeCustomHooks::load(root, 1);
+  if (root && postLoad && loadNeeded) metaTreeCustomHooks::load(root, 0);
   hasInput = false;
   ownedText.clear();
   ownedText.shrink_to_fit();

@@ -36,8 +36,9 @@ class metaTreeReaderC {
 
   // The first top-level node of the whole input, owned by the caller, or null when the input
   // is empty or invalid (the partial tree is deleted). postLoad runs the load hooks of
-  // custom storage over the first top-level node and its subtree, unless the standard hooks
-  // are installed and no key word they act on was read.
+  // custom storage over every top-level node and its subtree, as the writers run the save
+  // hooks over all of them, so that a reference in any item reads back as it was saved; not
+  // when the standard hooks are installed and no key word they act on was read.
   metaTreeC* read(uint32_t postLoad);
 
   // "Line:" n " - " and the first error met.

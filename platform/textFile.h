@@ -13,8 +13,15 @@ std::string toDiskText(std::string_view text);
 // The in-memory form of a disk text: each CR LF becomes LF; a lone CR stays.
 std::string fromDiskText(std::string_view diskText);
 
-// Reads the whole file at path into text (line ends folded). False when it cannot be opened or read.
+// Reads the whole file at path into text (line ends folded). False when it cannot be opened or
+// read, or when the text does not fit in memory; text then stays as it was.
 bool readTextFile(const char* path, std::string& text);
+
+// As readTextFile, for paths that name files a user keeps: anything but a regular file (a
+// pipe, a device such as /dev/zero, a socket) is refused at once as unreadable, with errno
+// ENODEV, without waiting for a writer or reading without end. A folder fails as with
+// readTextFile (errno EISDIR).
+bool readRegularTextFile(const char* path, std::string& text);
 
 // Writes text to path in the disk form, replacing the file whole or not at all
 // (fileReplacement::replaceFile). False when the file cannot be written, or when a write, the

@@ -4,6 +4,7 @@
 
 #include "core/metaTreeC.h"
 #include "core/prototypeBinding.h"
+#include "core/storedUnitBase.h"
 #include "draw2d/drawingRegistries.h"
 #include "draw2d/documents/m2dDrawingC.h"
 #include "draw2d/documents/m2dFigureC.h"
@@ -38,13 +39,6 @@ bool factorSound(const metaTreeC* document, const char* prefsKey, double unitBas
 }
 
 }  // namespace
-
-double storedUnitBase(const metaTreeC* prefs) {
-  const metaTreeC* unitBase = childWithKeyword(prefs, "UNITBASE");
-  const metaTreeC* value = unitBase ? unitBase->firstChild : nullptr;
-  const double stored = value && value->value.isDouble() ? value->value.getDouble() : 0.0;
-  return stored == 0.0 ? 1.0 : stored;
-}
 
 double unitBaseFactor(double current, double unitBase) {
   const double factor = current / unitBase;

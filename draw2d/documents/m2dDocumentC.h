@@ -24,16 +24,13 @@ class m2dDocumentC : public m2dBaseObjC, public mDocumentC {
   // Converts the shapes whose key word is in keywords (mode 0) or is not (mode 1); any other
   // mode converts nothing. Returns how many lines, arcs and circles were made.
   virtual int acceptShapes(int mode, const keywordListC& keywords);
-  // Rescales the document from its stored unit base (none or 0: 1.0) to unitBase and stores
+  // Rescales the document from its stored unit base (as countedUnitBase counts it) to unitBase and stores
   // unitBase. A unit base at which a factor would be 0 or not finite changes nothing.
   virtual void adjustUnitBase(double unitBase);
   // The node of the document and those of its figures.
   virtual nodeListC collectNodes();
 };
 
-// The unit base stored under the prefs node's UNITBASE, 1.0 when there is none or it is 0;
-// creates nothing.
-double storedUnitBase(const metaTreeC* prefs);
 // current / unitBase when that is a finite number other than 0; otherwise 0.
 double unitBaseFactor(double current, double unitBase);
 // True when adjustUnitBase(unitBase) on the document node would rescale by finite factors

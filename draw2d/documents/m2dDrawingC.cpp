@@ -1,6 +1,7 @@
 #include "draw2d/documents/m2dDrawingC.h"
 
 #include "core/metaTreeC.h"
+#include "core/storedUnitBase.h"
 #include "draw2d/documents/m2dFigureC.h"
 
 namespace {
@@ -30,8 +31,7 @@ int m2dDrawingC::acceptShapes(int mode, const keywordListC& keywords) {
 void m2dDrawingC::adjustUnitBase(double unitBase) {
   if (!node) return;
   mDocumentPrefsC prefs = getDrawingPrefs();
-  double current = prefs.getUnitBase();
-  if (current == 0.0) current = 1.0;
+  const double current = countedUnitBase(prefs.getUnitBase());
   if (current == unitBase) return;
   const double factor = unitBaseFactor(current, unitBase);
   if (factor == 0.0) return;

@@ -5,6 +5,7 @@
 
 #include "core/metaTreeC.h"
 #include "core/propertyValuePut.h"
+#include "core/storedUnitBase.h"
 #include "draw2d/documents/m2dHatchC.h"
 #include "draw2d/shapes/mShapeList2dC.h"
 #include "core/pointNodeValues.h"
@@ -70,8 +71,7 @@ int m2dFigureC::acceptShapes(int mode, const keywordListC& keywords) {
 void m2dFigureC::adjustUnitBase(double unitBase) {
   if (!node) return;
   mDocumentPrefsC prefs = getFigurePrefs();
-  double current = prefs.getUnitBase();
-  if (current == 0.0) current = 1.0;
+  const double current = countedUnitBase(prefs.getUnitBase());
   if (current == unitBase) return;
   const double factor = unitBaseFactor(current, unitBase);
   if (factor == 0.0) return;

@@ -6,8 +6,9 @@
 
 namespace {
 
-// The longest line the reader takes; the rest of a longer line is skipped.
-constexpr size_t maxLineLength = 8190;
+constexpr std::string_view blanks = " \t";
+// What ends or cuts a line as the reader takes it.
+constexpr std::string_view lineBreakers("\r\n\0", 3);
 
 std::string_view trimSpaces(std::string_view text) {
   size_t first = text.find_first_not_of(' ');
@@ -16,14 +17,24 @@ std::string_view trimSpaces(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
-// The line as the reader sees it: clipped to its longest length, ended at a zero byte, less
-// one trailing CR.
+// The line as the reader sees it: ended at a zero byte, less one trailing CR.
 std::string_view readerLine(std::string_view line) {
-  if (line.size() > maxLineLength) line = line.substr(0, maxLineLength);
   size_t zero = line.find('\0');
   if (zero != std::string_view::npos) line = line.substr(0, zero);
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   return line;
+}
+
+// A header is a line whose first character after blanks is "[" with a "]" after it; its name
+// is the text up to the first "]" without the spaces around it, and the rest is ignored. So
+// "Name[de]=x", "if [ -f x ]" and ";[old]" are no headers.
+bool isHeader(std::string_view line, std::string_view& name) {
+  size_t open = line.find_first_not_of(blanks);
+  if (open == std::string_view::npos || line[open] != '[') return false;
+  size_t close = line.find(']', open + 1);
+  if (close == std::string_view::npos) return false;
+  name = trimSpaces(line.substr(open + 1, close - open - 1));
+  return true;
 }
 
 metaTreeC* newStringNode(std::string_view text) {
@@ -55,33 +66,50 @@ const metaTreeC* keyNodeOf(const metaTreeC* record, std::string_view key) {
   return nullptr;
 }
 
-// The writer copies each text once, straight from the tree. A missing key node reads as the
-// empty text, and complete is cleared: the getters the writer stands for would have added it.
-void appendField(std::string& out, const metaTreeC* record, std::string_view key, bool& complete) {
+// The field's text as the writer writes it; a missing key node reads as the empty text, and
+// complete is cleared: the getters the writer stands for would have added it.
+std::string_view fieldText(const metaTreeC* record, std::string_view key, bool& complete) {
   const metaTreeC* keyNode = keyNodeOf(record, key);
   if (!keyNode) {
     complete = false;
-    return;
+    return {};
   }
   const metaTreeC* value = keyNode->firstChild;
-  if (!value || !value->value.isString()) return;
+  if (!value || !value->value.isString()) return {};
   const str& text = *value->value.getText();
-  out.append(text.c_str(), size_t(text.length()));
+  return {text.c_str(), size_t(text.length())};
+}
+
+bool staysOnItsLine(std::string_view text) { return text.find_first_of(lineBreakers) == std::string_view::npos; }
+
+// The written header line reads back as this section's header.
+bool carriesName(std::string_view name) { return staysOnItsLine(name) && name.find(']') == std::string_view::npos; }
+
+// The written line key "=" text reads back as this entry: no comment, no header, and the
+// key ends at its "=".
+bool carriesEntry(std::string_view key, std::string_view text, std::string_view line) {
+  if (!staysOnItsLine(key) || !staysOnItsLine(text) || key.find('=') != std::string_view::npos) return false;
+  size_t first = key.find_first_not_of(blanks);
+  if (first != std::string_view::npos && key[first] == ';') return false;
+  std::string_view name;
+  return !isHeader(line, name);
 }
 
 // The text of the tree under root; complete tells whether every field the writer reads was
-// there.
-std::string formatIniText(const metaTreeC* root, bool& complete) {
-  std::string out;
+// there. False when a name, key or text would not read back as it stands.
+bool formatIniText(const metaTreeC* root, std::string& out, bool& complete) {
+  out.clear();
   complete = true;
   const metaTreeC* sections = root ? keyNodeOf(root, "SECTIONS") : nullptr;
   if (!sections) {
     complete = root == nullptr;
-    return out;
+    return true;
   }
   for (const metaTreeC* section = sections->firstChild; section; section = section->next) {
+    std::string_view name = fieldText(section, "NAME", complete);
+    if (!carriesName(name)) return false;
     out += '[';
-    appendField(out, section, "NAME", complete);
+    out += name;
     out += "]\n";
     const metaTreeC* entries = keyNodeOf(section, "ENTRIES");
     if (!entries) {
@@ -89,13 +117,17 @@ std::string formatIniText(const metaTreeC* root, bool& complete) {
       continue;
     }
     for (const metaTreeC* entry = entries->firstChild; entry; entry = entry->next) {
-      appendField(out, entry, "KEY", complete);
+      std::string_view key = fieldText(entry, "KEY", complete);
+      std::string_view text = fieldText(entry, "TEXT", complete);
+      size_t start = out.size();
+      out += key;
       out += '=';
-      appendField(out, entry, "TEXT", complete);
+      out += text;
+      if (!carriesEntry(key, text, std::string_view(out).substr(start))) return false;
       out += '\n';
     }
   }
-  return out;
+  return true;
 }
 
 // Adds what the writer reads and finds missing, as its getters do.
@@ -130,9 +162,8 @@ mIniFileC parseIniText(std::string_view text, const char* path) {
     std::string_view line = readerLine(text.substr(start, end - start));
     start = end + 1;
 
-    size_t open = line.find('[');
-    size_t close = line.find(']');
-    if (open != std::string_view::npos && close != std::string_view::npos && close > open) {
+    std::string_view name;
+    if (isHeader(line, name)) {
       if (!sections) {
         sections = metaTreeC::newWithKeyword("SECTIONS");
         appendKnownLast(root, lastTop, sections);
@@ -140,7 +171,7 @@ mIniFileC parseIniText(std::string_view text, const char* path) {
       metaTreeC* section = metaTreeC::newWithKeyword(mIniSectionC::classKey);
       appendKnownLast(sections, lastSection, section);
       lastInSection = nullptr;
-      appendKnownLast(section, lastInSection, newStringField("NAME", trimSpaces(line.substr(open + 1, close - open - 1))));
+      appendKnownLast(section, lastInSection, newStringField("NAME", name));
       entries = nullptr;
       lastEntry = nullptr;
       continue;
@@ -165,18 +196,19 @@ mIniFileC parseIniText(std::string_view text, const char* path) {
 
 mIniFileC readIniText(const char* path) {
   std::string text;
-  if (!path || !textFile::readTextFile(path, text)) return mIniFileC();
+  if (!path || !textFile::readRegularTextFile(path, text)) return mIniFileC();
   return parseIniText(text, path);
 }
 
-std::string formatIniText(const metaTreeC* root) {
+bool formatIniText(const metaTreeC* root, std::string& text) {
   bool complete = true;
-  return formatIniText(root, complete);
+  return formatIniText(root, text, complete);
 }
 
 uint32_t writeIniText(mIniFileC& file, const char* path) {
   bool complete = true;
-  if (!path || !textFile::writeTextFile(path, formatIniText(file.getNode(), complete))) return 0;
+  std::string text;
+  if (!path || !formatIniText(file.getNode(), text, complete) || !textFile::writeTextFile(path, text)) return 0;
   if (!complete) completeIniFields(file.getNode());
   return 1;
 }

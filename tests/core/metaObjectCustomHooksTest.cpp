@@ -83,8 +83,10 @@ TEST(metaObjectCustomHooks, HooksRunChildrenFirstAndOnlyWhenTheGateOpens) {
   registerTestHooks();
   calls.clear();
   metaObjectC tree = metaObjectC::readFromString("R{TESTHOOK{1} A} TESTHOOK", 1);
-  // Only the first top-level node is visited after a read; the root is the argument throughout.
-  EXPECT_EQ(calls, "prepareLoad:TESTHOOK:R load:TESTHOOK:R finishLoad:TESTHOOK:R ");
+  // Every top-level node is visited after a read; the root is the argument throughout.
+  EXPECT_EQ(calls,
+            "prepareLoad:TESTHOOK:R prepareLoad:TESTHOOK:R load:TESTHOOK:R load:TESTHOOK:R "
+            "finishLoad:TESTHOOK:R finishLoad:TESTHOOK:R ");
 
   calls.clear();
   EXPECT_STREQ(tree.writeToStringValue(0, 0).c_str(), "R{TESTHOOK{\"saved\"}A}TESTHOOK{\"saved\"}");

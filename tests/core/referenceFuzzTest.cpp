@@ -148,7 +148,7 @@ TEST(referenceFuzz, ForgedAndStaleTargetsAreNeverFollowed) {
     std::string text = generator.text();
     SCOPED_TRACE(text);
     // Read without load hooks, every stored code stays as it is, a position and no handle; with
-    // them only the first top-level node is converted.
+    // them every top-level node is converted.
     metaObjectC raw(parseRaw(text), 1);
     ASSERT_TRUE(raw.isValid());
     exercise(raw);

@@ -102,6 +102,22 @@ TEST(prxm2dDocumentC, AdjustDocumentUnitBaseScalesFromTheStoredUnitBase) {
   EXPECT_EQ(compact(huge), hugeText);
 }
 
+TEST(prxm2dDocumentC, AStoredUnitBaseThatIsNotPositiveAndFiniteCountsAsOne) {
+  scriptC s;
+  for (const char* stored : {"-2", "1e999", "-1e999", "0"}) {
+    SCOPED_TRACE(stored);
+    const std::string prefs = std::string("UNITBASE{") + stored + "}";
+    const std::string text = "DRAWING{DRAWINGPREFS{" + prefs + "}DRAWINGITEMS{FIGURE{FIGUREPREFS{" + prefs +
+                             "}FIGURITEMS{LINE{POINT{0,0}POINT{1,0}}}}}SETTINGS{DXFSETTINGS{DXFINSERTX{4}DXFINSERTY{-2}}}}";
+    dispatchT drawing = s.make("todrawing", text.c_str());
+    EXPECT_EQ(integer(drawing, "AdjustDocumentUnitBase", {number(2)}), 1);
+    dispatchT figure = method(object(drawing, "DrawingItems"), "Item", {number(0)});
+    dispatchT line = s.to("toline2d", method(object(figure, "FigureItems"), "Item", {number(0)}));
+    expectPoint(point(line, "EndPoint"), 0.5, 0);
+    EXPECT_NE(compact(drawing).find("DXFINSERTX{2}DXFINSERTY{-1}"), std::string::npos);
+  }
+}
+
 TEST(prxm2dDocumentC, DrawingAndFigureHandOutTheirParts) {
   scriptC s;
   dispatchT drawing = s.make("todrawing",

@@ -36,7 +36,7 @@ std::string sectionsOf(mIniFileC& file) {
 // The compact tree text of the model.
 std::string compact(const metaObjectC& file) { return file.writeToStringValue(1, 0).c_str(); }
 
-const char f1[] = "x=[a]\r\n k = v \r\n;c=1\r\n[b]\r\nK=2\r\nk=3\r\n";
+const char f1[] = "[a]\r\n k = v \r\n;c=1\r\n[b]\r\nK=2\r\nk=3\r\n";
 
 }  // namespace
 
@@ -49,9 +49,12 @@ TEST(iniText, ReaderRulesLineByLine) {
       {"", "-"},
       {"k=v\n[s]\n", "s:"},  // entries before the first header go
       {"[]\n", ":"},
-      {" x [ \ta b\t ] y\n", "\ta b\t:"},
-      {"=[a]\n;[b]\nk[=]v\n", "a:;b:;=:"},  // a header whatever else the line holds
-      {"[s]\n]a[\n[a\n]a[=1\n", "s:]a[=1"},
+      {" \t[ \ta b\t ] y]\n", "\ta b\t:"},
+      // A header starts its line, after blanks; "[" and "]" elsewhere make none.
+      {"[Desktop Entry]\nName=Vim\nName[de]=Vim\nExec=vim %F\n", "Desktop Entry:Name=Vim,Name[de]=Vim,Exec=vim %F"},
+      {"[s]\nregex=[a-z]+\nnext=1\nif [ -f x ]; then\n", "s:regex=[a-z]+,next=1"},
+      {"[main]\na=1\n;[old]\nb=2\n#[old]\n", "main:a=1,b=2"},
+      {"x=[a]\n[s]\n]e[\n[f\nx=[c]\n]a[=1\n", "s:x=[c],]a[=1"},
       {"[s]\n \tk \t= v \na=b=c\n=x\nk=\n", "s:\tk \t= v ,a=b=c,=x,k="},
       {"[s]\n;c=1\n ;c=1\n\n  \nno equals\n", "s:;c=1"},
       {"[s]\nk=1\n[S]\nk=2\nK=3\n", "s:k=1;S:k=2,K=3"},
@@ -72,10 +75,10 @@ TEST(iniText, ReaderRulesLineByLine) {
             "W:TEXT{S:\"v\"}}}} W:SECTION{W:NAME{S:\"e\"}}}}");
   EXPECT_EQ(describe(parseIniText("k=v\n", "p").getNode()), "W:INIFILE{W:FNAME{S:\"p\"}}");
 
-  // A long line keeps its first 8,190 characters; the rest up to its LF is skipped.
-  std::string longText = "[s]\nk=" + std::string(20000, 'x') + "=\n[" + std::string(9000, 'n') + "]\nz=1\n";
+  // Lines of any length are read whole.
+  std::string longText = "[s]\nk=" + std::string(100000, 'x') + "\nn=1\n[" + std::string(9000, 'n') + "]\n";
   mIniFileC longFile = parseIniText(longText, "p");
-  EXPECT_EQ(sectionsOf(longFile), "s:k=" + std::string(8188, 'x') + ",z=1");
+  EXPECT_EQ(sectionsOf(longFile), "s:k=" + std::string(100000, 'x') + ",n=1;" + std::string(9000, 'n') + ":");
 }
 
 TEST(iniText, FilesReadInTextModeAndUnreadablePathsGiveTheEmptyModel) {
@@ -127,14 +130,22 @@ TEST(iniText, WriterBytesCreatedFieldsAndFailures) {
 
   // Every child of SECTIONS and of ENTRIES is written, whatever its key word, and values of
   // other kinds as empty texts; nothing is escaped.
-  mIniFileC odd(parse("INIFILE{SECTIONS{SECTION{NAME{\"a\nb\"} ENTRIES{ENTRY{KEY{\"k\"} TEXT{\"t\"}} OTHER{TEXT{\"o\"}} "
+  mIniFileC odd(parse("INIFILE{SECTIONS{SECTION{NAME{\"a b\"} ENTRIES{ENTRY{KEY{\"k\"} TEXT{\"t\"}} OTHER{TEXT{\"o\"}} "
                       "ENTRY{KEY{3} TEXT{W}}}} FOO}}"),
                 1);
   ASSERT_EQ(writeIniText(odd, path.path()), 1u);
-  EXPECT_EQ(testFiles::readBytes(path.path()), "[a\r\nb]\r\nk=t\r\n=o\r\n=\r\n[]\r\n");
+  EXPECT_EQ(testFiles::readBytes(path.path()), "[a b]\r\nk=t\r\n=o\r\n=\r\n[]\r\n");
   EXPECT_EQ(compact(odd),
-            "INIFILE{SECTIONS{SECTION{NAME{\"a\\nb\"}ENTRIES{ENTRY{KEY{\"k\"}TEXT{\"t\"}}OTHER{TEXT{\"o\"}KEY}ENTRY{KEY{3}"
+            "INIFILE{SECTIONS{SECTION{NAME{\"a b\"}ENTRIES{ENTRY{KEY{\"k\"}TEXT{\"t\"}}OTHER{TEXT{\"o\"}KEY}ENTRY{KEY{3}"
             "TEXT{W}}}}FOO{NAME,ENTRIES}}}");
+
+  // A zero byte would cut its line short: refused as a line break is, the file kept.
+  testFiles::writeBytes(path.path(), "old");
+  mIniFileC withZero = parseIniText("[s]\nk=v\n", "p");
+  metaTreeC* entry = withZero.getSections().getItem(0).getEntries().getItemNode(0);
+  peekFieldNode(entry, "TEXT")->firstChild->value.setString(nullptr, "a\0b", 3);
+  EXPECT_EQ(writeIniText(withZero, path.path()), 0u);
+  EXPECT_EQ(testFiles::readBytes(path.path()), "old");
 
   // A fresh file writes an empty file and gains its empty SECTIONS; so does a model without
   // a tree, which stays without one.

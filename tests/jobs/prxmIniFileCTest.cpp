@@ -19,7 +19,7 @@ using testFiles::writeBytes;
 
 namespace {
 
-const char* const f1 = "x=[a]\r\n k = v \r\n;c=1\r\n[b]\r\nK=2\r\nk=3\r\n";
+const char* const f1 = "[a]\r\n k = v \r\n;c=1\r\n[b]\r\nK=2\r\nk=3\r\n";
 
 class iniFileTest : public ::testing::Test {
  protected:
@@ -96,7 +96,10 @@ TEST_F(iniFileTest, WritesReportFailureAndUnreadablePathsGiveObjectsWithoutTree)
 
   scratchFile folder("folder");
   ASSERT_EQ(mkdir(folder.path(), 0700), 0);
-  for (const char* path : {"/nonexistent-folder/x.ini", folder.path()}) {
+  // A pipe without a writer and an endless device read as a missing file does, at once.
+  scratchFile fifo("fifo");
+  ASSERT_EQ(mkfifo(fifo.path(), 0600), 0);
+  for (const char* path : {"/nonexistent-folder/x.ini", folder.path(), fifo.path(), "/dev/zero"}) {
     dispatchT none = callObject(factory.get(), "CreateIniFile", {text(path)});
     EXPECT_EQ(typeNameOf(none.get()), "class prxmIniFileC *");
     EXPECT_EQ(intOf(get(none.get(), "ValidObj")), 0) << path;
@@ -110,19 +113,79 @@ TEST_F(iniFileTest, WritesReportFailureAndUnreadablePathsGiveObjectsWithoutTree)
   EXPECT_EQ(written(noSection.get()), std::string("INIFILE{FNAME{\"") + files.back().path() + "\"}}");
   EXPECT_EQ(intOf(method(noSection.get(), "ReadFile", {text(files.back().path())})), 1);
   rmdir(folder.path());
-  EXPECT_EQ(intOf(method(fresh.get(), "ReadFile", {text("/nonexistent-folder/x.ini")})), 0);
+  EXPECT_EQ(intOf(method(fresh.get(), "ReadFile", {text(fifo.path())})), 0);
   EXPECT_EQ(intOf(get(fresh.get(), "ValidObj")), 0);
 
-  // A line far past the longest, and a zero byte in a line, end no reading.
+  // A long line is read whole, and a zero byte in a line ends no reading.
   std::string bytes = "[s]\nk=" + std::string(20000, 'v') + "\nz=a";
   bytes += '\0';
   bytes += "b\nlast=2\n";
   dispatchT odd = fileWith(bytes);
   dispatchT entries = getObject(section(odd.get(), 0).get(), "Entries");
   EXPECT_EQ(intOf(get(entries.get(), "Count")), 3);
-  EXPECT_EQ(textOf(get(callObject(entries.get(), "Item", {number(0)}).get(), "Text")), std::string(8188, 'v'));
+  EXPECT_EQ(textOf(get(callObject(entries.get(), "Item", {number(0)}).get(), "Text")), std::string(20000, 'v'));
   EXPECT_EQ(textOf(get(callObject(entries.get(), "FindEntry", {text("Z")}).get(), "Text")), "a");
   EXPECT_EQ(textOf(get(callObject(entries.get(), "FindEntry", {text("last")}).get(), "Text")), "2");
+}
+
+TEST_F(iniFileTest, WriteFileWritesOnlyWhatReadsBackAsTheSameSectionsAndEntries) {
+  struct caseS {
+    const char* name;
+    const char* key;
+    const char* text;
+    const char* bytes;  // null: refused
+  };
+  const caseS cases[] = {
+      {"S", "a", "1", "[S]\r\na=1\r\n"},
+      // Blanks the reader trims are written as they stand.
+      {" S ", " a ", " [x] ", "[ S ]\r\n a = [x] \r\n"},
+      {"S", "[k", "1", "[S]\r\n[k=1\r\n"},
+      {"a\nb", "k", "v", nullptr},
+      {"a\rb", "k", "v", nullptr},
+      {"a]b", "k", "v", nullptr},
+      {"S", "k\n", "v", nullptr},
+      {"S", "k=x", "v", nullptr},
+      {"S", ";k", "v", nullptr},
+      {"S", " \t;k", "v", nullptr},
+      {"S", "k", "a\n[injected]\nevil=1", nullptr},
+      {"S", "k", "v\r", nullptr},
+      {"S", " [k", "]", nullptr},  // would read back as a header
+  };
+  scratchFile target("target.ini");
+  for (const caseS& one : cases) {
+    SCOPED_TRACE(std::string(one.name) + "|" + one.key + "|" + one.text);
+    dispatchT file = callObject(factory.get(), "CreateIniFile");
+    dispatchT added = callObject(getObject(file.get(), "Sections").get(), "add");
+    ASSERT_EQ(intOf(put(added.get(), "Name", text(one.name))), 1);
+    dispatchT entry = callObject(getObject(added.get(), "Entries").get(), "add");
+    ASSERT_EQ(intOf(put(entry.get(), "Key", text(one.key))), 1);
+    ASSERT_EQ(intOf(put(entry.get(), "Text", text(one.text))), 1);
+    const std::string before = written(file.get());
+    writeBytes(target.path(), "[old]\r\n");
+    if (!one.bytes) {
+      EXPECT_EQ(intOf(method(file.get(), "WriteFile", {text(target.path())})), 0);
+      EXPECT_EQ(readBytes(target.path()), "[old]\r\n");
+      EXPECT_EQ(written(file.get()), before);
+      continue;
+    }
+    ASSERT_EQ(intOf(method(file.get(), "WriteFile", {text(target.path())})), 1);
+    EXPECT_EQ(readBytes(target.path()), one.bytes);
+    dispatchT back = callObject(factory.get(), "CreateIniFile", {text(target.path())});
+    dispatchT backEntry = callObject(getObject(section(back.get(), 0).get(), "Entries").get(), "Item", {number(0)});
+    EXPECT_EQ(textOf(get(backEntry.get(), "Text")), one.text);
+  }
+
+  // Built by calls with fields left out: they are written empty.
+  dispatchT file = callObject(factory.get(), "CreateIniFile");
+  dispatchT added = callObject(getObject(file.get(), "Sections").get(), "add");
+  put(added.get(), "Name", text("S"));
+  dispatchT entries = getObject(added.get(), "Entries");
+  dispatchT a = callObject(entries.get(), "add");
+  put(a.get(), "Key", text("a"));
+  put(a.get(), "Text", text("1"));
+  put(callObject(entries.get(), "add").get(), "Key", text("b"));
+  ASSERT_EQ(intOf(method(file.get(), "WriteFile", {text(target.path())})), 1);
+  EXPECT_EQ(readBytes(target.path()), "[S]\r\na=1\r\nb=\r\n");
 }
 
 TEST_F(iniFileTest, ListsFailOutOfRangePutsAnswerOneAndFactoriesDiffer) {

@@ -1,5 +1,5 @@
 // What a script or a failed write can do to a saved document, tried through calls by name:
-// key words set by calls, references to removed nodes and references no load hook converted,
+// key words set by calls, references to removed nodes and references in every item of a file,
 // documents nested deeper than a reader takes, and writes that fail half way.
 #include <signal.h>
 #include <sys/resource.h>
@@ -89,32 +89,36 @@ TEST_F(documentIntegrityTest, AReferenceToARemovedNodeIsWrittenAsNoTarget) {
   }
 }
 
-TEST_F(documentIntegrityTest, ReferencesNoLoadHookConvertedAreNeverFollowed) {
+TEST_F(documentIntegrityTest, ReferencesInEveryItemReadBackAsTheyWereSaved) {
   struct caseS {
-    const char* text;
-    const char* written;
+    std::string text;
+    std::string written;
   };
-  // The load hooks visit the first top-level item only. A reference they visited and found no
-  // target for is a null handle; one they never visited holds a stored position, no handle.
+  const std::string broken = "MOREF{REFTRGPTR{CODE{0},SIZE{99999},DATA{\"A\"}}}";
+  const std::string none = "MOREF{REFTRGPTR{CODE{0}SIZE{4}DATA{\";;;;;M\"}}}";
+  // Positions count the nodes of every item: D, MOREF, REFTRGPTR, CODE, 0, SIZE, 4, DATA, its
+  // text, then E at 9 (code 10).
+  const std::string toLater = "MOREF{" + referenceTest::payloadText(10) + "}";
   const caseS cases[] = {
+      {"DOC{" + broken + "} DOC{" + broken + "}", "DOC{" + none + "}DOC{" + none + "}"},
       {"FIRST,D{A,B,C,MOREF{REFTRGPTR{CODE{0},SIZE{4},DATA{\"0g0000\"}}}}",
-       "FIRST,D{A,B,C,MOREF{REFTRGPTR{CODE{0}SIZE{4}DATA{\"000000\"}}}}"},
-      {"FIRST,D{MOREF{REFTRGPTR{CODE{0},SIZE{4},DATA{\";;;;;M\"}}}}",
-       "FIRST,D{MOREF{REFTRGPTR{CODE{0}SIZE{4}DATA{\"000000\"}}}}"},
-      {"D{A,MOREF{REFTRGPTR{CODE{0},SIZE{4},DATA{\"000000\"}}}} LATER",
-       "D{A,MOREF{REFTRGPTR{CODE{0}SIZE{4}DATA{\";;;;;M\"}}}}LATER"},
-      {"D{A,MOREF{REFTRGPTR{CODE{0},SIZE{4},DATA{\"0g0000\"}}}}",
-       "D{A,MOREF{REFTRGPTR{CODE{0}SIZE{4}DATA{\"0g0000\"}}}}"},
+       "FIRST,D{A,B,C,MOREF{REFTRGPTR{CODE{0}SIZE{4}DATA{\"0g0000\"}}}}"},
+      {"D{A,MOREF{REFTRGPTR{CODE{0},SIZE{4},DATA{\"000000\"}}}} LATER", "D{A," + none + "}LATER"},
+      {"D{" + toLater + "} E", "D{" + toLater + "}E"},
   };
   testFiles::scratchFile file("references.txt");
   for (const caseS& one : cases) {
     SCOPED_TRACE(one.text);
-    testFiles::writeBytes(file.path(), one.text);
-    std::string fromText = writtenWhole(fromString(one.text).get());
-    EXPECT_EQ(fromText, one.written);
-    EXPECT_EQ(writtenWhole(fromFile(file.path()).get()), one.written);
-    // Written once, the text stays.
-    EXPECT_EQ(writtenWhole(fromString(fromText).get()), one.written);
+    dispatchT read = fromString(one.text);
+    EXPECT_EQ(writtenWhole(read.get()), one.written);
+    // Saved, loaded and saved again, the bytes stay: through a text and through a file.
+    EXPECT_EQ(writtenWhole(fromString(one.written).get()), one.written);
+    ASSERT_EQ(intOf(method(read.get(), "writeToFile", {text(file.path()), number(0), number(1)})), 1);
+    const std::string saved = testFiles::readBytes(file.path());
+    dispatchT loaded = fromFile(file.path());
+    EXPECT_EQ(writtenWhole(loaded.get()), one.written);
+    ASSERT_EQ(intOf(method(loaded.get(), "writeToFile", {text(file.path()), number(0), number(1)})), 1);
+    EXPECT_EQ(testFiles::readBytes(file.path()), saved);
   }
 }
 
