@@ -32,6 +32,7 @@ class m3dDocumentContainerC : public m3dGeomOpBaseC {
   str getDocumentName();
   // Deletes the current document node and appends document last, or with copy a copy of it
   // (of the node alone) made before anything changes. Without copy a node lying in a tree,
-  // or one holding the container, is refused. 1 done; 0, nothing changing, when refused.
+  // or one holding the container, is refused; a node taken belongs to the tree from then on,
+  // so its caller must hold no owning handle on it. 1 done; 0, nothing changing, when refused.
   int replaceDocument(metaTreeC* document, uint32_t copy);
 };

@@ -28,7 +28,8 @@ class m3dPartItemsC : public metaObjListObjectCommonBaseTemplateC<m3dFeatGenC>, 
   // Links the feature's node, or with copy a copy of it made first, before before when given,
   // else after after when given, else last. An empty view, nothing changing, when there is
   // no feature, a sibling given is no child of the list, or, without copy, the node lies in a
-  // tree (a copy is made of the node alone).
+  // tree (a copy is made of the node alone). A node taken without copy belongs to the tree from
+  // then on: its caller must hold no owning handle on it.
   m3dFeatGenC insertFeature(const m3dFeatGenC& feature, uint32_t copy, metaTreeC* before, metaTreeC* after);
   // The part over the list's parent.
   m3dPartC getPart();

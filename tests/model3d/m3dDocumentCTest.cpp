@@ -6,7 +6,9 @@
 #include <limits>
 
 #include "core/keywordRegistry.h"
+#include "core/metaObjectRefC.h"
 #include "core/metaTreeC.h"
+#include "core/metaTreeNodeHandleTableC.h"
 #include "draw2d/documents/m2dDrawingC.h"
 #include "draw2d/drawingRegistries.h"
 #include "model3d/annotations/m3dAnnotationFaceC.h"
@@ -233,4 +235,29 @@ TEST(m3dPartC, PartNumbersAndUnitBasesReadSafely) {
                          {"PARTPREFS{UNITBASE{\"2\"}}", 1.0},  {"PARTPREFS", 1.0}};
   for (const auto& row : unitBases) EXPECT_EQ(documentUnitBase3d(treeC(row.prefs).node()), row.unitBase) << row.prefs;
   EXPECT_EQ(documentUnitBase3d(nullptr), 1.0);
+}
+
+TEST(m3dPartC, ExpressionReferencesAreFoundOnlyForLiveTargets) {
+  poolBalance pool;
+  {
+    treeC part("PART{PARTEXPRREF{MOREF},PARTEXPRREF{MOREF},ITEMS{PLANE,PLANE},TOOLDOCS{TOOLDOC{PART{NAME{\"t\"}}}}}");
+    m3dPartC view(part.node(), 0);
+    metaTreeC* second = part.node()->firstChild->next;
+    metaTreeC* planes = view.getItems().getNode();
+    metaObjectRefC(part.node()->firstChild->firstChild, 0).setTargetNode(planes->firstChild);
+    metaObjectRefC(second->firstChild, 0).setTargetNode(planes->firstChild->next);
+    const uint32_t handle = metaTreeNodeHandleTableC::instance().handleOf(planes->firstChild->next);
+    EXPECT_EQ(view.findExpressionRef(handle).getNode(), second);
+    EXPECT_FALSE(view.findExpressionRef(0).isValid());
+    view.getItems().removeChildAt(1);
+    EXPECT_FALSE(view.findExpressionRef(handle).isValid());
+
+    EXPECT_EQ(getParentPart(planes).getNode(), part.node());
+    EXPECT_EQ(view.getItems().getPart().getNode(), part.node());
+    EXPECT_EQ(view.getToolDocuments().getItem(0).getDocumentName(), "t");
+    EXPECT_EQ(view.getToolDocuments().getCount(), 1u);
+    EXPECT_EQ(view.isNegative(), 0);
+    EXPECT_EQ(m3dPartC(treeC("PART{MTYP{NEG}}").node(), 0).isNegative(), 1);
+  }
+  pool.expectBalanced();
 }
