@@ -35,3 +35,16 @@ void putPropertyString(metaTreeC* property, const char* text) {
   node->value.setString(nullptr, text);
   linkAsFirstValue(property, node);
 }
+
+void putPropertyWord(metaTreeC* property, const char* text) {
+  if (!property) return;
+  metaTreeC* first = property->firstChild;
+  if (first && first->value.isWord()) {
+    first->value.setWord(first->value.getPosition(), text);
+    ++metaTreeChangeCounter;
+    return;
+  }
+  auto* node = new metaTreeC;
+  node->value.setWord(nullptr, text);
+  linkAsFirstValue(property, node);
+}

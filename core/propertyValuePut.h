@@ -6,6 +6,7 @@
 
 class metaTreeC;
 
-// Both do nothing for a null property.
+// Each does nothing for a null property.
 void putPropertyDouble(metaTreeC* property, double value);
 void putPropertyString(metaTreeC* property, const char* text);
+void putPropertyWord(metaTreeC* property, const char* text);

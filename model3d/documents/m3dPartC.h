@@ -1,0 +1,54 @@
+// A part ("PART"): its features ("ITEMS"), connection points ("CONNECT"), detail levels
+// ("PARTLOD"), type ("MTYP"), preferences ("PARTPREFS", whose "UNITBASE" is the length unit),
+// tool documents ("TOOLDOCS"), annotation sets ("ANNOTATIONSETS"), expression references
+// ("PARTEXPRREF") and number ("PARTNR"). The views of its children are created when missing.
+// Its node list operations give the part itself; its other document operations change
+// nothing yet.
+#pragma once
+
+#include <cstdint>
+
+#include "base/str.h"
+#include "docproxy/mDocumentPrefsC.h"
+#include "model3d/annotations/m3dAnnotationSetsC.h"
+#include "model3d/connections/m3dConnectionsC.h"
+#include "model3d/detailLevels/m3dPartDetailLevelC.h"
+#include "model3d/documents/m3dDocumentC.h"
+#include "model3d/documents/m3dToolDocumentsC.h"
+#include "model3d/features/m3dPartItemsC.h"
+
+class m3dPartC : public m3dDocumentC {
+ public:
+  static constexpr const char* classKey = "PART";
+
+  m3dPartC() = default;
+  m3dPartC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), m3dDocumentC(root, owns) {}
+
+  nodeListC getPartNodes() override;
+  nodeListC getDocumentNodes() override;
+
+  m3dPartItemsC getItems() { return m3dPartItemsC(findOrCreateChildByKeyword(m3dPartItemsC::classKey), 0); }
+  m3dConnectionsC getConnections() { return m3dConnectionsC(findOrCreateChildByKeyword(m3dConnectionsC::classKey), 0); }
+  m3dPartDetailLevelC getDetailLevel() { return m3dPartDetailLevelC(findOrCreateChildByKeyword(m3dPartDetailLevelC::classKey), 0); }
+  mDocumentPrefsC getPartPrefs() { return mDocumentPrefsC(findOrCreateChildByKeyword("PARTPREFS"), 0); }
+  m3dToolDocumentsC getToolDocuments() { return m3dToolDocumentsC(findOrCreateChildByKeyword(m3dToolDocumentsC::classKey), 0); }
+  m3dAnnotationSetsC getAnnotationSets() { return m3dAnnotationSetsC(findOrCreateChildByKeyword(m3dAnnotationSetsC::classKey), 0); }
+
+  // The word of "MTYP" ("" when it holds none); 1 when it is "NEG", a negative part.
+  str getMTyp();
+  int isNegative();
+
+  // The first "PARTEXPRREF" whose "MOREF" refers to the live node that handle names; an empty
+  // view when none does (also for a handle of a freed node).
+  metaObjectC findExpressionRef(uint32_t handle);
+  // Deletes the features the detail level of that name leaves out; 1 when there is such a
+  // level, else 0 and nothing changes.
+  int recalcWithSelectedDetailLevel(const char* name);
+
+  void setPartNumber(int number);
+  // "PARTNR" as an integer; 0 with found 0 when it holds no number.
+  int getPartNumber(uint32_t* found = nullptr);
+};
+
+// A part view over the parent of node (an empty view without one).
+m3dPartC getParentPart(const metaTreeC* node);
