@@ -1,7 +1,5 @@
 #include "model3d/documents/m3dDocumentC.h"
 
-#include <cmath>
-
 #include "base/mzNumberText.h"
 #include "core/metaTreeC.h"
 #include "core/propertyValuePut.h"
@@ -73,12 +71,4 @@ metaTreeC* m3dDocumentC::findPartByNumber(int number) {
   for (uint32_t i = 0; i < parts.elementCount; ++i)
     if (metaObjectC(parts[i], 0).getIntAttribute("PARTNR") == number) return parts[i];
   return nullptr;
-}
-
-double documentUnitBase3d(const metaTreeC* prefs) {
-  const metaTreeC* unitBase = prefs ? prefs->firstChild : nullptr;
-  while (unitBase && !unitBase->hasKeyword("UNITBASE")) unitBase = unitBase->next;
-  const metaTreeC* value = unitBase ? unitBase->firstChild : nullptr;
-  const double stored = value && value->value.isDouble() ? value->value.getDouble() : 0.0;
-  return stored > 0.0 && std::isfinite(stored) ? stored : 1.0;
 }

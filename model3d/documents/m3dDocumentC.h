@@ -42,6 +42,3 @@ class m3dDocumentC : public m3dGeomOpBaseC, public mDocumentC {
   metaTreeC* findPartByNumber(int number);
 };
 
-// The stored unit base of a 3D document's preferences node ("PARTPREFS", "ASMPREFS"): its
-// "UNITBASE" number, 1.0 when there is none or it is not positive and finite. Creates nothing.
-double documentUnitBase3d(const metaTreeC* prefs);

@@ -9,6 +9,7 @@
 #include "core/metaObjectRefC.h"
 #include "core/metaTreeC.h"
 #include "core/metaTreeNodeHandleTableC.h"
+#include "core/storedUnitBase.h"
 #include "draw2d/documents/m2dDrawingC.h"
 #include "draw2d/drawingRegistries.h"
 #include "model3d/annotations/m3dAnnotationFaceC.h"
@@ -233,8 +234,8 @@ TEST(m3dPartC, PartNumbersAndUnitBasesReadSafely) {
   } const unitBases[] = {{"PARTPREFS{UNITBASE{25.4}}", 25.4}, {"PARTPREFS{UNITBASE{0}}", 1.0},
                          {"PARTPREFS{UNITBASE{-2}}", 1.0},     {"PARTPREFS{UNITBASE{1e999}}", 1.0},
                          {"PARTPREFS{UNITBASE{\"2\"}}", 1.0},  {"PARTPREFS", 1.0}};
-  for (const auto& row : unitBases) EXPECT_EQ(documentUnitBase3d(treeC(row.prefs).node()), row.unitBase) << row.prefs;
-  EXPECT_EQ(documentUnitBase3d(nullptr), 1.0);
+  for (const auto& row : unitBases) EXPECT_EQ(storedUnitBase(treeC(row.prefs).node()), row.unitBase) << row.prefs;
+  EXPECT_EQ(storedUnitBase(nullptr), 1.0);
 }
 
 TEST(m3dPartC, ExpressionReferencesAreFoundOnlyForLiveTargets) {
