@@ -11,6 +11,12 @@
 #include "proxy/proxyHandlerArguments.h"
 #include "proxy/prxClassNameT.h"
 
+namespace documentKeys {
+inline constexpr char name[] = "NAME";
+inline constexpr char shortName[] = "SHORTNAME";
+inline constexpr char ident[] = "MIDENT";
+}  // namespace documentKeys
+
 template <class baseT>
 class prxmDocumentC : public baseT {
  public:
@@ -37,14 +43,10 @@ class prxmDocumentC : public baseT {
     result.setString(document.makeName().c_str());
   }
 
-  static constexpr char nameKey[] = "NAME";
-  static constexpr char shortNameKey[] = "SHORTNAME";
-  static constexpr char identKey[] = "MIDENT";
-
   static constexpr auto documentRows = methodRows::rowTable(
-      methodRows::textAttributeRows<nameKey, methodRows::otherKindE::replace>("Name"),
-      methodRows::textAttributeRows<shortNameKey, methodRows::otherKindE::replace>("ShortName"),
-      methodRows::textAttributeRows<identKey, methodRows::otherKindE::replace>("MIdent"),
+      methodRows::textAttributeRows<documentKeys::name, methodRows::otherKindE::replace>("Name"),
+      methodRows::textAttributeRows<documentKeys::shortName, methodRows::otherKindE::replace>("ShortName"),
+      methodRows::textAttributeRows<documentKeys::ident, methodRows::otherKindE::replace>("MIdent"),
       methodRows::rowsOf({{"GenericShortName", mzInvokeMethod, 0, &genericShortName},
                           {"GenericShortName", mzInvokeMethod, 1, &genericShortName},
                           {"GenericName", mzInvokeMethod, 0, &genericName}}));
