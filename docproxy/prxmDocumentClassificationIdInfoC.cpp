@@ -1,8 +1,8 @@
 #include "docproxy/prxmDocumentClassificationIdInfoC.h"
 
+#include "docproxy/prxmDocumentClassificationVarInfoC.h"
 #include "proxy/fieldRows.h"
 #include "proxy/prxmObjListContainerTemplateC.h"
-#include "docproxy/prxmDocumentClassificationVarInfoC.h"
 
 using namespace methodRows;
 

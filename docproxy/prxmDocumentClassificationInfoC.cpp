@@ -1,8 +1,8 @@
 #include "docproxy/prxmDocumentClassificationInfoC.h"
 
+#include "docproxy/prxmDocumentClassificationIdInfoC.h"
 #include "proxy/fieldRows.h"
 #include "proxy/prxmObjListContainerTemplateC.h"
-#include "docproxy/prxmDocumentClassificationIdInfoC.h"
 
 using namespace methodRows;
 
