@@ -2,10 +2,10 @@
 
 #include "dlliface/objectTreeArgument.h"
 #include "dlliface/prxDllIfaceCustomDataC.h"
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "proxy/proxyExceptions.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 
@@ -31,18 +31,12 @@ void storeTree(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& 
 
 template <metaTreeC* (recordT::*carried)() const, void (recordT::*store)(const metaTreeC*)>
 constexpr std::array<proxyMethodEntryS, 3> dataRows(const char* name) {
-  return {{{name, mzInvokePropertyGet, 0, &carriedObject<carried>},
-           {name, mzInvokePropertyPut, 1, &storeTree<store>},
-           {name, mzInvokeMethod, 1, &storeTree<store>}}};
+  return settableRows(name, &carriedObject<carried>, &storeTree<store>);
 }
 
-constexpr proxyMethodEntryS receiverRow[] = {{"ReceiverID", mzInvokePropertyGet, 0, &getField<&recordT::getReceiverID>}};
-
-constexpr proxyMethodEntryS customDataRows[] = {
-    {"CustomData", mzInvokePropertyGet, 0, &childObject<prxDllIfaceCustomDataC, &recordT::getCustomData>},
-    {"CustomData", mzInvokePropertyPut, 1, &storeTree<&recordT::setCustomData>},
-    {"CustomData", mzInvokeMethod, 1, &storeTree<&recordT::setCustomData>},
-};
+constexpr auto customDataRows =
+    settableRows("CustomData", &childObject<prxDllIfaceCustomDataC, &recordT::getCustomData>,
+                 &storeTree<&recordT::setCustomData>);
 
 constexpr auto rows = rowTable(settableRows<&recordT::getName, &recordT::setName>("Name"),
                                settableRows<&recordT::getVersion, &recordT::setVersion>("Version"),
@@ -50,7 +44,7 @@ constexpr auto rows = rowTable(settableRows<&recordT::getName, &recordT::setName
                                settableRows<&recordT::getResponseText, &recordT::setResponseText>("ResponseText"),
                                dataRows<&recordT::getInputData, &recordT::setInputData>("InputData"),
                                dataRows<&recordT::getOutputData, &recordT::setOutputData>("OutputData"),
-                               rowsOf(receiverRow), rowsOf(customDataRows));
+                               readOnlyRow<&recordT::getReceiverID>("ReceiverID"), customDataRows);
 
 }  // namespace
 

@@ -1,11 +1,11 @@
 #include "dlliface/prxDllIfaceBaseC.h"
 
 #include "dlliface/prxDllIfaceFactoryC.h"
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/factoryRows.h"
 
 namespace {
 
-constexpr auto rows = keyNodeFieldRows::rowTable(keyNodeFieldRows::factoryRow<prxDllIfaceFactoryC>());
+constexpr auto rows = methodRows::rowTable(methodRows::factoryRow<prxDllIfaceFactoryC>());
 
 }  // namespace
 

@@ -2,9 +2,9 @@
 
 #include "dlliface/prxDllIfaceIOPairC.h"
 #include "dlliface/prxDllIfaceInfoC.h"
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

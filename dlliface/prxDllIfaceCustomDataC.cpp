@@ -1,10 +1,10 @@
 #include "dlliface/prxDllIfaceCustomDataC.h"
 
 #include "dlliface/prxDllIfaceOptPageListC.h"
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "jobs/ini/prxmIniFileSectionEntriesC.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

@@ -3,36 +3,28 @@
 #include "dlliface/prxDllExecIOC.h"
 #include "dlliface/prxDllIfaceC.h"
 #include "dlliface/prxDllOutfileListC.h"
+#include "proxy/factoryRows.h"
 #include "proxy/proxyProgIdC.h"
-#include "proxy/prxFactoryClassConvention.h"
+
+using namespace methodRows;
 
 namespace {
 
 // A new description holding only its root, owned.
-void createDllIface(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  returnObject(result, new prxDllIfaceC(mDllIfaceC::create(0).getNode(), 1));
-}
+proxyObjectC* newDllIface() { return new prxDllIfaceC(mDllIfaceC::create(0).getNode(), 1); }
 
 // A new record of a plug-in call holding only its root, owned.
-void createDllExecIO(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  returnObject(result, new prxDllExecIOC(mDllExecIOC::create(0).getNode(), 1));
-}
+proxyObjectC* newDllExecIO() { return new prxDllExecIOC(mDllExecIOC::create(0).getNode(), 1); }
 
 // A new empty list of output files, owned.
-void createDllOutfileList(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  returnObject(result, new prxDllOutfileListC(metaTreeC::newWithKeyword(prxDllOutfileListC::classKey), 1));
+proxyObjectC* newDllOutfileList() {
+  return new prxDllOutfileListC(metaTreeC::newWithKeyword(prxDllOutfileListC::classKey), 1);
 }
 
-constexpr proxyMethodEntryS rows[] = {
-    {"createdlliface", mzInvokeMethod, 0, &createDllIface},
-    {"createdllexecio", mzInvokeMethod, 0, &createDllExecIO},
-    {"createdlloutfileList", mzInvokeMethod, 0, &createDllOutfileList},
-    {"todlliface", mzInvokeMethod, 1, &toMember<prxDllIfaceC, mDllIfaceC::classKey>},
-    {"isdlliface", mzInvokeMethod, 1, &isMember<mDllIfaceC::classKey>},
-    {"toexecio", mzInvokeMethod, 1, &toMember<prxDllExecIOC, mDllExecIOC::classKey>},
-    {"isexecio", mzInvokeMethod, 1, &isMember<mDllExecIOC::classKey>},
-    {},
-};
+constexpr auto rows = rowTable(makerRow<&newDllIface>("createdlliface"), makerRow<&newDllExecIO>("createdllexecio"),
+                               makerRow<&newDllOutfileList>("createdlloutfileList"),
+                               classRowsWithoutKey<prxDllIfaceC, mDllIfaceC::classKey, "dlliface">(),
+                               classRowsWithoutKey<prxDllExecIOC, mDllExecIOC::classKey, "execio">());
 
 }  // namespace
 
@@ -45,8 +37,3 @@ const proxyProgIdC progId(9, "rudezaze.mdllifacefactory", &makeProxyWithoutRefer
 
 }  // namespace
 
-prxDllIfaceFactoryC::prxDllIfaceFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
-  setClass(description);
-}
-
-void* prxDllIfaceFactoryC::getNativePointer() { return this; }

@@ -2,9 +2,9 @@
 
 #include "dlliface/prxDllIfaceInFmtItemC.h"
 #include "dlliface/prxDllIfaceOutFmtItemC.h"
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

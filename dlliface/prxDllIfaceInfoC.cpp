@@ -1,8 +1,8 @@
 #include "dlliface/prxDllIfaceInfoC.h"
 
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "dlliface/prxDllIfaceOptPageListC.h"
 
 #include "dlliface/objectTreeArgument.h"
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 
-using keyNodeFieldRows::recordOf;
+using methodRows::recordOf;
 
 namespace {
 

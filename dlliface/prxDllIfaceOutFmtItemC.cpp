@@ -2,11 +2,11 @@
 
 #include "core/metaObjListStrContainerC.h"
 #include "dlliface/prxDllIfaceOptPageListC.h"
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
 #include "proxy/prxmStringListC.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

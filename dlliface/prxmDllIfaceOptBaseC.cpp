@@ -1,14 +1,12 @@
 #include "dlliface/prxmDllIfaceOptBaseC.h"
 
 #include "core/metaObjListStrContainerC.h"
-#include "dlliface/optionFieldRows.h"
 #include "dlliface/prxmDllIfaceOptFileExtC.h"
 #include "dlliface/prxmDoubleValueListC.h"
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "proxy/prxmStringListC.h"
 
-using namespace keyNodeFieldRows;
-using optionFieldRows::integerRows;
+using namespace methodRows;
 
 namespace {
 

@@ -1,10 +1,8 @@
 #include "dlliface/prxmDllIfaceOptDepInfoC.h"
 
-#include "dlliface/optionFieldRows.h"
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 
-using namespace keyNodeFieldRows;
-using optionFieldRows::doubleRows;
+using namespace methodRows;
 
 namespace {
 
@@ -12,7 +10,7 @@ using depT = mDllIfaceOptDepInfoC;
 
 constexpr auto rows = rowTable(settableRows<&depT::getId, &depT::setId>("Id"),
                                settableRows<&depT::getStrValue, &depT::setStrValue>("StrValue"),
-                               doubleRows<&depT::getValue, &depT::setValue>("Value"));
+                               settableRows<&depT::getValue, &depT::setValue>("Value"));
 
 }  // namespace
 

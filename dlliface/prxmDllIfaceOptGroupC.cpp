@@ -1,9 +1,9 @@
 #include "dlliface/prxmDllIfaceOptGroupC.h"
 
 #include "docproxy/prxm2dPointC.h"
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

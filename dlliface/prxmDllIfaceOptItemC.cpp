@@ -1,14 +1,12 @@
 #include "dlliface/prxmDllIfaceOptItemC.h"
 
 #include "core/metaObjListStrContainerC.h"
-#include "dlliface/optionFieldRows.h"
 #include "dlliface/prxmDllIfaceOptDepInfoC.h"
 #include "dlliface/prxmDoubleValueListC.h"
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "proxy/prxmStringListC.h"
 
-using namespace keyNodeFieldRows;
-using optionFieldRows::doubleRows;
+using namespace methodRows;
 
 namespace {
 
@@ -16,7 +14,7 @@ using optionT = mDllIfaceOptItemC;
 
 constexpr auto rows = rowTable(settableRows<&optionT::getGroup, &optionT::setGroup>("Group"),
                                settableRows<&optionT::getStrValue, &optionT::setStrValue>("StrValue"),
-                               doubleRows<&optionT::getValue, &optionT::setValue>("Value"),
+                               settableRows<&optionT::getValue, &optionT::setValue>("Value"),
                                childRow<prxmDoubleValueListC, &optionT::getValues>("Values"),
                                childRow<prxmStringListC, &optionT::getStrValues>("StrValues"),
                                childRow<prxmDllIfaceOptDepListC, &optionT::getDeps>("Deps"));

@@ -1,16 +1,13 @@
 #include "dlliface/prxmDllIfaceOptionPageC.h"
 
 #include "dlliface/objectTreeArgument.h"
-#include "dlliface/optionFieldRows.h"
 #include "dlliface/prxmDllIfaceOptGroupC.h"
 #include "dlliface/prxmDllIfaceOptItemC.h"
 #include "dlliface/prxmDllIfaceOptTypeC.h"
 #include "core/pointNodeValues.h"
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 
-using namespace keyNodeFieldRows;
-using optionFieldRows::finiteNumberArgument;
-using optionFieldRows::integerArgument;
+using namespace methodRows;
 
 namespace {
 
@@ -77,10 +74,10 @@ void addGroupWithDesc(void* native, proxyAutoParaListC& arguments, proxyAutoType
 }
 
 void addGroupWithPlace(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  const int32_t height = integerArgument(arguments, 5);
-  const int32_t width = integerArgument(arguments, 4);
-  const int32_t y = integerArgument(arguments, 3);
-  const int32_t x = integerArgument(arguments, 2);
+  const int32_t height = finiteIntegerArgument(arguments, 5);
+  const int32_t width = finiteIntegerArgument(arguments, 4);
+  const int32_t y = finiteIntegerArgument(arguments, 3);
+  const int32_t x = finiteIntegerArgument(arguments, 2);
   const str desc = textArgument(arguments, 1);
   const str id = textArgument(arguments, 0);
   mDllIfaceOptGroupC group = buildGroup(native, id, desc);
@@ -118,7 +115,7 @@ void returnOption(proxyAutoTypeCastC& result, const mDllIfaceOptItemC& option) {
 // The value is VAL's first entry; an entry of the other kind stays and keeps it out.
 template <const char* const& typ>
 void addIntegerOption(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  const int32_t value = integerArgument(arguments, 3);
+  const int32_t value = finiteIntegerArgument(arguments, 3);
   mDllIfaceOptItemC option = buildOption(native, optionTexts(arguments), typ);
   option.getValList().setDouble(double(value));
   returnOption(result, option);

@@ -7,7 +7,7 @@
 
 #include "core/metaObjListValContainerT.h"
 #include "core/metaTreeC.h"
-#include "dlliface/optionFieldRows.h"
+#include "proxy/finiteNumberArgument.h"
 #include "proxy/prxClassNameT.h"
 #include "proxy/prxListValueT.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
@@ -25,7 +25,7 @@ struct prxClassNameT<metaObjListValContainerT<double>> {
 template <>
 struct prxListValueT<double> {
   static double argument(proxyAutoParaListC& arguments, int index) {
-    return optionFieldRows::finiteNumberArgument(arguments, index);
+    return finiteNumberArgument(arguments, index);
   }
   static void read(const metaTreeC* item, proxyAutoTypeCastC& result) {
     result.setDouble(item->value.isDouble() ? item->value.getDouble() : 0.0);

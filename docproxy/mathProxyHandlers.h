@@ -1,6 +1,9 @@
 // Pieces shared by the handlers of the math proxies.
 #pragma once
 
+#include <array>
+
+#include "proxy/fieldRows.h"
 #include "proxy/proxyHandlerArguments.h"
 
 // The get and the put of one component of a vector proxy's value.
@@ -14,4 +17,9 @@ void putComponent(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCast
   proxyT& proxy = proxyOf<proxyT>(native);
   proxy.getValue().*component = numberArgument(arguments, 0);
   returnObject(result, &proxy);
+}
+
+template <class proxyT, auto component>
+constexpr std::array<proxyMethodEntryS, 3> componentRows(const char* name) {
+  return methodRows::settableRows(name, &getComponent<proxyT, component>, &putComponent<proxyT, component>);
 }

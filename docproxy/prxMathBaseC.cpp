@@ -2,15 +2,11 @@
 
 #include "docproxy/mathProxyHandlers.h"
 #include "docproxy/prxMathFactoryC.h"
+#include "proxy/factoryRows.h"
 
 namespace {
 
-void getFactory(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) { returnObject(result, new prxMathFactoryC()); }
-
-constexpr proxyMethodEntryS rows[] = {
-    {"Factory", mzInvokePropertyGet, 0, &getFactory},
-    {},
-};
+constexpr auto rows = methodRows::rowTable(methodRows::factoryRow<prxMathFactoryC>());
 
 }  // namespace
 

@@ -5,55 +5,32 @@
 #include "docproxy/prxMatrix4x4C.h"
 #include "docproxy/prxVector2dC.h"
 #include "docproxy/prxVector3dC.h"
+#include "proxy/factoryRows.h"
+
+using namespace methodRows;
 
 namespace {
 
-char asciiLower(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte >= 'A' && byte <= 'Z' ? char(byte - 'A' + 'a') : c;
-}
-
-bool equalIgnoringCase(const char* text, const char* lowerName) {
-  for (; *text && *lowerName; ++text, ++lowerName) {
-    if (asciiLower(*text) != *lowerName) return false;
-  }
-  return *text == *lowerName;
-}
-
 // The matrices start with zero axes, not as the identity.
-void createmat4x4(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) { returnObject(result, new prxMatrix4x4C()); }
+proxyObjectC* newMatrix4x4() { return new prxMatrix4x4C(); }
 
-void createmat3x3(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) { returnObject(result, new prxMatrix3x3C()); }
+proxyObjectC* newMatrix3x3() { return new prxMatrix3x3C(); }
 
-void createvec3d(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) { returnObject(result, new prxVector3dC(0)); }
+proxyObjectC* newVector3d() { return new prxVector3dC(0); }
 
-void createvec2d(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) { returnObject(result, new prxVector2dC(0)); }
+proxyObjectC* newVector2d() { return new prxVector2dC(0); }
 
 // By type name; a name that is none of the four gives an empty result, not an error.
-void create(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  static constexpr struct {
-    const char* typeName;
-    proxyMethodHandlerT creator;
-  } creators[] = {
-      {"matrix3x3", &createmat3x3},
-      {"matrix4x4", &createmat4x4},
-      {"vector3d", &createvec3d},
-      {"vector2d", &createvec2d},
-  };
-  const char* typeName = textArgument(arguments, 0);
-  for (const auto& entry : creators) {
-    if (equalIgnoringCase(typeName, entry.typeName)) return entry.creator(native, arguments, result);
-  }
-}
-
-constexpr proxyMethodEntryS rows[] = {
-    {"createmat4x4", mzInvokeMethod, 0, &createmat4x4},
-    {"createmat3x3", mzInvokeMethod, 0, &createmat3x3},
-    {"createvec3d", mzInvokeMethod, 0, &createvec3d},
-    {"createvec2d", mzInvokeMethod, 0, &createvec2d},
-    {"Create", mzInvokeMethod, 1, &create},
-    {},
+constexpr namedMakerS mathMakers[] = {
+    {"matrix3x3", &newMatrix3x3},
+    {"matrix4x4", &newMatrix4x4},
+    {"vector3d", &newVector3d},
+    {"vector2d", &newVector2d},
 };
+
+constexpr auto rows = rowTable(makerRow<&newMatrix4x4>("createmat4x4"), makerRow<&newMatrix3x3>("createmat3x3"),
+                               makerRow<&newVector3d>("createvec3d"), makerRow<&newVector2d>("createvec2d"),
+                               createRow<mathMakers>("Create"));
 
 }  // namespace
 

@@ -36,19 +36,12 @@ void mul(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result
 }
 
 using self = prxVector2dC;
-constexpr proxyMethodEntryS rows[] = {
-    {"skalar", mzInvokeMethod, 1, &skalar},
-    {"add", mzInvokeMethod, 1, &add},
-    {"sub", mzInvokeMethod, 1, &sub},
-    {"mul", mzInvokeMethod, 1, &mul},
-    {"x", mzInvokePropertyGet, 0, &getComponent<self, &vectorC2d<double>::x>},
-    {"x", mzInvokePropertyPut, 1, &putComponent<self, &vectorC2d<double>::x>},
-    {"x", mzInvokeMethod, 1, &putComponent<self, &vectorC2d<double>::x>},
-    {"y", mzInvokePropertyGet, 0, &getComponent<self, &vectorC2d<double>::y>},
-    {"y", mzInvokePropertyPut, 1, &putComponent<self, &vectorC2d<double>::y>},
-    {"y", mzInvokeMethod, 1, &putComponent<self, &vectorC2d<double>::y>},
-    {},
-};
+constexpr auto rows = methodRows::rowTable(
+    methodRows::rowsOf({{"skalar", mzInvokeMethod, 1, &skalar},
+                        {"add", mzInvokeMethod, 1, &add},
+                        {"sub", mzInvokeMethod, 1, &sub},
+                        {"mul", mzInvokeMethod, 1, &mul}}),
+    componentRows<self, &vectorC2d<double>::x>("x"), componentRows<self, &vectorC2d<double>::y>("y"));
 
 }  // namespace
 

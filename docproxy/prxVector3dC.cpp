@@ -48,24 +48,14 @@ void divide(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& res
 }
 
 using self = prxVector3dC;
-constexpr proxyMethodEntryS rows[] = {
-    {"skalar", mzInvokeMethod, 1, &skalar},
-    {"add", mzInvokeMethod, 1, &add},
-    {"sub", mzInvokeMethod, 1, &sub},
-    {"cross", mzInvokeMethod, 1, &cross},
-    {"x", mzInvokePropertyGet, 0, &getComponent<self, &vectorC3d<double>::x>},
-    {"x", mzInvokePropertyPut, 1, &putComponent<self, &vectorC3d<double>::x>},
-    {"x", mzInvokeMethod, 1, &putComponent<self, &vectorC3d<double>::x>},
-    {"y", mzInvokePropertyGet, 0, &getComponent<self, &vectorC3d<double>::y>},
-    {"y", mzInvokePropertyPut, 1, &putComponent<self, &vectorC3d<double>::y>},
-    {"y", mzInvokeMethod, 1, &putComponent<self, &vectorC3d<double>::y>},
-    {"z", mzInvokePropertyGet, 0, &getComponent<self, &vectorC3d<double>::z>},
-    {"z", mzInvokePropertyPut, 1, &putComponent<self, &vectorC3d<double>::z>},
-    {"z", mzInvokeMethod, 1, &putComponent<self, &vectorC3d<double>::z>},
-    {"mul", mzInvokeMethod, 1, &mul},
-    {"div", mzInvokeMethod, 1, &divide},
-    {},
-};
+constexpr auto rows = methodRows::rowTable(
+    methodRows::rowsOf({{"skalar", mzInvokeMethod, 1, &skalar},
+                        {"add", mzInvokeMethod, 1, &add},
+                        {"sub", mzInvokeMethod, 1, &sub},
+                        {"cross", mzInvokeMethod, 1, &cross}}),
+    componentRows<self, &vectorC3d<double>::x>("x"), componentRows<self, &vectorC3d<double>::y>("y"),
+    componentRows<self, &vectorC3d<double>::z>("z"),
+    methodRows::rowsOf({{"mul", mzInvokeMethod, 1, &mul}, {"div", mzInvokeMethod, 1, &divide}}));
 
 }  // namespace
 

@@ -1,10 +1,9 @@
 #include "docproxy/prxm2dPointC.h"
 
-#include <cmath>
-
 #include "core/pointNodeValues.h"
 #include "docproxy/nodeProxyHandlers.h"
-#include "proxy/proxyExceptions.h"
+#include "proxy/fieldRows.h"
+#include "proxy/refusedPut.h"
 
 namespace {
 
@@ -14,16 +13,11 @@ void getComponent(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result)
 }
 
 // Both numbers are written back, replacing whatever the node held. A number that is not
-// finite fails here, with the texts of a value of the wrong type: a cast exception would let
-// the call go on to the detached vector of the default member, which would take the number
-// and report success while nothing stored changed.
-template <double vectorC2d<double>::*component>
+// finite refuses the put: the default member's detached vector would take it and report
+// success while nothing stored changed.
+template <double vectorC2d<double>::*component, const char* member>
 void putComponent(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  const double value = numberArgument(arguments, 0);
-  if (!std::isfinite(value)) {
-    throw proxyExecuteExceptionC(component == &vectorC2d<double>::x ? "methode:x(Para:1)" : "methode:y(Para:1)",
-                                 "Object call failed");
-  }
+  const double value = finiteNumberOrRefusePut(arguments, 0, member);
   if (metaTreeC* node = nodeOfProxy(native)) {
     vectorC2d<double> point = readNodePoint2d(node);
     point.*component = value;
@@ -36,16 +30,17 @@ void vector(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
   returnVector(result, readNodePoint2d(nodeOfProxy(native)));
 }
 
-constexpr proxyMethodEntryS rows[] = {
-    {"x", mzInvokePropertyGet, 0, &getComponent<&vectorC2d<double>::x>},
-    {"x", mzInvokePropertyPut, 1, &putComponent<&vectorC2d<double>::x>},
-    {"x", mzInvokeMethod, 1, &putComponent<&vectorC2d<double>::x>},
-    {"y", mzInvokePropertyGet, 0, &getComponent<&vectorC2d<double>::y>},
-    {"y", mzInvokePropertyPut, 1, &putComponent<&vectorC2d<double>::y>},
-    {"y", mzInvokeMethod, 1, &putComponent<&vectorC2d<double>::y>},
-    {"", mzInvokeMethod, 0, &vector},
-    {},
-};
+constexpr char xName[] = "x";
+constexpr char yName[] = "y";
+
+template <double vectorC2d<double>::*component, const char* member>
+constexpr std::array<proxyMethodEntryS, 3> componentRows() {
+  return methodRows::settableRows(member, &getComponent<component>, &putComponent<component, member>);
+}
+
+constexpr auto rows = methodRows::rowTable(componentRows<&vectorC2d<double>::x, xName>(),
+                                           componentRows<&vectorC2d<double>::y, yName>(),
+                                           methodRows::rowsOf({{"", mzInvokeMethod, 0, &vector}}));
 
 }  // namespace
 

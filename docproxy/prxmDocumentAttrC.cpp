@@ -1,14 +1,16 @@
 #include "docproxy/prxmDocumentAttrC.h"
 
 #include "core/metaObjListStrContainerC.h"
-#include "core/propertyValuePut.h"
 #include "docproxy/prxmDocumentClassificationInfoC.h"
 #include "docproxy/prxmExtAttrLanguageDict.h"
 #include "docproxy/prxmExtAttrListC.h"
+#include "proxy/fieldRows.h"
 #include "proxy/proxyHandlerArguments.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
 #include "proxy/prxmObjListContainerTemplateC.h"
 #include "proxy/prxmStringListC.h"
+
+using namespace methodRows;
 
 namespace {
 
@@ -23,19 +25,6 @@ using classificationListT = prxmObjListContainerTemplateC<prxmDocumentClassifica
 // A view over the proxy's node made for each call, as every view of the block sees the
 // same keyword children.
 mDocumentAttrC attributesOf(void* native) { return mDocumentAttrC(proxyOf<prxmDocumentAttrC>(native).getObject().getNode(), 0); }
-
-template <const char* key>
-void getText(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  result.setString(attributesOf(native).getStringAttribute(key).c_str());
-}
-
-// The argument is converted before the tree is touched, so a number changes nothing.
-template <const char* key>
-void putText(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  const char* text = textArgument(arguments, 0);
-  putPropertyString(attributesOf(native).attributeNode(key), text);
-  returnObject(result, &proxyOf<prxmDocumentAttrC>(native));
-}
 
 void extAttrList(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
   returnObject(result, new prxmExtAttrListC(attributesOf(native).getExtAttrList()));
@@ -69,29 +58,20 @@ void getExtAttr(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC&
   returnObject(result, new prxmExtAttrListEntryC(metaObjectC(found.getNode(), 0)));
 }
 
-constexpr proxyMethodEntryS rows[] = {
-    {"Desc", mzInvokePropertyGet, 0, &getText<descKey>},
-    {"Desc", mzInvokePropertyPut, 1, &putText<descKey>},
-    {"Desc", mzInvokeMethod, 1, &putText<descKey>},
-    {"Company", mzInvokePropertyGet, 0, &getText<companyKey>},
-    {"Company", mzInvokePropertyPut, 1, &putText<companyKey>},
-    {"Company", mzInvokeMethod, 1, &putText<companyKey>},
-    {"Author", mzInvokePropertyGet, 0, &getText<authorKey>},
-    {"Author", mzInvokePropertyPut, 1, &putText<authorKey>},
-    {"Author", mzInvokeMethod, 1, &putText<authorKey>},
-    {"ChangeDate", mzInvokePropertyGet, 0, &getText<changeDateKey>},
-    {"ChangeDate", mzInvokePropertyPut, 1, &putText<changeDateKey>},
-    {"ChangeDate", mzInvokeMethod, 1, &putText<changeDateKey>},
-    {"ExtAttrList", mzInvokePropertyGet, 0, &extAttrList},
-    {"ExtAttrLanguageList", mzInvokePropertyGet, 0, &extAttrLanguageList},
-    {"Version", mzInvokePropertyGet, 0, &getText<versionKey>},
-    {"Version", mzInvokePropertyPut, 1, &putText<versionKey>},
-    {"Version", mzInvokeMethod, 1, &putText<versionKey>},
-    {"NamePrefix", mzInvokePropertyGet, 0, &namePrefix},
-    {"ClassificationInfo", mzInvokePropertyGet, 0, &classificationInfo},
-    {"GetExtAttr", mzInvokeMethod, 2, &getExtAttr},
-    {},
-};
+// A put writes its text in front of whatever else the child held.
+template <const char* key>
+constexpr auto textRows(const char* name) {
+  return textAttributeRows<key, otherKindE::replace>(name);
+}
+
+constexpr auto rows = rowTable(textRows<descKey>("Desc"), textRows<companyKey>("Company"),
+                               textRows<authorKey>("Author"), textRows<changeDateKey>("ChangeDate"),
+                               rowsOf({{"ExtAttrList", mzInvokePropertyGet, 0, &extAttrList},
+                                       {"ExtAttrLanguageList", mzInvokePropertyGet, 0, &extAttrLanguageList}}),
+                               textRows<versionKey>("Version"),
+                               rowsOf({{"NamePrefix", mzInvokePropertyGet, 0, &namePrefix},
+                                       {"ClassificationInfo", mzInvokePropertyGet, 0, &classificationInfo},
+                                       {"GetExtAttr", mzInvokeMethod, 2, &getExtAttr}}));
 
 }  // namespace
 

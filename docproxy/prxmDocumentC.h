@@ -7,9 +7,15 @@
 #include <cstdint>
 
 #include "core/mDocumentC.h"
-#include "core/propertyValuePut.h"
+#include "proxy/fieldRows.h"
 #include "proxy/proxyHandlerArguments.h"
 #include "proxy/prxClassNameT.h"
+
+namespace documentKeys {
+inline constexpr char name[] = "NAME";
+inline constexpr char shortName[] = "SHORTNAME";
+inline constexpr char ident[] = "MIDENT";
+}  // namespace documentKeys
 
 template <class baseT>
 class prxmDocumentC : public baseT {
@@ -26,26 +32,6 @@ class prxmDocumentC : public baseT {
     return mDocumentC(proxyOf<prxmDocumentC>(native).getObject().getNode(), 0);
   }
 
-  static str readName(mDocumentC& document) { return document.getName(); }
-  static str readShortName(mDocumentC& document) { return document.getShortName(); }
-  static str readIdent(mDocumentC& document) { return document.getMIdent(); }
-
-  template <str (*read)(mDocumentC&)>
-  static void getText(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-    mDocumentC document = documentOf(native);
-    result.setString(read(document).c_str());
-  }
-
-  // The argument is converted before the tree is touched, so a value that is no text changes
-  // nothing.
-  template <const char* key>
-  static void putText(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-    const str text = textArgument(arguments, 0);
-    mDocumentC document = documentOf(native);
-    putPropertyString(document.attributeNode(key), text.c_str());
-    returnObject(result, &proxyOf<prxmDocumentC>(native));
-  }
-
   static void genericShortName(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
     const uint32_t limit = arguments.getCount() ? uint32_t(intArgument(arguments, 0)) : 0xFFFFFFFFu;
     mDocumentC document = documentOf(native);
@@ -57,28 +43,13 @@ class prxmDocumentC : public baseT {
     result.setString(document.makeName().c_str());
   }
 
-  static constexpr char nameKey[] = "NAME";
-  static constexpr char shortNameKey[] = "SHORTNAME";
-  static constexpr char identKey[] = "MIDENT";
-
-  static const proxyMethodEntryS documentRows[];
-};
-
-template <class baseT>
-const proxyMethodEntryS prxmDocumentC<baseT>::documentRows[] = {
-    {"Name", mzInvokePropertyGet, 0, &getText<&readName>},
-    {"Name", mzInvokePropertyPut, 1, &putText<nameKey>},
-    {"Name", mzInvokeMethod, 1, &putText<nameKey>},
-    {"ShortName", mzInvokePropertyGet, 0, &getText<&readShortName>},
-    {"ShortName", mzInvokePropertyPut, 1, &putText<shortNameKey>},
-    {"ShortName", mzInvokeMethod, 1, &putText<shortNameKey>},
-    {"MIdent", mzInvokePropertyGet, 0, &getText<&readIdent>},
-    {"MIdent", mzInvokePropertyPut, 1, &putText<identKey>},
-    {"MIdent", mzInvokeMethod, 1, &putText<identKey>},
-    {"GenericShortName", mzInvokeMethod, 0, &genericShortName},
-    {"GenericShortName", mzInvokeMethod, 1, &genericShortName},
-    {"GenericName", mzInvokeMethod, 0, &genericName},
-    {},
+  static constexpr auto documentRows = methodRows::rowTable(
+      methodRows::textAttributeRows<documentKeys::name, methodRows::otherKindE::replace>("Name"),
+      methodRows::textAttributeRows<documentKeys::shortName, methodRows::otherKindE::replace>("ShortName"),
+      methodRows::textAttributeRows<documentKeys::ident, methodRows::otherKindE::replace>("MIdent"),
+      methodRows::rowsOf({{"GenericShortName", mzInvokeMethod, 0, &genericShortName},
+                          {"GenericShortName", mzInvokeMethod, 1, &genericShortName},
+                          {"GenericName", mzInvokeMethod, 0, &genericName}}));
 };
 
 template <class baseT>

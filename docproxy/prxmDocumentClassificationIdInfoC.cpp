@@ -1,18 +1,20 @@
 #include "docproxy/prxmDocumentClassificationIdInfoC.h"
 
-#include "docproxy/classificationProxyHandlers.h"
 #include "docproxy/prxmDocumentClassificationVarInfoC.h"
+#include "proxy/fieldRows.h"
+#include "proxy/prxmObjListContainerTemplateC.h"
+
+using namespace methodRows;
 
 namespace {
 
-using self = prxmDocumentClassificationIdInfoC;
+// The lists are read-only.
+constexpr uint32_t readOnlyList = 1;
+
 using view = mDocClassifyIdInfoC;
-constexpr proxyMethodEntryS rows[] = {
-    {"ClassId", mzInvokePropertyGet, 0, &classificationText<self, &view::getClassId>},
-    {"ClassVarList", mzInvokePropertyGet, 0,
-     &classificationList<self, prxmDocumentClassificationVarInfoC, &view::getClassVarList>},
-    {},
-};
+using varListT = prxmObjListContainerTemplateC<prxmDocumentClassificationVarInfoC>;
+constexpr auto rows = rowTable(readOnlyRow<&view::getClassId>("ClassId"),
+                               childRow<varListT, &view::getClassVarList, readOnlyList>("ClassVarList"));
 
 }  // namespace
 

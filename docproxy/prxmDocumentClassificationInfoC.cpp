@@ -1,18 +1,20 @@
 #include "docproxy/prxmDocumentClassificationInfoC.h"
 
-#include "docproxy/classificationProxyHandlers.h"
 #include "docproxy/prxmDocumentClassificationIdInfoC.h"
+#include "proxy/fieldRows.h"
+#include "proxy/prxmObjListContainerTemplateC.h"
+
+using namespace methodRows;
 
 namespace {
 
-using self = prxmDocumentClassificationInfoC;
+// The lists are read-only.
+constexpr uint32_t readOnlyList = 1;
+
 using view = mDocClassifyInfoC;
-constexpr proxyMethodEntryS rows[] = {
-    {"Name", mzInvokePropertyGet, 0, &classificationText<self, &view::getName>},
-    {"ClassIdList", mzInvokePropertyGet, 0,
-     &classificationList<self, prxmDocumentClassificationIdInfoC, &view::getClassIdList>},
-    {},
-};
+using idListT = prxmObjListContainerTemplateC<prxmDocumentClassificationIdInfoC>;
+constexpr auto rows = rowTable(readOnlyRow<&view::getName>("Name"),
+                               childRow<idListT, &view::getClassIdList, readOnlyList>("ClassIdList"));
 
 }  // namespace
 

@@ -1,17 +1,14 @@
 #include "docproxy/prxmDocumentClassificationVarInfoC.h"
 
-#include "docproxy/classificationProxyHandlers.h"
+#include "proxy/fieldRows.h"
+
+using namespace methodRows;
 
 namespace {
 
-using self = prxmDocumentClassificationVarInfoC;
 using view = mDocClassifyVarInfoC;
-constexpr proxyMethodEntryS rows[] = {
-    {"VarId", mzInvokePropertyGet, 0, &classificationText<self, &view::getVarId>},
-    {"TabVar", mzInvokePropertyGet, 0, &classificationText<self, &view::getTabVar>},
-    {"Value", mzInvokePropertyGet, 0, &classificationText<self, &view::getValue>},
-    {},
-};
+constexpr auto rows = rowTable(readOnlyRow<&view::getVarId>("VarId"), readOnlyRow<&view::getTabVar>("TabVar"),
+                               readOnlyRow<&view::getValue>("Value"));
 
 }  // namespace
 

@@ -5,9 +5,9 @@
 #include "core/mExtAttrVarC.h"
 #include "core/metaObjListStrContainerC.h"
 #include "proxy/createListByName.h"
+#include "proxy/factoryRows.h"
 #include "proxy/factoryTreeRead.h"
 #include "proxy/proxyProgIdC.h"
-#include "proxy/prxFactoryClassConvention.h"
 #include "proxy/prxMetaObjectBaseC.h"
 #include "proxy/prxmExtAttrListEntryStrC.h"
 #include "proxy/prxmExtAttrListEntryValC.h"
@@ -15,6 +15,8 @@
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
 #include "proxy/prxmObjListContainerTemplateC.h"
 #include "proxy/prxmStringListC.h"
+
+using namespace methodRows;
 
 namespace {
 
@@ -44,23 +46,14 @@ void toList(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
 
 using objectListT = prxmObjListContainerTemplateC<prxMetaObjectBaseC>;
 
-constexpr proxyMethodEntryS rows[] = {
-    {"createFromFile", mzInvokeMethod, 1, &createFromFile},
-    {"createFromString", mzInvokeMethod, 1, &createFromString},
-    {"Create", mzInvokeMethod, 1, &create},
-    {"toextattrstr", mzInvokeMethod, 1, &toMember<prxmExtAttrListEntryStrC, mExtAttrStrC::classKey>},
-    {"isextattrstr", mzInvokeMethod, 1, &isMember<mExtAttrStrC::classKey>},
-    {"keyextattrstr", mzInvokeMethod, 0, &keyMember<mExtAttrStrC::classKey>},
-    {"toextattrval", mzInvokeMethod, 1, &toMember<prxmExtAttrListEntryValC, mExtAttrValC::classKey>},
-    {"isextattrval", mzInvokeMethod, 1, &isMember<mExtAttrValC::classKey>},
-    {"keyextattrval", mzInvokeMethod, 0, &keyMember<mExtAttrValC::classKey>},
-    {"toextattrvar", mzInvokeMethod, 1, &toMember<prxmExtAttrListEntryVarC, mExtAttrVarC::classKey>},
-    {"isextattrvar", mzInvokeMethod, 1, &isMember<mExtAttrVarC::classKey>},
-    {"keyextattrvar", mzInvokeMethod, 0, &keyMember<mExtAttrVarC::classKey>},
-    {"tostringList", mzInvokeMethod, 1, &toList<prxmStringListC>},
-    {"toobjectList", mzInvokeMethod, 1, &toList<objectListT>},
-    {},
-};
+constexpr auto rows = rowTable(rowsOf({{"createFromFile", mzInvokeMethod, 1, &createFromFile},
+                                       {"createFromString", mzInvokeMethod, 1, &createFromString},
+                                       {"Create", mzInvokeMethod, 1, &create}}),
+                               classRows<prxmExtAttrListEntryStrC, mExtAttrStrC::classKey, "extattrstr">(),
+                               classRows<prxmExtAttrListEntryValC, mExtAttrValC::classKey, "extattrval">(),
+                               classRows<prxmExtAttrListEntryVarC, mExtAttrVarC::classKey, "extattrvar">(),
+                               rowsOf({{"tostringList", mzInvokeMethod, 1, &toList<prxmStringListC>},
+                                       {"toobjectList", mzInvokeMethod, 1, &toList<objectListT>}}));
 
 }  // namespace
 

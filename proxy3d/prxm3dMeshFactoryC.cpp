@@ -19,8 +19,3 @@ const proxyProgIdC progId(4, "rudezaze.mmeshfactory", &makeProxyWithoutReference
 
 }  // namespace
 
-prxm3dMeshFactoryC::prxm3dMeshFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
-  setClass(description);
-}
-
-void* prxm3dMeshFactoryC::getNativePointer() { return this; }

@@ -2,16 +2,11 @@
 // meta-object factory's, which every factory answers too.
 #pragma once
 
-#include <cstdint>
+#include "proxy/prxFamilyFactoryT.h"
 
-#include "proxy/prxMetaObjectFactoryC.h"
-
-class prxm3dMeshFactoryC : public prxMetaObjectFactoryC {
+class prxm3dMeshFactoryC : public prxFamilyFactoryT<prxm3dMeshFactoryC> {
  public:
-  // Count 0 unless takeReference is set: whoever hands the object out takes the first reference.
-  explicit prxm3dMeshFactoryC(uint8_t takeReference);
-
-  void* getNativePointer() override;
+  using prxFamilyFactoryT::prxFamilyFactoryT;
 
   static const proxyClassC description;
 };

@@ -19,8 +19,3 @@ const proxyProgIdC progId(1, "rudezaze.m3dfactory", &makeProxyWithoutReference<p
 
 }  // namespace
 
-prxm3dObjectFactoryC::prxm3dObjectFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
-  setClass(description);
-}
-
-void* prxm3dObjectFactoryC::getNativePointer() { return this; }

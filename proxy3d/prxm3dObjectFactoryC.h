@@ -2,16 +2,11 @@
 // meta-object factory's, which every factory answers too.
 #pragma once
 
-#include <cstdint>
+#include "proxy/prxFamilyFactoryT.h"
 
-#include "proxy/prxMetaObjectFactoryC.h"
-
-class prxm3dObjectFactoryC : public prxMetaObjectFactoryC {
+class prxm3dObjectFactoryC : public prxFamilyFactoryT<prxm3dObjectFactoryC> {
  public:
-  // Count 0 unless takeReference is set: whoever hands the object out takes the first reference.
-  explicit prxm3dObjectFactoryC(uint8_t takeReference);
-
-  void* getNativePointer() override;
+  using prxFamilyFactoryT::prxFamilyFactoryT;
 
   static const proxyClassC description;
 };

@@ -1,17 +1,11 @@
 #include "draw2d/proxies/prxm2dBaseC.h"
 
 #include "draw2d/proxies/prxm2dObjectFactoryC.h"
+#include "proxy/factoryRows.h"
 
 namespace {
 
-void factory(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  returnObject(result, prxm2dObjectFactoryC::create());
-}
-
-constexpr proxyMethodEntryS rows[] = {
-    {"Factory", mzInvokePropertyGet, 0, &factory},
-    {},
-};
+constexpr auto rows = methodRows::rowTable(methodRows::factoryRow<prxm2dObjectFactoryC>());
 
 }  // namespace
 

@@ -1,6 +1,5 @@
 #include "draw2d/proxies/prxm2dObjectFactoryC.h"
 
-
 #include "core/metaTreeC.h"
 #include "draw2d/documents/m2dDrawingC.h"
 #include "draw2d/documents/m2dFigureC.h"
@@ -20,48 +19,35 @@
 #include "draw2d/proxies/prxmLine2dC.h"
 #include "draw2d/proxies/prxmShapeAttr2dC.h"
 #include "proxy/createListByName.h"
+#include "proxy/factoryRows.h"
 #include "proxy/proxyProgIdC.h"
-#include "proxy/prxFactoryClassConvention.h"
+
+using namespace methodRows;
 
 namespace {
 
-template <class proxyT>
-proxyObjectC* newDocument(const char* classKey) {
+// A new empty document of the class, owning its tree.
+template <class proxyT, const char* const& classKey>
+proxyObjectC* newDocument() {
   return new proxyT(metaObjectC(metaTreeC::newWithKeyword(classKey), 1));
 }
 
-// (name): names compare without regard to case; "prxm2dfigure" and "prxm2ddrawing" give a new
-// empty figure or drawing owning its tree, any other name what the meta-object factory makes
-// of it (its lists), or nothing.
-void create(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  const str name = textArgument(arguments, 0);
-  if (methodNamesEqual(name.c_str(), "prxm2dfigure"))
-    returnObject(result, newDocument<prxm2dFigureC>(m2dFigureC::classKey));
-  else if (methodNamesEqual(name.c_str(), "prxm2ddrawing"))
-    returnObject(result, newDocument<prxm2dDrawingC>(m2dDrawingC::classKey));
-  else
-    returnObject(result, createListByName(name.c_str()));
-}
-
-#define CLASS_ROWS(name, proxyT, key)                                     \
-  {"to" name, mzInvokeMethod, 1, &toMember<proxyT, key>},                 \
-      {"is" name, mzInvokeMethod, 1, &isMember<key>}, {"key" name, mzInvokeMethod, 0, &keyMember<key>}
-
-constexpr proxyMethodEntryS rows[] = {
-    CLASS_ROWS("drawing", prxm2dDrawingC, m2dDrawingC::classKey),
-    CLASS_ROWS("figure", prxm2dFigureC, m2dFigureC::classKey),
-    CLASS_ROWS("line2d", prxmLine2dC, mBaseLine2dC::classKey),
-    CLASS_ROWS("circle2d", prxmCircle2dC, mBaseCircle2dC::classKey),
-    CLASS_ROWS("arc2d", prxmArc2dC, mBaseArc2dC::classKey),
-    CLASS_ROWS("intcurve2d", prxmICrv2dC, mBaseIntCrv2dC::classKey),
-    CLASS_ROWS("shapeattr2d", prxmShapeAttr2dC, prxmShapeAttr2dC::classKey),
-    CLASS_ROWS("ellipse2d", prxmEllipse2dC, mBaseEllipse2dC::classKey),
-    CLASS_ROWS("ellipsearc2d", prxmEllipseArc2dC, mBaseEllipseArc2dC::classKey),
-    {"Create", mzInvokeMethod, 1, &create},
-    {},
+// Any other name is what the meta-object factory makes of it (its lists), or nothing.
+constexpr namedMakerS documentMakers[] = {
+    {"prxm2dfigure", &newDocument<prxm2dFigureC, m2dFigureC::classKey>},
+    {"prxm2ddrawing", &newDocument<prxm2dDrawingC, m2dDrawingC::classKey>},
 };
 
-#undef CLASS_ROWS
+constexpr auto rows = rowTable(classRows<prxm2dDrawingC, m2dDrawingC::classKey, "drawing">(),
+                               classRows<prxm2dFigureC, m2dFigureC::classKey, "figure">(),
+                               classRows<prxmLine2dC, mBaseLine2dC::classKey, "line2d">(),
+                               classRows<prxmCircle2dC, mBaseCircle2dC::classKey, "circle2d">(),
+                               classRows<prxmArc2dC, mBaseArc2dC::classKey, "arc2d">(),
+                               classRows<prxmICrv2dC, mBaseIntCrv2dC::classKey, "intcurve2d">(),
+                               classRows<prxmShapeAttr2dC, prxmShapeAttr2dC::classKey, "shapeattr2d">(),
+                               classRows<prxmEllipse2dC, mBaseEllipse2dC::classKey, "ellipse2d">(),
+                               classRows<prxmEllipseArc2dC, mBaseEllipseArc2dC::classKey, "ellipsearc2d">(),
+                               createRow<documentMakers, &createListByName>("Create"));
 
 }  // namespace
 
@@ -73,11 +59,3 @@ namespace {
 const proxyProgIdC progId(2, "rudezaze.m2dfactory", &makeProxyWithoutReference<prxm2dObjectFactoryC>);
 
 }  // namespace
-
-prxm2dObjectFactoryC::prxm2dObjectFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
-  setClass(description);
-}
-
-void* prxm2dObjectFactoryC::getNativePointer() { return this; }
-
-prxm2dObjectFactoryC* prxm2dObjectFactoryC::create() { return new prxm2dObjectFactoryC(0); }

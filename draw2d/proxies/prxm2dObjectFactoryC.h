@@ -9,19 +9,11 @@
 // result without an error.
 #pragma once
 
-#include <cstdint>
+#include "proxy/prxFamilyFactoryT.h"
 
-#include "proxy/prxMetaObjectFactoryC.h"
-
-class prxm2dObjectFactoryC : public prxMetaObjectFactoryC {
+class prxm2dObjectFactoryC : public prxFamilyFactoryT<prxm2dObjectFactoryC> {
  public:
-  // Count 0 unless takeReference is set: whoever hands the object out takes the first reference.
-  explicit prxm2dObjectFactoryC(uint8_t takeReference);
-
-  void* getNativePointer() override;
-
-  // A new factory with count 0.
-  static prxm2dObjectFactoryC* create();
+  using prxFamilyFactoryT::prxFamilyFactoryT;
 
   static const proxyClassC description;
 };

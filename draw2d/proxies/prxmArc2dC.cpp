@@ -26,24 +26,15 @@ void isClockwise(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) 
 }
 
 using self = prxmArc2dC;
-constexpr proxyMethodEntryS rows[] = {
-    {"StartPoint", mzInvokePropertyGet, 0, &getShapePoint<&arcPoint<0>>},
-    {"StartPoint", mzInvokePropertyPut, 1, &putShapePoint<self, &arcPoint<0>>},
-    {"StartPoint", mzInvokeMethod, 1, &putShapePoint<self, &arcPoint<0>>},
-    {"EndPoint", mzInvokePropertyGet, 0, &getShapePoint<&arcPoint<2>>},
-    {"EndPoint", mzInvokePropertyPut, 1, &putShapePoint<self, &arcPoint<2>>},
-    {"EndPoint", mzInvokeMethod, 1, &putShapePoint<self, &arcPoint<2>>},
-    {"MiddlePoint", mzInvokePropertyGet, 0, &middlePoint},
-    {"CenterPoint", mzInvokePropertyGet, 0, &getShapePoint<&arcPoint<1>>},
-    {"CenterPoint", mzInvokePropertyPut, 1, &putShapePoint<self, &arcPoint<1>>},
-    {"CenterPoint", mzInvokeMethod, 1, &putShapePoint<self, &arcPoint<1>>},
-    {"Rad", mzInvokePropertyGet, 0, &number<&mBaseArc2dC::getRadius>},
-    {"StartAngle", mzInvokePropertyGet, 0, &number<&mBaseArc2dC::getStartAngle>},
-    {"EndAngle", mzInvokePropertyGet, 0, &number<&mBaseArc2dC::getEndAngle>},
-    {"IsClockwise", mzInvokePropertyGet, 0, &isClockwise},
-    {"SegmentAngle", mzInvokePropertyGet, 0, &number<&mBaseArc2dC::getSweepAngle>},
-    {},
-};
+constexpr auto rows = methodRows::rowTable(
+    shapePointRows<self, &arcPoint<0>>("StartPoint"), shapePointRows<self, &arcPoint<2>>("EndPoint"),
+    methodRows::rowsOf({{"MiddlePoint", mzInvokePropertyGet, 0, &middlePoint}}),
+    shapePointRows<self, &arcPoint<1>>("CenterPoint"),
+    methodRows::rowsOf({{"Rad", mzInvokePropertyGet, 0, &number<&mBaseArc2dC::getRadius>},
+                        {"StartAngle", mzInvokePropertyGet, 0, &number<&mBaseArc2dC::getStartAngle>},
+                        {"EndAngle", mzInvokePropertyGet, 0, &number<&mBaseArc2dC::getEndAngle>},
+                        {"IsClockwise", mzInvokePropertyGet, 0, &isClockwise},
+                        {"SegmentAngle", mzInvokePropertyGet, 0, &number<&mBaseArc2dC::getSweepAngle>}}));
 
 }  // namespace
 

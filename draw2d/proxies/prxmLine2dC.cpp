@@ -12,15 +12,8 @@ metaTreeC* linePoint(metaTreeC* line) {
 }
 
 using self = prxmLine2dC;
-constexpr proxyMethodEntryS rows[] = {
-    {"StartPoint", mzInvokePropertyGet, 0, &getShapePoint<&linePoint<0>>},
-    {"StartPoint", mzInvokePropertyPut, 1, &putShapePoint<self, &linePoint<0>>},
-    {"StartPoint", mzInvokeMethod, 1, &putShapePoint<self, &linePoint<0>>},
-    {"EndPoint", mzInvokePropertyGet, 0, &getShapePoint<&linePoint<1>>},
-    {"EndPoint", mzInvokePropertyPut, 1, &putShapePoint<self, &linePoint<1>>},
-    {"EndPoint", mzInvokeMethod, 1, &putShapePoint<self, &linePoint<1>>},
-    {},
-};
+constexpr auto rows = methodRows::rowTable(shapePointRows<self, &linePoint<0>>("StartPoint"),
+                                           shapePointRows<self, &linePoint<1>>("EndPoint"));
 
 }  // namespace
 

@@ -2,10 +2,13 @@
 // and a put that gives the point exactly the two numbers of a vector argument.
 #pragma once
 
-#include "docproxy/finiteArguments.h"
+#include <array>
+
 #include "core/pointNodeValues.h"
+#include "docproxy/finiteArguments.h"
 #include "docproxy/nodeProxyHandlers.h"
 #include "docproxy/prxm2dPointC.h"
+#include "proxy/fieldRows.h"
 
 // pointOf(shape node) is the point node, made when missing.
 template <metaTreeC* (*pointOf)(metaTreeC*)>
@@ -20,4 +23,9 @@ void putShapePoint(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCas
   const vectorC2d<double> point = finiteVectorArgument(arguments, 0);
   writeNodePoint2d(pointOf(nodeOfProxy(native)), point);
   returnObject(result, &proxyOf<proxyT>(native));
+}
+
+template <class proxyT, metaTreeC* (*pointOf)(metaTreeC*)>
+constexpr std::array<proxyMethodEntryS, 3> shapePointRows(const char* name) {
+  return methodRows::settableRows(name, &getShapePoint<pointOf>, &putShapePoint<proxyT, pointOf>);
 }

@@ -1,11 +1,11 @@
 #include "jobs/exchange/prxmNatBaseC.h"
 
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/factoryRows.h"
 #include "jobs/exchange/prxmNatObjectFactoryC.h"
 
 namespace {
 
-constexpr auto rows = keyNodeFieldRows::rowTable(keyNodeFieldRows::factoryRow<prxmNatObjectFactoryC>());
+constexpr auto rows = methodRows::rowTable(methodRows::factoryRow<prxmNatObjectFactoryC>());
 
 }  // namespace
 

@@ -1,6 +1,6 @@
 #include "jobs/exchange/prxmNatCheckinDocumentC.h"
 
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "jobs/exchange/mNatCheckinDocumentC.h"
 #include "jobs/exchange/prxmNatVarDescC.h"
 #include "jobs/exchange/prxmNatVarTableC.h"
@@ -8,7 +8,7 @@
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
 #include "proxy/prxmStringListC.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "jobs/exchange/prxmNatCheckoutDocumentC.h"
 
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "jobs/exchange/mNatCheckoutDocumentC.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
 #include "proxy/prxmStringListC.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "jobs/exchange/prxmNatDocumentBaseC.h"
 
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "jobs/exchange/mNatDocumentC.h"
 #include "jobs/exchange/prxmNatVarValueC.h"
 #include "proxy/prxFactoryClassConvention.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "jobs/exchange/prxmNatDocumentBaseRootC.h"
 
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "jobs/exchange/mNatDocumentRootC.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

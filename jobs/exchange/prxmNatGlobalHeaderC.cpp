@@ -1,9 +1,9 @@
 #include "jobs/exchange/prxmNatGlobalHeaderC.h"
 
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "jobs/exchange/mNatGlobalHeaderC.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

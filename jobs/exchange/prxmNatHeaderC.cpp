@@ -1,12 +1,12 @@
 #include "jobs/exchange/prxmNatHeaderC.h"
 
 #include "core/metaTreeReaderC.h"
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "jobs/exchange/mNatHeaderC.h"
 #include "jobs/exchange/prxmNatDocumentBaseC.h"
 #include "jobs/exchange/prxmNatGlobalHeaderC.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

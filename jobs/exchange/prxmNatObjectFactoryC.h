@@ -2,16 +2,11 @@
 // in front of the meta-object factory's, which every factory answers too.
 #pragma once
 
-#include <cstdint>
+#include "proxy/prxFamilyFactoryT.h"
 
-#include "proxy/prxMetaObjectFactoryC.h"
-
-class prxmNatObjectFactoryC : public prxMetaObjectFactoryC {
+class prxmNatObjectFactoryC : public prxFamilyFactoryT<prxmNatObjectFactoryC> {
  public:
-  // Count 0 unless takeReference is set: whoever hands the object out takes the first reference.
-  explicit prxmNatObjectFactoryC(uint8_t takeReference);
-
-  void* getNativePointer() override;
+  using prxFamilyFactoryT::prxFamilyFactoryT;
 
   static const proxyClassC description;
 };

@@ -1,13 +1,13 @@
 #include "jobs/exchange/prxmNatUpgradeDocumentC.h"
 
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "jobs/exchange/mNatUpgradeDocumentC.h"
 #include "jobs/exchange/prxmNatVarTableC.h"
 #include "jobs/exchange/prxmNatVariantC.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
 #include "proxy/prxmStringListC.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "jobs/exchange/prxmNatUpgradeHeaderC.h"
 
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "jobs/exchange/mNatUpgradeHeaderC.h"
 #include "jobs/exchange/prxmNatUpgradeDocumentC.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

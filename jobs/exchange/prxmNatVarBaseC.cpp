@@ -1,9 +1,9 @@
 #include "jobs/exchange/prxmNatVarBaseC.h"
 
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "jobs/exchange/pShellVarValueC.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

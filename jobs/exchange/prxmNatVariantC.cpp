@@ -1,11 +1,11 @@
 #include "jobs/exchange/prxmNatVariantC.h"
 
 #include "core/metaObjListStrContainerC.h"
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
 #include "proxy/prxmStringListC.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

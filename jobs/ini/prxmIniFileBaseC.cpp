@@ -1,11 +1,11 @@
 #include "jobs/ini/prxmIniFileBaseC.h"
 
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/factoryRows.h"
 #include "jobs/ini/prxmIniFileObjectFactoryC.h"
 
 namespace {
 
-constexpr auto rows = keyNodeFieldRows::rowTable(keyNodeFieldRows::factoryRow<prxmIniFileObjectFactoryC>());
+constexpr auto rows = methodRows::rowTable(methodRows::factoryRow<prxmIniFileObjectFactoryC>());
 
 }  // namespace
 

@@ -1,9 +1,9 @@
 #include "jobs/ini/prxmIniFileC.h"
 
 #include "jobs/ini/iniText.h"
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

@@ -1,15 +1,15 @@
 #include "jobs/ini/prxmIniFileObjectFactoryC.h"
 
 #include "jobs/ini/prxmIniFileC.h"
-#include "proxy/proxyHandlerArguments.h"
+#include "proxy/factoryRows.h"
 #include "proxy/proxyProgIdC.h"
+
+using namespace methodRows;
 
 namespace {
 
 // A new INI file holding only its root, owned.
-void createIniFile(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  returnObject(result, new prxmIniFileC(mIniFileC::create(0).getNode(), 1));
-}
+proxyObjectC* newIniFile() { return new prxmIniFileC(mIniFileC::create(0).getNode(), 1); }
 
 // The file read as ReadFile reads it; the object is handed out also when nothing could be
 // read, and then holds no tree (ValidObj 0).
@@ -20,11 +20,8 @@ void readIniFile(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& resul
   file->readFile(path.c_str());
 }
 
-constexpr proxyMethodEntryS rows[] = {
-    {"CreateIniFile", mzInvokeMethod, 0, &createIniFile},
-    {"CreateIniFile", mzInvokeMethod, 1, &readIniFile},
-    {},
-};
+constexpr auto rows = rowTable(makerRow<&newIniFile>("CreateIniFile"),
+                               rowsOf({{"CreateIniFile", mzInvokeMethod, 1, &readIniFile}}));
 
 }  // namespace
 
@@ -38,8 +35,3 @@ const proxyProgIdC scriptingProgId(6, "scripting.inifile", &makeProxyWithoutRefe
 
 }  // namespace
 
-prxmIniFileObjectFactoryC::prxmIniFileObjectFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
-  setClass(description);
-}
-
-void* prxmIniFileObjectFactoryC::getNativePointer() { return this; }

@@ -1,9 +1,9 @@
 #include "jobs/ini/prxmIniFileSectionC.h"
 
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "jobs/ini/prxmIniFileSectionEntriesC.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

@@ -1,33 +1,29 @@
 #include "jobs/partserver/prxmPSObjectFactoryC.h"
 
-#include <string_view>
-
 #include "jobs/partserver/prxmPSJobC.h"
 #include "jobs/partserver/prxmPSOutFilesC.h"
-#include "platform/asciiCase.h"
+#include "proxy/factoryRows.h"
 #include "proxy/proxyProgIdC.h"
-#include "proxy/prxFactoryClassConvention.h"
+
+using namespace methodRows;
 
 namespace {
 
-// "job" and "outfilelist" in any letter case, each a new record holding only its root,
-// owned; any other name makes nothing, and that is no error.
-void createObject(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  str name = textArgument(arguments, 0);
-  std::string_view wanted(name.c_str());
-  if (asciiCase::equal(wanted, "job")) {
-    returnObject(result, new prxmPSJobC(mPSJobC::create(0).getNode(), 1));
-  } else if (asciiCase::equal(wanted, "outfilelist")) {
-    returnObject(result, new prxmPSOutFilesC(metaObjectC::createWithKeyword("FILENAMES", 0).getNode(), 1));
-  }
+proxyObjectC* newJob() { return new prxmPSJobC(mPSJobC::create(0).getNode(), 1); }
+
+proxyObjectC* newOutFileList() {
+  return new prxmPSOutFilesC(metaObjectC::createWithKeyword("FILENAMES", 0).getNode(), 1);
 }
 
-constexpr proxyMethodEntryS rows[] = {
-    {"tojob", mzInvokeMethod, 1, &toMember<prxmPSJobC, mPSJobC::classKey>},
-    {"isjob", mzInvokeMethod, 1, &isMember<mPSJobC::classKey>},
-    {"createObject", mzInvokeMethod, 1, &createObject},
-    {},
+// Each a new record holding only its root, owned; any other name makes nothing, and that is
+// no error.
+constexpr namedMakerS recordMakers[] = {
+    {"job", &newJob},
+    {"outfilelist", &newOutFileList},
 };
+
+constexpr auto rows = rowTable(classRowsWithoutKey<prxmPSJobC, mPSJobC::classKey, "job">(),
+                               createRow<recordMakers>("createObject"));
 
 }  // namespace
 
@@ -40,8 +36,3 @@ const proxyProgIdC progId(8, "rudezaze.mpartserverfactory", &makeProxyWithoutRef
 
 }  // namespace
 
-prxmPSObjectFactoryC::prxmPSObjectFactoryC(uint8_t takeReference) : prxMetaObjectFactoryC(takeReference) {
-  setClass(description);
-}
-
-void* prxmPSObjectFactoryC::getNativePointer() { return this; }

@@ -1,16 +1,11 @@
 #include "jobs/webassistant/prxmWebAssistantBaseC.h"
 
 #include "jobs/webassistant/prxmWebAssistantObjectFactoryC.h"
-#include "proxy/proxyHandlerArguments.h"
+#include "proxy/factoryRows.h"
 
 namespace {
 
-void factory(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) { returnObject(result, newWebAssistantFactory()); }
-
-constexpr proxyMethodEntryS rows[] = {
-    {"Factory", mzInvokePropertyGet, 0, &factory},
-    {},
-};
+constexpr auto rows = methodRows::rowTable(methodRows::factoryRow<prxmWebAssistantObjectFactoryC>());
 
 }  // namespace
 

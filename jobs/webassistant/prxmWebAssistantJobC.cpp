@@ -1,9 +1,9 @@
 #include "jobs/webassistant/prxmWebAssistantJobC.h"
 
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "jobs/webassistant/prxmWebAssistantFmtEntryC.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include "jobs/webassistant/prxmWebAssistantListFileC.h"
 
 #include "core/metaObjListStrContainerC.h"
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 #include "jobs/webassistant/prxmWebAssistantFmtEntryC.h"
 #include "jobs/webassistant/prxmWebAssistantListFileIdentC.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
 #include "proxy/prxmStringListC.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

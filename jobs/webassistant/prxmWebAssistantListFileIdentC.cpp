@@ -1,8 +1,8 @@
 #include "jobs/webassistant/prxmWebAssistantListFileIdentC.h"
 
-#include "proxy/keyNodeFieldRows.h"
+#include "proxy/fieldRows.h"
 
-using namespace keyNodeFieldRows;
+using namespace methodRows;
 
 namespace {
 

@@ -1,30 +1,27 @@
 #include "jobs/webassistant/prxmWebAssistantObjectFactoryC.h"
 
-#include <string_view>
-
 #include "jobs/webassistant/prxmWebAssistantJobC.h"
 #include "jobs/webassistant/prxmWebAssistantListFileC.h"
-#include "platform/asciiCase.h"
+#include "proxy/factoryRows.h"
 #include "proxy/proxyProgIdC.h"
-#include "proxy/prxFactoryClassConvention.h"
+
+using namespace methodRows;
 
 namespace {
 
-void createObject(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  str name = textArgument(arguments, 0);
-  returnObject(result, createWebAssistantObject(name.c_str()));
-}
+proxyObjectC* newJob() { return new prxmWebAssistantJobC(mAssistantJobC::create(0).getNode(), 1); }
 
-void isJob(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  result.setInt(int32_t(isJobObject(objectArgument(arguments, 0).get())));
-}
+proxyObjectC* newListFile() { return new prxmWebAssistantListFileC(mAssistantListFileC::create(0).getNode(), 1); }
 
-constexpr proxyMethodEntryS rows[] = {
-    {"tojob", mzInvokeMethod, 1, &toMember<prxmWebAssistantJobC, mAssistantJobC::classKey>},
-    {"isjob", mzInvokeMethod, 1, &isJob},
-    {"createObject", mzInvokeMethod, 1, &createObject},
-    {},
+// A job ("JOB") or a list file ("LIST"), holding only its root, owned; any other name makes
+// nothing, and that is no error.
+constexpr namedMakerS recordMakers[] = {
+    {mAssistantJobC::classKey, &newJob},
+    {mAssistantListFileC::classKey, &newListFile},
 };
+
+constexpr auto rows = rowTable(classRowsWithoutKey<prxmWebAssistantJobC, mAssistantJobC::classKey, "job">(),
+                               createRow<recordMakers>("createObject"));
 
 }  // namespace
 
@@ -37,23 +34,3 @@ const proxyProgIdC progId(7, "rudezaze.mwebassistantfactory",
                           &makeProxyWithoutReference<prxmWebAssistantObjectFactoryC>);
 
 }  // namespace
-
-prxmWebAssistantObjectFactoryC::prxmWebAssistantObjectFactoryC(uint8_t takeReference)
-    : prxMetaObjectFactoryC(takeReference) {
-  setClass(description);
-}
-
-void* prxmWebAssistantObjectFactoryC::getNativePointer() { return this; }
-
-proxyObjectC* createWebAssistantObject(const char* name) {
-  std::string_view wanted(name ? name : "");
-  if (asciiCase::equal(wanted, mAssistantJobC::classKey))
-    return new prxmWebAssistantJobC(mAssistantJobC::create(0).getNode(), 1);
-  if (asciiCase::equal(wanted, mAssistantListFileC::classKey))
-    return new prxmWebAssistantListFileC(mAssistantListFileC::create(0).getNode(), 1);
-  return nullptr;
-}
-
-uint32_t isJobObject(mzIDispatch* object) { return isObjectOfClass(object, mAssistantJobC::classKey); }
-
-prxmWebAssistantObjectFactoryC* newWebAssistantFactory() { return new prxmWebAssistantObjectFactoryC(0); }
