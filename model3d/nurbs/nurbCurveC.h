@@ -69,8 +69,8 @@ class nurbCurveC {
   void resize(uint32_t n, uint32_t p);
   vectorC3d<double> getStartPoint() const;
   vectorC3d<double> getEndPoint() const;
-  // Inserts the knots of x (non-decreasing, inside the range) at once; any other list changes
-  // nothing.
+  // Inserts the knots of x (non-decreasing, inside [U[p], U[n]], the range of a clamped curve) at
+  // once; any other list changes nothing.
   void refineKnots(const pageMemT<double, 3>& x);
   // This curve cut at t into left and right: 1. A parameter not strictly inside the range of
   // the clamped curve, or NaN, gives 0 and leaves both alone.

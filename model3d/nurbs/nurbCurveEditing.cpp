@@ -18,9 +18,9 @@ vectorC4d<double> blend(double alpha, const vectorC4d<double>& a, const vectorC4
 
 void nurbCurveC::refineKnots(const pageMemT<double, 3>& x) {
   if (!usable || x.elementCount == 0) return;
-  double lo = 0.0;
-  double hi = 0.0;
-  getParamRange(lo, hi);
+  // The knots the curve is defined over, which are the whole range when the curve is clamped.
+  const double lo = knotVector.knots.data[knotVector.degree];
+  const double hi = knotVector.knots.data[points.elementCount];
   for (uint32_t j = 0; j < x.elementCount; ++j)
     if (!(x[j] >= lo && x[j] <= hi) || (j > 0 && x[j] < x[j - 1])) return;
   const nurbCurveC old = *this;
