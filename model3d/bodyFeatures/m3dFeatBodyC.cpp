@@ -161,7 +161,7 @@ int m3dFeatBodyC::collectCenterLines(centerLineListC& lines) {
     collectRevolutionAxis(sketch, lines);
     return int(lines.elementCount);
   }
-  const double value = getKeyValueObject().getDouble();
+  const double value = getKeyValueObject().getDoubleValue();
   const int side = getSide();
   const bool cut = node->hasKeyword(m3dFeatCutC::classKey);
   const matrixC4x4<double> frame = sketch.getMatrixValues();

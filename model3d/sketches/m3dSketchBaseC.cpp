@@ -33,6 +33,9 @@ int m3dSketchBaseC::transform(const matrixC4x4<double>& matrix) {
   matrixC4x4<double> frame;
   if (!node || !transformedFrame(matrix, frame)) return 0;
   if (isMirroredFrame(frame) && hasCenterLine()) getCenterLine().transform(sketchMirror());
-  getMatrix().setMatrix(rightHandedFrame(frame));
+  matrixC4x4<double> rightHanded = rightHandedFrame(frame);
+  // A negated 0 is stored as 0.
+  for (double& value : rightHanded.values) value += 0.0;
+  getMatrix().setMatrix(rightHanded);
   return 1;
 }
