@@ -6,7 +6,8 @@
 // text, 30-39 tree memory, 40-49 small-block heap, 50-59 calls by name, 60-69 checksums,
 // 70-79 INI files, 80-89 growth of the 2D drawing members, 90-99 growth of the sketch
 // division geometry, 100-109 growth of the option-page merge, 110-119 growth of the 3D model's
-// scaling and its dispatch by key word.
+// scaling and its dispatch by key word, 120-129 growth of the sketch loop repair and of the
+// thread computation.
 // Rows 140-149: growth of the NURBS curve and surface evaluation, projection and inversion.
 #pragma once
 

@@ -2,7 +2,9 @@
 // offset planes, each scaled through dispatch by key word (its matrix and its distance). The
 // closing table shows each doubling of N as a ratio of times (2^k for growth exponent k) and
 // 64,000 over 1,000 (64^k); and the cost of one dispatched scale against a direct virtual call
-// of the plane's own body. For information.
+// of the plane's own body. Then the sketch loop repair (fixSketchEpsilon) on a loop of N lines,
+// every other one shorter than the epsilon, and the thread computation (computeThreads) over N
+// walls, N = 1,000 to 32,000: time per N and 32,000 over 1,000 (32^k). For information.
 #include <benchmark/benchmark.h>
 
 #include <iterator>
@@ -11,7 +13,9 @@
 #include "bench/comparisonTable.h"
 #include "core/metaObjectC.h"
 #include "core/metaTreeC.h"
+#include "model3d/documents/m3dPartC.h"
 #include "model3d/planes/m3dPlaneC.h"
+#include "model3d/sketches/m3dSketchC.h"
 
 namespace {
 
@@ -68,6 +72,83 @@ void model3dDirectScale(benchmark::State& state) {
   metaTreeC::deleteTree(items);
 }
 
+constexpr int sketchSizes[] = {1000, 2000, 4000, 8000, 16000, 32000};
+
+// A closed zigzag of n lines (n even): long steps along x alternate with short ones up, so the
+// repair removes every short one and joins the long ones around it.
+std::string zigzagLoop(int n) {
+  std::string text = "LOOP{";
+  double x = 0.0, y = 0.0;
+  for (int i = 0; i + 1 < n; ++i) {
+    const double nx = i % 2 ? x : x + 10.0;
+    const double ny = i % 2 ? y + 0.001 : y;
+    text += "LINE{POINT{" + std::to_string(x) + "," + std::to_string(y) + "},POINT{" + std::to_string(nx) + "," +
+            std::to_string(ny) + "}},";
+    x = nx;
+    y = ny;
+  }
+  text += "LINE{POINT{" + std::to_string(x) + "," + std::to_string(y) + "},POINT{0,0}}}";
+  return text;
+}
+
+void model3dFixSketchEpsilon(benchmark::State& state) {
+  const int n = int(state.range(0));
+  metaObjectC source = metaObjectC::readFromString(("SKETCH{" + zigzagLoop(n) + "}").c_str(), 1);
+  for (auto _ : state) {
+    state.PauseTiming();
+    metaObjectC sketch(source, 1);
+    state.ResumeTiming();
+    if (m3dSketchC(sketch.getNode(), 0).fixSketchEpsilon(0.01) != n / 2 - 1) state.SkipWithError("the loop was not repaired");
+  }
+  state.SetItemsProcessed(int64_t(state.iterations()) * n);
+}
+
+// A part whose sketch holds n walls along the axis, each at its own distance below it, and a
+// cosmetic sketch with one line beside the first.
+std::string threadPart(int n) {
+  std::string text = "PART{ITEMS{SKETCH{NAME{\"S\"},LOOP{";
+  for (int i = 0; i < n; ++i) {
+    const std::string y = std::to_string(-5.0 - i);
+    text += "LINE{POINT{0," + y + "},POINT{20," + y + "}},";
+  }
+  text += "}}},COSDRAW{COSSKETCH{NAME{\"S_COSMETIC\"},CENTER{POINT{0,0},POINT{1,0}},COSSHAPES{LINE{POINT{2,-4},POINT{12,-4}}}}}}";
+  return text;
+}
+
+void model3dComputeThreads(benchmark::State& state) {
+  const int n = int(state.range(0));
+  metaObjectC part = metaObjectC::readFromString(threadPart(n).c_str(), 1);
+  m3dCosSketchC cosmetic = m3dPartC(part.getNode(), 0).getCosmeticDraws().itemAt(0);
+  for (auto _ : state) {
+    const cosThreadListC threads = cosmetic.computeThreads();
+    if (threads.elementCount != uint32_t(n)) state.SkipWithError("a wall gave no thread");
+  }
+  state.SetItemsProcessed(int64_t(state.iterations()) * n);
+}
+
+// Four rows a benchmark: 4000/1000 and 16000/4000 (4^k), 32000/16000 (2^k), 32000/1000 (32^k).
+void registerGrowthRows(int& order, const char* benchmark, const char* label, const char* unit) {
+  const struct {
+    int larger, smaller;
+    const char* growth;
+  } pairs[] = {{4000, 1000, "4^k"}, {16000, 4000, "4^k"}, {32000, 16000, "2^k"}, {32000, 1000, "32^k"}};
+  auto name = [benchmark](int n) { return std::string(benchmark) + "/" + std::to_string(n); };
+  bool first = true;
+  for (const auto& pair : pairs) {
+    const std::string title = (first ? std::string(label) + " " : std::string("  ")) + std::to_string(pair.larger) + "/" +
+                              std::to_string(pair.smaller) + " " + unit + " (" + pair.growth + ")";
+    registerComparison({order++, title, name(pair.larger), name(pair.smaller), ratioKindE::slowdown, 0});
+    first = false;
+  }
+}
+
+bool registerSketchRows() {
+  int order = 120;
+  registerGrowthRows(order, "model3dFixSketchEpsilon", "3D fixSketchEpsilon", "lines");
+  registerGrowthRows(order, "model3dComputeThreads", "3D computeThreads", "walls");
+  return true;
+}
+
 bool registerModel3dRows() {
   const size_t last = std::size(sizes) - 1;
   int order = 110;
@@ -84,9 +165,12 @@ bool registerModel3dRows() {
 }
 
 const bool rowsRegistered = registerModel3dRows();
+const bool sketchRowsRegistered = registerSketchRows();
 
 }  // namespace
 
 BENCHMARK(model3dScaleChildren)->Arg(1000)->Arg(2000)->Arg(4000)->Arg(8000)->Arg(16000)->Arg(32000)->Arg(64000);
 BENCHMARK(model3dDispatchedScale);
 BENCHMARK(model3dDirectScale);
+BENCHMARK(model3dFixSketchEpsilon)->Arg(1000)->Arg(2000)->Arg(4000)->Arg(8000)->Arg(16000)->Arg(32000);
+BENCHMARK(model3dComputeThreads)->Arg(1000)->Arg(2000)->Arg(4000)->Arg(8000)->Arg(16000)->Arg(32000);

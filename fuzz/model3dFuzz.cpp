@@ -1,10 +1,17 @@
 // The 3D model views on any tree. Any bytes are read as tree text; every node (up to a bound)
 // is viewed as each class of the 3D model base and driven with factors, matrices and names
-// chosen by the input. Invariants: every input ends, gives back every block it took, leaves
+// chosen by the input; sketches, cosmetic sketches, body, foreign and sweep features too, with
+// epsilons from the input, and foreign payloads exported into a scratch folder removed after
+// each run, where an export writes exactly "SIZE" bytes or no file. Invariants: every input ends, gives back every block it took, leaves
 // consistent links, and the tree writes and reads back to the same text, unless an operation
 // nested it deeper than the writer takes.
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -19,6 +26,9 @@
 #include "fuzz/heapWatch.h"
 #include "model3d/annotations/m3dAnnotationFaceC.h"
 #include "model3d/annotations/m3dAnnotationSetFaceC.h"
+#include "model3d/bodyFeatures/m3dFeatBodyC.h"
+#include "model3d/bodyFeatures/m3dFeatForeignC.h"
+#include "model3d/bodyFeatures/m3dFeatSweepC.h"
 #include "model3d/connections/m3dConnectionsC.h"
 #include "model3d/documents/m3dPartC.h"
 #include "model3d/planes/m3dRotPlaneC.h"
@@ -67,6 +77,50 @@ class offeredNodeC {
   bool handedOver;
 };
 
+double epsilonOf(choicesC& choices) {
+  const double epsilons[] = {0.0, 1e-3, 0.01, 1.0, 1e8, 1e9, -1.0, std::nan(""), INFINITY, double(choices.next())};
+  return epsilons[choices.next() % 10];
+}
+
+// A folder of its own for the exports of one run, removed with whatever they left.
+class scratchFolderC {
+ public:
+  scratchFolderC() {
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern = std::string(base && *base ? base : "/tmp") + "/model3dFuzzXXXXXX";
+    if (mkdtemp(pattern.data())) path = pattern;
+  }
+  ~scratchFolderC() {
+    if (path.empty()) return;
+    if (DIR* folder = opendir(path.c_str())) {
+      while (const dirent* entry = readdir(folder))
+        if (std::strcmp(entry->d_name, ".") && std::strcmp(entry->d_name, "..")) unlink((path + "/" + entry->d_name).c_str());
+      closedir(folder);
+    }
+    rmdir(path.c_str());
+  }
+  scratchFolderC(const scratchFolderC&) = delete;
+  scratchFolderC& operator=(const scratchFolderC&) = delete;
+  std::string file(int n) const { return path + "/out" + std::to_string(n) + ".bin"; }
+  bool usable() const { return !path.empty(); }
+
+ private:
+  std::string path;
+};
+
+// An export writes exactly "SIZE" bytes or no file at all.
+void exportChecked(metaTreeC* node, const scratchFolderC& scratch, int n) {
+  if (!scratch.usable()) return;
+  const std::string target = scratch.file(n);
+  unlink(target.c_str());
+  const metaTreeC* data = metaObjectC(node, 0).findChild("FEATDATA");
+  const int size = data ? metaObjectC(metaObjectC(const_cast<metaTreeC*>(data), 0).findChild("SIZE"), 0).getInt() : 0;
+  const int exported = m3dFeatForeignC(node, 0).exportFile(target.c_str());
+  struct stat info;
+  const bool made = stat(target.c_str(), &info) == 0;
+  FUZZ_CHECK(exported ? made && size > 0 && info.st_size == size : !made);
+}
+
 double factorOf(choicesC& choices) {
   const double factors[] = {2.0, 0.5, -1.0, 0.0, 1.0, 1e300, 1e-300, std::nan(""), INFINITY, 3.25};
   return factors[choices.next() % 10];
@@ -94,9 +148,10 @@ std::vector<std::string> namesOf(const metaTreeC* tree) {
   return names;
 }
 
-void drive(metaTreeC* node, metaTreeC* root, choicesC& choices, const std::vector<std::string>& names) {
+void drive(metaTreeC* node, metaTreeC* root, choicesC& choices, const std::vector<std::string>& names,
+           const scratchFolderC& scratch) {
   const char* name = names[choices.next() % names.size()].c_str();
-  switch (choices.next() % 14) {
+  switch (choices.next() % 19) {
     case 0: m3dGeomOpBaseC(node, 0).scale(factorOf(choices)); break;
     case 1: m3dGeomOpBaseC(node, 0).transform(matrixOf(choices)); break;
     case 2: {
@@ -185,6 +240,51 @@ void drive(metaTreeC* node, metaTreeC* root, choicesC& choices, const std::vecto
       absolute.transform(matrixOf(choices));
       break;
     }
+    case 14: {
+      m3dSketchC sketch(node, 0);
+      m3dShapeBaseC shortest;
+      vectorC2d<double> a, b;
+      vectorC3d<double> a3, b3;
+      nameListC referenced;
+      sketch.getShortestShapeLength(shortest);
+      sketch.fixSketchEpsilon(epsilonOf(choices));
+      sketch.getBoundRect(a, b);
+      sketch.getCenterLineEnds3d(a3, b3);
+      sketch.getLinesOnCenterLine();
+      sketch.getCircle(&a, nullptr);
+      sketch.getUsingFeature();
+      sketch.getReferencedNames(referenced);
+      if (choices.next() % 2) sketch.mergeCollinearLines();
+      if (choices.next() % 2) sketch.getSketchOn().setOnPlane(name);
+      static_cast<m3dFeatGenC&>(sketch).transform(matrixOf(choices));
+      static_cast<m3dSketchBaseC&>(sketch).scale(factorOf(choices));
+      break;
+    }
+    case 15: {
+      m3dCosSketchC cosmetic(node, 0);
+      cosmetic.computeThreads();
+      cosmetic.transform(matrixOf(choices));
+      cosmetic.scale(factorOf(choices));
+      m3dPartC(node, 0).fixSketchEpsilon(epsilonOf(choices));
+      break;
+    }
+    case 16: {
+      m3dFeatBodyC body(node, 0);
+      centerLineListC lines;
+      cosThreadListC threads;
+      body.collectCenterLines(lines);
+      body.collectThreads(threads);
+      body.setSide(int(choices.next() % 4));
+      body.setKeyValue(factorOf(choices));
+      body.scale(factorOf(choices));
+      break;
+    }
+    case 17: {
+      exportChecked(node, scratch, choices.next() % 4);
+      if (choices.next() % 4 == 0) m3dFeatForeignC(node, 0).importFile(name, name, "/nonexistent/in.bin");
+      break;
+    }
+    case 18: m3dFeatSweepC(node, 0).splitSweep(); break;
     default: {
       prjCenterLineDataC line;
       line.end = vectorC3d<double>(factorOf(choices), 0.0, factorOf(choices));
@@ -209,6 +309,7 @@ void run(const std::string& bytes) {
   if (!tree) return;
   choicesC choices(bytes);
   const std::vector<std::string> names = namesOf(tree.get());
+  const scratchFolderC scratch;
 
   // Views keep every driven node readable, even once an operation has removed it.
   std::vector<std::unique_ptr<metaTreeViewC>> views;
@@ -217,7 +318,7 @@ void run(const std::string& bytes) {
     views.push_back(std::make_unique<metaTreeViewC>(node));
   for (const auto& view : views) {
     scriptFuzz::checkNodeLive(view->getNode());
-    drive(view->getNode(), tree.get(), choices, names);
+    drive(view->getNode(), tree.get(), choices, names, scratch);
   }
 
   bool written = false;

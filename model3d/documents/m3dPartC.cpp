@@ -49,4 +49,11 @@ void m3dPartC::setPartNumber(int number) { putPropertyDouble(fieldNode(node, "PA
 
 int m3dPartC::getPartNumber(uint32_t* found) { return metaObjectC(fieldNode(node, "PARTNR"), 0).getInt(found); }
 
+m3dCosSketchC m3dPartC::getCosmeticSketchOf(m3dFeatGenC& feature) {
+  metaTreeC* draws = findChild(m3dCosmeticDrawsC::classKey);
+  if (!draws || !feature.isValid() || !feature.getNode()->hasKeyword("SKETCH")) return m3dCosSketchC();
+  const str name = feature.getName() + "_COSMETIC";
+  return m3dCosmeticDrawsC(draws, 0).findByName(name.c_str());
+}
+
 m3dPartC getParentPart(const metaTreeC* node) { return m3dPartC(node ? node->parent : nullptr, 0); }

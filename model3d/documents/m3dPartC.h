@@ -16,6 +16,8 @@
 #include "model3d/documents/m3dDocumentC.h"
 #include "model3d/documents/m3dToolDocumentsC.h"
 #include "model3d/features/m3dPartItemsC.h"
+#include "model3d/sketches/m3dShapeBaseC.h"
+#include "model3d/threads/m3dCosmeticDrawsC.h"
 
 class m3dPartC : public m3dDocumentC {
  public:
@@ -33,6 +35,15 @@ class m3dPartC : public m3dDocumentC {
   mDocumentPrefsC getPartPrefs() { return mDocumentPrefsC(findOrCreateChildByKeyword("PARTPREFS"), 0); }
   m3dToolDocumentsC getToolDocuments() { return m3dToolDocumentsC(findOrCreateChildByKeyword(m3dToolDocumentsC::classKey), 0); }
   m3dAnnotationSetsC getAnnotationSets() { return m3dAnnotationSetsC(findOrCreateChildByKeyword(m3dAnnotationSetsC::classKey), 0); }
+  m3dCosmeticDrawsC getCosmeticDraws() { return m3dCosmeticDrawsC(findOrCreateChildByKeyword(m3dCosmeticDrawsC::classKey), 0); }
+
+  // The cosmetic sketch of a "SKETCH" feature: the "COSSKETCH" of "COSDRAW" named after the
+  // sketch with "_COSMETIC" appended. An empty view for any other feature, without "COSDRAW"
+  // (none is created) or without such a cosmetic sketch.
+  m3dCosSketchC getCosmeticSketchOf(m3dFeatGenC& feature);
+  // The features' shortest sketch shape and loop repair (m3dPartItemsC).
+  double getSketchEpsilon(m3dShapeBaseC& shape) { return getItems().getSketchEpsilon(shape); }
+  int fixSketchEpsilon(double epsilon) { return getItems().fixSketchEpsilon(epsilon); }
 
   // The word of "MTYP" ("" when it holds none); 1 when it is "NEG", a negative part.
   str getMTyp();

@@ -4,6 +4,7 @@
 #include "core/metaTreeC.h"
 #include "model3d/base/nodeAdoption.h"
 #include "model3d/documents/m3dPartC.h"
+#include "model3d/sketches/m3dSketchC.h"
 
 m3dFeatGenC m3dPartItemsC::findFeatureByName(const char* name) {
   for (metaTreeC* item = node ? node->firstChild : nullptr; item; item = item->next) {
@@ -46,4 +47,26 @@ int m3dPartItemsC::collectCenterLines(centerLineListC& lines) {
     for (uint32_t i = 0; i < featureLines.elementCount; ++i) *lines.newElement() = featureLines[i];
   }
   return int(lines.elementCount);
+}
+
+double m3dPartItemsC::getSketchEpsilon(m3dShapeBaseC& shape) {
+  if (!node || !node->firstChild) return 0.0;
+  double shortest = 1e8;
+  for (metaTreeC* item = node->firstChild; item; item = item->next) {
+    if (!item->hasKeyword(m3dSketchC::classKey)) continue;
+    m3dShapeBaseC candidate;
+    const double length = m3dSketchC(item, 0).getShortestShapeLength(candidate);
+    if (length < shortest) {
+      shortest = length;
+      shape.attach(candidate.getNode(), 0);
+    }
+  }
+  return shortest;
+}
+
+int m3dPartItemsC::fixSketchEpsilon(double epsilon) {
+  int sum = 0;
+  for (metaTreeC* item = node ? node->firstChild : nullptr; item; item = item->next)
+    if (item->hasKeyword(m3dSketchC::classKey)) sum += m3dSketchC(item, 0).fixSketchEpsilon(epsilon);
+  return sum;
 }

@@ -8,6 +8,7 @@
 #include "model3d/features/m3dFeatGenC.h"
 
 class m3dPartC;
+class m3dShapeBaseC;
 
 class m3dPartItemsC : public metaObjListObjectCommonBaseTemplateC<m3dFeatGenC>, public m3dGeomOpBaseC {
  public:
@@ -35,4 +36,9 @@ class m3dPartItemsC : public metaObjListObjectCommonBaseTemplateC<m3dFeatGenC>, 
   m3dPartC getPart();
   // Appends the centre lines of every feature in order; returns the list's count.
   int collectCenterLines(centerLineListC& lines);
+  // The shortest shape of every "SKETCH" (from 1e8; a shorter one wins), into shape; 0.0 for an
+  // empty list.
+  double getSketchEpsilon(m3dShapeBaseC& shape);
+  // The sum of the loop repairs of every "SKETCH"; 0 for an empty list.
+  int fixSketchEpsilon(double epsilon);
 };

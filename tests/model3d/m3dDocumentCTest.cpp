@@ -90,11 +90,16 @@ TEST(m3dDocumentC, GenericOperationsReachTheClassOfTheKeyWordOrNothing) {
 TEST(m3dDocumentC, RegistriesHoldTheirOwnFamilyAlone) {
   EXPECT_NE(findKeyword(document3dRegistry, "PART"), nullptr);
   EXPECT_EQ(findKeyword(document3dRegistry, "ASSEMBLY"), nullptr);
-  const char* const geometric[] = {"ANNOTATIONFACE", "ANNOTATIONSETFACE", "ANNOTATIONSETS", "CONNPOINT", "PART", "PLANE"};
-  ASSERT_EQ(geometricOp3dRegistry->elementCount, 6u);
-  for (uint32_t i = 0; i < 6; ++i) EXPECT_EQ((*geometricOp3dRegistry)[i].keyword, geometric[i]);
-  EXPECT_EQ((*geometricOp3dRegistry)[3].priority, 4);
-  EXPECT_EQ((*geometricOp3dRegistry)[4].priority, 5);
+  const char* const geometric[] = {"ANNOTATIONFACE", "ANNOTATIONSETFACE", "ANNOTATIONSETS", "BASE", "CONNPOINT", "COSSKETCH",
+                                   "CUT", "PART", "PLANE", "SKETCH", "SKETCHON"};
+  const int priorities[] = {0, 0, 0, 6, 4, 5, 6, 5, 5, 5, 4};
+  ASSERT_EQ(geometricOp3dRegistry->elementCount, 11u);
+  for (uint32_t i = 0; i < 11; ++i) {
+    EXPECT_EQ((*geometricOp3dRegistry)[i].keyword, geometric[i]);
+    if (priorities[i]) {
+      EXPECT_EQ((*geometricOp3dRegistry)[i].priority, priorities[i]) << geometric[i];
+    }
+  }
   ASSERT_EQ(documentRegistry->elementCount, 2u);
   EXPECT_EQ((*documentRegistry)[0].keyword, "DRAWING");
   EXPECT_EQ((*documentRegistry)[1].keyword, "FIGURE");

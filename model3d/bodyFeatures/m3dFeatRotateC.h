@@ -1,0 +1,12 @@
+// A revolution: a body feature seen by its type.
+#pragma once
+
+#include <cstdint>
+
+#include "model3d/bodyFeatures/m3dFeatBodyC.h"
+
+class m3dFeatRotateC : public m3dFeatBodyC {
+ public:
+  m3dFeatRotateC() = default;
+  m3dFeatRotateC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), m3dFeatBodyC(root, owns) {}
+};
