@@ -9,6 +9,7 @@
 #include "draw2d/shapes/mBaseArc2dC.h"
 #include "draw2d/shapes/mBaseLine2dC.h"
 #include "geom/planeGeometry2d.h"
+#include "model3d/nurbs/nurbLoopCurve.h"
 
 namespace {
 
@@ -124,3 +125,5 @@ int m3dLoopC::fixLoopEpsilon(double epsilon) {
   metaTreeC::deleteTree(saved);
   return removed;
 }
+
+nurbCurveC m3dLoopC::createNurbCurve() { return nurbCurveFromLoop(node); }

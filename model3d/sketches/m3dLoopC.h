@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "draw2d/shapes/mShapeList2dC.h"
+#include "model3d/nurbs/nurbCurveC.h"
 
 class m3dLoopC : public mShapeList2dC {
  public:
@@ -26,4 +27,9 @@ class m3dLoopC : public mShapeList2dC {
   // shapes or a shape's two neighbours are one shape: the loop then holds copies of the shapes
   // it held (views on the old ones see them detached).
   int fixLoopEpsilon(double epsilon);
+
+  // The loop as one closed curve: lines, arcs and circles joined in loop order (lines of
+  // degree 1 alone, 2 beside arcs); an empty curve when the shapes do not meet within 1e-8 or
+  // the loop holds another kind of shape.
+  nurbCurveC createNurbCurve();
 };

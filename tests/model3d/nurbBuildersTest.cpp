@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model3d/nurbs/nurbLoopCurve.h"
+#include "model3d/sketches/m3dLoopC.h"
 #include "tests/model3d/model3dTestHelpers.h"
 #include "tests/model3d/nurbTestHelpers.h"
 
@@ -92,7 +92,7 @@ TEST(nurbBuildersTest, LoopsBecomeClosedCurves) {
   };
   for (const auto& c : loops) {
     model3dTest::treeC tree(c.loop);
-    const nurbCurveC result = nurbCurveFromLoop(tree.node());
+    const nurbCurveC result = m3dLoopC(tree.node(), 0).createNurbCurve();
     EXPECT_EQ(result.getPeriodic(), 1u) << c.loop;
     EXPECT_EQ(result.getPointCount(), c.points) << c.loop;
     EXPECT_EQ(knotsOf(result), c.knots) << c.loop;
@@ -101,7 +101,7 @@ TEST(nurbBuildersTest, LoopsBecomeClosedCurves) {
     }
   }
   model3dTest::treeC stadium(loops[1].loop);
-  const nurbCurveC curve = nurbCurveFromLoop(stadium.node());
+  const nurbCurveC curve = m3dLoopC(stadium.node(), 0).createNurbCurve();
   expectNear(curve.curvePoint(1.5), {3, 0, 0});
   expectNear(curve.curvePoint(3.5), {-1, 0, 0});
   expectNear(curve.curvePoint(4.25), curve.curvePoint(0.25));
