@@ -25,8 +25,6 @@ class prxmObjEnumC : public proxyObjectC {
     current.show(listNode ? listNode->firstChild : nullptr);
   }
 
-  void* getNativePointer() override { return this; }
-
   metaTreeC* getCurrentNode() const { return current.getNode(); }
 
   static const proxyClassC description;
