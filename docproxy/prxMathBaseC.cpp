@@ -17,5 +17,3 @@ constexpr proxyMethodEntryS rows[] = {
 const proxyClassC prxMathBaseC::description("class prxMathBaseC *", rows, nullptr);
 
 prxMathBaseC::prxMathBaseC(uint8_t takeReference) : proxyObjectC(description, takeReference) {}
-
-void* prxMathBaseC::getNativePointer() { return this; }

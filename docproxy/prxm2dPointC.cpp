@@ -49,7 +49,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxm2dPointC::description("class prxm2dPointC *", rows, &prxMetaObjectBaseC::description,
-                                            &makeProxyOverNode<prxm2dPointC>);
-
-prxm2dPointC::prxm2dPointC(const metaObjectC& source) : prxMetaObjectBaseC(source) { setClass(description); }
+const proxyClassC prxm2dPointC::description = describeOverNodes("class prxm2dPointC *", rows);

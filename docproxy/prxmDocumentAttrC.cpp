@@ -95,10 +95,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmDocumentAttrC::description("class prxmDocumentAttrC *", rows,
-                                                 &prxMetaObjectBaseTemplateC::description,
-                                                 &makeProxyOverNode<prxmDocumentAttrC>);
-
-prxmDocumentAttrC::prxmDocumentAttrC(const metaObjectC& source) : prxMetaObjectBaseTemplateC(source) {
-  setClass(description);
-}
+const proxyClassC prxmDocumentAttrC::description = describeOverNodes("class prxmDocumentAttrC *", rows);

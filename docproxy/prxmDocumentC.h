@@ -10,14 +10,12 @@
 #include "core/propertyValuePut.h"
 #include "proxy/proxyHandlerArguments.h"
 #include "proxy/prxClassNameT.h"
+#include "proxy/prxDescribedT.h"
 
 template <class baseT>
-class prxmDocumentC : public baseT {
+class prxmDocumentC : public prxDescribedT<prxmDocumentC<baseT>, baseT> {
  public:
-  // Shares the source's node when the source is a view; an owning source is deep-copied.
-  explicit prxmDocumentC(const metaObjectC& source) : baseT(source) { this->setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxmDocumentC::prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 
@@ -82,5 +80,5 @@ const proxyMethodEntryS prxmDocumentC<baseT>::documentRows[] = {
 };
 
 template <class baseT>
-const proxyClassC prxmDocumentC<baseT>::description([] { return prxTemplateTypeName<baseT>("prxmDocumentC"); }, documentRows,
-                                                    &baseT::description, &makeProxyOverNode<prxmDocumentC<baseT>>);
+const proxyClassC prxmDocumentC<baseT>::description =
+    prxmDocumentC::describeOverNodes([] { return prxTemplateTypeName<baseT>("prxmDocumentC"); }, documentRows);

@@ -16,11 +16,5 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmDocumentClassificationIdInfoC::description("class prxmDocumentClassificationIdInfoC *", rows,
-                                                                 &prxMetaObjectBaseTemplateC::description,
-                                                                 &makeProxyOverNode<prxmDocumentClassificationIdInfoC>);
-
-prxmDocumentClassificationIdInfoC::prxmDocumentClassificationIdInfoC(const metaObjectC& source)
-    : prxMetaObjectBaseTemplateC(source) {
-  setClass(description);
-}
+const proxyClassC prxmDocumentClassificationIdInfoC::description =
+    describeOverNodes("class prxmDocumentClassificationIdInfoC *", rows);

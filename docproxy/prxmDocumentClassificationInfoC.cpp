@@ -16,11 +16,5 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmDocumentClassificationInfoC::description("class prxmDocumentClassificationInfoC *", rows,
-                                                               &prxMetaObjectBaseTemplateC::description,
-                                                               &makeProxyOverNode<prxmDocumentClassificationInfoC>);
-
-prxmDocumentClassificationInfoC::prxmDocumentClassificationInfoC(const metaObjectC& source)
-    : prxMetaObjectBaseTemplateC(source) {
-  setClass(description);
-}
+const proxyClassC prxmDocumentClassificationInfoC::description =
+    describeOverNodes("class prxmDocumentClassificationInfoC *", rows);

@@ -15,11 +15,5 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmDocumentClassificationVarInfoC::description(
-    "class prxmDocumentClassificationVarInfoC *", rows, &prxMetaObjectBaseTemplateC::description,
-    &makeProxyOverNode<prxmDocumentClassificationVarInfoC>);
-
-prxmDocumentClassificationVarInfoC::prxmDocumentClassificationVarInfoC(const metaObjectC& source)
-    : prxMetaObjectBaseTemplateC(source) {
-  setClass(description);
-}
+const proxyClassC prxmDocumentClassificationVarInfoC::description =
+    describeOverNodes("class prxmDocumentClassificationVarInfoC *", rows);

@@ -42,9 +42,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmDocumentPrefsC::description("class prxmDocumentPrefsC *", rows, &prxMetaObjectBaseC::description,
-                                                  &makeProxyOverNode<prxmDocumentPrefsC>);
-
-prxmDocumentPrefsC::prxmDocumentPrefsC(const metaObjectC& source) : prxMetaObjectBaseC(source) {
-  setClass(description);
-}
+const proxyClassC prxmDocumentPrefsC::description = describeOverNodes("class prxmDocumentPrefsC *", rows);
