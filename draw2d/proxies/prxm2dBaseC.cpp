@@ -15,7 +15,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxm2dBaseC::description("class prxm2dBaseC *", rows, &prxMetaObjectBaseC::description,
-                                           &makeProxyOverNode<prxm2dBaseC>);
-
-prxm2dBaseC::prxm2dBaseC(const metaObjectC& source) : prxMetaObjectBaseC(source) { setClass(description); }
+const proxyClassC prxm2dBaseC::description = describeOverNodes("class prxm2dBaseC *", rows);

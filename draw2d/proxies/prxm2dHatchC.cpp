@@ -33,7 +33,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxm2dHatchC::description("class prxm2dHatchC *", rows, &prxm2dBaseC::description,
-                                            &makeProxyOverNode<prxm2dHatchC>);
-
-prxm2dHatchC::prxm2dHatchC(const metaObjectC& source) : prxm2dBaseC(source) { setClass(description); }
+const proxyClassC prxm2dHatchC::description = describeOverNodes("class prxm2dHatchC *", rows);

@@ -24,7 +24,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmLine2dC::description("class prxmLine2dC *", rows, &prxmShapeBase2dC::description,
-                                           &makeProxyOverNode<prxmLine2dC>);
-
-prxmLine2dC::prxmLine2dC(const metaObjectC& source) : prxmShapeBase2dC(source) { setClass(description); }
+const proxyClassC prxmLine2dC::description = describeOverNodes("class prxmLine2dC *", rows);
