@@ -14,5 +14,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmWebAssistantBaseC::description("class prxmWebAssistantBaseC *", rows,
-                                                     &prxMetaObjectBaseC::description);
+const proxyClassC prxmWebAssistantBaseC::description = describe("class prxmWebAssistantBaseC *", rows);
