@@ -12,8 +12,7 @@ using mExtAttrLanguageDictC = metaObjDictTemplateC<mExtAttrLanguageIdentC, mExtA
 
 class mDocumentAttrC : public metaObjectC {
  public:
-  mDocumentAttrC() = default;
-  mDocumentAttrC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   // Views over the children, created when missing; they do not own.
   mExtAttrListC getExtAttrList() { return mExtAttrListC(attributeNode(mExtAttrListC::classKey), 0); }

@@ -7,8 +7,7 @@
 
 class mDocumentC : public mExtAttrBaseC {
  public:
-  mDocumentC() = default;
-  mDocumentC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), mExtAttrBaseC(root, owns) {}
+  using mExtAttrBaseC::mExtAttrBaseC;
 
   str getShortName() { return getStringAttribute("SHORTNAME"); }
   void setShortName(const char* text) { setStringAttribute("SHORTNAME", text); }

@@ -16,7 +16,7 @@ extern uint32_t generatedShortNameCounter;
 class mExtAttrBaseC : public metaObjectC {
  public:
   mExtAttrBaseC() = default;
-  mExtAttrBaseC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
   mExtAttrBaseC(const mExtAttrBaseC& other) = default;
   mExtAttrBaseC& operator=(const mExtAttrBaseC& other) = default;
   virtual ~mExtAttrBaseC() = default;

@@ -7,8 +7,7 @@ class mExtAttrLanguageIdentC : public metaObjectC {
  public:
   static constexpr const char* classKey = "ATTRLANGIDENT";
 
-  mExtAttrLanguageIdentC() = default;
-  mExtAttrLanguageIdentC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   str getLanguage(uint32_t* found = nullptr) const { return str(getNodeStringValue(found)); }
   void setLanguage(const char* text) { setNodeStringValue(text); }

@@ -8,8 +8,7 @@ class mExtAttrListC : public metaObjListContainerC {
  public:
   static constexpr const char* classKey = "EXTATTRLIST";
 
-  mExtAttrListC() = default;
-  mExtAttrListC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjListContainerC(root, owns) {}
+  using metaObjListContainerC::metaObjListContainerC;
 
   // The first item whose NAME equals name without regard to case (every item is read as an
   // attribute, and gets a NAME when it has none); an empty view when none does.

@@ -7,8 +7,7 @@ class mExtAttrValC : public mExtAttrBaseC {
  public:
   static constexpr const char* classKey = "EXTATTRVAL";
 
-  mExtAttrValC() = default;
-  mExtAttrValC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), mExtAttrBaseC(root, owns) {}
+  using mExtAttrBaseC::mExtAttrBaseC;
 
   double getValue(uint32_t* found = nullptr) { return getDoubleAttribute("VALUE", found); }
   void setValue(double value) { setDoubleAttribute("VALUE", value); }

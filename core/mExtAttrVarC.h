@@ -7,8 +7,7 @@ class mExtAttrVarC : public mExtAttrBaseC {
  public:
   static constexpr const char* classKey = "EXTATTRVAR";
 
-  mExtAttrVarC() = default;
-  mExtAttrVarC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), mExtAttrBaseC(root, owns) {}
+  using mExtAttrBaseC::mExtAttrBaseC;
 
   str getValue(uint32_t* found = nullptr) { return getStringAttribute("VALUE", found); }
   void setValue(const char* text) { setStringAttribute("VALUE", text); }

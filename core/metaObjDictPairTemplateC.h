@@ -9,8 +9,7 @@ class metaObjDictPairTemplateC : public metaObjectC {
  public:
   static constexpr const char* classKey = "PAIR";
 
-  metaObjDictPairTemplateC() = default;
-  metaObjDictPairTemplateC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   keyT getKey() { return keyT(attributeNode(keyT::classKey), 0); }
   dataT getData() { return dataT(attributeNode(dataT::classKey), 0); }

@@ -10,9 +10,7 @@ class metaObjDictTemplateC : public metaObjKeyContainerTemplateC<metaObjDictPair
  public:
   using pairT = metaObjDictPairTemplateC<keyT, dataT>;
 
-  metaObjDictTemplateC() = default;
-  metaObjDictTemplateC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), metaObjKeyContainerTemplateC<pairT>(root, owns) {}
+  using metaObjKeyContainerTemplateC<pairT>::metaObjKeyContainerTemplateC;
 
   // The first pair whose key tree equals key's (value and children, deeply; each pair's key
   // node is created when missing); an empty view when none does.

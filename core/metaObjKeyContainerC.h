@@ -9,13 +9,10 @@
 
 class metaObjKeyContainerC : public metaObjectC {
  public:
-  metaObjKeyContainerC() = default;
-  metaObjKeyContainerC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
-  metaObjKeyContainerC(const metaObjectVirtualDataBaseC& handle, int ownMode)
-      : metaObjectVirtualDataBaseC(handle, ownMode) {}
-  metaObjKeyContainerC(const metaObjKeyContainerC& other)
-      : metaObjectVirtualDataBaseC(other), metaObjectC(other) {}
+  using metaObjectC::metaObjectC;
+  // A copy of the other's handle with an empty cache. A copy constructor is not inherited,
+  // and one written out names every base, the virtual handle too.
+  metaObjKeyContainerC(const metaObjKeyContainerC& other) : metaObjectVirtualDataBaseC(other), metaObjectC(other) {}
   // Assigns the handle and empties the cache.
   metaObjKeyContainerC& operator=(const metaObjKeyContainerC& other);
 

@@ -10,13 +10,8 @@
 template <class T>
 class metaObjKeyContainerTemplateC : public metaObjKeyContainerC {
  public:
-  metaObjKeyContainerTemplateC() = default;
-  metaObjKeyContainerTemplateC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), metaObjKeyContainerC(root, owns) {}
-  metaObjKeyContainerTemplateC(const metaObjectVirtualDataBaseC& handle, int ownMode)
-      : metaObjectVirtualDataBaseC(handle, ownMode), metaObjKeyContainerC(handle, ownMode) {}
-  metaObjKeyContainerTemplateC(const metaObjKeyContainerTemplateC& other)
-      : metaObjectVirtualDataBaseC(other), metaObjKeyContainerC(other) {}
+  using metaObjKeyContainerC::metaObjKeyContainerC;
+  metaObjKeyContainerTemplateC(const metaObjKeyContainerTemplateC& other) = default;
   metaObjKeyContainerTemplateC& operator=(const metaObjKeyContainerTemplateC& other) {
     metaObjKeyContainerC::operator=(other);
     return *this;

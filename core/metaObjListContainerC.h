@@ -9,14 +9,10 @@
 
 class metaObjListContainerC : public metaObjectC {
  public:
-  metaObjListContainerC() = default;
-  metaObjListContainerC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
-  // The handle is copied as metaObjectVirtualDataBaseC's copy with ownMode does it.
-  metaObjListContainerC(const metaObjectVirtualDataBaseC& handle, int ownMode)
-      : metaObjectVirtualDataBaseC(handle, ownMode) {}
-  metaObjListContainerC(const metaObjListContainerC& other)
-      : metaObjectVirtualDataBaseC(other), metaObjectC(other) {}
+  using metaObjectC::metaObjectC;
+  // A copy of the other's handle with an empty cache. A copy constructor is not inherited,
+  // and one written out names every base, the virtual handle too.
+  metaObjListContainerC(const metaObjListContainerC& other) : metaObjectVirtualDataBaseC(other), metaObjectC(other) {}
   // Assigns the handle and empties the cache.
   metaObjListContainerC& operator=(const metaObjListContainerC& other);
 

@@ -8,9 +8,5 @@
 
 class metaObjListObjectContainerC : public metaObjListContainerC {
  public:
-  metaObjListObjectContainerC() = default;
-  metaObjListObjectContainerC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), metaObjListContainerC(root, owns) {}
-  metaObjListObjectContainerC(const metaObjectVirtualDataBaseC& handle, int ownMode)
-      : metaObjectVirtualDataBaseC(handle, ownMode), metaObjListContainerC(handle, ownMode) {}
+  using metaObjListContainerC::metaObjListContainerC;
 };

@@ -7,11 +7,7 @@
 
 class metaObjListStrContainerC : public metaObjListContainerC {
  public:
-  metaObjListStrContainerC() = default;
-  metaObjListStrContainerC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), metaObjListContainerC(root, owns) {}
-  metaObjListStrContainerC(const metaObjectVirtualDataBaseC& handle, int ownMode)
-      : metaObjectVirtualDataBaseC(handle, ownMode), metaObjListContainerC(handle, ownMode) {}
+  using metaObjListContainerC::metaObjListContainerC;
 
   // A copy of the item's text; "" with found 0 when there is no item or it holds no text.
   str getItem(int index, uint32_t* found = nullptr);

@@ -12,9 +12,7 @@
 template <class T>
 class metaObjListValContainerT : public metaObjListContainerC {
  public:
-  metaObjListValContainerT() = default;
-  metaObjListValContainerT(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), metaObjListContainerC(root, owns) {}
+  using metaObjListContainerC::metaObjListContainerC;
 
   // The children become one double per value, in order.
   void setValues(const T* values, uint32_t count) {

@@ -34,7 +34,7 @@ metaObjectC::metaObjectC(metaTreeC* root, uint32_t owns) {
   if (!node && root) attach(root, owns);
 }
 
-metaObjectC::metaObjectC(const metaObjectC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {
+metaObjectC::metaObjectC(const metaObjectVirtualDataBaseC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {
   if (!node && other.node) copyFrom(other, ownMode);
 }
 

@@ -9,6 +9,12 @@
 
 #include "core/metaObjectVirtualDataBaseC.h"
 
+// Its constructors from a node and from another handle are those of every model class, which
+// takes them with `using base::base;`: an inherited constructor leaves the virtual handle to
+// its default constructor, and these then give it the node, so no model class names the
+// handle. Two kinds name it still: a class that holds metaObjectC itself as a virtual base
+// (the custom storage and copy classes), and a copy constructor written out (one that leaves
+// a cache behind), of which -Wextra wants every base named.
 class metaObjectC : public virtual metaObjectVirtualDataBaseC {
  public:
   metaObjectC() = default;
@@ -18,7 +24,7 @@ class metaObjectC : public virtual metaObjectVirtualDataBaseC {
   // A copy of the other's handle, made here only when no more derived class made it: an
   // owning other is deep-copied, a non-owning one shared. The copy owns its node for a
   // non-zero ownMode and is a view for 0; ownMode -1 keeps the other's owns bit.
-  metaObjectC(const metaObjectC& other, int ownMode);
+  metaObjectC(const metaObjectVirtualDataBaseC& other, int ownMode);
   metaObjectC& operator=(const metaObjectC& other) = default;
 
   // The position of child among the direct children, -1 when it is not one of them.

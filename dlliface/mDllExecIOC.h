@@ -17,8 +17,7 @@ class mDllExecIOC : public metaObjectC {
  public:
   static constexpr const char* classKey = "IFACEEXEIO";
 
-  mDllExecIOC() = default;
-  mDllExecIOC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   // A new tree holding only IFACEEXEIO, owned by the view when owns is set.
   static mDllExecIOC create(uint32_t owns) { return mDllExecIOC(metaTreeC::newWithKeyword(classKey), owns); }

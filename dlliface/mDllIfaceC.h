@@ -16,8 +16,7 @@ class mDllIfaceC : public metaObjectC {
  public:
   static constexpr const char* classKey = "DLLIFACE";
 
-  mDllIfaceC() = default;
-  mDllIfaceC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   // A new tree holding only DLLIFACE, owned by the view when owns is set (else by whoever the
   // caller hands it to).

@@ -14,9 +14,7 @@ class mDllIfaceCustomDataC : public metaObjectC {
  public:
   static constexpr const char* classKey = "CUSTOMDATA";
 
-  mDllIfaceCustomDataC() = default;
-  mDllIfaceCustomDataC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   mIniEntryListC getSectionEntries() { return mIniEntryListC(fieldNode(node, "ENTRIES"), 0); }
   mDllIfaceOptPageListC getTransferOptions() { return mDllIfaceOptPageListC::of(node, "TRANSFEROPTPAGES"); }

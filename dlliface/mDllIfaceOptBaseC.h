@@ -15,8 +15,7 @@
 
 class mDllIfaceOptBaseC : public metaObjectC {
  public:
-  mDllIfaceOptBaseC() = default;
-  mDllIfaceOptBaseC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   double getMinVal() { return getDoubleField(node, "MIN"); }
   void setMinVal(double value) { setDoubleField(node, "MIN", value); }

@@ -9,9 +9,7 @@
 
 class mDllIfaceOptDepListC : public metaObjKeyContainerTemplateC<mDllIfaceOptDepInfoC> {
  public:
-  mDllIfaceOptDepListC() = default;
-  mDllIfaceOptDepListC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), metaObjKeyContainerTemplateC(root, owns) {}
+  using metaObjKeyContainerTemplateC::metaObjKeyContainerTemplateC;
 
   // The first child whose ID text is id; an empty view when none is.
   mDllIfaceOptDepInfoC findDep(const char* id);

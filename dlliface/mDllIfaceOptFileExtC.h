@@ -12,9 +12,7 @@ class mDllIfaceOptFileExtC : public metaObjectC {
  public:
   static constexpr const char* classKey = "EXTITM";
 
-  mDllIfaceOptFileExtC() = default;
-  mDllIfaceOptFileExtC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   str getExt() { return getStringField(node, "EXT"); }
   void setExt(const char* text) { setStringField(node, "EXT", text); }

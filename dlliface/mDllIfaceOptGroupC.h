@@ -12,8 +12,7 @@ class mDllIfaceOptGroupC : public metaObjectC {
  public:
   static constexpr const char* classKey = "OPTGROUP";
 
-  mDllIfaceOptGroupC() = default;
-  mDllIfaceOptGroupC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   str getId() { return getStringField(node, "ID"); }
   void setId(const char* text) { setStringField(node, "ID", text); }

@@ -15,9 +15,7 @@ class mDllIfaceOptItemC : public mDllIfaceOptBaseC {
  public:
   static constexpr const char* classKey = "OPTITEM";
 
-  mDllIfaceOptItemC() = default;
-  mDllIfaceOptItemC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), mDllIfaceOptBaseC(root, owns) {}
+  using mDllIfaceOptBaseC::mDllIfaceOptBaseC;
 
   str getGroup() { return getStringField(node, "GROUP"); }
   void setGroup(const char* text) { setStringField(node, "GROUP", text); }

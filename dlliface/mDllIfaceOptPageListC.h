@@ -12,9 +12,7 @@
 
 class mDllIfaceOptPageListC : public metaObjKeyContainerTemplateC<mDllIfaceOptionPageC> {
  public:
-  mDllIfaceOptPageListC() = default;
-  mDllIfaceOptPageListC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), metaObjKeyContainerTemplateC(root, owns) {}
+  using metaObjKeyContainerTemplateC::metaObjKeyContainerTemplateC;
 
   // The page list listKey of the OPTIONS node of owner, each added when missing.
   static mDllIfaceOptPageListC of(metaTreeC* owner, const char* listKey);

@@ -10,7 +10,5 @@ class mDllIfaceOptTypeC : public mDllIfaceOptBaseC {
  public:
   static constexpr const char* classKey = "OPTTYPE";
 
-  mDllIfaceOptTypeC() = default;
-  mDllIfaceOptTypeC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), mDllIfaceOptBaseC(root, owns) {}
+  using mDllIfaceOptBaseC::mDllIfaceOptBaseC;
 };

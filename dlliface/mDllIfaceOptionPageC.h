@@ -25,9 +25,7 @@ class mDllIfaceOptionPageC : public metaObjectC {
  public:
   static constexpr const char* classKey = "OPTPAGE";
 
-  mDllIfaceOptionPageC() = default;
-  mDllIfaceOptionPageC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   str getId() { return getStringField(node, "ID"); }
   void setId(const char* text) { setStringField(node, "ID", text); }

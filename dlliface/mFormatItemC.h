@@ -10,8 +10,7 @@
 
 class mFormatItemC : public metaObjectC {
  public:
-  mFormatItemC() = default;
-  mFormatItemC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   str getName() { return getStringField(node, "NAME"); }
   void setName(const char* text) { setStringField(node, "NAME", text); }

@@ -9,6 +9,5 @@ class mInFormatItemC : public mFormatItemC {
  public:
   static constexpr const char* classKey = "INFMT";
 
-  mInFormatItemC() = default;
-  mInFormatItemC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), mFormatItemC(root, owns) {}
+  using mFormatItemC::mFormatItemC;
 };

@@ -17,8 +17,7 @@ class mIoPairC : public metaObjectC {
  public:
   static constexpr const char* classKey = "IOPAIR";
 
-  mIoPairC() = default;
-  mIoPairC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   mInFormatItemC getInParam() { return mInFormatItemC(fieldNode(node, mInFormatItemC::classKey), 0); }
   mOutFormatListC getOutParams() { return mOutFormatListC(fieldNode(node, "OUTFMTS"), 0); }

@@ -15,8 +15,7 @@ class mOutFormatItemC : public mFormatItemC {
  public:
   static constexpr const char* classKey = "OUTFMT";
 
-  mOutFormatItemC() = default;
-  mOutFormatItemC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), mFormatItemC(root, owns) {}
+  using mFormatItemC::mFormatItemC;
 
   int32_t getOutputMode() { return peekIntField(node, "OUTMODE"); }
   void setOutputMode(int32_t value) { setIntField(node, "OUTMODE", value); }

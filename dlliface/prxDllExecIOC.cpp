@@ -48,5 +48,4 @@ constexpr auto rows = rowTable(settableRows<&recordT::getName, &recordT::setName
 
 }  // namespace
 
-const proxyClassC prxDllExecIOC::description("class prxDllExecIOC *", rows.data(), &prxDllIfaceBaseC::description,
-                                             &makeProxyOverNode<prxDllExecIOC>);
+const proxyClassC prxDllExecIOC::description = describeOverNodes("class prxDllExecIOC *", rows.data());

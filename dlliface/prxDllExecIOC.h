@@ -6,18 +6,13 @@
 // wrong type and nothing changes.
 #pragma once
 
-#include <cstdint>
-
 #include "dlliface/mDllExecIOC.h"
 #include "dlliface/prxDllIfaceBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxDllExecIOC : public prxDllIfaceBaseC {
+class prxDllExecIOC : public prxDescribedT<prxDllExecIOC, prxDllIfaceBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxDllExecIOC(const metaObjectC& source) : prxDllIfaceBaseC(source) { setClass(description); }
-  prxDllExecIOC(metaTreeC* node, uint32_t owns) : prxDllIfaceBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -9,5 +9,4 @@ constexpr auto rows = methodRows::rowTable(methodRows::factoryRow<prxDllIfaceFac
 
 }  // namespace
 
-const proxyClassC prxDllIfaceBaseC::description("class prxDllIfaceBaseC *", rows.data(),
-                                                &prxMetaObjectBaseC::description);
+const proxyClassC prxDllIfaceBaseC::description = describe("class prxDllIfaceBaseC *", rows.data());

@@ -2,17 +2,12 @@
 // description factory, in front of the members common to every stored object.
 #pragma once
 
-#include <cstdint>
-
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseC.h"
 
-class prxDllIfaceBaseC : public prxMetaObjectBaseC {
+class prxDllIfaceBaseC : public prxDescribedT<prxDllIfaceBaseC, prxMetaObjectBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxDllIfaceBaseC(const metaObjectC& source) : prxMetaObjectBaseC(source) { setClass(description); }
-  prxDllIfaceBaseC(metaTreeC* node, uint32_t owns) : prxMetaObjectBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -13,5 +13,4 @@ constexpr auto rows = rowTable(childRow<prxDllIfaceInfoC, &mDllIfaceC::getInfo>(
 
 }  // namespace
 
-const proxyClassC prxDllIfaceC::description("class prxDllIfaceC *", rows.data(), &prxDllIfaceBaseC::description,
-                                            &makeProxyOverNode<prxDllIfaceC>);
+const proxyClassC prxDllIfaceC::description = describeOverNodes("class prxDllIfaceC *", rows.data());

@@ -2,18 +2,13 @@
 // conversions it offers (IOPairs), both read-only properties.
 #pragma once
 
-#include <cstdint>
-
 #include "dlliface/mDllIfaceC.h"
 #include "dlliface/prxDllIfaceBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxDllIfaceC : public prxDllIfaceBaseC {
+class prxDllIfaceC : public prxDescribedT<prxDllIfaceC, prxDllIfaceBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxDllIfaceC(const metaObjectC& source) : prxDllIfaceBaseC(source) { setClass(description); }
-  prxDllIfaceC(metaTreeC* node, uint32_t owns) : prxDllIfaceBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

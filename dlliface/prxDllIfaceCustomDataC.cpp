@@ -16,6 +16,5 @@ constexpr auto rows = rowTable(childRow<prxmIniFileSectionEntriesC, &customT::ge
 
 }  // namespace
 
-const proxyClassC prxDllIfaceCustomDataC::description("class prxDllIfaceCustomDataC *", rows.data(),
-                                                      &prxDllIfaceBaseC::description,
-                                                      &makeProxyOverNode<prxDllIfaceCustomDataC>);
+const proxyClassC prxDllIfaceCustomDataC::description =
+    describeOverNodes("class prxDllIfaceCustomDataC *", rows.data());

@@ -4,13 +4,11 @@
 
 #include "dlliface/mDllIfaceCustomDataC.h"
 #include "dlliface/prxDllIfaceBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxDllIfaceCustomDataC : public prxDllIfaceBaseC {
+class prxDllIfaceCustomDataC : public prxDescribedT<prxDllIfaceCustomDataC, prxDllIfaceBaseC> {
  public:
-  // Shares the source's node when the source is a view, as the record passes it.
-  explicit prxDllIfaceCustomDataC(const metaObjectC& source) : prxDllIfaceBaseC(source) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -16,5 +16,4 @@ constexpr auto rows = rowTable(settableRows<&formatT::getName, &formatT::setName
 
 }  // namespace
 
-const proxyClassC prxDllIfaceFmtItemC::description("class prxDllIfaceFmtItemC *", rows.data(),
-                                                   &prxDllIfaceBaseC::description);
+const proxyClassC prxDllIfaceFmtItemC::description = describe("class prxDllIfaceFmtItemC *", rows.data());

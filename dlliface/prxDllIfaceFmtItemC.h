@@ -5,13 +5,11 @@
 
 #include "dlliface/mFormatItemC.h"
 #include "dlliface/prxDllIfaceBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxDllIfaceFmtItemC : public prxDllIfaceBaseC {
+class prxDllIfaceFmtItemC : public prxDescribedT<prxDllIfaceFmtItemC, prxDllIfaceBaseC> {
  public:
-  // Shares the source's node when the source is a view.
-  explicit prxDllIfaceFmtItemC(const metaObjectC& source) : prxDllIfaceBaseC(source) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

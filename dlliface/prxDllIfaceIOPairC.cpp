@@ -13,6 +13,4 @@ constexpr auto rows = rowTable(childRow<prxDllIfaceInFmtItemC, &mIoPairC::getInP
 
 }  // namespace
 
-const proxyClassC prxDllIfaceIOPairC::description("class prxDllIfaceIOPairC *", rows.data(),
-                                                  &prxDllIfaceBaseC::description,
-                                                  &makeProxyOverNode<prxDllIfaceIOPairC>);
+const proxyClassC prxDllIfaceIOPairC::description = describeOverNodes("class prxDllIfaceIOPairC *", rows.data());

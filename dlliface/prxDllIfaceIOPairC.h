@@ -3,6 +3,7 @@
 
 #include "dlliface/mIoPairC.h"
 #include "dlliface/prxDllIfaceBaseC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListObjTypeContainerTemplateC.h"
 
 template <>
@@ -10,12 +11,9 @@ struct prxClassNameT<mIoPairC> {
   static const char* get() { return "class mIoPairC"; }
 };
 
-class prxDllIfaceIOPairC : public prxDllIfaceBaseC {
+class prxDllIfaceIOPairC : public prxDescribedT<prxDllIfaceIOPairC, prxDllIfaceBaseC> {
  public:
-  // Shares the source's node when the source is a view, as the pair list passes it.
-  explicit prxDllIfaceIOPairC(const metaObjectC& source) : prxDllIfaceBaseC(source) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

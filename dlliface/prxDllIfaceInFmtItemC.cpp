@@ -1,5 +1,3 @@
 #include "dlliface/prxDllIfaceInFmtItemC.h"
 
-const proxyClassC prxDllIfaceInFmtItemC::description("class prxDllIfaceInFmtItemC *", nullptr,
-                                                     &prxDllIfaceFmtItemC::description,
-                                                     &makeProxyOverNode<prxDllIfaceInFmtItemC>);
+const proxyClassC prxDllIfaceInFmtItemC::description = describeOverNodes("class prxDllIfaceInFmtItemC *", nullptr);

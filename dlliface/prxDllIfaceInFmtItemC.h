@@ -2,13 +2,11 @@
 #pragma once
 
 #include "dlliface/prxDllIfaceFmtItemC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxDllIfaceInFmtItemC : public prxDllIfaceFmtItemC {
+class prxDllIfaceInFmtItemC : public prxDescribedT<prxDllIfaceInFmtItemC, prxDllIfaceFmtItemC> {
  public:
-  // Shares the source's node when the source is a view, as the pair passes it.
-  explicit prxDllIfaceInFmtItemC(const metaObjectC& source) : prxDllIfaceFmtItemC(source) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

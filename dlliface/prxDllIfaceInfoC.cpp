@@ -15,5 +15,4 @@ constexpr auto rows = rowTable(settableRows<&infoT::getName, &infoT::setName>("N
 
 }  // namespace
 
-const proxyClassC prxDllIfaceInfoC::description("class prxDllIfaceInfoC *", rows.data(),
-                                                &prxDllIfaceBaseC::description, &makeProxyOverNode<prxDllIfaceInfoC>);
+const proxyClassC prxDllIfaceInfoC::description = describeOverNodes("class prxDllIfaceInfoC *", rows.data());

@@ -4,13 +4,11 @@
 
 #include "dlliface/mDllIfaceInfoC.h"
 #include "dlliface/prxDllIfaceBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxDllIfaceInfoC : public prxDllIfaceBaseC {
+class prxDllIfaceInfoC : public prxDescribedT<prxDllIfaceInfoC, prxDllIfaceBaseC> {
  public:
-  // Shares the source's node when the source is a view, as the description passes it.
-  explicit prxDllIfaceInfoC(const metaObjectC& source) : prxDllIfaceBaseC(source) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

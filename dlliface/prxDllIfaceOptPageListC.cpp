@@ -70,6 +70,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxDllIfaceOptPageListC::description("class prxDllIfaceOptPageListC *", rows,
-                                                       &prxmObjListObjTypeContainerTemplateC::description,
-                                                       &makeProxyOverNode<prxDllIfaceOptPageListC>);
+const proxyClassC prxDllIfaceOptPageListC::description = describeOverNodes("class prxDllIfaceOptPageListC *", rows);

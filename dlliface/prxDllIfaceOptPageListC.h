@@ -8,18 +8,14 @@
 
 #include "dlliface/mDllIfaceOptPageListC.h"
 #include "dlliface/prxmDllIfaceOptionPageC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListObjTypeContainerTemplateC.h"
 
 class prxDllIfaceOptPageListC
-    : public prxmObjListObjTypeContainerTemplateC<prxmDllIfaceOptionPageC, mDllIfaceOptionPageC> {
+    : public prxDescribedT<prxDllIfaceOptPageListC,
+                           prxmObjListObjTypeContainerTemplateC<prxmDllIfaceOptionPageC, mDllIfaceOptionPageC>> {
  public:
-  // Shares the source's node when the source is a view, as the format and the custom data
-  // pass it.
-  explicit prxDllIfaceOptPageListC(const metaObjectC& source) : prxmObjListObjTypeContainerTemplateC(source) {
-    setClass(description);
-  }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -23,6 +23,5 @@ constexpr auto rows = rowTable(settableRows<&formatT::getOutputMode, &formatT::s
 
 }  // namespace
 
-const proxyClassC prxDllIfaceOutFmtItemC::description("class prxDllIfaceOutFmtItemC *", rows.data(),
-                                                      &prxDllIfaceFmtItemC::description,
-                                                      &makeProxyOverNode<prxDllIfaceOutFmtItemC>);
+const proxyClassC prxDllIfaceOutFmtItemC::description =
+    describeOverNodes("class prxDllIfaceOutFmtItemC *", rows.data());

@@ -6,6 +6,7 @@
 
 #include "dlliface/mOutFormatItemC.h"
 #include "dlliface/prxDllIfaceFmtItemC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListObjTypeContainerTemplateC.h"
 
 template <>
@@ -13,12 +14,9 @@ struct prxClassNameT<mOutFormatItemC> {
   static const char* get() { return "class mOutFormatItemC"; }
 };
 
-class prxDllIfaceOutFmtItemC : public prxDllIfaceFmtItemC {
+class prxDllIfaceOutFmtItemC : public prxDescribedT<prxDllIfaceOutFmtItemC, prxDllIfaceFmtItemC> {
  public:
-  // Shares the source's node when the source is a view, as the list passes it.
-  explicit prxDllIfaceOutFmtItemC(const metaObjectC& source) : prxDllIfaceFmtItemC(source) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -1,5 +1,3 @@
 #include "dlliface/prxDllOutfileListC.h"
 
-const proxyClassC prxDllOutfileListC::description("class prxDllOutfileListC *", nullptr,
-                                                  &prxmObjListBaseTypeContainerTemplateC::description,
-                                                  &makeProxyOverNode<prxDllOutfileListC>);
+const proxyClassC prxDllOutfileListC::description = describeOverNodes("class prxDllOutfileListC *", nullptr);

@@ -2,26 +2,16 @@
 // the file names, one string each, reached through the members of the string list.
 #pragma once
 
-#include <cstdint>
-
 #include "core/metaObjListStrContainerC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
 
-class prxDllOutfileListC : public prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC> {
+class prxDllOutfileListC
+    : public prxDescribedT<prxDllOutfileListC, prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>> {
  public:
   static constexpr const char* classKey = "DLLOUTFILELIST";
 
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxDllOutfileListC(const metaObjectC& source) : prxmObjListBaseTypeContainerTemplateC(source) {
-    setClass(description);
-  }
-  // Over node, owned when owns is set.
-  prxDllOutfileListC(metaTreeC* node, uint32_t owns) : prxmObjListBaseTypeContainerTemplateC(metaObjectC()) {
-    setClass(description);
-    attachTree(node, owns);
-  }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -39,5 +39,4 @@ constexpr auto rows = rowTable(integerRows<&optionT::getMinVal, &optionT::setMin
 
 }  // namespace
 
-const proxyClassC prxmDllIfaceOptBaseC::description("class prxmDllIfaceOptBaseC *", rows.data(),
-                                                    &prxDllIfaceBaseC::description);
+const proxyClassC prxmDllIfaceOptBaseC::description = describe("class prxmDllIfaceOptBaseC *", rows.data());

@@ -7,13 +7,11 @@
 
 #include "dlliface/mDllIfaceOptBaseC.h"
 #include "dlliface/prxDllIfaceBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmDllIfaceOptBaseC : public prxDllIfaceBaseC {
+class prxmDllIfaceOptBaseC : public prxDescribedT<prxmDllIfaceOptBaseC, prxDllIfaceBaseC> {
  public:
-  // Shares the source's node when the source is a view.
-  explicit prxmDllIfaceOptBaseC(const metaObjectC& source) : prxDllIfaceBaseC(source) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

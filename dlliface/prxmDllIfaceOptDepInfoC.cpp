@@ -14,6 +14,5 @@ constexpr auto rows = rowTable(settableRows<&depT::getId, &depT::setId>("Id"),
 
 }  // namespace
 
-const proxyClassC prxmDllIfaceOptDepInfoC::description("class prxmDllIfaceOptDepInfoC *", rows.data(),
-                                                       &prxDllIfaceBaseC::description,
-                                                       &makeProxyOverNode<prxmDllIfaceOptDepInfoC>);
+const proxyClassC prxmDllIfaceOptDepInfoC::description =
+    describeOverNodes("class prxmDllIfaceOptDepInfoC *", rows.data());

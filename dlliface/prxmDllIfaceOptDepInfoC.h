@@ -4,6 +4,7 @@
 
 #include "dlliface/mDllIfaceOptDepInfoC.h"
 #include "dlliface/prxDllIfaceBaseC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListObjTypeContainerTemplateC.h"
 
 template <>
@@ -11,12 +12,9 @@ struct prxClassNameT<mDllIfaceOptDepInfoC> {
   static const char* get() { return "class mDllIfaceOptDepInfoC"; }
 };
 
-class prxmDllIfaceOptDepInfoC : public prxDllIfaceBaseC {
+class prxmDllIfaceOptDepInfoC : public prxDescribedT<prxmDllIfaceOptDepInfoC, prxDllIfaceBaseC> {
  public:
-  // Shares the source's node when the source is a view, as the list passes it.
-  explicit prxmDllIfaceOptDepInfoC(const metaObjectC& source) : prxDllIfaceBaseC(source) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

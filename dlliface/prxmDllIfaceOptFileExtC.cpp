@@ -13,6 +13,5 @@ constexpr auto rows = rowTable(settableRows<&extT::getExt, &extT::setExt>("Ext")
 
 }  // namespace
 
-const proxyClassC prxmDllIfaceOptFileExtC::description("class prxmDllIfaceOptFileExtC *", rows.data(),
-                                                       &prxDllIfaceBaseC::description,
-                                                       &makeProxyOverNode<prxmDllIfaceOptFileExtC>);
+const proxyClassC prxmDllIfaceOptFileExtC::description =
+    describeOverNodes("class prxmDllIfaceOptFileExtC *", rows.data());

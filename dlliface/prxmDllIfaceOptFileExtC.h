@@ -4,6 +4,7 @@
 
 #include "dlliface/mDllIfaceOptFileExtC.h"
 #include "dlliface/prxDllIfaceBaseC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListObjTypeContainerTemplateC.h"
 
 template <>
@@ -11,12 +12,9 @@ struct prxClassNameT<mDllIfaceOptFileExtC> {
   static const char* get() { return "class mDllIfaceOptFileExtC"; }
 };
 
-class prxmDllIfaceOptFileExtC : public prxDllIfaceBaseC {
+class prxmDllIfaceOptFileExtC : public prxDescribedT<prxmDllIfaceOptFileExtC, prxDllIfaceBaseC> {
  public:
-  // Shares the source's node when the source is a view, as the list passes it.
-  explicit prxmDllIfaceOptFileExtC(const metaObjectC& source) : prxDllIfaceBaseC(source) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

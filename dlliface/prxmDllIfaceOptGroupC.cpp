@@ -16,6 +16,4 @@ constexpr auto rows = rowTable(settableRows<&groupT::getId, &groupT::setId>("Id"
 
 }  // namespace
 
-const proxyClassC prxmDllIfaceOptGroupC::description("class prxmDllIfaceOptGroupC *", rows.data(),
-                                                     &prxDllIfaceBaseC::description,
-                                                     &makeProxyOverNode<prxmDllIfaceOptGroupC>);
+const proxyClassC prxmDllIfaceOptGroupC::description = describeOverNodes("class prxmDllIfaceOptGroupC *", rows.data());

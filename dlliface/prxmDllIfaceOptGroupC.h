@@ -5,6 +5,7 @@
 
 #include "dlliface/mDllIfaceOptGroupC.h"
 #include "dlliface/prxDllIfaceBaseC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListObjTypeContainerTemplateC.h"
 
 template <>
@@ -12,12 +13,9 @@ struct prxClassNameT<mDllIfaceOptGroupC> {
   static const char* get() { return "class mDllIfaceOptGroupC"; }
 };
 
-class prxmDllIfaceOptGroupC : public prxDllIfaceBaseC {
+class prxmDllIfaceOptGroupC : public prxDescribedT<prxmDllIfaceOptGroupC, prxDllIfaceBaseC> {
  public:
-  // Shares the source's node when the source is a view, as the list and the page pass it.
-  explicit prxmDllIfaceOptGroupC(const metaObjectC& source) : prxDllIfaceBaseC(source) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -21,6 +21,4 @@ constexpr auto rows = rowTable(settableRows<&optionT::getGroup, &optionT::setGro
 
 }  // namespace
 
-const proxyClassC prxmDllIfaceOptItemC::description("class prxmDllIfaceOptItemC *", rows.data(),
-                                                    &prxmDllIfaceOptBaseC::description,
-                                                    &makeProxyOverNode<prxmDllIfaceOptItemC>);
+const proxyClassC prxmDllIfaceOptItemC::description = describeOverNodes("class prxmDllIfaceOptItemC *", rows.data());

@@ -5,6 +5,7 @@
 
 #include "dlliface/mDllIfaceOptItemC.h"
 #include "dlliface/prxmDllIfaceOptBaseC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListObjTypeContainerTemplateC.h"
 
 template <>
@@ -12,12 +13,9 @@ struct prxClassNameT<mDllIfaceOptItemC> {
   static const char* get() { return "class mDllIfaceOptItemC"; }
 };
 
-class prxmDllIfaceOptItemC : public prxmDllIfaceOptBaseC {
+class prxmDllIfaceOptItemC : public prxDescribedT<prxmDllIfaceOptItemC, prxmDllIfaceOptBaseC> {
  public:
-  // Shares the source's node when the source is a view, as the list and the page pass it.
-  explicit prxmDllIfaceOptItemC(const metaObjectC& source) : prxmDllIfaceOptBaseC(source) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -1,5 +1,3 @@
 #include "dlliface/prxmDllIfaceOptTypeC.h"
 
-const proxyClassC prxmDllIfaceOptTypeC::description("class prxmDllIfaceOptTypeC *", nullptr,
-                                                    &prxmDllIfaceOptBaseC::description,
-                                                    &makeProxyOverNode<prxmDllIfaceOptTypeC>);
+const proxyClassC prxmDllIfaceOptTypeC::description = describeOverNodes("class prxmDllIfaceOptTypeC *", nullptr);

@@ -3,6 +3,7 @@
 
 #include "dlliface/mDllIfaceOptTypeC.h"
 #include "dlliface/prxmDllIfaceOptBaseC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListObjTypeContainerTemplateC.h"
 
 template <>
@@ -10,12 +11,9 @@ struct prxClassNameT<mDllIfaceOptTypeC> {
   static const char* get() { return "class mDllIfaceOptTypeC"; }
 };
 
-class prxmDllIfaceOptTypeC : public prxmDllIfaceOptBaseC {
+class prxmDllIfaceOptTypeC : public prxDescribedT<prxmDllIfaceOptTypeC, prxmDllIfaceOptBaseC> {
  public:
-  // Shares the source's node when the source is a view, as the list and the page pass it.
-  explicit prxmDllIfaceOptTypeC(const metaObjectC& source) : prxmDllIfaceOptBaseC(source) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

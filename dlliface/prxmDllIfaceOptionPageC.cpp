@@ -214,6 +214,5 @@ constexpr auto rows = rowTable(settableRows<&pageT::getId, &pageT::setId>("Id"),
 
 }  // namespace
 
-const proxyClassC prxmDllIfaceOptionPageC::description("class prxmDllIfaceOptionPageC *", rows.data(),
-                                                       &prxDllIfaceBaseC::description,
-                                                       &makeProxyOverNode<prxmDllIfaceOptionPageC>);
+const proxyClassC prxmDllIfaceOptionPageC::description =
+    describeOverNodes("class prxmDllIfaceOptionPageC *", rows.data());

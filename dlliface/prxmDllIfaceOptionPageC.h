@@ -5,24 +5,18 @@
 // its tree, and a value that is no object as a page without a node.
 #pragma once
 
-#include <cstdint>
-
 #include "dlliface/mDllIfaceOptionPageC.h"
 #include "dlliface/prxDllIfaceBaseC.h"
+#include "proxy/prxDescribedT.h"
 
 template <>
 struct prxClassNameT<mDllIfaceOptionPageC> {
   static const char* get() { return "class mDllIfaceOptionPageC"; }
 };
 
-class prxmDllIfaceOptionPageC : public prxDllIfaceBaseC {
+class prxmDllIfaceOptionPageC : public prxDescribedT<prxmDllIfaceOptionPageC, prxDllIfaceBaseC> {
  public:
-  // Shares the source's node when the source is a view, as the page lists pass it.
-  explicit prxmDllIfaceOptionPageC(const metaObjectC& source) : prxDllIfaceBaseC(source) { setClass(description); }
-  // Over node, owned when owns is set.
-  prxmDllIfaceOptionPageC(metaTreeC* node, uint32_t owns) : prxDllIfaceBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

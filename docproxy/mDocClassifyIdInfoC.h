@@ -13,8 +13,7 @@ class mDocClassifyIdInfoC : public metaObjectC {
   // The class of the view, whatever the key word of the node it is over.
   static constexpr const char* classKey = "DOCCLASSIFYIDINFO";
 
-  mDocClassifyIdInfoC() = default;
-  mDocClassifyIdInfoC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   str getClassId() { return getStringAttribute("CLASSID"); }
   metaObjListObjectContainerC getClassVarList() {

@@ -13,8 +13,7 @@ class mDocClassifyInfoC : public metaObjectC {
   // The class of the view, whatever the key word of the node it is over.
   static constexpr const char* classKey = "DOCCLASSIFYINFO";
 
-  mDocClassifyInfoC() = default;
-  mDocClassifyInfoC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   str getName() { return getStringAttribute("NAME"); }
   metaObjListObjectContainerC getClassIdList() { return metaObjListObjectContainerC(attributeNode("DOCCLASSIFYIDLIST"), 0); }

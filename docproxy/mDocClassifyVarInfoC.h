@@ -11,8 +11,7 @@ class mDocClassifyVarInfoC : public metaObjectC {
   // The class of the view, whatever the key word of the node it is over.
   static constexpr const char* classKey = "DOCCLASSIFYVARINFO";
 
-  mDocClassifyVarInfoC() = default;
-  mDocClassifyVarInfoC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   str getVarId() { return getStringAttribute("VARID"); }
   str getTabVar() { return getStringAttribute("TABVAR"); }

@@ -10,8 +10,7 @@
 
 class mDocumentPrefsC : public metaObjectC {
  public:
-  mDocumentPrefsC() = default;
-  mDocumentPrefsC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   // found (when given) is 1 only when the child held a number.
   double getUnitBase(uint32_t* found = nullptr) { return getDoubleAttribute("UNITBASE", found); }

@@ -13,5 +13,3 @@ constexpr auto rows = methodRows::rowTable(methodRows::factoryRow<prxMathFactory
 const proxyClassC prxMathBaseC::description("class prxMathBaseC *", rows, nullptr);
 
 prxMathBaseC::prxMathBaseC(uint8_t takeReference) : proxyObjectC(description, takeReference) {}
-
-void* prxMathBaseC::getNativePointer() { return this; }

@@ -10,7 +10,5 @@ class prxMathBaseC : public proxyObjectC {
  public:
   explicit prxMathBaseC(uint8_t takeReference);
 
-  void* getNativePointer() override;
-
   static const proxyClassC description;
 };

@@ -58,16 +58,12 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxMatrix3x3C::description("class prxMatrix3x3C *", rows, &prxMatrixBaseC::description);
+const proxyClassC prxMatrix3x3C::description = describe("class prxMatrix3x3C *", rows);
 
 prxMatrix3x3C::prxMatrix3x3C()
-    : axes{prxAggregateVector3dC(this), prxAggregateVector3dC(this), prxAggregateVector3dC(this)} {
-  setClass(description);
-}
+    : axes{prxAggregateVector3dC(this), prxAggregateVector3dC(this), prxAggregateVector3dC(this)} {}
 
 prxMatrix3x3C::prxMatrix3x3C(const matrixC3x3<double>& matrix) : prxMatrix3x3C() { setMatrix(matrix); }
-
-void* prxMatrix3x3C::getNativePointer() { return this; }
 
 matrixC3x3<double> prxMatrix3x3C::getMatrix() const {
   matrixC3x3<double> matrix;

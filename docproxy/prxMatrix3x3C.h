@@ -6,16 +6,15 @@
 #include "geom/matrixC3x3.h"
 #include "docproxy/prxAggregateVector3dC.h"
 #include "docproxy/prxMatrixBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxMatrix3x3C : public prxMatrixBaseC {
+class prxMatrix3x3C : public prxDescribedT<prxMatrix3x3C, prxMatrixBaseC> {
  public:
   static constexpr int axisX = 0, axisY = 1, axisZ = 2;
 
   // Zero axes: the zero matrix.
   prxMatrix3x3C();
   explicit prxMatrix3x3C(const matrixC3x3<double>& matrix);
-
-  void* getNativePointer() override;
 
   matrixC3x3<double> getMatrix() const;
   void setMatrix(const matrixC3x3<double>& matrix);

@@ -75,17 +75,13 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxMatrix4x4C::description("class prxMatrix4x4C *", rows, &prxMatrixBaseC::description);
+const proxyClassC prxMatrix4x4C::description = describe("class prxMatrix4x4C *", rows);
 
 prxMatrix4x4C::prxMatrix4x4C()
     : axes{prxAggregateVector3dC(this), prxAggregateVector3dC(this), prxAggregateVector3dC(this),
-           prxAggregateVector3dC(this)} {
-  setClass(description);
-}
+           prxAggregateVector3dC(this)} {}
 
 prxMatrix4x4C::prxMatrix4x4C(const matrixC4x4<double>& matrix) : prxMatrix4x4C() { setMatrix(matrix); }
-
-void* prxMatrix4x4C::getNativePointer() { return this; }
 
 matrixC4x4<double> prxMatrix4x4C::getMatrix() const {
   matrixC4x4<double> matrix;

@@ -7,16 +7,15 @@
 #include "geom/matrixC4x4.h"
 #include "docproxy/prxAggregateVector3dC.h"
 #include "docproxy/prxMatrixBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxMatrix4x4C : public prxMatrixBaseC {
+class prxMatrix4x4C : public prxDescribedT<prxMatrix4x4C, prxMatrixBaseC> {
  public:
   static constexpr int axisX = 0, axisY = 1, axisZ = 2, axisT = 3;
 
   // Zero axes: the zero matrix but for the fourth row, not the identity.
   prxMatrix4x4C();
   explicit prxMatrix4x4C(const matrixC4x4<double>& matrix);
-
-  void* getNativePointer() override;
 
   matrixC4x4<double> getMatrix() const;
   // The first three rows go into the axes; the fourth row is dropped.

@@ -2,12 +2,11 @@
 #pragma once
 
 #include "docproxy/prxMathBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxMatrixBaseC : public prxMathBaseC {
+class prxMatrixBaseC : public prxDescribedT<prxMatrixBaseC, prxMathBaseC> {
  public:
-  prxMatrixBaseC() : prxMathBaseC(0) { setClass(description); }
+  prxMatrixBaseC() : prxDescribedT(0) {}
 
-  void* getNativePointer() override { return this; }
-
-  static inline const proxyClassC description{"class prxMatrixBaseC *", nullptr, &prxMathBaseC::description};
+  static inline const proxyClassC description = describe("class prxMatrixBaseC *", nullptr);
 };

@@ -45,13 +45,9 @@ constexpr auto rows = methodRows::rowTable(
 
 }  // namespace
 
-const proxyClassC prxVector2dC::description("class prxVector2dC *", rows, &prxMathBaseC::description);
+const proxyClassC prxVector2dC::description = describe("class prxVector2dC *", rows);
 
 prxVector2dC::prxVector2dC(uint8_t takeReference) : prxVector2dC(takeReference, vectorC2d<double>()) {}
 
 prxVector2dC::prxVector2dC(uint8_t takeReference, const vectorC2d<double>& initialValue)
-    : prxVectorBaseC(takeReference), value(initialValue) {
-  setClass(description);
-}
-
-void* prxVector2dC::getNativePointer() { return this; }
+    : prxDescribedT(takeReference), value(initialValue) {}

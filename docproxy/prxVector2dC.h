@@ -6,14 +6,13 @@
 
 #include "docproxy/prxVectorBaseC.h"
 #include "geom/vectorC2d.h"
+#include "proxy/prxDescribedT.h"
 
-class prxVector2dC : public prxVectorBaseC {
+class prxVector2dC : public prxDescribedT<prxVector2dC, prxVectorBaseC> {
  public:
   // (0, 0).
   explicit prxVector2dC(uint8_t takeReference = 0);
   prxVector2dC(uint8_t takeReference, const vectorC2d<double>& value);
-
-  void* getNativePointer() override;
 
   vectorC2d<double>& getValue() { return value; }
   const vectorC2d<double>& getValue() const { return value; }

@@ -59,13 +59,9 @@ constexpr auto rows = methodRows::rowTable(
 
 }  // namespace
 
-const proxyClassC prxVector3dC::description("class prxVector3dC *", rows, &prxMathBaseC::description);
+const proxyClassC prxVector3dC::description = describe("class prxVector3dC *", rows);
 
 prxVector3dC::prxVector3dC(uint8_t takeReference) : prxVector3dC(takeReference, vectorC3d<double>()) {}
 
 prxVector3dC::prxVector3dC(uint8_t takeReference, const vectorC3d<double>& initialValue)
-    : prxVectorBaseC(takeReference), value(initialValue) {
-  setClass(description);
-}
-
-void* prxVector3dC::getNativePointer() { return this; }
+    : prxDescribedT(takeReference), value(initialValue) {}

@@ -6,14 +6,13 @@
 
 #include "docproxy/prxVectorBaseC.h"
 #include "geom/vectorC3d.h"
+#include "proxy/prxDescribedT.h"
 
-class prxVector3dC : public prxVectorBaseC {
+class prxVector3dC : public prxDescribedT<prxVector3dC, prxVectorBaseC> {
  public:
   // (0, 0, 0).
   explicit prxVector3dC(uint8_t takeReference = 0);
   prxVector3dC(uint8_t takeReference, const vectorC3d<double>& value);
-
-  void* getNativePointer() override;
 
   vectorC3d<double>& getValue() { return value; }
   const vectorC3d<double>& getValue() const { return value; }

@@ -44,7 +44,4 @@ constexpr auto rows = methodRows::rowTable(componentRows<&vectorC2d<double>::x, 
 
 }  // namespace
 
-const proxyClassC prxm2dPointC::description("class prxm2dPointC *", rows, &prxMetaObjectBaseC::description,
-                                            &makeProxyOverNode<prxm2dPointC>);
-
-prxm2dPointC::prxm2dPointC(const metaObjectC& source) : prxMetaObjectBaseC(source) { setClass(description); }
+const proxyClassC prxm2dPointC::description = describeOverNodes("class prxm2dPointC *", rows);

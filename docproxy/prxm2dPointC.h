@@ -4,14 +4,12 @@
 // insert points are these.
 #pragma once
 
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseC.h"
 
-class prxm2dPointC : public prxMetaObjectBaseC {
+class prxm2dPointC : public prxDescribedT<prxm2dPointC, prxMetaObjectBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is deep-copied.
-  explicit prxm2dPointC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

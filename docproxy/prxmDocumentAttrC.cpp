@@ -75,10 +75,4 @@ constexpr auto rows = rowTable(textRows<descKey>("Desc"), textRows<companyKey>("
 
 }  // namespace
 
-const proxyClassC prxmDocumentAttrC::description("class prxmDocumentAttrC *", rows,
-                                                 &prxMetaObjectBaseTemplateC::description,
-                                                 &makeProxyOverNode<prxmDocumentAttrC>);
-
-prxmDocumentAttrC::prxmDocumentAttrC(const metaObjectC& source) : prxMetaObjectBaseTemplateC(source) {
-  setClass(description);
-}
+const proxyClassC prxmDocumentAttrC::description = describeOverNodes("class prxmDocumentAttrC *", rows);

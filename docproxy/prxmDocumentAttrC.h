@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/mDocumentAttrC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseTemplateC.h"
 
 template <>
@@ -13,12 +14,9 @@ struct prxClassNameT<mDocumentAttrC> {
   static const char* get() { return "class mDocumentAttrC"; }
 };
 
-class prxmDocumentAttrC : public prxMetaObjectBaseTemplateC<mDocumentAttrC> {
+class prxmDocumentAttrC : public prxDescribedT<prxmDocumentAttrC, prxMetaObjectBaseTemplateC<mDocumentAttrC>> {
  public:
-  // Shares the source's node when the source is a view, as the document families pass it.
-  explicit prxmDocumentAttrC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

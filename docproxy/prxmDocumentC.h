@@ -10,6 +10,7 @@
 #include "proxy/fieldRows.h"
 #include "proxy/proxyHandlerArguments.h"
 #include "proxy/prxClassNameT.h"
+#include "proxy/prxDescribedT.h"
 
 namespace documentKeys {
 inline constexpr char name[] = "NAME";
@@ -18,12 +19,9 @@ inline constexpr char ident[] = "MIDENT";
 }  // namespace documentKeys
 
 template <class baseT>
-class prxmDocumentC : public baseT {
+class prxmDocumentC : public prxDescribedT<prxmDocumentC<baseT>, baseT> {
  public:
-  // Shares the source's node when the source is a view; an owning source is deep-copied.
-  explicit prxmDocumentC(const metaObjectC& source) : baseT(source) { this->setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxmDocumentC::prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 
@@ -53,5 +51,5 @@ class prxmDocumentC : public baseT {
 };
 
 template <class baseT>
-const proxyClassC prxmDocumentC<baseT>::description([] { return prxTemplateTypeName<baseT>("prxmDocumentC"); }, documentRows,
-                                                    &baseT::description, &makeProxyOverNode<prxmDocumentC<baseT>>);
+const proxyClassC prxmDocumentC<baseT>::description =
+    prxmDocumentC::describeOverNodes([] { return prxTemplateTypeName<baseT>("prxmDocumentC"); }, documentRows);

@@ -18,11 +18,5 @@ constexpr auto rows = rowTable(readOnlyRow<&view::getClassId>("ClassId"),
 
 }  // namespace
 
-const proxyClassC prxmDocumentClassificationIdInfoC::description("class prxmDocumentClassificationIdInfoC *", rows,
-                                                                 &prxMetaObjectBaseTemplateC::description,
-                                                                 &makeProxyOverNode<prxmDocumentClassificationIdInfoC>);
-
-prxmDocumentClassificationIdInfoC::prxmDocumentClassificationIdInfoC(const metaObjectC& source)
-    : prxMetaObjectBaseTemplateC(source) {
-  setClass(description);
-}
+const proxyClassC prxmDocumentClassificationIdInfoC::description =
+    describeOverNodes("class prxmDocumentClassificationIdInfoC *", rows);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "docproxy/mDocClassifyIdInfoC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseTemplateC.h"
 
 template <>
@@ -15,12 +16,10 @@ struct prxMetaClassKeyT<mDocClassifyIdInfoC> {
   static const char* of(const mDocClassifyIdInfoC&) { return mDocClassifyIdInfoC::classKey; }
 };
 
-class prxmDocumentClassificationIdInfoC : public prxMetaObjectBaseTemplateC<mDocClassifyIdInfoC> {
+class prxmDocumentClassificationIdInfoC
+    : public prxDescribedT<prxmDocumentClassificationIdInfoC, prxMetaObjectBaseTemplateC<mDocClassifyIdInfoC>> {
  public:
-  // Shares the source's node when the source is a view.
-  explicit prxmDocumentClassificationIdInfoC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -18,11 +18,5 @@ constexpr auto rows = rowTable(readOnlyRow<&view::getName>("Name"),
 
 }  // namespace
 
-const proxyClassC prxmDocumentClassificationInfoC::description("class prxmDocumentClassificationInfoC *", rows,
-                                                               &prxMetaObjectBaseTemplateC::description,
-                                                               &makeProxyOverNode<prxmDocumentClassificationInfoC>);
-
-prxmDocumentClassificationInfoC::prxmDocumentClassificationInfoC(const metaObjectC& source)
-    : prxMetaObjectBaseTemplateC(source) {
-  setClass(description);
-}
+const proxyClassC prxmDocumentClassificationInfoC::description =
+    describeOverNodes("class prxmDocumentClassificationInfoC *", rows);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "docproxy/mDocClassifyInfoC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseTemplateC.h"
 
 template <>
@@ -15,12 +16,10 @@ struct prxMetaClassKeyT<mDocClassifyInfoC> {
   static const char* of(const mDocClassifyInfoC&) { return mDocClassifyInfoC::classKey; }
 };
 
-class prxmDocumentClassificationInfoC : public prxMetaObjectBaseTemplateC<mDocClassifyInfoC> {
+class prxmDocumentClassificationInfoC
+    : public prxDescribedT<prxmDocumentClassificationInfoC, prxMetaObjectBaseTemplateC<mDocClassifyInfoC>> {
  public:
-  // Shares the source's node when the source is a view.
-  explicit prxmDocumentClassificationInfoC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

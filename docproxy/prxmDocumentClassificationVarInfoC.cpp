@@ -12,11 +12,5 @@ constexpr auto rows = rowTable(readOnlyRow<&view::getVarId>("VarId"), readOnlyRo
 
 }  // namespace
 
-const proxyClassC prxmDocumentClassificationVarInfoC::description(
-    "class prxmDocumentClassificationVarInfoC *", rows, &prxMetaObjectBaseTemplateC::description,
-    &makeProxyOverNode<prxmDocumentClassificationVarInfoC>);
-
-prxmDocumentClassificationVarInfoC::prxmDocumentClassificationVarInfoC(const metaObjectC& source)
-    : prxMetaObjectBaseTemplateC(source) {
-  setClass(description);
-}
+const proxyClassC prxmDocumentClassificationVarInfoC::description =
+    describeOverNodes("class prxmDocumentClassificationVarInfoC *", rows);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "docproxy/mDocClassifyVarInfoC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseTemplateC.h"
 
 template <>
@@ -15,12 +16,10 @@ struct prxMetaClassKeyT<mDocClassifyVarInfoC> {
   static const char* of(const mDocClassifyVarInfoC&) { return mDocClassifyVarInfoC::classKey; }
 };
 
-class prxmDocumentClassificationVarInfoC : public prxMetaObjectBaseTemplateC<mDocClassifyVarInfoC> {
+class prxmDocumentClassificationVarInfoC
+    : public prxDescribedT<prxmDocumentClassificationVarInfoC, prxMetaObjectBaseTemplateC<mDocClassifyVarInfoC>> {
  public:
-  // Shares the source's node when the source is a view.
-  explicit prxmDocumentClassificationVarInfoC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

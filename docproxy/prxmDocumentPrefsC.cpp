@@ -15,9 +15,4 @@ constexpr auto rows = rowTable(settableRows<&prefsT::getDesignUnitBase, &prefsT:
 
 }  // namespace
 
-const proxyClassC prxmDocumentPrefsC::description("class prxmDocumentPrefsC *", rows, &prxMetaObjectBaseC::description,
-                                                  &makeProxyOverNode<prxmDocumentPrefsC>);
-
-prxmDocumentPrefsC::prxmDocumentPrefsC(const metaObjectC& source) : prxMetaObjectBaseC(source) {
-  setClass(description);
-}
+const proxyClassC prxmDocumentPrefsC::description = describeOverNodes("class prxmDocumentPrefsC *", rows);

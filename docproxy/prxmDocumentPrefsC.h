@@ -3,14 +3,12 @@
 // unit base only stores the number; nothing of the document is rescaled.
 #pragma once
 
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseC.h"
 
-class prxmDocumentPrefsC : public prxMetaObjectBaseC {
+class prxmDocumentPrefsC : public prxDescribedT<prxmDocumentPrefsC, prxMetaObjectBaseC> {
  public:
-  // Shares the source's node when the source is a view, as the document families pass it.
-  explicit prxmDocumentPrefsC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -17,10 +17,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmExtAttrLanguageIdentC::description("class prxmExtAttrLanguageIdentC *", rows,
-                                                         &prxMetaObjectBaseC::description,
-                                                         &makeProxyOverNode<prxmExtAttrLanguageIdentC>);
-
-prxmExtAttrLanguageIdentC::prxmExtAttrLanguageIdentC(const metaObjectC& source) : prxMetaObjectBaseC(source) {
-  setClass(description);
-}
+const proxyClassC prxmExtAttrLanguageIdentC::description = describeOverNodes("class prxmExtAttrLanguageIdentC *", rows);

@@ -4,13 +4,12 @@
 #pragma once
 
 #include "core/mExtAttrLanguageIdentC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseC.h"
 
-class prxmExtAttrLanguageIdentC : public prxMetaObjectBaseC {
+class prxmExtAttrLanguageIdentC : public prxDescribedT<prxmExtAttrLanguageIdentC, prxMetaObjectBaseC> {
  public:
-  explicit prxmExtAttrLanguageIdentC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

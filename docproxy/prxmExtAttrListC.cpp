@@ -20,10 +20,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmExtAttrListC::description("class prxmExtAttrListC *", rows,
-                                                &prxmObjListContainerTemplateC::description,
-                                                &makeProxyOverNode<prxmExtAttrListC>);
-
-prxmExtAttrListC::prxmExtAttrListC(const metaObjectC& source) : prxmObjListContainerTemplateC(source) {
-  setClass(description);
-}
+const proxyClassC prxmExtAttrListC::description = describeOverNodes("class prxmExtAttrListC *", rows);

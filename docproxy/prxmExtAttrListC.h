@@ -4,15 +4,13 @@
 #pragma once
 
 #include "core/mExtAttrListC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmExtAttrListEntryC.h"
 #include "proxy/prxmObjListContainerTemplateC.h"
 
-class prxmExtAttrListC : public prxmObjListContainerTemplateC<prxmExtAttrListEntryC> {
+class prxmExtAttrListC : public prxDescribedT<prxmExtAttrListC, prxmObjListContainerTemplateC<prxmExtAttrListEntryC>> {
  public:
-  // Shares the source's node when the source is a view.
-  explicit prxmExtAttrListC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -4,7 +4,8 @@
 // its member names are made for the first object of the class and freed at exit, so making an
 // object merges and allocates nothing.
 //
-// A description is a static object of its class, defined beside the class:
+// A description is a static object of its class, defined beside the class (for a class
+// derived through prxDescribedT, by its describe functions):
 //
 //   const proxyClassC fooC::description("class fooC *", fooRows, &prxMetaObjectBaseC::description,
 //                                       &makeProxyOverNode<fooC>);

@@ -62,7 +62,7 @@ uint32_t proxyObjectC::Release() {
 
 const char* proxyObjectC::getTypeName() { return proxyClass->getTypeName(); }
 
-void* proxyObjectC::getNativePointer() { return this; }
+void* proxyObjectC::getNativePointer() { return dynamic_cast<void*>(this); }
 
 uint32_t proxyObjectC::connectionOperation1(uint32_t) { return 0; }
 

@@ -60,7 +60,7 @@ class proxyObjectC : public mzIDispatch, public memManInterfaceC, public mzComRe
   // takeReference takes the first reference at once. The native object, the first argument
   // of every handler, is the proxy itself (as a proxyObjectC*) unless one is given; handlers
   // cast it back to what their class passed. A derived class's constructor makes the object
-  // one of its own class with setClass.
+  // one of its own class with setClass (prxDescribedT does it for a described class).
   proxyObjectC(const proxyClassC& description, uint8_t takeReference);
   proxyObjectC(void* nativeObject, const proxyClassC& description, uint8_t takeReference);
   proxyObjectC(void* nativeObject, uint32_t unusedWord, const proxyClassC& description, uint8_t takeReference);
@@ -79,7 +79,8 @@ class proxyObjectC : public mzIDispatch, public memManInterfaceC, public mzComRe
 
   // "class <name> *": the type name of the object's class description.
   virtual const char* getTypeName();
-  // The object itself; each proxy class answers its own address.
+  // The object itself: the address of the most-derived object, whatever class asks. A class
+  // overrides it only to answer another object.
   virtual void* getNativePointer();
   // The external connection's three operations; they keep only their results.
   virtual uint32_t connectionOperation1(uint32_t value);

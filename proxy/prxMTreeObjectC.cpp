@@ -132,5 +132,3 @@ const proxyClassC prxMTreeObjectC::description("class prxMTreeObjectC *", rows, 
 
 prxMTreeObjectC::prxMTreeObjectC(metaTreeC* treeNode, mzIUnknown* keeper, uint8_t takeReference)
     : proxyObjectC(description, takeReference), treeKeeper(keeper), view(treeNode) {}
-
-void* prxMTreeObjectC::getNativePointer() { return this; }

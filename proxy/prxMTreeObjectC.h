@@ -22,8 +22,6 @@ class prxMTreeObjectC : public proxyObjectC {
   // node and treeKeeper may be null; the keeper gets a reference of the proxy's own.
   prxMTreeObjectC(metaTreeC* node, mzIUnknown* treeKeeper, uint8_t takeReference);
 
-  void* getNativePointer() override;
-
   metaTreeC* getNode() const { return view.getNode(); }
   mzIUnknown* getTreeKeeper() const { return treeKeeper.get(); }
 

@@ -60,7 +60,6 @@ class prxMetaObjectBaseTemplateC : public prxMetaObjectI, public prxMetaBaseI {
   uint32_t AddRef() override { return proxyObjectC::AddRef(); }
   uint32_t Release() override { return proxyObjectC::Release(); }
 
-  void* getNativePointer() override { return this; }
   metaTreeC* getMetaObjectNode() override { return object.getNode(); }
 
   uint32_t getMetaObject(metaTreeC** out, uint32_t copy) override {

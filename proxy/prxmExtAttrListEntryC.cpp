@@ -30,12 +30,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmExtAttrListEntryC::description("class prxmExtAttrListEntryC *", rows,
-                                                     &prxMetaObjectBaseC::description,
-                                                     &makeProxyOverNode<prxmExtAttrListEntryC>);
-
-prxmExtAttrListEntryC::prxmExtAttrListEntryC(const metaObjectC& source) : prxMetaObjectBaseC(source) {
-  setClass(description);
-}
-
-void* prxmExtAttrListEntryC::getNativePointer() { return this; }
+const proxyClassC prxmExtAttrListEntryC::description = describeOverNodes("class prxmExtAttrListEntryC *", rows);

@@ -4,15 +4,12 @@
 #pragma once
 
 #include "core/mExtAttrBaseC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseC.h"
 
-class prxmExtAttrListEntryC : public prxMetaObjectBaseC {
+class prxmExtAttrListEntryC : public prxDescribedT<prxmExtAttrListEntryC, prxMetaObjectBaseC> {
  public:
-  // Over the source's handle, as every meta-object proxy takes one: an owning source is
-  // deep-copied and the copy owned, a non-owning one shared.
-  explicit prxmExtAttrListEntryC(const metaObjectC& source);
-
-  void* getNativePointer() override;
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -19,12 +19,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmExtAttrListEntryStrC::description("class prxmExtAttrListEntryStrC *", rows,
-                                                        &prxmExtAttrListEntryC::description,
-                                                        &makeProxyOverNode<prxmExtAttrListEntryStrC>);
-
-prxmExtAttrListEntryStrC::prxmExtAttrListEntryStrC(const metaObjectC& source) : prxmExtAttrListEntryC(source) {
-  setClass(description);
-}
-
-void* prxmExtAttrListEntryStrC::getNativePointer() { return this; }
+const proxyClassC prxmExtAttrListEntryStrC::description = describeOverNodes("class prxmExtAttrListEntryStrC *", rows);

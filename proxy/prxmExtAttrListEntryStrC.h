@@ -2,13 +2,12 @@
 // members in front of the entry members and the common ones.
 #pragma once
 
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmExtAttrListEntryC.h"
 
-class prxmExtAttrListEntryStrC : public prxmExtAttrListEntryC {
+class prxmExtAttrListEntryStrC : public prxDescribedT<prxmExtAttrListEntryStrC, prxmExtAttrListEntryC> {
  public:
-  explicit prxmExtAttrListEntryStrC(const metaObjectC& source);
-
-  void* getNativePointer() override;
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

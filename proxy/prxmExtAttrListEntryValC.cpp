@@ -24,12 +24,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmExtAttrListEntryValC::description("class prxmExtAttrListEntryValC *", rows,
-                                                        &prxmExtAttrListEntryC::description,
-                                                        &makeProxyOverNode<prxmExtAttrListEntryValC>);
-
-prxmExtAttrListEntryValC::prxmExtAttrListEntryValC(const metaObjectC& source) : prxmExtAttrListEntryC(source) {
-  setClass(description);
-}
-
-void* prxmExtAttrListEntryValC::getNativePointer() { return this; }
+const proxyClassC prxmExtAttrListEntryValC::description = describeOverNodes("class prxmExtAttrListEntryValC *", rows);

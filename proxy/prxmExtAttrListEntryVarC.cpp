@@ -27,12 +27,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmExtAttrListEntryVarC::description("class prxmExtAttrListEntryVarC *", rows,
-                                                        &prxmExtAttrListEntryC::description,
-                                                        &makeProxyOverNode<prxmExtAttrListEntryVarC>);
-
-prxmExtAttrListEntryVarC::prxmExtAttrListEntryVarC(const metaObjectC& source) : prxmExtAttrListEntryC(source) {
-  setClass(description);
-}
-
-void* prxmExtAttrListEntryVarC::getNativePointer() { return this; }
+const proxyClassC prxmExtAttrListEntryVarC::description = describeOverNodes("class prxmExtAttrListEntryVarC *", rows);

@@ -2,13 +2,12 @@
 // its type: its Value and Type members in front of the entry members and the common ones.
 #pragma once
 
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmExtAttrListEntryC.h"
 
-class prxmExtAttrListEntryVarC : public prxmExtAttrListEntryC {
+class prxmExtAttrListEntryVarC : public prxDescribedT<prxmExtAttrListEntryVarC, prxmExtAttrListEntryC> {
  public:
-  explicit prxmExtAttrListEntryVarC(const metaObjectC& source);
-
-  void* getNativePointer() override;
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -7,22 +7,21 @@
 
 #include "core/metaObjDictPairTemplateC.h"
 #include "mzcom/mzSmartPtr.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjDictionaryPairC.h"
 #include "proxy/prxmObjListObjTypeContainerTemplateC.h"
 
 template <class KP, class DP, class KM, class DM>
 class prxmObjDictionaryBaseTemplateC
-    : public prxmObjListObjTypeContainerTemplateC<prxmObjDictionaryPairC<KP, DP, KM, DM>, metaObjDictPairTemplateC<KM, DM>> {
+    : public prxDescribedT<prxmObjDictionaryBaseTemplateC<KP, DP, KM, DM>,
+                           prxmObjListObjTypeContainerTemplateC<prxmObjDictionaryPairC<KP, DP, KM, DM>,
+                                                                metaObjDictPairTemplateC<KM, DM>>> {
  public:
   using pairProxyT = prxmObjDictionaryPairC<KP, DP, KM, DM>;
   using pairT = metaObjDictPairTemplateC<KM, DM>;
   using keyedListT = prxmObjListObjTypeContainerTemplateC<pairProxyT, pairT>;
 
-  explicit prxmObjDictionaryBaseTemplateC(const metaObjectC& source) : keyedListT(source) {
-    this->setClass(description);
-  }
-
-  void* getNativePointer() override { return this; }
+  using prxmObjDictionaryBaseTemplateC::prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 
@@ -52,6 +51,6 @@ const proxyMethodEntryS prxmObjDictionaryBaseTemplateC<KP, DP, KM, DM>::dictiona
 };
 
 template <class KP, class DP, class KM, class DM>
-const proxyClassC prxmObjDictionaryBaseTemplateC<KP, DP, KM, DM>::description(
-    [] { return prxTemplateTypeName<KP, DP, KM, DM>("prxmObjDictionaryBaseTemplateC"); }, dictionaryRows,
-    &keyedListT::description, &makeProxyOverNode<prxmObjDictionaryBaseTemplateC<KP, DP, KM, DM>>);
+const proxyClassC prxmObjDictionaryBaseTemplateC<KP, DP, KM, DM>::description =
+    prxmObjDictionaryBaseTemplateC::describeOverNodes(
+        [] { return prxTemplateTypeName<KP, DP, KM, DM>("prxmObjDictionaryBaseTemplateC"); }, dictionaryRows);

@@ -9,16 +9,15 @@
 #include "core/metaObjectC.h"
 #include "core/metaTreeC.h"
 #include "core/propertyValuePut.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseC.h"
 
 template <class KP, class DP, class KM, class DM>
-class prxmObjDictionaryPairC : public prxMetaObjectBaseC {
+class prxmObjDictionaryPairC : public prxDescribedT<prxmObjDictionaryPairC<KP, DP, KM, DM>, prxMetaObjectBaseC> {
  public:
   using pairT = metaObjDictPairTemplateC<KM, DM>;
 
-  explicit prxmObjDictionaryPairC(const metaObjectC& source) : prxMetaObjectBaseC(source) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxmObjDictionaryPairC::prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 
@@ -58,6 +57,5 @@ const proxyMethodEntryS prxmObjDictionaryPairC<KP, DP, KM, DM>::pairRows[] = {
 };
 
 template <class KP, class DP, class KM, class DM>
-const proxyClassC prxmObjDictionaryPairC<KP, DP, KM, DM>::description(
-    [] { return prxTemplateTypeName<KP, DP, KM, DM>("prxmObjDictionaryPairC"); }, pairRows,
-    &prxMetaObjectBaseC::description, &makeProxyOverNode<prxmObjDictionaryPairC<KP, DP, KM, DM>>);
+const proxyClassC prxmObjDictionaryPairC<KP, DP, KM, DM>::description = prxmObjDictionaryPairC::describeOverNodes(
+    [] { return prxTemplateTypeName<KP, DP, KM, DM>("prxmObjDictionaryPairC"); }, pairRows);

@@ -26,8 +26,6 @@ class prxmObjEnumC : public prxmObjEnumBaseC {
     current.show(listNode ? listNode->firstChild : nullptr);
   }
 
-  void* getNativePointer() override { return this; }
-
   metaTreeC* getCurrentNode() const override { return current.getNode(); }
 
   static const proxyClassC description;

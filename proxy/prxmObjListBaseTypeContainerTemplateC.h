@@ -7,19 +7,15 @@
 
 #include "core/metaObjectC.h"
 #include "proxy/listProxyHandlers.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxListValueT.h"
 #include "proxy/prxMetaObjectBaseTemplateC.h"
 
 template <class V, class L>
-class prxmObjListBaseTypeContainerTemplateC : public prxMetaObjectBaseTemplateC<L> {
+class prxmObjListBaseTypeContainerTemplateC
+    : public prxDescribedT<prxmObjListBaseTypeContainerTemplateC<V, L>, prxMetaObjectBaseTemplateC<L>> {
  public:
-  // Over the source's handle: an owning source is deep-copied and the copy owned, a
-  // non-owning one shared.
-  explicit prxmObjListBaseTypeContainerTemplateC(const metaObjectC& source) : prxMetaObjectBaseTemplateC<L>(source) {
-    this->setClass(description);
-  }
-
-  void* getNativePointer() override { return this; }
+  using prxmObjListBaseTypeContainerTemplateC::prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 
@@ -74,6 +70,6 @@ const proxyMethodEntryS prxmObjListBaseTypeContainerTemplateC<V, L>::valueListRo
 };
 
 template <class V, class L>
-const proxyClassC prxmObjListBaseTypeContainerTemplateC<V, L>::description(
-    [] { return prxTemplateTypeName<V, L>("prxmObjListBaseTypeContainerTemplateC"); }, valueListRows,
-    &prxMetaObjectBaseTemplateC<L>::description, &makeProxyOverNode<prxmObjListBaseTypeContainerTemplateC<V, L>>);
+const proxyClassC prxmObjListBaseTypeContainerTemplateC<V, L>::description =
+    prxmObjListBaseTypeContainerTemplateC::describeOverNodes(
+        [] { return prxTemplateTypeName<V, L>("prxmObjListBaseTypeContainerTemplateC"); }, valueListRows);

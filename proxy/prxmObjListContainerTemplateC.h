@@ -11,19 +11,19 @@
 #include "core/metaObjectC.h"
 #include "core/metaTreeReaderC.h"
 #include "proxy/listProxyHandlers.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseTemplateC.h"
 
 template <class P>
-class prxmObjListContainerTemplateC : public prxMetaObjectBaseTemplateC<metaObjListObjectContainerC> {
+class prxmObjListContainerTemplateC
+    : public prxDescribedT<prxmObjListContainerTemplateC<P>, prxMetaObjectBaseTemplateC<metaObjListObjectContainerC>> {
  public:
   // Over the source's handle: an owning source is deep-copied and the copy owned, a
   // non-owning one shared.
   explicit prxmObjListContainerTemplateC(const metaObjectC& source, uint32_t readOnly = 0)
-      : prxMetaObjectBaseTemplateC(source) {
-    setClass(readOnly ? readOnlyDescription : description);
+      : prxmObjListContainerTemplateC::prxDescribedT(source) {
+    if (readOnly) this->setClass(readOnlyDescription);
   }
-
-  void* getNativePointer() override { return this; }
 
   // The full list, and the read-only one, which answers the same type name. A class derived
   // from the list builds on the full one.
@@ -81,10 +81,8 @@ const proxyMethodEntryS prxmObjListContainerTemplateC<P>::readOnlyListRows[] = {
 };
 
 template <class P>
-const proxyClassC prxmObjListContainerTemplateC<P>::description(
-    [] { return prxTemplateTypeName<P>("prxmObjListContainerTemplateC"); }, listRows,
-    &prxMetaObjectBaseTemplateC<metaObjListObjectContainerC>::description,
-    &makeProxyOverNode<prxmObjListContainerTemplateC>);
+const proxyClassC prxmObjListContainerTemplateC<P>::description = prxmObjListContainerTemplateC::describeOverNodes(
+    [] { return prxTemplateTypeName<P>("prxmObjListContainerTemplateC"); }, listRows);
 
 template <class P>
 const proxyClassC prxmObjListContainerTemplateC<P>::readOnlyDescription(

@@ -10,19 +10,15 @@
 #include "core/metaObjKeyContainerTemplateC.h"
 #include "core/metaObjectC.h"
 #include "proxy/listProxyHandlers.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseTemplateC.h"
 
 template <class P, class M>
-class prxmObjListObjTypeContainerTemplateC : public prxMetaObjectBaseTemplateC<metaObjKeyContainerTemplateC<M>> {
+class prxmObjListObjTypeContainerTemplateC
+    : public prxDescribedT<prxmObjListObjTypeContainerTemplateC<P, M>,
+                           prxMetaObjectBaseTemplateC<metaObjKeyContainerTemplateC<M>>> {
  public:
-  // Over the source's handle: an owning source is deep-copied and the copy owned, a
-  // non-owning one shared.
-  explicit prxmObjListObjTypeContainerTemplateC(const metaObjectC& source)
-      : prxMetaObjectBaseTemplateC<metaObjKeyContainerTemplateC<M>>(source) {
-    this->setClass(description);
-  }
-
-  void* getNativePointer() override { return this; }
+  using prxmObjListObjTypeContainerTemplateC::prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 
@@ -62,7 +58,6 @@ const proxyMethodEntryS prxmObjListObjTypeContainerTemplateC<P, M>::keyedListRow
 };
 
 template <class P, class M>
-const proxyClassC prxmObjListObjTypeContainerTemplateC<P, M>::description(
-    [] { return prxTemplateTypeName<P, M>("prxmObjListObjTypeContainerTemplateC"); }, keyedListRows,
-    &prxMetaObjectBaseTemplateC<metaObjKeyContainerTemplateC<M>>::description,
-    &makeProxyOverNode<prxmObjListObjTypeContainerTemplateC<P, M>>);
+const proxyClassC prxmObjListObjTypeContainerTemplateC<P, M>::description =
+    prxmObjListObjTypeContainerTemplateC::describeOverNodes(
+        [] { return prxTemplateTypeName<P, M>("prxmObjListObjTypeContainerTemplateC"); }, keyedListRows);

@@ -17,9 +17,7 @@ using nodeListC = pageMemT<metaTreeC*, 3>;
 
 class m2dDocumentC : public m2dBaseObjC, public mDocumentC {
  public:
-  m2dDocumentC() = default;
-  m2dDocumentC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), m2dBaseObjC(root, owns), mDocumentC(root, owns) {}
+  using m2dBaseObjC::m2dBaseObjC;
 
   // Converts the shapes whose key word is in keywords (mode 0) or is not (mode 1); any other
   // mode converts nothing. Returns how many lines, arcs and circles were made.

@@ -16,8 +16,7 @@ class m2dDrawingC : public m2dDocumentC {
   // that a tree a script built deeper than any file can be does not exhaust the stack.
   static constexpr int maxNestedDrawings = 1000;
 
-  m2dDrawingC() = default;
-  m2dDrawingC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), m2dDocumentC(root, owns) {}
+  using m2dDocumentC::m2dDocumentC;
 
   // The sum over the children of DRAWINGITEMS, each converting as the class of its key word
   // does (a figure in itself; a key word without a 2D document class: 0).

@@ -14,8 +14,7 @@ class m2dFigureC : public m2dDocumentC {
  public:
   static constexpr const char* classKey = "FIGURE";
 
-  m2dFigureC() = default;
-  m2dFigureC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), m2dDocumentC(root, owns) {}
+  using m2dDocumentC::m2dDocumentC;
 
   // The selected shapes are sampled (step 0.01) and fitted (tolerance 1e-5) into a new shape
   // list that takes the place of FIGURITEMS, as the figure's last child; the hatches lose

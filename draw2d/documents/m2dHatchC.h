@@ -12,8 +12,7 @@ class m2dHatchC : public metaObjectC {
  public:
   static constexpr const char* classKey = "M2DHATCH";
 
-  m2dHatchC() = default;
-  m2dHatchC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   double getAngle() { return getDoubleAttribute("ANGLE"); }
   double getDistance() { return getDoubleAttribute("DISTANCE"); }

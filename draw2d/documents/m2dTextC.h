@@ -13,9 +13,7 @@ class m2dTextC : public m2dShapeBaseC, public mBaseShape2dC {
  public:
   static constexpr const char* classKey = "TEXT";
 
-  m2dTextC() = default;
-  m2dTextC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), m2dShapeBaseC(root, owns), mBaseShape2dC(root, owns) {}
+  using m2dShapeBaseC::m2dShapeBaseC;
 
   // The position (created when missing, (0, 0) when it holds no point) mapped as (x, y, 1):
   // 1; 0, and nothing written, when the image would not be finite.

@@ -9,7 +9,4 @@ constexpr auto rows = methodRows::rowTable(methodRows::factoryRow<prxm2dObjectFa
 
 }  // namespace
 
-const proxyClassC prxm2dBaseC::description("class prxm2dBaseC *", rows, &prxMetaObjectBaseC::description,
-                                           &makeProxyOverNode<prxm2dBaseC>);
-
-prxm2dBaseC::prxm2dBaseC(const metaObjectC& source) : prxMetaObjectBaseC(source) { setClass(description); }
+const proxyClassC prxm2dBaseC::description = describeOverNodes("class prxm2dBaseC *", rows);

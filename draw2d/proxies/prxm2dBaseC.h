@@ -3,14 +3,12 @@
 // object.
 #pragma once
 
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseC.h"
 
-class prxm2dBaseC : public prxMetaObjectBaseC {
+class prxm2dBaseC : public prxDescribedT<prxm2dBaseC, prxMetaObjectBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is deep-copied.
-  explicit prxm2dBaseC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -38,10 +38,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxm2dDocumentC::description("class prxm2dDocumentC *", rows,
-                                               &prxmDocumentC<prxm2dBaseC>::description,
-                                               &makeProxyOverNode<prxm2dDocumentC>);
-
-prxm2dDocumentC::prxm2dDocumentC(const metaObjectC& source) : prxmDocumentC<prxm2dBaseC>(source) {
-  setClass(description);
-}
+const proxyClassC prxm2dDocumentC::description = describeOverNodes("class prxm2dDocumentC *", rows);

@@ -3,14 +3,12 @@
 #pragma once
 
 #include "draw2d/proxies/prxm2dBaseC.h"
+#include "proxy/prxDescribedT.h"
 #include "docproxy/prxmDocumentC.h"
 
-class prxm2dDocumentC : public prxmDocumentC<prxm2dBaseC> {
+class prxm2dDocumentC : public prxDescribedT<prxm2dDocumentC, prxmDocumentC<prxm2dBaseC>> {
  public:
-  // Shares the source's node when the source is a view; an owning source is deep-copied.
-  explicit prxm2dDocumentC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

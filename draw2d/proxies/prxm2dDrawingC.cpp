@@ -20,7 +20,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxm2dDrawingC::description("class prxm2dDrawingC *", rows, &prxm2dDocumentC::description,
-                                              &makeProxyOverNode<prxm2dDrawingC>);
-
-prxm2dDrawingC::prxm2dDrawingC(const metaObjectC& source) : prxm2dDocumentC(source) { setClass(description); }
+const proxyClassC prxm2dDrawingC::description = describeOverNodes("class prxm2dDrawingC *", rows);

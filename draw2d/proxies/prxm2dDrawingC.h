@@ -3,13 +3,11 @@
 #pragma once
 
 #include "draw2d/proxies/prxm2dDocumentC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxm2dDrawingC : public prxm2dDocumentC {
+class prxm2dDrawingC : public prxDescribedT<prxm2dDrawingC, prxm2dDocumentC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is deep-copied.
-  explicit prxm2dDrawingC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -18,14 +18,7 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxm2dDrawingItemsC::description(
-    "class prxm2dDrawingItemsC *", rows, &prxmObjListObjTypeContainerTemplateC<prxm2dFigureC, m2dFigureC>::description,
-    &makeProxyOverNode<prxm2dDrawingItemsC>);
-
-prxm2dDrawingItemsC::prxm2dDrawingItemsC(const metaObjectC& source)
-    : prxmObjListObjTypeContainerTemplateC<prxm2dFigureC, m2dFigureC>(source) {
-  setClass(description);
-}
+const proxyClassC prxm2dDrawingItemsC::description = describeOverNodes("class prxm2dDrawingItemsC *", rows);
 
 const vectorC2d<double>& prxm2dDrawingItemsC::getCorner(bool maximum) {
   return boundRect.getCorner(maximum, [this](vectorC2d<double>& low, vectorC2d<double>& high) {

@@ -7,6 +7,7 @@
 #include "draw2d/documents/m2dFigureC.h"
 #include "draw2d/proxies/prxm2dFigureC.h"
 #include "geom/vectorC2d.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListObjTypeContainerTemplateC.h"
 
 template <>
@@ -14,12 +15,10 @@ struct prxClassNameT<m2dFigureC> {
   static const char* get() { return "class m2dFigureC"; }
 };
 
-class prxm2dDrawingItemsC : public prxmObjListObjTypeContainerTemplateC<prxm2dFigureC, m2dFigureC> {
+class prxm2dDrawingItemsC
+    : public prxDescribedT<prxm2dDrawingItemsC, prxmObjListObjTypeContainerTemplateC<prxm2dFigureC, m2dFigureC>> {
  public:
-  // Shares the source's node when the source is a view; an owning source is deep-copied.
-  explicit prxm2dDrawingItemsC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   // The corner of the rectangle of every figure's shapes, as computed at the first call.
   const vectorC2d<double>& getCorner(bool maximum);

@@ -37,7 +37,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxm2dFigureC::description("class prxm2dFigureC *", rows, &prxm2dDocumentC::description,
-                                             &makeProxyOverNode<prxm2dFigureC>);
-
-prxm2dFigureC::prxm2dFigureC(const metaObjectC& source) : prxm2dDocumentC(source) { setClass(description); }
+const proxyClassC prxm2dFigureC::description = describeOverNodes("class prxm2dFigureC *", rows);

@@ -4,13 +4,11 @@
 #pragma once
 
 #include "draw2d/proxies/prxm2dDocumentC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxm2dFigureC : public prxm2dDocumentC {
+class prxm2dFigureC : public prxDescribedT<prxm2dFigureC, prxm2dDocumentC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is deep-copied.
-  explicit prxm2dFigureC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -3,13 +3,11 @@
 #pragma once
 
 #include "draw2d/proxies/prxmShapesBase2dC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxm2dFigureItemsC : public prxmShapesBase2dC {
+class prxm2dFigureItemsC : public prxDescribedT<prxm2dFigureItemsC, prxmShapesBase2dC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is deep-copied.
-  explicit prxm2dFigureItemsC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

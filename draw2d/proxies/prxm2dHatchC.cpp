@@ -14,7 +14,4 @@ constexpr auto rows = rowTable(settableRows<&hatchT::getAngle, &hatchT::setAngle
 
 }  // namespace
 
-const proxyClassC prxm2dHatchC::description("class prxm2dHatchC *", rows, &prxm2dBaseC::description,
-                                            &makeProxyOverNode<prxm2dHatchC>);
-
-prxm2dHatchC::prxm2dHatchC(const metaObjectC& source) : prxm2dBaseC(source) { setClass(description); }
+const proxyClassC prxm2dHatchC::description = describeOverNodes("class prxm2dHatchC *", rows);

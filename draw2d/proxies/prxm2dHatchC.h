@@ -3,13 +3,11 @@
 #pragma once
 
 #include "draw2d/proxies/prxm2dBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxm2dHatchC : public prxm2dBaseC {
+class prxm2dHatchC : public prxDescribedT<prxm2dHatchC, prxm2dBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is deep-copied.
-  explicit prxm2dHatchC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

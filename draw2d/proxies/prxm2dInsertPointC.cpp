@@ -22,7 +22,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxm2dInsertPointC::description("class prxm2dInsertPointC *", rows, &prxm2dBaseC::description,
-                                                  &makeProxyOverNode<prxm2dInsertPointC>);
-
-prxm2dInsertPointC::prxm2dInsertPointC(const metaObjectC& source) : prxm2dBaseC(source) { setClass(description); }
+const proxyClassC prxm2dInsertPointC::description = describeOverNodes("class prxm2dInsertPointC *", rows);

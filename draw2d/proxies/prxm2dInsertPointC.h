@@ -3,13 +3,11 @@
 #pragma once
 
 #include "draw2d/proxies/prxm2dBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxm2dInsertPointC : public prxm2dBaseC {
+class prxm2dInsertPointC : public prxDescribedT<prxm2dInsertPointC, prxm2dBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is deep-copied.
-  explicit prxm2dInsertPointC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

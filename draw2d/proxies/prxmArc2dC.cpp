@@ -38,7 +38,4 @@ constexpr auto rows = methodRows::rowTable(
 
 }  // namespace
 
-const proxyClassC prxmArc2dC::description("class prxmArc2dC *", rows, &prxmShapeBase2dC::description,
-                                          &makeProxyOverNode<prxmArc2dC>);
-
-prxmArc2dC::prxmArc2dC(const metaObjectC& source) : prxmShapeBase2dC(source) { setClass(description); }
+const proxyClassC prxmArc2dC::description = describeOverNodes("class prxmArc2dC *", rows);

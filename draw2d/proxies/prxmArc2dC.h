@@ -5,13 +5,11 @@
 #pragma once
 
 #include "draw2d/proxies/prxmShapeBase2dC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmArc2dC : public prxmShapeBase2dC {
+class prxmArc2dC : public prxDescribedT<prxmArc2dC, prxmShapeBase2dC> {
  public:
-  // Takes any meta object: shares the node of a view; an owning source is deep-copied.
-  explicit prxmArc2dC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -16,7 +16,4 @@ constexpr auto rows = methodRows::rowTable(shapePointRows<self, &centre>("Middle
 
 }  // namespace
 
-const proxyClassC prxmCircle2dC::description("class prxmCircle2dC *", rows, &prxmShapeBase2dC::description,
-                                             &makeProxyOverNode<prxmCircle2dC>);
-
-prxmCircle2dC::prxmCircle2dC(const metaObjectC& source) : prxmShapeBase2dC(source) { setClass(description); }
+const proxyClassC prxmCircle2dC::description = describeOverNodes("class prxmCircle2dC *", rows);

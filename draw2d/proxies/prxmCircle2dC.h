@@ -3,13 +3,11 @@
 #pragma once
 
 #include "draw2d/proxies/prxmShapeBase2dC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmCircle2dC : public prxmShapeBase2dC {
+class prxmCircle2dC : public prxDescribedT<prxmCircle2dC, prxmShapeBase2dC> {
  public:
-  // Takes any meta object: shares the node of a view; an owning source is deep-copied.
-  explicit prxmCircle2dC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

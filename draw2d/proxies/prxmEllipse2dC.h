@@ -3,13 +3,11 @@
 #pragma once
 
 #include "draw2d/proxies/prxmEllipseCore2dC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmEllipse2dC : public prxmEllipseCore2dC {
+class prxmEllipse2dC : public prxDescribedT<prxmEllipse2dC, prxmEllipseCore2dC> {
  public:
-  // Takes any meta object: shares the node of a view; an owning source is deep-copied.
-  explicit prxmEllipse2dC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -31,7 +31,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmEllipseArc2dC::description("class prxmEllipseArc2dC *", rows, &prxmEllipseCore2dC::description,
-                                                 &makeProxyOverNode<prxmEllipseArc2dC>);
-
-prxmEllipseArc2dC::prxmEllipseArc2dC(const metaObjectC& source) : prxmEllipseCore2dC(source) { setClass(description); }
+const proxyClassC prxmEllipseArc2dC::description = describeOverNodes("class prxmEllipseArc2dC *", rows);

@@ -4,13 +4,11 @@
 #pragma once
 
 #include "draw2d/proxies/prxmEllipseCore2dC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmEllipseArc2dC : public prxmEllipseCore2dC {
+class prxmEllipseArc2dC : public prxDescribedT<prxmEllipseArc2dC, prxmEllipseCore2dC> {
  public:
-  // Takes any meta object: shares the node of a view; an owning source is deep-copied.
-  explicit prxmEllipseArc2dC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -43,7 +43,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmEllipseCore2dC::description("class prxmEllipseCore2dC *", rows, &prxmShapeBase2dC::description,
-                                                  &makeProxyOverNode<prxmEllipseCore2dC>);
-
-prxmEllipseCore2dC::prxmEllipseCore2dC(const metaObjectC& source) : prxmShapeBase2dC(source) { setClass(description); }
+const proxyClassC prxmEllipseCore2dC::description = describeOverNodes("class prxmEllipseCore2dC *", rows);

@@ -4,13 +4,11 @@
 #pragma once
 
 #include "draw2d/proxies/prxmShapeBase2dC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmEllipseCore2dC : public prxmShapeBase2dC {
+class prxmEllipseCore2dC : public prxDescribedT<prxmEllipseCore2dC, prxmShapeBase2dC> {
  public:
-  // Takes any meta object: shares the node of a view; an owning source is deep-copied.
-  explicit prxmEllipseCore2dC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -30,7 +30,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmICrv2dC::description("class prxmICrv2dC *", rows, &prxmShapeBase2dC::description,
-                                           &makeProxyOverNode<prxmICrv2dC>);
-
-prxmICrv2dC::prxmICrv2dC(const metaObjectC& source) : prxmShapeBase2dC(source) { setClass(description); }
+const proxyClassC prxmICrv2dC::description = describeOverNodes("class prxmICrv2dC *", rows);

@@ -5,17 +5,15 @@
 
 #include "docproxy/prxm2dPointC.h"
 #include "draw2d/proxies/prxmShapeBase2dC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListContainerTemplateC.h"
 
 // The list of a curve's children, each handed out as a point object.
 using prxm2dPointListC = prxmObjListContainerTemplateC<prxm2dPointC>;
 
-class prxmICrv2dC : public prxmShapeBase2dC {
+class prxmICrv2dC : public prxDescribedT<prxmICrv2dC, prxmShapeBase2dC> {
  public:
-  // Takes any meta object: shares the node of a view; an owning source is deep-copied.
-  explicit prxmICrv2dC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

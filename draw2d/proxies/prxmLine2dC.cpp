@@ -17,7 +17,4 @@ constexpr auto rows = methodRows::rowTable(shapePointRows<self, &linePoint<0>>("
 
 }  // namespace
 
-const proxyClassC prxmLine2dC::description("class prxmLine2dC *", rows, &prxmShapeBase2dC::description,
-                                           &makeProxyOverNode<prxmLine2dC>);
-
-prxmLine2dC::prxmLine2dC(const metaObjectC& source) : prxmShapeBase2dC(source) { setClass(description); }
+const proxyClassC prxmLine2dC::description = describeOverNodes("class prxmLine2dC *", rows);

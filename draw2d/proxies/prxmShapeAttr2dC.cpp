@@ -22,7 +22,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmShapeAttr2dC::description("class prxmShapeAttr2dC *", rows, &prxmShapeBase2dC::description,
-                                                &makeProxyOverNode<prxmShapeAttr2dC>);
-
-prxmShapeAttr2dC::prxmShapeAttr2dC(const metaObjectC& source) : prxmShapeBase2dC(source) { setClass(description); }
+const proxyClassC prxmShapeAttr2dC::description = describeOverNodes("class prxmShapeAttr2dC *", rows);

@@ -4,15 +4,13 @@
 #pragma once
 
 #include "draw2d/proxies/prxmShapeBase2dC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmShapeAttr2dC : public prxmShapeBase2dC {
+class prxmShapeAttr2dC : public prxDescribedT<prxmShapeAttr2dC, prxmShapeBase2dC> {
  public:
   static constexpr const char* classKey = "SHAPEATTR";
 
-  // Takes any meta object: shares the node of a view; an owning source is deep-copied.
-  explicit prxmShapeAttr2dC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

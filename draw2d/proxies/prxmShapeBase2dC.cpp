@@ -31,7 +31,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmShapeBase2dC::description("class prxmShapeBase2dC *", rows, &prxMetaObjectBaseC::description,
-                                                &makeProxyOverNode<prxmShapeBase2dC>);
-
-prxmShapeBase2dC::prxmShapeBase2dC(const metaObjectC& source) : prxMetaObjectBaseC(source) { setClass(description); }
+const proxyClassC prxmShapeBase2dC::description = describeOverNodes("class prxmShapeBase2dC *", rows);

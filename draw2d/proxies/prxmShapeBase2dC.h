@@ -3,14 +3,12 @@
 // factory's conversions turn it into the typed shape objects, which build on it.
 #pragma once
 
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseC.h"
 
-class prxmShapeBase2dC : public prxMetaObjectBaseC {
+class prxmShapeBase2dC : public prxDescribedT<prxmShapeBase2dC, prxMetaObjectBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is deep-copied.
-  explicit prxmShapeBase2dC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -70,13 +70,7 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmShapesBase2dC::description("class prxmShapesBase2dC *", rows,
-                                                 &prxmObjListContainerTemplateC<prxmShapeBase2dC>::description,
-                                                 &makeProxyOverNode<prxmShapesBase2dC>);
-
-prxmShapesBase2dC::prxmShapesBase2dC(const metaObjectC& source) : prxmObjListContainerTemplateC(source) {
-  setClass(description);
-}
+const proxyClassC prxmShapesBase2dC::description = describeOverNodes("class prxmShapesBase2dC *", rows);
 
 const vectorC2d<double>& prxmShapesBase2dC::getCorner(bool maximum) {
   return boundRect.getCorner(maximum, [this](vectorC2d<double>& low, vectorC2d<double>& high) {

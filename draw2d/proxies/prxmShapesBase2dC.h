@@ -7,14 +7,12 @@
 #include "draw2d/proxies/boundRectCacheC.h"
 #include "draw2d/proxies/prxmShapeBase2dC.h"
 #include "geom/vectorC2d.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListContainerTemplateC.h"
 
-class prxmShapesBase2dC : public prxmObjListContainerTemplateC<prxmShapeBase2dC> {
+class prxmShapesBase2dC : public prxDescribedT<prxmShapesBase2dC, prxmObjListContainerTemplateC<prxmShapeBase2dC>> {
  public:
-  // Shares the source's node when the source is a view; an owning source is deep-copied.
-  explicit prxmShapesBase2dC(const metaObjectC& source);
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   // The corner of the rectangle of the shapes, as computed at the first call.
   const vectorC2d<double>& getCorner(bool maximum);

@@ -8,9 +8,6 @@
 
 class m2dBaseObjC : public metaObjectC {
  public:
-  m2dBaseObjC() = default;
-  m2dBaseObjC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
-  m2dBaseObjC(const metaObjectVirtualDataBaseC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {}
-  m2dBaseObjC(const m2dBaseObjC& other) : metaObjectVirtualDataBaseC(other), metaObjectC(other) {}
+  using metaObjectC::metaObjectC;
   m2dBaseObjC& operator=(const m2dBaseObjC& other) = default;
 };

@@ -8,9 +8,6 @@
 
 class m2dShapeBaseC : public m2dBaseObjC {
  public:
-  m2dShapeBaseC() = default;
-  m2dShapeBaseC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), m2dBaseObjC(root, owns) {}
-  m2dShapeBaseC(const metaObjectVirtualDataBaseC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {}
-  m2dShapeBaseC(const m2dShapeBaseC& other) : metaObjectVirtualDataBaseC(other), m2dBaseObjC(other) {}
+  using m2dBaseObjC::m2dBaseObjC;
   m2dShapeBaseC& operator=(const m2dShapeBaseC& other) = default;
 };

@@ -14,12 +14,8 @@ class mBaseArc2dC : public mBaseShape2dC, public metaObjListPoint2dContainerC {
  public:
   static constexpr const char* classKey = "ARC";
 
-  mBaseArc2dC() = default;
-  mBaseArc2dC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), mBaseShape2dC(root, owns), metaObjListPoint2dContainerC(root, owns) {}
-  mBaseArc2dC(const metaObjectVirtualDataBaseC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {}
-  mBaseArc2dC(const mBaseArc2dC& other)
-      : metaObjectVirtualDataBaseC(other), mBaseShape2dC(other), metaObjListPoint2dContainerC(other) {}
+  using mBaseShape2dC::mBaseShape2dC;
+  mBaseArc2dC(const mBaseArc2dC& other) = default;
   mBaseArc2dC& operator=(const mBaseArc2dC& other);
 
   // A view owning a new unlinked "ARC" node, for the caller to fill and link.

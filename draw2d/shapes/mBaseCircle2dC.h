@@ -11,10 +11,7 @@ class mBaseCircle2dC : public mBaseShape2dC {
  public:
   static constexpr const char* classKey = "CIRCLE";
 
-  mBaseCircle2dC() = default;
-  mBaseCircle2dC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), mBaseShape2dC(root, owns) {}
-  mBaseCircle2dC(const metaObjectVirtualDataBaseC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {}
-  mBaseCircle2dC(const mBaseCircle2dC& other) : metaObjectVirtualDataBaseC(other), mBaseShape2dC(other) {}
+  using mBaseShape2dC::mBaseShape2dC;
   mBaseCircle2dC& operator=(const mBaseCircle2dC& other) = default;
 
   // A view owning a new unlinked "CIRCLE" node, for the caller to fill and link.

@@ -9,11 +9,7 @@ class mBaseEllipse2dC : public mBaseEllipseCore2dC {
  public:
   static constexpr const char* classKey = "ELLIPSE";
 
-  mBaseEllipse2dC() = default;
-  mBaseEllipse2dC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), mBaseEllipseCore2dC(root, owns) {}
-  mBaseEllipse2dC(const metaObjectVirtualDataBaseC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {}
-  mBaseEllipse2dC(const mBaseEllipse2dC& other) : metaObjectVirtualDataBaseC(other), mBaseEllipseCore2dC(other) {}
+  using mBaseEllipseCore2dC::mBaseEllipseCore2dC;
   mBaseEllipse2dC& operator=(const mBaseEllipse2dC& other) = default;
 
   // Moves the centre and turns ANGLE with the image of the RAD1 axis; the radii stay, also

@@ -10,11 +10,7 @@ class mBaseEllipseArc2dC : public mBaseEllipseCore2dC {
  public:
   static constexpr const char* classKey = "ELLIPSEARC";
 
-  mBaseEllipseArc2dC() = default;
-  mBaseEllipseArc2dC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), mBaseEllipseCore2dC(root, owns) {}
-  mBaseEllipseArc2dC(const metaObjectVirtualDataBaseC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {}
-  mBaseEllipseArc2dC(const mBaseEllipseArc2dC& other) : metaObjectVirtualDataBaseC(other), mBaseEllipseCore2dC(other) {}
+  using mBaseEllipseCore2dC::mBaseEllipseCore2dC;
   mBaseEllipseArc2dC& operator=(const mBaseEllipseArc2dC& other) = default;
 
   double getStartAngle() { return getDoubleAttribute("ANGLE1"); }

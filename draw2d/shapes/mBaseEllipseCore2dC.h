@@ -28,10 +28,7 @@ struct ellipseFrameS {
 
 class mBaseEllipseCore2dC : public mBaseShape2dC {
  public:
-  mBaseEllipseCore2dC() = default;
-  mBaseEllipseCore2dC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), mBaseShape2dC(root, owns) {}
-  mBaseEllipseCore2dC(const metaObjectVirtualDataBaseC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {}
-  mBaseEllipseCore2dC(const mBaseEllipseCore2dC& other) : metaObjectVirtualDataBaseC(other), mBaseShape2dC(other) {}
+  using mBaseShape2dC::mBaseShape2dC;
   mBaseEllipseCore2dC& operator=(const mBaseEllipseCore2dC& other) = default;
 
   double getMajorRad() { return getDoubleAttribute("RAD1"); }

@@ -12,12 +12,8 @@ class mBaseIntCrv2dC : public mBaseShape2dC, public mBaseIntCrvC {
  public:
   static constexpr const char* classKey = "ICRV2D";
 
-  mBaseIntCrv2dC() = default;
-  mBaseIntCrv2dC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), mBaseShape2dC(root, owns), mBaseIntCrvC(root, owns) {}
-  mBaseIntCrv2dC(const metaObjectVirtualDataBaseC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {}
-  mBaseIntCrv2dC(const mBaseIntCrv2dC& other)
-      : metaObjectVirtualDataBaseC(other), mBaseShape2dC(other), mBaseIntCrvC(other) {}
+  using mBaseShape2dC::mBaseShape2dC;
+  mBaseIntCrv2dC(const mBaseIntCrv2dC& other) = default;
   mBaseIntCrv2dC& operator=(const mBaseIntCrv2dC& other);
 
   // A view owning a new unlinked "ICRV2D" node, for the caller to fill and link.

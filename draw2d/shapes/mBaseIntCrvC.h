@@ -8,9 +8,6 @@
 
 class mBaseIntCrvC : public metaObjectC {
  public:
-  mBaseIntCrvC() = default;
-  mBaseIntCrvC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
-  mBaseIntCrvC(const metaObjectVirtualDataBaseC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {}
-  mBaseIntCrvC(const mBaseIntCrvC& other) : metaObjectVirtualDataBaseC(other), metaObjectC(other) {}
+  using metaObjectC::metaObjectC;
   mBaseIntCrvC& operator=(const mBaseIntCrvC& other) = default;
 };

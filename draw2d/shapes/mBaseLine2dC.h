@@ -12,12 +12,8 @@ class mBaseLine2dC : public mBaseShape2dC, public metaObjListPoint2dContainerC {
  public:
   static constexpr const char* classKey = "LINE";
 
-  mBaseLine2dC() = default;
-  mBaseLine2dC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), mBaseShape2dC(root, owns), metaObjListPoint2dContainerC(root, owns) {}
-  mBaseLine2dC(const metaObjectVirtualDataBaseC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {}
-  mBaseLine2dC(const mBaseLine2dC& other)
-      : metaObjectVirtualDataBaseC(other), mBaseShape2dC(other), metaObjListPoint2dContainerC(other) {}
+  using mBaseShape2dC::mBaseShape2dC;
+  mBaseLine2dC(const mBaseLine2dC& other) = default;
   mBaseLine2dC& operator=(const mBaseLine2dC& other);
 
   // A view owning a new unlinked "LINE" node, for the caller to fill and link.

@@ -10,10 +10,7 @@ class mBasePoint2dC : public mBaseShape2dC {
  public:
   static constexpr const char* classKey = "SPOINT";
 
-  mBasePoint2dC() = default;
-  mBasePoint2dC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), mBaseShape2dC(root, owns) {}
-  mBasePoint2dC(const metaObjectVirtualDataBaseC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {}
-  mBasePoint2dC(const mBasePoint2dC& other) : metaObjectVirtualDataBaseC(other), mBaseShape2dC(other) {}
+  using mBaseShape2dC::mBaseShape2dC;
   mBasePoint2dC& operator=(const mBasePoint2dC& other) = default;
 
   // The "POINT" child, appended empty when missing.

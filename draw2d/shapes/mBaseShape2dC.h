@@ -19,11 +19,7 @@ class mShapeList2dC;
 
 class mBaseShape2dC : public metaObjectC {
  public:
-  mBaseShape2dC() = default;
-  mBaseShape2dC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
-  // Shares or copies the other view's node as metaObjectVirtualDataBaseC's copy with ownMode does.
-  mBaseShape2dC(const metaObjectVirtualDataBaseC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {}
-  mBaseShape2dC(const mBaseShape2dC& other) : metaObjectVirtualDataBaseC(other), metaObjectC(other) {}
+  using metaObjectC::metaObjectC;
   mBaseShape2dC& operator=(const mBaseShape2dC& other) = default;
   virtual ~mBaseShape2dC() = default;
 

@@ -10,12 +10,7 @@ class mObjPoint3dC : public metaObjListValContainerT<double> {
  public:
   static constexpr const char* classKey = "POINT3D";
 
-  mObjPoint3dC() = default;
-  mObjPoint3dC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), metaObjListValContainerT<double>(root, owns) {}
-  // Shares or copies the other view's node as metaObjectVirtualDataBaseC's copy with ownMode does.
-  mObjPoint3dC(const metaObjectVirtualDataBaseC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {}
-  mObjPoint3dC(const mObjPoint3dC& other) : metaObjectVirtualDataBaseC(other), metaObjListValContainerT<double>(other) {}
+  using metaObjListValContainerT::metaObjListValContainerT;
   mObjPoint3dC& operator=(const mObjPoint3dC& other) = default;
 
   vectorC3d<double> getPoint(uint32_t* found = nullptr) const { return readNodePoint3d(node, found); }

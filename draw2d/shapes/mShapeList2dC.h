@@ -13,10 +13,7 @@
 
 class mShapeList2dC : public metaObjListContainerC {
  public:
-  mShapeList2dC() = default;
-  mShapeList2dC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjListContainerC(root, owns) {}
-  mShapeList2dC(const metaObjectVirtualDataBaseC& other, int ownMode) : metaObjectVirtualDataBaseC(other, ownMode) {}
-  mShapeList2dC(const mShapeList2dC& other) : metaObjectVirtualDataBaseC(other), metaObjListContainerC(other) {}
+  using metaObjListContainerC::metaObjListContainerC;
   mShapeList2dC& operator=(const mShapeList2dC& other) = default;
 
   // Transforms every shape through its registered class; others are left alone.

@@ -9,13 +9,7 @@
 
 class metaObjListPoint2dContainerC : public metaObjKeyContainerTemplateC<mObjPoint2dC> {
  public:
-  metaObjListPoint2dContainerC() = default;
-  metaObjListPoint2dContainerC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), metaObjKeyContainerTemplateC<mObjPoint2dC>(root, owns) {}
-  metaObjListPoint2dContainerC(const metaObjectVirtualDataBaseC& other, int ownMode)
-      : metaObjectVirtualDataBaseC(other, ownMode) {}
-  metaObjListPoint2dContainerC(const metaObjListPoint2dContainerC& other)
-      : metaObjectVirtualDataBaseC(other), metaObjKeyContainerTemplateC<mObjPoint2dC>(other) {}
+  using metaObjKeyContainerTemplateC::metaObjKeyContainerTemplateC;
   metaObjListPoint2dContainerC& operator=(const metaObjListPoint2dContainerC& other) = default;
 
   // The n-th "POINT" child, appending empty ones until it exists; null without a node.

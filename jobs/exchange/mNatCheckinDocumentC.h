@@ -18,8 +18,7 @@
 
 class mNatCheckinDocumentC : public mNatDocumentC {
  public:
-  mNatCheckinDocumentC() = default;
-  mNatCheckinDocumentC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), mNatDocumentC(root, owns) {}
+  using mNatDocumentC::mNatDocumentC;
 
   str getPreview3D() { return getStringField(node, "PREVIEW3D"); }
   void setPreview3D(const char* text) { setStringField(node, "PREVIEW3D", text); }

@@ -10,8 +10,7 @@
 
 class mNatCheckoutDocumentC : public mNatDocumentC {
  public:
-  mNatCheckoutDocumentC() = default;
-  mNatCheckoutDocumentC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), mNatDocumentC(root, owns) {}
+  using mNatDocumentC::mNatDocumentC;
 
   str getNormIdent() { return getStringField(node, "NORMIDENT"); }
   void setNormIdent(const char* text) { setStringField(node, "NORMIDENT", text); }

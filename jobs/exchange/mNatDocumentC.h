@@ -13,8 +13,7 @@
 
 class mNatDocumentC : public mNatDocumentRootC {
  public:
-  mNatDocumentC() = default;
-  mNatDocumentC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), mNatDocumentRootC(root, owns) {}
+  using mNatDocumentRootC::mNatDocumentRootC;
 
   str getDefaultNB() { return getStringField(node, "DEFAULTNB"); }
   void setDefaultNB(const char* text) { setStringField(node, "DEFAULTNB", text); }

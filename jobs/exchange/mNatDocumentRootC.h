@@ -13,8 +13,7 @@ class mNatDocumentRootC : public metaObjectC {
  public:
   static constexpr const char* classKey = "DOCUMENT";
 
-  mNatDocumentRootC() = default;
-  mNatDocumentRootC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   // A new tree holding only DOCUMENT, owned by the view when owns is set (else by whoever the
   // caller hands it to).

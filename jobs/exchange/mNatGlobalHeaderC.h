@@ -9,8 +9,7 @@
 
 class mNatGlobalHeaderC : public metaObjectC {
  public:
-  mNatGlobalHeaderC() = default;
-  mNatGlobalHeaderC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   str getDestPrjDir() { return getStringField(node, "DESTPRJDIR"); }
   void setDestPrjDir(const char* text) { setStringField(node, "DESTPRJDIR", text); }

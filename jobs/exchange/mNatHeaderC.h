@@ -12,8 +12,7 @@ class mNatHeaderC : public metaObjectC {
  public:
   static constexpr const char* classKey = "CHECKINOUT";
 
-  mNatHeaderC() = default;
-  mNatHeaderC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   // A new tree holding only CHECKINOUT, owned by the view when owns is set (else by whoever
   // the caller hands it to).

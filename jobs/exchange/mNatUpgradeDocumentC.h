@@ -12,9 +12,7 @@
 
 class mNatUpgradeDocumentC : public mNatDocumentRootC {
  public:
-  mNatUpgradeDocumentC() = default;
-  mNatUpgradeDocumentC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), mNatDocumentRootC(root, owns) {}
+  using mNatDocumentRootC::mNatDocumentRootC;
 
   // Non-owning views over the children.
   metaObjListStrContainerC getUsedFiles() { return metaObjListStrContainerC(fieldNode(node, "USEDFILES"), 0); }

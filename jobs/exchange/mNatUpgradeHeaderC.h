@@ -11,8 +11,7 @@ class mNatUpgradeHeaderC : public metaObjectC {
  public:
   static constexpr const char* classKey = "UPGRADE";
 
-  mNatUpgradeHeaderC() = default;
-  mNatUpgradeHeaderC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   // A new tree holding only UPGRADE, owned by the view when owns is set (else by whoever the
   // caller hands it to).

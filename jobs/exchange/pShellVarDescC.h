@@ -15,8 +15,7 @@ class pShellVarDescC : public metaObjectC {
  public:
   static constexpr const char* classKey = "VAR";
 
-  pShellVarDescC() = default;
-  pShellVarDescC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   str getName() { return getStringField(node, "VARNAME"); }
   void setName(const char* text) { setStringField(node, "VARNAME", text); }

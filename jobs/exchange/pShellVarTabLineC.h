@@ -11,9 +11,7 @@ class pShellVarTabLineC : public pShellVarValueListC {
  public:
   static constexpr const char* classKey = "VARSET";
 
-  pShellVarTabLineC() = default;
-  pShellVarTabLineC(metaTreeC* root, uint32_t owns)
-      : metaObjectVirtualDataBaseC(root, owns), pShellVarValueListC(root, owns) {}
+  using pShellVarValueListC::pShellVarValueListC;
 };
 
 // A variable table: the VARSET lines of a VARSETTABLE.

@@ -14,8 +14,7 @@ class pShellVarValueC : public metaObjectC {
  public:
   static constexpr const char* classKey = "VAR";
 
-  pShellVarValueC() = default;
-  pShellVarValueC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   str getName() { return getStringField(node, "VARNAME"); }
   void setName(const char* text) { setStringField(node, "VARNAME", text); }

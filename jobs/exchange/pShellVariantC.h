@@ -15,8 +15,7 @@ class pShellVariantC : public metaObjectC {
  public:
   static constexpr const char* classKey = "VARIANT";
 
-  pShellVariantC() = default;
-  pShellVariantC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   str getVarName() { return getStringField(node, "VARNAME"); }
   void setVarName(const char* text) { setStringField(node, "VARNAME", text); }

@@ -9,5 +9,4 @@ constexpr auto rows = methodRows::rowTable(methodRows::factoryRow<prxmNatObjectF
 
 }  // namespace
 
-const proxyClassC prxmNatBaseC::description("class prxmNatBaseC *", rows.data(), &prxMetaObjectBaseC::description,
-                                            &makeProxyOverNode<prxmNatBaseC>);
+const proxyClassC prxmNatBaseC::description = describeOverNodes("class prxmNatBaseC *", rows.data());

@@ -3,17 +3,12 @@
 // members common to every stored object.
 #pragma once
 
-#include <cstdint>
-
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseC.h"
 
-class prxmNatBaseC : public prxMetaObjectBaseC {
+class prxmNatBaseC : public prxDescribedT<prxmNatBaseC, prxMetaObjectBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmNatBaseC(const metaObjectC& source) : prxMetaObjectBaseC(source) { setClass(description); }
-  prxmNatBaseC(metaTreeC* node, uint32_t owns) : prxMetaObjectBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

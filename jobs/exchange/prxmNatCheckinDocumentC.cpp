@@ -33,6 +33,5 @@ constexpr auto rows = rowTable(
 
 }  // namespace
 
-const proxyClassC prxmNatCheckinDocumentC::description("class prxmNatCheckinDocumentC *", rows.data(),
-                                                       &prxmNatDocumentBaseC::description,
-                                                       &makeProxyOverNode<prxmNatCheckinDocumentC>);
+const proxyClassC prxmNatCheckinDocumentC::description =
+    describeOverNodes("class prxmNatCheckinDocumentC *", rows.data());

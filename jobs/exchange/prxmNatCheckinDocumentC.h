@@ -6,17 +6,12 @@
 // of used and wanted files, bitmaps, view names and views bitmaps are made of.
 #pragma once
 
-#include <cstdint>
-
 #include "jobs/exchange/prxmNatDocumentBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmNatCheckinDocumentC : public prxmNatDocumentBaseC {
+class prxmNatCheckinDocumentC : public prxDescribedT<prxmNatCheckinDocumentC, prxmNatDocumentBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmNatCheckinDocumentC(const metaObjectC& source) : prxmNatDocumentBaseC(source) { setClass(description); }
-  prxmNatCheckinDocumentC(metaTreeC* node, uint32_t owns) : prxmNatDocumentBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -17,6 +17,5 @@ constexpr auto rows = rowTable(settableRows<&documentT::getNormIdent, &documentT
 
 }  // namespace
 
-const proxyClassC prxmNatCheckoutDocumentC::description("class prxmNatCheckoutDocumentC *", rows.data(),
-                                                        &prxmNatDocumentBaseC::description,
-                                                        &makeProxyOverNode<prxmNatCheckoutDocumentC>);
+const proxyClassC prxmNatCheckoutDocumentC::description =
+    describeOverNodes("class prxmNatCheckoutDocumentC *", rows.data());

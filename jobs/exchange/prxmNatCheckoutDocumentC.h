@@ -3,17 +3,12 @@
 // texts and the list of wanted files (WantFileSet).
 #pragma once
 
-#include <cstdint>
-
 #include "jobs/exchange/prxmNatDocumentBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmNatCheckoutDocumentC : public prxmNatDocumentBaseC {
+class prxmNatCheckoutDocumentC : public prxDescribedT<prxmNatCheckoutDocumentC, prxmNatDocumentBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmNatCheckoutDocumentC(const metaObjectC& source) : prxmNatDocumentBaseC(source) { setClass(description); }
-  prxmNatCheckoutDocumentC(metaTreeC* node, uint32_t owns) : prxmNatDocumentBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

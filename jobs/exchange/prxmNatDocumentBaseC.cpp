@@ -40,6 +40,4 @@ constexpr auto rows = rowTable(settableRows<&documentT::getDefaultNB, &documentT
 
 }  // namespace
 
-const proxyClassC prxmNatDocumentBaseC::description("class prxmNatDocumentBaseC *", rows.data(),
-                                                    &prxmNatDocumentBaseRootC::description,
-                                                    &makeProxyOverNode<prxmNatDocumentBaseC>);
+const proxyClassC prxmNatDocumentBaseC::description = describeOverNodes("class prxmNatDocumentBaseC *", rows.data());

@@ -5,18 +5,13 @@
 // Check-out and check-in documents build on it; a header's root document is one as it is.
 #pragma once
 
-#include <cstdint>
-
 #include "jobs/exchange/prxmNatDocumentBaseRootC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListContainerTemplateC.h"
 
-class prxmNatDocumentBaseC : public prxmNatDocumentBaseRootC {
+class prxmNatDocumentBaseC : public prxDescribedT<prxmNatDocumentBaseC, prxmNatDocumentBaseRootC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmNatDocumentBaseC(const metaObjectC& source) : prxmNatDocumentBaseRootC(source) { setClass(description); }
-  prxmNatDocumentBaseC(metaTreeC* node, uint32_t owns) : prxmNatDocumentBaseRootC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

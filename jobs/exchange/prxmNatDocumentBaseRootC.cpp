@@ -15,6 +15,5 @@ constexpr auto rows = rowTable(settableRows<&rootT::getCadIdent, &rootT::setCadI
 
 }  // namespace
 
-const proxyClassC prxmNatDocumentBaseRootC::description("class prxmNatDocumentBaseRootC *", rows.data(),
-                                                        &prxmNatBaseC::description,
-                                                        &makeProxyOverNode<prxmNatDocumentBaseRootC>);
+const proxyClassC prxmNatDocumentBaseRootC::description =
+    describeOverNodes("class prxmNatDocumentBaseRootC *", rows.data());

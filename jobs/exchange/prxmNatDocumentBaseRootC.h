@@ -4,17 +4,12 @@
 // as it is; check-out and check-in documents build on it.
 #pragma once
 
-#include <cstdint>
-
 #include "jobs/exchange/prxmNatBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmNatDocumentBaseRootC : public prxmNatBaseC {
+class prxmNatDocumentBaseRootC : public prxDescribedT<prxmNatDocumentBaseRootC, prxmNatBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmNatDocumentBaseRootC(const metaObjectC& source) : prxmNatBaseC(source) { setClass(description); }
-  prxmNatDocumentBaseRootC(metaTreeC* node, uint32_t owns) : prxmNatBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -12,6 +12,4 @@ constexpr auto rows =
 
 }  // namespace
 
-const proxyClassC prxmNatGlobalHeaderC::description("class prxmNatGlobalHeaderC *", rows.data(),
-                                                    &prxmNatBaseC::description,
-                                                    &makeProxyOverNode<prxmNatGlobalHeaderC>);
+const proxyClassC prxmNatGlobalHeaderC::description = describeOverNodes("class prxmNatGlobalHeaderC *", rows.data());

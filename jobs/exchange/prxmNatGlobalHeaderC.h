@@ -2,17 +2,12 @@
 // folder (DestPrjDir) as a text; a put answers the header, so that calls chain.
 #pragma once
 
-#include <cstdint>
-
 #include "jobs/exchange/prxmNatBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmNatGlobalHeaderC : public prxmNatBaseC {
+class prxmNatGlobalHeaderC : public prxDescribedT<prxmNatGlobalHeaderC, prxmNatBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmNatGlobalHeaderC(const metaObjectC& source) : prxmNatBaseC(source) { setClass(description); }
-  prxmNatGlobalHeaderC(metaTreeC* node, uint32_t owns) : prxmNatBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

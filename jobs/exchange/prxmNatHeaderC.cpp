@@ -33,5 +33,4 @@ constexpr auto rows = rowTable(childRow<prxmNatGlobalHeaderC, &headerT::getGloba
 
 }  // namespace
 
-const proxyClassC prxmNatHeaderC::description("class prxmNatHeaderC *", rows.data(), &prxmNatBaseC::description,
-                                              &makeProxyOverNode<prxmNatHeaderC>);
+const proxyClassC prxmNatHeaderC::description = describeOverNodes("class prxmNatHeaderC *", rows.data());

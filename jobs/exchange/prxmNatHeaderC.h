@@ -4,17 +4,12 @@
 // a further child of the key word it is given.
 #pragma once
 
-#include <cstdint>
-
 #include "jobs/exchange/prxmNatBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmNatHeaderC : public prxmNatBaseC {
+class prxmNatHeaderC : public prxDescribedT<prxmNatHeaderC, prxmNatBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmNatHeaderC(const metaObjectC& source) : prxmNatBaseC(source) { setClass(description); }
-  prxmNatHeaderC(metaTreeC* node, uint32_t owns) : prxmNatBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

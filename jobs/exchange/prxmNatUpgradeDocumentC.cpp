@@ -19,6 +19,5 @@ constexpr auto rows = rowTable(childRow<prxmStringListC, &documentT::getUsedFile
 
 }  // namespace
 
-const proxyClassC prxmNatUpgradeDocumentC::description("class prxmNatUpgradeDocumentC *", rows.data(),
-                                                       &prxmNatDocumentBaseRootC::description,
-                                                       &makeProxyOverNode<prxmNatUpgradeDocumentC>);
+const proxyClassC prxmNatUpgradeDocumentC::description =
+    describeOverNodes("class prxmNatUpgradeDocumentC *", rows.data());

@@ -3,19 +3,12 @@
 // (VarTable) and its variants (VariantList); none of the members a check-out or check-in adds.
 #pragma once
 
-#include <cstdint>
-
 #include "jobs/exchange/prxmNatDocumentBaseRootC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmNatUpgradeDocumentC : public prxmNatDocumentBaseRootC {
+class prxmNatUpgradeDocumentC : public prxDescribedT<prxmNatUpgradeDocumentC, prxmNatDocumentBaseRootC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmNatUpgradeDocumentC(const metaObjectC& source) : prxmNatDocumentBaseRootC(source) { setClass(description); }
-  prxmNatUpgradeDocumentC(metaTreeC* node, uint32_t owns) : prxmNatDocumentBaseRootC(node, owns) {
-    setClass(description);
-  }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

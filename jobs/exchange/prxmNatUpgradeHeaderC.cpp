@@ -13,6 +13,4 @@ constexpr auto rows =
 
 }  // namespace
 
-const proxyClassC prxmNatUpgradeHeaderC::description("class prxmNatUpgradeHeaderC *", rows.data(),
-                                                     &prxmNatBaseC::description,
-                                                     &makeProxyOverNode<prxmNatUpgradeHeaderC>);
+const proxyClassC prxmNatUpgradeHeaderC::description = describeOverNodes("class prxmNatUpgradeHeaderC *", rows.data());

@@ -14,5 +14,4 @@ constexpr auto rows = rowTable(settableRows<&variableT::getName, &variableT::set
 
 }  // namespace
 
-const proxyClassC prxmNatVarBaseC::description("class prxmNatVarBaseC *", rows.data(), &prxmNatBaseC::description,
-                                               &makeProxyOverNode<prxmNatVarBaseC>);
+const proxyClassC prxmNatVarBaseC::description = describeOverNodes("class prxmNatVarBaseC *", rows.data());

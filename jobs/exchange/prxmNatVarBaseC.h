@@ -3,17 +3,12 @@
 // so that calls chain. No factory makes one as it is.
 #pragma once
 
-#include <cstdint>
-
 #include "jobs/exchange/prxmNatBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmNatVarBaseC : public prxmNatBaseC {
+class prxmNatVarBaseC : public prxDescribedT<prxmNatVarBaseC, prxmNatBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmNatVarBaseC(const metaObjectC& source) : prxmNatBaseC(source) { setClass(description); }
-  prxmNatVarBaseC(metaTreeC* node, uint32_t owns) : prxmNatBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -17,5 +17,4 @@ constexpr auto rows = rowTable(settableRows<&descT::getType, &descT::setType>("T
 
 }  // namespace
 
-const proxyClassC prxmNatVarDescC::description("class prxmNatVarDescC *", rows.data(), &prxmNatVarBaseC::description,
-                                               &makeProxyOverNode<prxmNatVarDescC>);
+const proxyClassC prxmNatVarDescC::description = describeOverNodes("class prxmNatVarDescC *", rows.data());

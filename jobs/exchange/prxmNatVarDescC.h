@@ -4,10 +4,9 @@
 // list of a check-in document hands them out.
 #pragma once
 
-#include <cstdint>
-
 #include "jobs/exchange/pShellVarDescC.h"
 #include "jobs/exchange/prxmNatVarBaseC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListObjTypeContainerTemplateC.h"
 
 template <>
@@ -15,13 +14,9 @@ struct prxClassNameT<pShellVarDescC> {
   static const char* get() { return "class pShellVarDescC"; }
 };
 
-class prxmNatVarDescC : public prxmNatVarBaseC {
+class prxmNatVarDescC : public prxDescribedT<prxmNatVarDescC, prxmNatVarBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmNatVarDescC(const metaObjectC& source) : prxmNatVarBaseC(source) { setClass(description); }
-  prxmNatVarDescC(metaTreeC* node, uint32_t owns) : prxmNatVarBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -17,5 +17,4 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmNatVarTableC::description("class prxmNatVarTableC *", rows, &prxmNatBaseC::description,
-                                                &makeProxyOverNode<prxmNatVarTableC>);
+const proxyClassC prxmNatVarTableC::description = describeOverNodes("class prxmNatVarTableC *", rows);

@@ -2,17 +2,12 @@
 // variable values.
 #pragma once
 
-#include <cstdint>
-
 #include "jobs/exchange/prxmNatBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmNatVarTableC : public prxmNatBaseC {
+class prxmNatVarTableC : public prxDescribedT<prxmNatVarTableC, prxmNatBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmNatVarTableC(const metaObjectC& source) : prxmNatBaseC(source) { setClass(description); }
-  prxmNatVarTableC(metaTreeC* node, uint32_t owns) : prxmNatBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -1,5 +1,3 @@
 #include "jobs/exchange/prxmNatVarTableLineC.h"
 
-const proxyClassC prxmNatVarTableLineC::description("class prxmNatVarTableLineC *", nullptr,
-                                                    &prxmNatVarValueListC::description,
-                                                    &makeProxyOverNode<prxmNatVarTableLineC>);
+const proxyClassC prxmNatVarTableLineC::description = describeOverNodes("class prxmNatVarTableLineC *", nullptr);

@@ -5,18 +5,16 @@
 
 #include "jobs/exchange/pShellVarTabLineC.h"
 #include "jobs/exchange/prxmNatVarValueC.h"
+#include "proxy/prxDescribedT.h"
 
 template <>
 struct prxClassNameT<pShellVarTabLineC> {
   static const char* get() { return "class pShellVarTabLineC"; }
 };
 
-class prxmNatVarTableLineC : public prxmNatVarValueListC {
+class prxmNatVarTableLineC : public prxDescribedT<prxmNatVarTableLineC, prxmNatVarValueListC> {
  public:
-  // Shares the source's node when the source is a view.
-  explicit prxmNatVarTableLineC(const metaObjectC& source) : prxmNatVarValueListC(source) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

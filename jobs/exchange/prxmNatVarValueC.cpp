@@ -10,5 +10,4 @@ constexpr auto rows = rowTable(settableRows<&pShellVarValueC::getValue, &pShellV
 
 }  // namespace
 
-const proxyClassC prxmNatVarValueC::description("class prxmNatVarValueC *", rows.data(), &prxmNatVarBaseC::description,
-                                                &makeProxyOverNode<prxmNatVarValueC>);
+const proxyClassC prxmNatVarValueC::description = describeOverNodes("class prxmNatVarValueC *", rows.data());

@@ -3,10 +3,9 @@
 // table's lines hand them out.
 #pragma once
 
-#include <cstdint>
-
 #include "jobs/exchange/pShellVarValueC.h"
 #include "jobs/exchange/prxmNatVarBaseC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListObjTypeContainerTemplateC.h"
 
 template <>
@@ -14,13 +13,9 @@ struct prxClassNameT<pShellVarValueC> {
   static const char* get() { return "class pShellVarValueC"; }
 };
 
-class prxmNatVarValueC : public prxmNatVarBaseC {
+class prxmNatVarValueC : public prxDescribedT<prxmNatVarValueC, prxmNatVarBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmNatVarValueC(const metaObjectC& source) : prxmNatVarBaseC(source) { setClass(description); }
-  prxmNatVarValueC(metaTreeC* node, uint32_t owns) : prxmNatVarBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -21,5 +21,4 @@ constexpr auto rows = rowTable(settableRows<&variantT::getVarName, &variantT::se
 
 }  // namespace
 
-const proxyClassC prxmNatVariantC::description("class prxmNatVariantC *", rows.data(), &prxmNatBaseC::description,
-                                               &makeProxyOverNode<prxmNatVariantC>);
+const proxyClassC prxmNatVariantC::description = describeOverNodes("class prxmNatVariantC *", rows.data());

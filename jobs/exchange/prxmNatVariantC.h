@@ -4,10 +4,9 @@
 // variant, so that calls chain.
 #pragma once
 
-#include <cstdint>
-
 #include "jobs/exchange/pShellVariantC.h"
 #include "jobs/exchange/prxmNatBaseC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListObjTypeContainerTemplateC.h"
 
 template <>
@@ -15,13 +14,9 @@ struct prxClassNameT<pShellVariantC> {
   static const char* get() { return "class pShellVariantC"; }
 };
 
-class prxmNatVariantC : public prxmNatBaseC {
+class prxmNatVariantC : public prxDescribedT<prxmNatVariantC, prxmNatBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmNatVariantC(const metaObjectC& source) : prxmNatBaseC(source) { setClass(description); }
-  prxmNatVariantC(metaTreeC* node, uint32_t owns) : prxmNatBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

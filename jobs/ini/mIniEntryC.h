@@ -11,8 +11,7 @@ class mIniEntryC : public metaObjectC {
  public:
   static constexpr const char* classKey = "ENTRY";
 
-  mIniEntryC() = default;
-  mIniEntryC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   str getKey() { return getStringField(node, "KEY"); }
   void setKey(const char* text) { setStringField(node, "KEY", text); }

@@ -17,8 +17,7 @@ class mIniFileC : public metaObjectC {
  public:
   static constexpr const char* classKey = "INIFILE";
 
-  mIniFileC() = default;
-  mIniFileC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   // A new tree holding only INIFILE, owned by the view when owns is set (else by whoever the
   // caller hands it to).

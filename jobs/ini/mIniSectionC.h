@@ -12,8 +12,7 @@ class mIniSectionC : public metaObjectC {
  public:
   static constexpr const char* classKey = "SECTION";
 
-  mIniSectionC() = default;
-  mIniSectionC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   str getName() { return getStringField(node, "NAME"); }
   void setName(const char* text) { setStringField(node, "NAME", text); }

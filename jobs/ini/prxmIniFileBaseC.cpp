@@ -9,5 +9,4 @@ constexpr auto rows = methodRows::rowTable(methodRows::factoryRow<prxmIniFileObj
 
 }  // namespace
 
-const proxyClassC prxmIniFileBaseC::description("class prxmIniFileBaseC *", rows.data(),
-                                                &prxMetaObjectBaseC::description);
+const proxyClassC prxmIniFileBaseC::description = describe("class prxmIniFileBaseC *", rows.data());

@@ -2,17 +2,12 @@
 // Factory is a new INI-file factory, in front of the members common to every stored object.
 #pragma once
 
-#include <cstdint>
-
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseC.h"
 
-class prxmIniFileBaseC : public prxMetaObjectBaseC {
+class prxmIniFileBaseC : public prxDescribedT<prxmIniFileBaseC, prxMetaObjectBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmIniFileBaseC(const metaObjectC& source) : prxMetaObjectBaseC(source) { setClass(description); }
-  prxmIniFileBaseC(metaTreeC* node, uint32_t owns) : prxMetaObjectBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

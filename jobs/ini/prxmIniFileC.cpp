@@ -28,8 +28,7 @@ constexpr auto rows = rowTable(rowsOf({
 
 }  // namespace
 
-const proxyClassC prxmIniFileC::description("class prxmIniFileC *", rows.data(), &prxmIniFileBaseC::description,
-                                            &makeProxyOverNode<prxmIniFileC>);
+const proxyClassC prxmIniFileC::description = describeOverNodes("class prxmIniFileC *", rows.data());
 
 uint32_t prxmIniFileC::readFile(const char* path) {
   mIniFileC read = readIniText(path);

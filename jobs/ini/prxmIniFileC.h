@@ -9,16 +9,14 @@
 #include "jobs/ini/mIniFileC.h"
 #include "jobs/ini/prxmIniFileBaseC.h"
 #include "jobs/ini/prxmIniFileSectionC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListObjTypeContainerTemplateC.h"
 
 using prxmIniFileSectionListC = prxmObjListObjTypeContainerTemplateC<prxmIniFileSectionC, mIniSectionC>;
 
-class prxmIniFileC : public prxmIniFileBaseC {
+class prxmIniFileC : public prxDescribedT<prxmIniFileC, prxmIniFileBaseC> {
  public:
-  explicit prxmIniFileC(const metaObjectC& source) : prxmIniFileBaseC(source) { setClass(description); }
-  prxmIniFileC(metaTreeC* node, uint32_t owns) : prxmIniFileBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   // Replaces the tree by the file's, owned; without a readable file the object holds no
   // tree. 1 when it then holds an INIFILE.

@@ -13,6 +13,4 @@ constexpr auto rows =
 
 }  // namespace
 
-const proxyClassC prxmIniFileSectionC::description("class prxmIniFileSectionC *", rows.data(),
-                                                   &prxmIniFileBaseC::description,
-                                                   &makeProxyOverNode<prxmIniFileSectionC>);
+const proxyClassC prxmIniFileSectionC::description = describeOverNodes("class prxmIniFileSectionC *", rows.data());

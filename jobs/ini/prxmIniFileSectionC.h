@@ -6,18 +6,16 @@
 
 #include "jobs/ini/mIniSectionC.h"
 #include "jobs/ini/prxmIniFileBaseC.h"
+#include "proxy/prxDescribedT.h"
 
 template <>
 struct prxClassNameT<mIniSectionC> {
   static const char* get() { return "class mIniSectionC"; }
 };
 
-class prxmIniFileSectionC : public prxmIniFileBaseC {
+class prxmIniFileSectionC : public prxDescribedT<prxmIniFileSectionC, prxmIniFileBaseC> {
  public:
-  // Shares the source's node when the source is a view, as the section list passes it.
-  explicit prxmIniFileSectionC(const metaObjectC& source) : prxmIniFileBaseC(source) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

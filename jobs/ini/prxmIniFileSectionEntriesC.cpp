@@ -20,6 +20,5 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxmIniFileSectionEntriesC::description("class prxmIniFileSectionEntriesC *", rows,
-                                                          &prxmObjListObjTypeContainerTemplateC::description,
-                                                          &makeProxyOverNode<prxmIniFileSectionEntriesC>);
+const proxyClassC prxmIniFileSectionEntriesC::description =
+    describeOverNodes("class prxmIniFileSectionEntriesC *", rows);

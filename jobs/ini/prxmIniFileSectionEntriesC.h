@@ -5,16 +5,14 @@
 
 #include "jobs/ini/mIniEntryListC.h"
 #include "jobs/ini/prxmIniFileSectionEntryC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListObjTypeContainerTemplateC.h"
 
-class prxmIniFileSectionEntriesC : public prxmObjListObjTypeContainerTemplateC<prxmIniFileSectionEntryC, mIniEntryC> {
+class prxmIniFileSectionEntriesC
+    : public prxDescribedT<prxmIniFileSectionEntriesC,
+                           prxmObjListObjTypeContainerTemplateC<prxmIniFileSectionEntryC, mIniEntryC>> {
  public:
-  // Shares the source's node when the source is a view.
-  explicit prxmIniFileSectionEntriesC(const metaObjectC& source) : prxmObjListObjTypeContainerTemplateC(source) {
-    setClass(description);
-  }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -11,6 +11,5 @@ constexpr auto rows = rowTable(settableRows<&mIniEntryC::getKey, &mIniEntryC::se
 
 }  // namespace
 
-const proxyClassC prxmIniFileSectionEntryC::description("class prxmIniFileSectionEntryC *", rows.data(),
-                                                        &prxmIniFileBaseC::description,
-                                                        &makeProxyOverNode<prxmIniFileSectionEntryC>);
+const proxyClassC prxmIniFileSectionEntryC::description =
+    describeOverNodes("class prxmIniFileSectionEntryC *", rows.data());

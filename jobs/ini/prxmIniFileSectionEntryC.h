@@ -6,18 +6,16 @@
 
 #include "jobs/ini/mIniEntryC.h"
 #include "jobs/ini/prxmIniFileBaseC.h"
+#include "proxy/prxDescribedT.h"
 
 template <>
 struct prxClassNameT<mIniEntryC> {
   static const char* get() { return "class mIniEntryC"; }
 };
 
-class prxmIniFileSectionEntryC : public prxmIniFileBaseC {
+class prxmIniFileSectionEntryC : public prxDescribedT<prxmIniFileSectionEntryC, prxmIniFileBaseC> {
  public:
-  // Shares the source's node when the source is a view, as the entry list passes it.
-  explicit prxmIniFileSectionEntryC(const metaObjectC& source) : prxmIniFileBaseC(source) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

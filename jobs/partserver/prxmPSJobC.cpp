@@ -12,5 +12,4 @@ constexpr auto rows = rowTable(settableRows<&mPSJobC::getOutpath, &mPSJobC::setO
 
 }  // namespace
 
-const proxyClassC prxmPSJobC::description("class prxmPSJobC *", rows.data(), &prxMetaObjectBaseC::description,
-                                          &makeProxyOverNode<prxmPSJobC>);
+const proxyClassC prxmPSJobC::description = describeOverNodes("class prxmPSJobC *", rows.data());

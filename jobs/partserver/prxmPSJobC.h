@@ -3,18 +3,13 @@
 // chain. Its Factory is the common one, the meta-object factory.
 #pragma once
 
-#include <cstdint>
-
 #include "jobs/partserver/mPSJobC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseC.h"
 
-class prxmPSJobC : public prxMetaObjectBaseC {
+class prxmPSJobC : public prxDescribedT<prxmPSJobC, prxMetaObjectBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmPSJobC(const metaObjectC& source) : prxMetaObjectBaseC(source) { setClass(description); }
-  prxmPSJobC(metaTreeC* node, uint32_t owns) : prxMetaObjectBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -1,5 +1,3 @@
 #include "jobs/partserver/prxmPSOutFilesC.h"
 
-const proxyClassC prxmPSOutFilesC::description("class prxmPSOutFilesC *", nullptr,
-                                               &prxmObjListBaseTypeContainerTemplateC::description,
-                                               &makeProxyOverNode<prxmPSOutFilesC>);
+const proxyClassC prxmPSOutFilesC::description = describeOverNodes("class prxmPSOutFilesC *", nullptr);

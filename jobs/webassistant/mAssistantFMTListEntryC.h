@@ -16,8 +16,7 @@ class mAssistantFMTListEntryC : public metaObjectC {
  public:
   static constexpr const char* classKey = "FORMAT";
 
-  mAssistantFMTListEntryC() = default;
-  mAssistantFMTListEntryC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   int32_t getFormatId() { return getIntField(node, "FORMATID"); }
   void setFormatId(int32_t value) { setIntField(node, "FORMATID", value); }

@@ -15,8 +15,7 @@ class mAssistantJobC : public metaObjectC {
  public:
   static constexpr const char* classKey = "JOB";
 
-  mAssistantJobC() = default;
-  mAssistantJobC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   // A new tree holding only JOB, owned by the view when owns is set (else by whoever the
   // caller hands it to).

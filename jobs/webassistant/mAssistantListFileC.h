@@ -18,8 +18,7 @@ class mAssistantListFileC : public metaObjectC {
  public:
   static constexpr const char* classKey = "LIST";
 
-  mAssistantListFileC() = default;
-  mAssistantListFileC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   // A new tree holding only LIST, owned by the view when owns is set (else by whoever the
   // caller hands it to).

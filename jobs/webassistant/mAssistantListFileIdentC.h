@@ -11,8 +11,7 @@ class mAssistantListFileIdentC : public metaObjectC {
  public:
   static constexpr const char* classKey = "IDENT";
 
-  mAssistantListFileIdentC() = default;
-  mAssistantListFileIdentC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   str getNB() { return getStringField(node, "NB"); }
   void setNB(const char* text) { setStringField(node, "NB", text); }

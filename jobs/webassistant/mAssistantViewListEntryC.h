@@ -14,8 +14,7 @@ class mAssistantViewListEntryC : public metaObjectC {
  public:
   static constexpr const char* classKey = "VIEW";
 
-  mAssistantViewListEntryC() = default;
-  mAssistantViewListEntryC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), metaObjectC(root, owns) {}
+  using metaObjectC::metaObjectC;
 
   int32_t getViewId() { return getIntField(node, "VIEWID"); }
   void setViewId(int32_t value) { setIntField(node, "VIEWID", value); }

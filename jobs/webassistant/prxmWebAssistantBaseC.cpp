@@ -9,5 +9,4 @@ constexpr auto rows = methodRows::rowTable(methodRows::factoryRow<prxmWebAssista
 
 }  // namespace
 
-const proxyClassC prxmWebAssistantBaseC::description("class prxmWebAssistantBaseC *", rows,
-                                                     &prxMetaObjectBaseC::description);
+const proxyClassC prxmWebAssistantBaseC::description = describe("class prxmWebAssistantBaseC *", rows);

@@ -3,17 +3,12 @@
 // front of the members common to every stored object.
 #pragma once
 
-#include <cstdint>
-
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxMetaObjectBaseC.h"
 
-class prxmWebAssistantBaseC : public prxMetaObjectBaseC {
+class prxmWebAssistantBaseC : public prxDescribedT<prxmWebAssistantBaseC, prxMetaObjectBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmWebAssistantBaseC(const metaObjectC& source) : prxMetaObjectBaseC(source) { setClass(description); }
-  prxmWebAssistantBaseC(metaTreeC* node, uint32_t owns) : prxMetaObjectBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

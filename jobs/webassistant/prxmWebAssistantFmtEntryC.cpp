@@ -15,6 +15,5 @@ constexpr auto rows = rowTable(settableRows<&formatT::getFormatId, &formatT::set
 
 }  // namespace
 
-const proxyClassC prxmWebAssistantFmtEntryC::description("class prxmWebAssistantFmtEntryC *", rows.data(),
-                                                         &prxmWebAssistantBaseC::description,
-                                                         &makeProxyOverNode<prxmWebAssistantFmtEntryC>);
+const proxyClassC prxmWebAssistantFmtEntryC::description =
+    describeOverNodes("class prxmWebAssistantFmtEntryC *", rows.data());

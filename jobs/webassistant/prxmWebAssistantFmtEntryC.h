@@ -6,6 +6,7 @@
 #include "jobs/webassistant/mAssistantFMTListEntryC.h"
 #include "jobs/webassistant/prxmWebAssistantBaseC.h"
 #include "jobs/webassistant/prxmWebAssistantViewEntryC.h"
+#include "proxy/prxDescribedT.h"
 #include "proxy/prxmObjListObjTypeContainerTemplateC.h"
 
 template <>
@@ -15,14 +16,9 @@ struct prxClassNameT<mAssistantFMTListEntryC> {
 
 using prxmWebAssistantViewListC = prxmObjListObjTypeContainerTemplateC<prxmWebAssistantViewEntryC, mAssistantViewListEntryC>;
 
-class prxmWebAssistantFmtEntryC : public prxmWebAssistantBaseC {
+class prxmWebAssistantFmtEntryC : public prxDescribedT<prxmWebAssistantFmtEntryC, prxmWebAssistantBaseC> {
  public:
-  // Shares the source's node when the source is a view, as the format list passes it.
-  explicit prxmWebAssistantFmtEntryC(const metaObjectC& source) : prxmWebAssistantBaseC(source) {
-    setClass(description);
-  }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -16,6 +16,4 @@ constexpr auto rows = rowTable(settableRows<&jobT::getOutpath, &jobT::setOutpath
 
 }  // namespace
 
-const proxyClassC prxmWebAssistantJobC::description("class prxmWebAssistantJobC *", rows.data(),
-                                                    &prxmWebAssistantBaseC::description,
-                                                    &makeProxyOverNode<prxmWebAssistantJobC>);
+const proxyClassC prxmWebAssistantJobC::description = describeOverNodes("class prxmWebAssistantJobC *", rows.data());

@@ -4,18 +4,13 @@
 // word, and this object works on one as well.
 #pragma once
 
-#include <cstdint>
-
 #include "jobs/webassistant/mAssistantJobC.h"
 #include "jobs/webassistant/prxmWebAssistantBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmWebAssistantJobC : public prxmWebAssistantBaseC {
+class prxmWebAssistantJobC : public prxDescribedT<prxmWebAssistantJobC, prxmWebAssistantBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmWebAssistantJobC(const metaObjectC& source) : prxmWebAssistantBaseC(source) { setClass(description); }
-  prxmWebAssistantJobC(metaTreeC* node, uint32_t owns) : prxmWebAssistantBaseC(node, owns) { setClass(description); }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

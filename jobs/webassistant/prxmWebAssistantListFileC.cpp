@@ -21,6 +21,5 @@ constexpr auto rows = rowTable(childRow<prxmWebAssistantListFileIdentC, &listFil
 
 }  // namespace
 
-const proxyClassC prxmWebAssistantListFileC::description("class prxmWebAssistantListFileC *", rows.data(),
-                                                         &prxmWebAssistantBaseC::description,
-                                                         &makeProxyOverNode<prxmWebAssistantListFileC>);
+const proxyClassC prxmWebAssistantListFileC::description =
+    describeOverNodes("class prxmWebAssistantListFileC *", rows.data());

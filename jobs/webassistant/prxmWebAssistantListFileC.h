@@ -4,22 +4,13 @@
 // give.
 #pragma once
 
-#include <cstdint>
-
 #include "jobs/webassistant/mAssistantListFileC.h"
 #include "jobs/webassistant/prxmWebAssistantBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmWebAssistantListFileC : public prxmWebAssistantBaseC {
+class prxmWebAssistantListFileC : public prxDescribedT<prxmWebAssistantListFileC, prxmWebAssistantBaseC> {
  public:
-  // Shares the source's node when the source is a view; an owning source is copied.
-  explicit prxmWebAssistantListFileC(const metaObjectC& source) : prxmWebAssistantBaseC(source) {
-    setClass(description);
-  }
-  prxmWebAssistantListFileC(metaTreeC* node, uint32_t owns) : prxmWebAssistantBaseC(node, owns) {
-    setClass(description);
-  }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

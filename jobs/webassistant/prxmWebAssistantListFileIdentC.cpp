@@ -13,6 +13,5 @@ constexpr auto rows = rowTable(settableRows<&identT::getNB, &identT::setNB>("NB"
 
 }  // namespace
 
-const proxyClassC prxmWebAssistantListFileIdentC::description("class prxmWebAssistantListFileIdentC *", rows.data(),
-                                                              &prxmWebAssistantBaseC::description,
-                                                              &makeProxyOverNode<prxmWebAssistantListFileIdentC>);
+const proxyClassC prxmWebAssistantListFileIdentC::description =
+    describeOverNodes("class prxmWebAssistantListFileIdentC *", rows.data());

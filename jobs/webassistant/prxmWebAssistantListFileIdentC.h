@@ -4,15 +4,11 @@
 
 #include "jobs/webassistant/mAssistantListFileIdentC.h"
 #include "jobs/webassistant/prxmWebAssistantBaseC.h"
+#include "proxy/prxDescribedT.h"
 
-class prxmWebAssistantListFileIdentC : public prxmWebAssistantBaseC {
+class prxmWebAssistantListFileIdentC : public prxDescribedT<prxmWebAssistantListFileIdentC, prxmWebAssistantBaseC> {
  public:
-  // Shares the source's node when the source is a view, as the list file passes it.
-  explicit prxmWebAssistantListFileIdentC(const metaObjectC& source) : prxmWebAssistantBaseC(source) {
-    setClass(description);
-  }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };

@@ -19,6 +19,5 @@ constexpr auto rows = rowTable(settableRows<&viewT::getViewId, &viewT::setViewId
 
 }  // namespace
 
-const proxyClassC prxmWebAssistantViewEntryC::description("class prxmWebAssistantViewEntryC *", rows.data(),
-                                                          &prxmWebAssistantBaseC::description,
-                                                          &makeProxyOverNode<prxmWebAssistantViewEntryC>);
+const proxyClassC prxmWebAssistantViewEntryC::description =
+    describeOverNodes("class prxmWebAssistantViewEntryC *", rows.data());

@@ -5,20 +5,16 @@
 
 #include "jobs/webassistant/mAssistantViewListEntryC.h"
 #include "jobs/webassistant/prxmWebAssistantBaseC.h"
+#include "proxy/prxDescribedT.h"
 
 template <>
 struct prxClassNameT<mAssistantViewListEntryC> {
   static const char* get() { return "class mAssistantViewListEntryC"; }
 };
 
-class prxmWebAssistantViewEntryC : public prxmWebAssistantBaseC {
+class prxmWebAssistantViewEntryC : public prxDescribedT<prxmWebAssistantViewEntryC, prxmWebAssistantBaseC> {
  public:
-  // Shares the source's node when the source is a view, as the view list passes it.
-  explicit prxmWebAssistantViewEntryC(const metaObjectC& source) : prxmWebAssistantBaseC(source) {
-    setClass(description);
-  }
-
-  void* getNativePointer() override { return this; }
+  using prxDescribedT::prxDescribedT;
 
   static const proxyClassC description;
 };
