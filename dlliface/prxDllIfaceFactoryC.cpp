@@ -28,8 +28,7 @@ constexpr auto rows = rowTable(makerRow<&newDllIface>("createdlliface"), makerRo
 
 }  // namespace
 
-const proxyClassC prxDllIfaceFactoryC::description("class prxDllIfaceFactoryC *", rows,
-                                                   &prxMetaObjectFactoryC::description);
+const proxyClassC prxDllIfaceFactoryC::description = describe("class prxDllIfaceFactoryC *", rows);
 
 namespace {
 

@@ -38,4 +38,3 @@ const proxyClassC prxMathFactoryC::description("class prxMathFactoryC *", rows, 
 
 prxMathFactoryC::prxMathFactoryC() : proxyObjectC(description, 0) {}
 
-void* prxMathFactoryC::getNativePointer() { return this; }

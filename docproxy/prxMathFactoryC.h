@@ -9,7 +9,5 @@ class prxMathFactoryC : public proxyObjectC {
   // Count 0: the Factory read's result takes the first reference.
   prxMathFactoryC();
 
-  void* getNativePointer() override;
-
   static const proxyClassC description;
 };

@@ -67,4 +67,3 @@ const proxyProgIdC progId(3, "rudezaze.metaobjectfactory", &makeProxyWithoutRefe
 
 prxMetaObjectFactoryC::prxMetaObjectFactoryC(uint8_t takeReference) : proxyObjectC(description, takeReference) {}
 
-void* prxMetaObjectFactoryC::getNativePointer() { return this; }

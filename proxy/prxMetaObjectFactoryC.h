@@ -13,7 +13,5 @@ class prxMetaObjectFactoryC : public proxyObjectC {
   // Count 0 unless takeReference is set: whoever hands the object out takes the first reference.
   explicit prxMetaObjectFactoryC(uint8_t takeReference);
 
-  void* getNativePointer() override;
-
   static const proxyClassC description;
 };

@@ -10,8 +10,7 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxm3dMeshFactoryC::description("class prxm3dMeshFactoryC *", rows,
-                                                  &prxMetaObjectFactoryC::description);
+const proxyClassC prxm3dMeshFactoryC::description = describe("class prxm3dMeshFactoryC *", rows);
 
 namespace {
 

@@ -10,8 +10,7 @@ constexpr proxyMethodEntryS rows[] = {
 
 }  // namespace
 
-const proxyClassC prxm3dObjectFactoryC::description("class prxm3dObjectFactoryC *", rows,
-                                                    &prxMetaObjectFactoryC::description);
+const proxyClassC prxm3dObjectFactoryC::description = describe("class prxm3dObjectFactoryC *", rows);
 
 namespace {
 

@@ -51,8 +51,7 @@ constexpr auto rows = rowTable(classRows<prxm2dDrawingC, m2dDrawingC::classKey, 
 
 }  // namespace
 
-const proxyClassC prxm2dObjectFactoryC::description("class prxm2dObjectFactoryC *", rows,
-                                                    &prxMetaObjectFactoryC::description);
+const proxyClassC prxm2dObjectFactoryC::description = describe("class prxm2dObjectFactoryC *", rows);
 
 namespace {
 

@@ -47,8 +47,7 @@ constexpr auto rows = rowTable(classRows<prxmNatCheckoutDocumentC, documentKey, 
 
 }  // namespace
 
-const proxyClassC prxmNatObjectFactoryC::description("class prxmNatObjectFactoryC *", rows,
-                                                     &prxMetaObjectFactoryC::description);
+const proxyClassC prxmNatObjectFactoryC::description = describe("class prxmNatObjectFactoryC *", rows);
 
 namespace {
 

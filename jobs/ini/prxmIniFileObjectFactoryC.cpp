@@ -25,8 +25,7 @@ constexpr auto rows = rowTable(makerRow<&newIniFile>("CreateIniFile"),
 
 }  // namespace
 
-const proxyClassC prxmIniFileObjectFactoryC::description("class prxmIniFileObjectFactoryC *", rows,
-                                                         &prxMetaObjectFactoryC::description);
+const proxyClassC prxmIniFileObjectFactoryC::description = describe("class prxmIniFileObjectFactoryC *", rows);
 
 namespace {
 

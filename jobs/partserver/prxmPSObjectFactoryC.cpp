@@ -27,8 +27,7 @@ constexpr auto rows = rowTable(classRowsWithoutKey<prxmPSJobC, mPSJobC::classKey
 
 }  // namespace
 
-const proxyClassC prxmPSObjectFactoryC::description("class prxmPSObjectFactoryC *", rows,
-                                                    &prxMetaObjectFactoryC::description);
+const proxyClassC prxmPSObjectFactoryC::description = describe("class prxmPSObjectFactoryC *", rows);
 
 namespace {
 

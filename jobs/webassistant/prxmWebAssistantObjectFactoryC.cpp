@@ -25,8 +25,7 @@ constexpr auto rows = rowTable(classRowsWithoutKey<prxmWebAssistantJobC, mAssist
 
 }  // namespace
 
-const proxyClassC prxmWebAssistantObjectFactoryC::description("class prxmWebAssistantObjectFactoryC *", rows,
-                                                              &prxMetaObjectFactoryC::description);
+const proxyClassC prxmWebAssistantObjectFactoryC::description = describe("class prxmWebAssistantObjectFactoryC *", rows);
 
 namespace {
 
