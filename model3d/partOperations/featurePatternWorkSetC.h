@@ -1,0 +1,31 @@
+// What a pattern split builds before it changes anything: detached lists of the new planes,
+// sketches, features and cosmetic sketches, each in creation order, owned until taken.
+#pragma once
+
+#include "core/metaObjectC.h"
+#include "core/metaTreeC.h"
+
+class featurePatternWorkSetC {
+ public:
+  featurePatternWorkSetC();
+
+  metaTreeC* planes() const { return planeList.getNode(); }
+  metaTreeC* sketches() const { return sketchList.getNode(); }
+  metaTreeC* features() const { return featureList.getNode(); }
+  metaTreeC* cosmetics() const { return cosmeticList.getNode(); }
+
+ private:
+  metaObjectC planeList;
+  metaObjectC sketchList;
+  metaObjectC featureList;
+  metaObjectC cosmeticList;
+};
+
+// Unlinks every child of list and hands it to take, first to last.
+template <class takeT>
+void takeChildren(metaTreeC* list, takeT take) {
+  while (metaTreeC* child = list->firstChild) {
+    metaTreeC::unlink(child);
+    take(child);
+  }
+}
