@@ -143,9 +143,9 @@ bool buildCopies(metaTreeC* pattern, const patternSourcesS& sources, bool inPart
     const vectorC3d<double> q = sources.patternFrame.transformPoint2d(p);
     const vectorC3d<double> moved = difference(q, b);
     metaTreeC* sketch = copyWithoutPlacement(sources.baseSketch);
-    metaTreeC::appendChild(sketch, work.sketches());
+    work.append(work.sketches(), sketch);
     metaTreeC* cosmetic = inPart && sources.cosmetic ? copyWithoutPlacement(sources.cosmetic) : nullptr;
-    if (cosmetic) metaTreeC::appendChild(cosmetic, work.cosmetics());
+    if (cosmetic) work.append(work.cosmetics(), cosmetic);
     if (parallel) {
       copyPlacement(sources.patternSketch, sketch);
       if (cosmetic) copyPlacement(sources.patternSketch, cosmetic);
@@ -155,7 +155,7 @@ bool buildCopies(metaTreeC* pattern, const patternSourcesS& sources, bool inPart
       planeName += number.c_str();
       metaTreeC* plane = instancePlane(sources, planeName, moved);
       if (!plane) return false;
-      metaTreeC::appendChild(plane, work.planes());
+      work.append(work.planes(), plane);
       copyPlacement(sources.baseSketch, sketch).setOnPlane(planeName.c_str());
       if (cosmetic) copyPlacement(sources.cosmetic, cosmetic).setOnPlane(planeName.c_str());
     }
@@ -182,7 +182,7 @@ bool buildCopies(metaTreeC* pattern, const patternSourcesS& sources, bool inPart
       m3dFeatGenC(cosmetic, 0).setName(cosmeticName.c_str());
     }
     metaTreeC* feature = metaObjectC(sources.baseFeature, 0).clone(1, 1);
-    metaTreeC::appendChild(feature, work.features());
+    work.append(work.features(), feature);
     str featureName = baseName;
     featureName += "_";
     featureName += number.c_str();
@@ -215,8 +215,12 @@ int m3dFeatPatternC::collectCenterLines(centerLineListC& lines) {
   featurePatternWorkSetC work;
   if (!findSources(node, false, sources) || !buildCopies(node, sources, false, work)) return int(lines.elementCount);
   metaObjectC scratch = metaObjectC::createWithKeyword(m3dPartItemsC::classKey, 1);
-  for (metaTreeC* list : {work.features(), work.sketches(), work.planes()})
-    takeChildren(list, [&scratch](metaTreeC* child) { metaTreeC::appendChild(child, scratch.getNode()); });
+  metaTreeC* holder = metaTreeC::newWithKeyword("LIST");
+  metaTreeC::appendChild(holder, scratch.getNode());
+  chainAfterC append(holder);
+  for (metaTreeC* list : {work.features(), work.sketches(), work.planes()}) takeChildren(list, append);
+  metaTreeC::unlink(holder);
+  metaTreeC::deleteTree(holder);
   return m3dPartItemsC(scratch.getNode(), 0).collectCenterLines(lines);
 }
 
@@ -230,7 +234,10 @@ int m3dFeatPatternC::splitIntoCopies() {
     takeChildren(list, [pattern](metaTreeC* child) { metaTreeC::insertAfter(child, pattern); });
   if (work.cosmetics()->firstChild) {
     metaTreeC* draws = m3dPartC(pattern->parent->parent, 0).getCosmeticDraws().getNode();
-    takeChildren(work.cosmetics(), [draws](metaTreeC* child) { metaTreeC::appendChild(child, draws); });
+    metaTreeC* first = work.cosmetics()->firstChild;
+    metaTreeC::unlink(first);
+    metaTreeC::appendChild(first, draws);
+    takeChildren(work.cosmetics(), chainAfterC(first));
   }
   metaTreeC::unlink(pattern);
   ++metaTreeChangeCounter;
