@@ -225,6 +225,11 @@ int m3dFeatPatternC::collectCenterLines(centerLineListC& lines) {
 }
 
 int m3dFeatPatternC::splitIntoCopies() {
+  metaTreeC* cosmeticsTail = nullptr;
+  return splitIntoCopies(cosmeticsTail);
+}
+
+int m3dFeatPatternC::splitIntoCopies(metaTreeC*& cosmeticsTail) {
   if (!node || !isItemsNode(node->parent) || !isPartNode(node->parent->parent)) return 0;
   patternSourcesS sources;
   featurePatternWorkSetC work;
@@ -234,10 +239,17 @@ int m3dFeatPatternC::splitIntoCopies() {
     takeChildren(list, [pattern](metaTreeC* child) { metaTreeC::insertAfter(child, pattern); });
   if (work.cosmetics()->firstChild) {
     metaTreeC* draws = m3dPartC(pattern->parent->parent, 0).getCosmeticDraws().getNode();
-    metaTreeC* first = work.cosmetics()->firstChild;
-    metaTreeC::unlink(first);
-    metaTreeC::appendChild(first, draws);
-    takeChildren(work.cosmetics(), chainAfterC(first));
+    if (!cosmeticsTail || cosmeticsTail->parent != draws || cosmeticsTail->next)
+      cosmeticsTail = draws->firstChild ? metaTreeC::lastSibling(draws->firstChild) : nullptr;
+    if (!cosmeticsTail) {
+      cosmeticsTail = work.cosmetics()->firstChild;
+      metaTreeC::unlink(cosmeticsTail);
+      metaTreeC::appendChild(cosmeticsTail, draws);
+    }
+    takeChildren(work.cosmetics(), [&cosmeticsTail](metaTreeC* child) {
+      metaTreeC::insertAfter(child, cosmeticsTail);
+      cosmeticsTail = child;
+    });
   }
   metaTreeC::unlink(pattern);
   ++metaTreeChangeCounter;
@@ -277,9 +289,10 @@ int splitAllFeaturePatterns(m3dDocumentC& document) {
   for (uint32_t i = 0; i < parts.elementCount; ++i) {
     metaTreeC* items = peekFieldNode(parts[i], m3dPartItemsC::classKey);
     metaTreeC* next = nullptr;
+    metaTreeC* cosmeticsTail = nullptr;
     for (metaTreeC* item = items ? items->firstChild : nullptr; item; item = next) {
       next = item->next;
-      if (item->hasKeyword(m3dFeatPatternC::classKey)) split += m3dFeatPatternC(item, 0).splitIntoCopies();
+      if (item->hasKeyword(m3dFeatPatternC::classKey)) split += m3dFeatPatternC(item, 0).splitIntoCopies(cosmeticsTail);
     }
   }
   return split;

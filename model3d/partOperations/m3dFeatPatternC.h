@@ -31,6 +31,10 @@ class m3dFeatPatternC : public m3dFeatGenC {
   // (or one that is no "SKETCH"), or when copies leaving the base sketch's plane need a plane
   // that the list does not hold.
   int splitIntoCopies() override;
+  // The same, for walks splitting one pattern after the other: cosmeticsTail, when not null, is
+  // the last child of the part's "COSDRAW" as the previous split left it, and on return the last
+  // cosmetic copy, so that each split appends in constant time.
+  int splitIntoCopies(metaTreeC*& cosmeticsTail);
   // Appends the base feature's "NAME" ("" when the list holds no such feature). 1.
   int getReferencedNames(nameListC& names) override;
 

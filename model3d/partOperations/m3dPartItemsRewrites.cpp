@@ -33,10 +33,11 @@ bool isListed(const metaTreeC* item, const nameListC& keywords) {
 
 int m3dPartItemsC::splitFeaturePatterns() {
   int met = 0;
-  forEachItemBackwards(node, [&met](metaTreeC* item) {
+  metaTreeC* cosmeticsTail = nullptr;
+  forEachItemBackwards(node, [&](metaTreeC* item) {
     if (item->hasKeyword(m3dFeatPatternC::classKey)) {
       met = 1;
-      m3dFeatGenC(item, 0).splitIntoCopies();
+      m3dFeatPatternC(item, 0).splitIntoCopies(cosmeticsTail);
     }
     return true;
   });
