@@ -4,7 +4,10 @@
 // 64,000 over 1,000 (64^k); and the cost of one dispatched scale against a direct virtual call
 // of the plane's own body. Then the sketch loop repair (fixSketchEpsilon) on a loop of N lines,
 // every other one shorter than the epsilon, and the thread computation (computeThreads) over N
-// walls, N = 1,000 to 32,000: time per N and 32,000 over 1,000 (32^k). For information.
+// walls, N = 1,000 to 32,000: time per N and 32,000 over 1,000 (32^k). Then the pattern split
+// of M patterns of 4 instances each and of one pattern of N instances, and an assembly's unit
+// change over N members with their parts, M, N = 100 to 32,000: time per size and 32,000 over
+// 100 (320^k). For information.
 #include <benchmark/benchmark.h>
 
 #include <iterator>
@@ -13,6 +16,7 @@
 #include "bench/comparisonTable.h"
 #include "core/metaObjectC.h"
 #include "core/metaTreeC.h"
+#include "model3d/assemblies/m3dAsmC.h"
 #include "model3d/documents/m3dPartC.h"
 #include "model3d/planes/m3dPlaneC.h"
 #include "model3d/sketches/m3dSketchC.h"
@@ -126,6 +130,56 @@ void model3dComputeThreads(benchmark::State& state) {
   state.SetItemsProcessed(int64_t(state.iterations()) * n);
 }
 
+// A part whose feature F is repeated by `patterns` patterns of `instances` points each.
+std::string patternPart(int patterns, int instances) {
+  std::string text =
+      "PART{ITEMS{SKETCH{NAME{\"S\"},MAT{1,0,0,0,0,1,0,0,0,0,1,0,0,0,0,1},LOOP{CIRCLE{POINT{0,0},RAD{1}}}},"
+      "BASE{NAME{\"F\"},TYP{EXTRUDE},USED{\"S\"},PARAM{5,0,0}}";
+  std::string points;
+  for (int k = 1; k <= instances; ++k) points += "POINT{" + std::to_string(10 * k) + ",0},";
+  for (int p = 0; p < patterns; ++p)
+    text += ",FEATPATTERN{NAME{\"P" + std::to_string(p) +
+            "\"},FPBASEFEAT{NAME{\"F\"},POINT3D{0,0,0}},FPSKETCH{MAT{1,0,0,0,0,1,0,0,0,0,1,0,0,0,0,1},FPSKETCHPOINTS{" +
+            points + "}}}";
+  text += "},COSDRAW{COSSKETCH{NAME{\"S_COSMETIC\"}}}}";
+  return text;
+}
+
+void splitPatterns(benchmark::State& state, int patterns, int instances) {
+  const metaObjectC source = metaObjectC::readFromString(patternPart(patterns, instances).c_str(), 1);
+  for (auto _ : state) {
+    state.PauseTiming();
+    metaObjectC part(source, 1);
+    state.ResumeTiming();
+    if (m3dPartC(part.getNode(), 0).getItems().splitFeaturePatterns() != 1) state.SkipWithError("no pattern was split");
+    state.PauseTiming();
+    part = metaObjectC();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(int64_t(state.iterations()) * patterns * instances);
+}
+
+void model3dSplitPatterns(benchmark::State& state) { splitPatterns(state, int(state.range(0)), 4); }
+
+void model3dSplitPatternInstances(benchmark::State& state) { splitPatterns(state, 1, int(state.range(0))); }
+
+void model3dAssemblyUnitBase(benchmark::State& state) {
+  const int n = int(state.range(0));
+  std::string text = "ASSEMBLY{";
+  for (int i = 0; i < n; ++i)
+    text += "MEMBER{MAT{1,0,0,0,0,1,0,0,0,0,1,0," + std::to_string(i) +
+            ",0,0,1},PART{ITEMS{PLANE{MAT{1,0,0,0,0,1,0,0,0,0,1,0,0,0,5,1}}}}},";
+  text += "MATES{TRANSZ{MEMBER{\"A@1\",\"B@2\"},VALUE{1}}}}";
+  metaObjectC assembly = metaObjectC::readFromString(text.c_str(), 1);
+  m3dAsmC view(assembly.getNode(), 0);
+  double unit = 1.0;
+  for (auto _ : state) {
+    unit = unit == 1.0 ? 2.0 : 1.0;
+    view.adjustDocumentUnitBase(unit, 1);
+  }
+  state.SetItemsProcessed(int64_t(state.iterations()) * n);
+}
+
 // Four rows a benchmark: 4000/1000 and 16000/4000 (4^k), 32000/16000 (2^k), 32000/1000 (32^k).
 void registerGrowthRows(int& order, const char* benchmark, const char* label, const char* unit) {
   const struct {
@@ -149,6 +203,30 @@ bool registerSketchRows() {
   return true;
 }
 
+// Three rows a benchmark: 3200/100 (32^k), 32000/3200 (10^k), 32000/100 (320^k).
+void registerSplitRows(int& order, const char* benchmark, const char* label, const char* unit) {
+  const struct {
+    int larger, smaller;
+    const char* growth;
+  } pairs[] = {{3200, 100, "32^k"}, {32000, 3200, "10^k"}, {32000, 100, "320^k"}};
+  auto name = [benchmark](int n) { return std::string(benchmark) + "/" + std::to_string(n); };
+  bool first = true;
+  for (const auto& pair : pairs) {
+    const std::string title = (first ? std::string(label) + " " : std::string("  ")) + std::to_string(pair.larger) + "/" +
+                              std::to_string(pair.smaller) + " " + unit + " (" + pair.growth + ")";
+    registerComparison({order++, title, name(pair.larger), name(pair.smaller), ratioKindE::slowdown, 0});
+    first = false;
+  }
+}
+
+bool registerPartOperationRows() {
+  int order = 130;
+  registerSplitRows(order, "model3dSplitPatterns", "3D splitFeaturePatterns", "patterns of 4");
+  registerSplitRows(order, "model3dSplitPatternInstances", "3D splitFeaturePatterns", "instances");
+  registerSplitRows(order, "model3dAssemblyUnitBase", "3D assembly adjustDocumentUnitBase", "members");
+  return true;
+}
+
 bool registerModel3dRows() {
   const size_t last = std::size(sizes) - 1;
   int order = 110;
@@ -166,6 +244,7 @@ bool registerModel3dRows() {
 
 const bool rowsRegistered = registerModel3dRows();
 const bool sketchRowsRegistered = registerSketchRows();
+const bool partOperationRowsRegistered = registerPartOperationRows();
 
 }  // namespace
 
@@ -174,3 +253,6 @@ BENCHMARK(model3dDispatchedScale);
 BENCHMARK(model3dDirectScale);
 BENCHMARK(model3dFixSketchEpsilon)->Arg(1000)->Arg(2000)->Arg(4000)->Arg(8000)->Arg(16000)->Arg(32000);
 BENCHMARK(model3dComputeThreads)->Arg(1000)->Arg(2000)->Arg(4000)->Arg(8000)->Arg(16000)->Arg(32000);
+BENCHMARK(model3dSplitPatterns)->Arg(100)->Arg(3200)->Arg(32000)->Unit(benchmark::kMillisecond);
+BENCHMARK(model3dSplitPatternInstances)->Arg(100)->Arg(3200)->Arg(32000)->Unit(benchmark::kMillisecond);
+BENCHMARK(model3dAssemblyUnitBase)->Arg(100)->Arg(3200)->Arg(32000)->Unit(benchmark::kMillisecond);

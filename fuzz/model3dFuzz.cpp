@@ -2,7 +2,9 @@
 // is viewed as each class of the 3D model base and driven with factors, matrices and names
 // chosen by the input; sketches, cosmetic sketches, body, foreign and sweep features too, with
 // epsilons from the input, and foreign payloads exported into a scratch folder removed after
-// each run, where an export writes exactly "SIZE" bytes or no file. Invariants: every input ends, gives back every block it took, leaves
+// each run, where an export writes exactly "SIZE" bytes or no file; feature patterns, the
+// feature-list rewrites, the part and assembly document operations, mates and member paths
+// with factors, matrices, mode bits, key words and end texts from the input. Invariants: every input ends, gives back every block it took, leaves
 // consistent links, and the tree writes and reads back to the same text, unless an operation
 // nested it deeper than the writer takes.
 #include <dirent.h>
@@ -26,11 +28,16 @@
 #include "fuzz/heapWatch.h"
 #include "model3d/annotations/m3dAnnotationFaceC.h"
 #include "model3d/annotations/m3dAnnotationSetFaceC.h"
+#include "model3d/assemblies/m3dAsmC.h"
+#include "model3d/assemblies/m3dMateTransZC.h"
+#include "model3d/assemblies/m3dMatesC.h"
 #include "model3d/bodyFeatures/m3dFeatBodyC.h"
 #include "model3d/bodyFeatures/m3dFeatForeignC.h"
 #include "model3d/bodyFeatures/m3dFeatSweepC.h"
 #include "model3d/connections/m3dConnectionsC.h"
 #include "model3d/documents/m3dPartC.h"
+#include "model3d/partOperations/m3dFeatPatternC.h"
+#include "model3d/partOperations/m3dFeatPatternSketchC.h"
 #include "model3d/planes/m3dRotPlaneC.h"
 #include "model3d/planes/planeCreators.h"
 #include "platform/debugOutput.h"
@@ -148,10 +155,97 @@ std::vector<std::string> namesOf(const metaTreeC* tree) {
   return names;
 }
 
+void drivePattern(metaTreeC* node, choicesC& choices) {
+  m3dFeatPatternC pattern(node, 0);
+  centerLineListC lines;
+  nameListC referenced;
+  pattern.scale(factorOf(choices));
+  pattern.transform(matrixOf(choices));
+  m3dFeatPatternSketchC(node, 0).transform(matrixOf(choices));
+  m3dFeatPatternSketchC(node, 0).scale(factorOf(choices));
+  pattern.collectCenterLines(lines);
+  pattern.getReferencedNames(referenced);
+  pattern.isBasePointOnPatternPlane();
+  pattern.isParallelWithBasePointOnPlane();
+  pattern.isPerpendicularToBase();
+  if (choices.next() % 2) pattern.splitIntoCopies();
+  else {
+    m3dDocumentC document(node, 0);
+    splitAllFeaturePatterns(document);
+  }
+}
+
+void driveRewrites(metaTreeC* node, choicesC& choices, const std::vector<std::string>& names) {
+  m3dPartItemsC items(node, 0);
+  nameListC keys;
+  for (uint8_t n = choices.next() % 4; n > 0; --n) *keys.newElement() = names[choices.next() % names.size()].c_str();
+  switch (choices.next() % 5) {
+    case 0: items.splitFeaturePatterns(); break;
+    case 1: items.splitDoubleSideFeatures(int(choices.next() % 16)); break;
+    case 2: items.splitMultipleSweeps(); break;
+    case 3: items.acceptFeatures(int(choices.next() % 3), keys); break;
+    default: m3dFeatBodyC(node, 0).splitDoubleSide(); break;
+  }
+}
+
+void driveDocument(metaTreeC* node, choicesC& choices) {
+  m3dDocumentC document(node, 0);
+  const int flag = choices.next() % 2;
+  metaObjectC target = metaObjectC::createWithKeyword("COSDRAW", 1);
+  centerLineListC lines;
+  switch (choices.next() % 8) {
+    case 0: document.scale(factorOf(choices)); break;
+    case 1: document.transform(matrixOf(choices)); break;
+    case 2: document.collectCosmeticSketches(matrixOf(choices), target); break;
+    case 3: document.collectCenterLines(matrixOf(choices), lines, flag); break;
+    case 4: document.adjustDocumentUnitBase(factorOf(choices), flag); break;
+    case 5: document.splitFeaturePatterns(flag); break;
+    case 6: document.splitDoubleSideFeatures(flag); break;
+    default: document.splitMultipleSweeps(flag); break;
+  }
+}
+
+void driveAssembly(metaTreeC* node, metaTreeC* root, choicesC& choices, const char* name) {
+  m3dAsmC assembly(node, 0);
+  m3dMateC mate(node, 0);
+  m3dMemberC members[2];
+  m3dConnPointC points[2];
+  str names[2];
+  matrixC4x4<double> placement;
+  memberPathC path(name);
+  switch (choices.next() % 6) {
+    case 0: assembly.removeNegativeParts(); break;
+    case 1: assembly.scalePlacements(factorOf(choices)); break;
+    case 2:
+      assembly.resolveMemberPath(path);
+      m3dMemberC(node, 0).getAccumulatedMatrix(root, placement);
+      break;
+    case 3:
+      mate.getMembers(members[0], members[1]);
+      mate.getConnectionPoints(points[0], points[1]);
+      mate.getConnPointNames(names[0], names[1]);
+      mate.getMateType();
+      break;
+    case 4: {
+      m3dMatesC mates(node, 0);
+      mates.groupMates();
+      mates.groupMatesBySecondPath();
+      mates.findMatesByFirstPath(name);
+      break;
+    }
+    default: {
+      m3dMateTransZC shift(node, 0);
+      shift.scale(factorOf(choices));
+      if (choices.next() % 2) shift.setFreeValue(factorOf(choices));
+      break;
+    }
+  }
+}
+
 void drive(metaTreeC* node, metaTreeC* root, choicesC& choices, const std::vector<std::string>& names,
            const scratchFolderC& scratch) {
   const char* name = names[choices.next() % names.size()].c_str();
-  switch (choices.next() % 19) {
+  switch (choices.next() % 23) {
     case 0: m3dGeomOpBaseC(node, 0).scale(factorOf(choices)); break;
     case 1: m3dGeomOpBaseC(node, 0).transform(matrixOf(choices)); break;
     case 2: {
@@ -285,6 +379,10 @@ void drive(metaTreeC* node, metaTreeC* root, choicesC& choices, const std::vecto
       break;
     }
     case 18: m3dFeatSweepC(node, 0).splitSweep(); break;
+    case 19: drivePattern(node, choices); break;
+    case 20: driveRewrites(node, choices, names); break;
+    case 21: driveDocument(node, choices); break;
+    case 22: driveAssembly(node, root, choices, name); break;
     default: {
       prjCenterLineDataC line;
       line.end = vectorC3d<double>(factorOf(choices), 0.0, factorOf(choices));

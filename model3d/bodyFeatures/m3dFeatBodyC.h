@@ -46,6 +46,16 @@ class m3dFeatBodyC : public m3dFeatGenC {
   // The feature of the list holding this one named by "USED", as a sketch view; empty when none.
   m3dSketchC getUsedSketch();
   m3dSketchC getUsedSketch(m3dPartItemsC& items);
+  // A double-sided extrusion or revolution of an "ITEMS" list made one-sided. A tapered
+  // extrusion (draft angle above 0) becomes itself on side 0 and a copy ("_CPY") on side 1 built
+  // from a copy of its sketch, both of full depth, each pattern of it repeated for the copy.
+  // Otherwise its sketch moves back by the depth along its Z axis, or turns back by the angle
+  // about its centre line, onto a new absolute plane ("_CPY") inserted before it, and the
+  // feature takes twice the value; a sketch other features use too is copied first and the copy
+  // moves. 1 rewritten; 0, nothing changed, for a feature that is not double-sided, whose
+  // sketch is no "SKETCH", a revolution without a centre line of length, or a frame that would
+  // not be finite.
+  int splitDoubleSide();
   // The thread records of the sketch this feature is built from, found through the part's
   // cosmetic sketch of that sketch; threads is emptied first and returned.
   cosThreadListC& collectThreads(cosThreadListC& threads);

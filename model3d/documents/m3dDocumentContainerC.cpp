@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/metaTreeC.h"
+#include "model3d/assemblies/m3dAsmC.h"
 #include "model3d/base/nodeAdoption.h"
 #include "model3d/documents/m3dPartC.h"
 
@@ -20,6 +21,8 @@ m3dDocumentC m3dDocumentContainerC::getDocument() {
 }
 
 m3dPartC m3dDocumentContainerC::getPart() { return m3dPartC(findOrCreateChildByKeyword("PART"), 0); }
+
+m3dAsmC m3dDocumentContainerC::getAssembly() { return m3dAsmC(findOrCreateChildByKeyword(m3dAsmC::classKey), 0); }
 
 mObjMat4x4C m3dDocumentContainerC::getMatrix() { return mObjMat4x4C(findOrCreateChildByKeyword(mObjMat4x4C::classKey), 0); }
 

@@ -9,6 +9,7 @@
 #include "model3d/base/mObjMat4x4C.h"
 #include "model3d/documents/m3dDocumentC.h"
 
+class m3dAsmC;
 class m3dPartC;
 
 class m3dDocumentContainerC : public m3dGeomOpBaseC {
@@ -26,6 +27,8 @@ class m3dDocumentContainerC : public m3dGeomOpBaseC {
   bool isAsmDocument() const { return hasChild("ASSEMBLY") != 0; }
   // The "PART" child, created when missing.
   m3dPartC getPart();
+  // The "ASSEMBLY" child, created when missing.
+  m3dAsmC getAssembly();
   // The placement, created when missing.
   mObjMat4x4C getMatrix();
   // The "NAME" of the contained document ("" without one).

@@ -2,8 +2,8 @@
 // ("PARTLOD"), type ("MTYP"), preferences ("PARTPREFS", whose "UNITBASE" is the length unit),
 // tool documents ("TOOLDOCS"), annotation sets ("ANNOTATIONSETS"), expression references
 // ("PARTEXPRREF") and number ("PARTNR"). The views of its children are created when missing.
-// Its node list operations give the part itself; its other document operations change
-// nothing yet.
+// Its node list operations give the part itself; the others work on its features, connection
+// points, cosmetic sketches, annotation sets and, where a flag asks, its tool documents.
 #pragma once
 
 #include <cstdint>
@@ -26,8 +26,31 @@ class m3dPartC : public m3dDocumentC {
   m3dPartC() = default;
   m3dPartC(metaTreeC* root, uint32_t owns) : metaObjectVirtualDataBaseC(root, owns), m3dDocumentC(root, owns) {}
 
+  // Scales the features, connection points, cosmetic sketches and annotation sets (nothing at
+  // a factor of exactly 1). Tool documents keep their size: only a unit change with its flag
+  // scales them. 1; 0, nothing changed, for an empty view or a factor that is not finite.
+  int scale(double factor) override;
+  // Moves the features, connection points and cosmetic sketches (annotation sets and tool
+  // documents stay). 1; 0 for an empty view or a matrix entry that is not finite.
+  int transform(const matrixC4x4<double>& matrix) override;
   nodeListC getPartNodes() override;
   nodeListC getDocumentNodes() override;
+  // Appends to target a copy of each cosmetic sketch turned about its centre line to face the
+  // view (as the split features would stand when the part holds patterns), owned by the part's
+  // "PARTNR"; a sketch that cannot be turned so is left out. The part is not changed.
+  void collectCosmeticSketches(const matrixC4x4<double>& view, metaObjectC& target) override;
+  // Appends the features' centre lines with the part's number; without all only those the view
+  // classifies.
+  void collectCenterLines(const matrixC4x4<double>& view, centerLineListC& lines, int all) override;
+  // From the stored "UNITBASE" of "PARTPREFS" (one that is not positive and finite counts as
+  // 1) to unitBase: the geometry scaled by old / new and unitBase stored; with tools every tool
+  // document scaled by the same ratio too. A unit base that is not positive and finite, an
+  // equal one or a ratio that is not finite changes nothing.
+  void adjustDocumentUnitBase(double unitBase, int tools) override;
+  // The rewrites of the feature list; with tools repeated in every tool document.
+  void splitFeaturePatterns(int tools) override;
+  void splitDoubleSideFeatures(int tools) override;
+  void splitMultipleSweeps(int tools) override;
 
   m3dPartItemsC getItems() { return m3dPartItemsC(findOrCreateChildByKeyword(m3dPartItemsC::classKey), 0); }
   m3dConnectionsC getConnections() { return m3dConnectionsC(findOrCreateChildByKeyword(m3dConnectionsC::classKey), 0); }

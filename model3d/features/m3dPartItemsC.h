@@ -34,6 +34,21 @@ class m3dPartItemsC : public metaObjListObjectCommonBaseTemplateC<m3dFeatGenC>, 
   m3dFeatGenC insertFeature(const m3dFeatGenC& feature, uint32_t copy, metaTreeC* before, metaTreeC* after);
   // The part over the list's parent.
   m3dPartC getPart();
+  // Rewrites of the list for readers that know no patterns, double-sided features or sweeps
+  // through more than two sketches. splitFeaturePatterns and splitMultipleSweeps walk the
+  // features from the last to the first: 1 when a pattern was met, or the OR of the sweep
+  // splits. splitDoubleSideFeatures walks from the first, copies inserted behind included, and
+  // rewrites the extrusions and revolutions the mode selects (bit 1 all, 4 extrusions, 8
+  // revolutions, 2 extrusions with a draft angle other than 0); the OR of the rewrites.
+  int splitFeaturePatterns();
+  int splitDoubleSideFeatures(int mode);
+  int splitMultipleSweeps();
+  // Splits, from the last to the first, the features whose key word is in keywords (mode 0)
+  // or is not (mode 1); other modes take none. 0 once a split refuses (the walk stops), else 1.
+  int acceptFeatures(int mode, const nameListC& keywords);
+  // name when no item of the list bears it, else name with "_CPY" appended until none does.
+  str freeName(const str& name);
+
   // Appends the centre lines of every feature in order; returns the list's count.
   int collectCenterLines(centerLineListC& lines);
   // The shortest shape of every "SKETCH" (from 1e8; a shorter one wins), into shape; 0.0 for an

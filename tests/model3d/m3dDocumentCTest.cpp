@@ -89,16 +89,23 @@ TEST(m3dDocumentC, GenericOperationsReachTheClassOfTheKeyWordOrNothing) {
 
 TEST(m3dDocumentC, RegistriesHoldTheirOwnFamilyAlone) {
   EXPECT_NE(findKeyword(document3dRegistry, "PART"), nullptr);
-  EXPECT_EQ(findKeyword(document3dRegistry, "ASSEMBLY"), nullptr);
-  const char* const geometric[] = {"ANNOTATIONFACE", "ANNOTATIONSETFACE", "ANNOTATIONSETS", "BASE", "CONNPOINT", "COSSKETCH",
-                                   "CUT", "PART", "PLANE", "SKETCH", "SKETCHON"};
-  const int priorities[] = {0, 0, 0, 6, 4, 5, 6, 5, 5, 5, 4};
-  ASSERT_EQ(geometricOp3dRegistry->elementCount, 11u);
-  for (uint32_t i = 0; i < 11; ++i) {
+  EXPECT_NE(findKeyword(document3dRegistry, "ASSEMBLY"), nullptr);
+  ASSERT_EQ(document3dRegistry->elementCount, 2u);
+  const char* const geometric[] = {"ANNOTATIONFACE", "ANNOTATIONSETFACE", "ANNOTATIONSETS", "ASSEMBLY", "BASE",
+                                   "CONNPOINT", "COSSKETCH", "CUT", "FEATPATTERN", "FPBASEFEAT", "FPSKETCH", "MEMBER",
+                                   "PART", "PLANE", "SKETCH", "SKETCHON", "TRANSZ"};
+  const int priorities[] = {5, 5, 4, 5, 6, 4, 5, 6, 5, 4, 5, 5, 5, 5, 5, 4, 5};
+  ASSERT_EQ(geometricOp3dRegistry->elementCount, 17u);
+  for (uint32_t i = 0; i < 17; ++i) {
     EXPECT_EQ((*geometricOp3dRegistry)[i].keyword, geometric[i]);
-    if (priorities[i]) {
-      EXPECT_EQ((*geometricOp3dRegistry)[i].priority, priorities[i]) << geometric[i];
-    }
+    EXPECT_EQ((*geometricOp3dRegistry)[i].priority, priorities[i]) << geometric[i];
+  }
+  const char* const features[] = {"BASE", "CUT", "FEATPATTERN", "SKETCH"};
+  const int featurePriorities[] = {6, 6, 5, 5};
+  ASSERT_EQ(featureRegistry->elementCount, 4u);
+  for (uint32_t i = 0; i < 4; ++i) {
+    EXPECT_EQ((*featureRegistry)[i].keyword, features[i]);
+    EXPECT_EQ((*featureRegistry)[i].priority, featurePriorities[i]) << features[i];
   }
   ASSERT_EQ(documentRegistry->elementCount, 2u);
   EXPECT_EQ((*documentRegistry)[0].keyword, "DRAWING");
