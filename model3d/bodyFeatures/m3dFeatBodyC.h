@@ -48,7 +48,8 @@ class m3dFeatBodyC : public m3dFeatGenC {
   m3dSketchC getUsedSketch(m3dPartItemsC& items);
   // A double-sided extrusion or revolution of an "ITEMS" list made one-sided. A tapered
   // extrusion (draft angle above 0) becomes itself on side 0 and a copy ("_CPY") on side 1 built
-  // from a copy of its sketch, both of full depth, each pattern of it repeated for the copy.
+  // from a copy of its sketch, both of full depth; each pattern whose base feature it is is
+  // repeated for the copy.
   // Otherwise its sketch moves back by the depth along its Z axis, or turns back by the angle
   // about its centre line, onto a new absolute plane ("_CPY") inserted before it, and the
   // feature takes twice the value; a sketch other features use too is copied first and the copy
