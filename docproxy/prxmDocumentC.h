@@ -8,6 +8,7 @@
 
 #include "core/mDocumentC.h"
 #include "core/propertyValuePut.h"
+#include "proxy/makeProxyOverNode.h"
 #include "proxy/proxyHandlerArguments.h"
 #include "proxy/prxClassNameT.h"
 
