@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/core/poolBalance.h"
 #include "tests/docproxy/docProxyTestHelpers.h"
+#include "tests/helpers/poolBalance.h"
 
 using namespace docProxyTest;
 using invokeTest::doubleValue;
@@ -25,7 +25,7 @@ TEST(prxmDocumentPrefsC, ReadsCreateTheValuesAndPutsReturnTheProxy) {
 }
 
 TEST(prxmDocumentPrefsC, PutsANumberInFrontOfOtherValuesAndRefusesTexts) {
-  buildDocumentTables();
+  buildTables();
   poolBalance balance;
   {
     dispatchT doc = documentOf("DOC{PARTPREFS{UNITBASE{\"mm\"}}}");

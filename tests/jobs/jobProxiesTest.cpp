@@ -6,15 +6,15 @@
 #include <limits>
 #include <string>
 
-#include "tests/core/poolBalance.h"
-#include "tests/jobs/jobProxyTestHelpers.h"
+#include "tests/helpers/poolBalance.h"
+#include "tests/proxy/metaProxyTestHelpers.h"
 
-using namespace jobProxyTest;
+using namespace metaProxyTest;
 using invokeTest::doubleValue;
 
 namespace {
 
-class jobProxiesTest : public ::testing::Test {
+class jobProxiesTest : public poolBalancedTest {
  protected:
   dispatchT wa = factoryOf("rudezaze.mwebassistantfactory");
   dispatchT ps = factoryOf("rudezaze.mpartserverfactory");
