@@ -39,7 +39,9 @@ fail() {
 for dir in "$root"/*/; do
   folder=$(basename "$dir")
   case $folder in tests | bench | fuzz | host | build*) continue ;; esac
-  first=$(find "$dir" -type f \( -name '*.h' -o -name '*.cpp' \) | sort | head -n 1)
+  # sed reads the whole list: head would stop early and leave sort to die writing, which
+  # pipefail turns into a silent exit.
+  first=$(find "$dir" -type f \( -name '*.h' -o -name '*.cpp' \) | sort | sed -n 1p)
   [ -n "$first" ] || continue
   if [ -z "${uses[$folder]+set}" ]; then
     fail "${first#"$root"/}:1: $folder/ is not declared in cmake/layers.txt"
