@@ -8,19 +8,20 @@
 
 #include "draw2d/proxies/prxm2dObjectFactoryC.h"
 #include "geom/vectorC2d.h"
+#include "tests/geom/vectorTest.h"
 #include "tests/proxy/metaProxyTestHelpers.h"
 
 namespace drawingScript {
 
 using namespace invokeTest;
 
-// The x and y a vector or point object answers, or a property holding one.
+// The x and y a vector or point object answers, or a property holding one; points that went
+// through a script are compared within 1e-9.
 inline vectorC2d<double> point(const dispatchT& vector) { return vectorC2d<double>(real(vector, "x"), real(vector, "y")); }
 inline vectorC2d<double> point(const dispatchT& target, const char* name) { return point(object(target, name)); }
 
 inline void expectPoint(const vectorC2d<double>& p, double x, double y, double tolerance = 1e-9) {
-  EXPECT_NEAR(p.x, x, tolerance);
-  EXPECT_NEAR(p.y, y, tolerance);
+  expectNear(p, x, y, tolerance);
 }
 
 inline std::string compact(const dispatchT& target) { return metaProxyTest::written(target.get()); }

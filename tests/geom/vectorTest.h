@@ -16,9 +16,9 @@ inline void expectNear(const vectorC3d<double>& v, double x, double y, double z)
   EXPECT_NEAR(v.z, z, roundingTolerance);
 }
 
-inline void expectNear(const vectorC2d<double>& v, double x, double y) {
-  EXPECT_NEAR(v.x, x, roundingTolerance);
-  EXPECT_NEAR(v.y, y, roundingTolerance);
+inline void expectNear(const vectorC2d<double>& v, double x, double y, double tolerance = roundingTolerance) {
+  EXPECT_NEAR(v.x, x, tolerance);
+  EXPECT_NEAR(v.y, y, tolerance);
 }
 
 inline matrixC4x4<double> translation(double x, double y, double z) {
