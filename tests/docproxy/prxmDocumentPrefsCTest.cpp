@@ -6,7 +6,6 @@
 #include "tests/helpers/poolBalance.h"
 
 using namespace docProxyTest;
-using invokeTest::doubleValue;
 
 TEST(prxmDocumentPrefsC, ReadsCreateTheValuesAndPutsReturnTheProxy) {
   dispatchT doc = documentOf("DOC{DRAWINGPREFS{DESIGNUNITBASE{1.5}}}");

@@ -10,7 +10,6 @@
 #include "tests/proxy/metaProxyTestHelpers.h"
 
 using namespace metaProxyTest;
-using invokeTest::doubleValue;
 
 namespace {
 
