@@ -12,8 +12,8 @@
 
 #include "core/metaTokenTextTableC.h"
 #include "core/metaTreeC.h"
-#include "tests/core/poolBalance.h"
 #include "tests/core/treeTestHelpers.h"
+#include "tests/helpers/poolBalance.h"
 #include "tests/testFiles.h"
 
 using treeTest::describe;

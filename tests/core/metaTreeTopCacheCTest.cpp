@@ -9,7 +9,7 @@
 #include "core/metaTreeAnchorC.h"
 #include "core/metaTreeC.h"
 #include "core/metaTreeViewC.h"
-#include "tests/core/poolBalance.h"
+#include "tests/helpers/poolBalance.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "core/metaObjectVirtualDataBaseC.h"
 #include "core/metaTreeC.h"
 #include "memman/memManPoolC.h"
-#include "tests/core/poolBalance.h"
 #include "tests/core/treeTestHelpers.h"
+#include "tests/helpers/poolBalance.h"
 
 using treeTest::describe;
 using treeTest::parse;

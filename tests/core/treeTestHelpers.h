@@ -1,10 +1,11 @@
-// Test helpers for keyword trees: a structural dump that tells value kinds apart, and
-// building trees from text.
+// Test helpers for keyword trees: a structural dump that tells value kinds apart, building
+// trees from text, and the compact text of a model.
 #pragma once
 
 #include <cstdio>
 #include <string>
 
+#include "core/metaObjectC.h"
 #include "core/metaTreeC.h"
 #include "core/metaTreeReaderC.h"
 
@@ -58,6 +59,9 @@ inline metaTreeC* parse(const char* text, std::string* error = nullptr) {
   if (error) *error = reader.hasError() ? std::string(reader.errorText().c_str()) : std::string();
   return root;
 }
+
+// The compact text of the model's object alone.
+inline std::string compact(const metaObjectC& model) { return model.writeToStringValue(1, 0).c_str(); }
 
 // Checks that every link of the chain and below agrees with its neighbours.
 inline bool linksConsistent(const metaTreeC* chain, const metaTreeC* parent) {

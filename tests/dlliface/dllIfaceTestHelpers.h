@@ -1,25 +1,19 @@
-// Plug-in descriptions, option pages and call records as a host reaches them: the plug-in
-// description factory from the class factory, members by name, results as plain values.
+// Plug-in descriptions, option pages and call records as a host reaches them: a fixture with
+// the plug-in description factory and the meta-object factory from the class factory.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "tests/jobs/jobProxyTestHelpers.h"
+#include "tests/helpers/poolBalance.h"
+#include "tests/proxy/metaProxyTestHelpers.h"
 
 namespace dllIfaceTest {
 
-using namespace jobProxyTest;
+using namespace metaProxyTest;
 
-// A double result; NaN for a failed call or another type.
-inline double doubleOf(const invokeTest::callS& done) {
-  return done.outcome == 0 && done.result.type == mzVariantS::typeDouble ? done.result.doubleValue : 0.0 / 0.0;
-}
-
-inline mzVariantS real(double value) { return invokeTest::doubleValue(value); }
-
-class dllIfaceFixture : public ::testing::Test {
+class dllIfaceFixture : public poolBalancedTest {
  protected:
   dispatchT factory = factoryOf("rudezaze.mdllifacefactory");
   dispatchT mof = factoryOf("rudezaze.metaobjectfactory");

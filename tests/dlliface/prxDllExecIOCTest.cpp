@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "tests/core/poolBalance.h"
 #include "tests/dlliface/dllIfaceTestHelpers.h"
+#include "tests/helpers/poolBalance.h"
 
 using namespace dllIfaceTest;
 

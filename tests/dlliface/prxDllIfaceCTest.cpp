@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "tests/core/poolBalance.h"
-#include "tests/jobs/jobProxyTestHelpers.h"
+#include "tests/helpers/poolBalance.h"
+#include "tests/proxy/metaProxyTestHelpers.h"
 
-using namespace jobProxyTest;
+using namespace metaProxyTest;
 
 namespace {
 
-class dllIfaceTest : public ::testing::Test {
+class dllIfaceTest : public poolBalancedTest {
  protected:
   dispatchT factory = factoryOf("rudezaze.mdllifacefactory");
   dispatchT mof = factoryOf("rudezaze.metaobjectfactory");

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string>
 
-#include "tests/core/poolBalance.h"
 #include "tests/dlliface/dllIfaceTestHelpers.h"
+#include "tests/helpers/poolBalance.h"
 
 using namespace dllIfaceTest;
 
@@ -23,8 +23,8 @@ TEST_F(optionPageTest, OutputFormatsLiveOnTheirOwnAndKeepTheirIntegers) {
   EXPECT_EQ(intOf(get(format.get(), "ScanMode")), 0);
   EXPECT_EQ(written(format.get()), "OUTFMT{SCANMODE}");
   EXPECT_EQ(callObject(format.get(), "Costs", {number(7)}).get(), format.get());
-  EXPECT_EQ(objectOf(put(format.get(), "OutputMode", real(3.9))).get(), format.get());
-  expectFailure(put(format.get(), "DetectMode", real(NAN)), "methode:DetectMode(Para:1)", "Object call failed");
+  EXPECT_EQ(objectOf(put(format.get(), "OutputMode", doubleValue(3.9))).get(), format.get());
+  expectFailure(put(format.get(), "DetectMode", doubleValue(NAN)), "methode:DetectMode(Para:1)", "Object call failed");
   callObject(getObject(format.get(), "Versions").get(), "Append", {text("v1")});
   EXPECT_EQ(intOf(get(getObject(format.get(), "VersionsDesc").get(), "Count")), 0);
   getObject(format.get(), "GlobalOptions");
@@ -73,7 +73,7 @@ TEST_F(optionPageTest, BuildersWriteWholeOptionsAndGroups) {
   expectFailure(method(getObject(format.get(), "TransferOptions").get(), "addPage", {text("P"), number(2)}),
                 "methode:addPage(Para:2)", "Object call failed");
 
-  dispatchT again = callObject(page.get(), "addIntOption", {text("h"), text("i"), text("D"), real(8.7)});
+  dispatchT again = callObject(page.get(), "addIntOption", {text("h"), text("i"), text("D"), doubleValue(8.7)});
   EXPECT_EQ(textOf(get(again.get(), "Group")), "h");
   callObject(page.get(), "addStrOption", {text("g"), text("i"), text("S"), text("text")});
   callObject(page.get(), "addFileOpenOption",
@@ -82,7 +82,7 @@ TEST_F(optionPageTest, BuildersWriteWholeOptionsAndGroups) {
              {text("g"), text("f"), text("F"), text("b.txt"), text("Open"), text("All"), text("*.*")});
   callObject(page.get(), "addDirOption", {text("g"), text("d"), text("Dir"), text("/tmp"), text("Pick")});
   callObject(page.get(), "addBoolOption", {text("g"), text("b"), text("B"), number(1)});
-  callObject(page.get(), "addDblOption", {text("g"), text("x"), text("X"), real(2.5)});
+  callObject(page.get(), "addDblOption", {text("g"), text("x"), text("X"), doubleValue(2.5)});
   callObject(page.get(), "addCustomOption", {text("g"), text("c"), text("C"), text("T")});
   EXPECT_EQ(written(getObject(page.get(), "Items").get()),
             "OPTITEMS{OPTITEM{ID{\"i\"}DESC{\"S\"}GROUP{\"g\"}TYP{\"str\"}VAL{8}}"
@@ -92,7 +92,7 @@ TEST_F(optionPageTest, BuildersWriteWholeOptionsAndGroups) {
             "OPTITEM{ID{\"b\"}DESC{\"B\"}GROUP{\"g\"}TYP{\"bool\"}VAL{1}}"
             "OPTITEM{ID{\"x\"}DESC{\"X\"}GROUP{\"g\"}TYP{\"dbl\"}VAL{2.5}}"
             "OPTITEM{ID{\"c\"}DESC{\"C\"}GROUP{\"g\"}TYP{\"T\"}}}");
-  expectFailure(method(page.get(), "addDblOption", {text("g"), text("y"), text("Y"), real(INFINITY)}),
+  expectFailure(method(page.get(), "addDblOption", {text("g"), text("y"), text("Y"), doubleValue(INFINITY)}),
                 "methode:addDblOption(Para:4)", "Object call failed");
   EXPECT_EQ(intOf(method(page.get(), "hasOption", {text("y")})), 0);
 
@@ -166,7 +166,7 @@ TEST_F(optionPageTest, MergesAddWhatIsMissingAndUpdatesTakeValues) {
   dispatchT copy = callObject(transfer.get(), "add");
   EXPECT_EQ(intOf(method(copy.get(), "setFrom", {objectValue(q.get())})), 0);
   EXPECT_EQ(written(copy.get()), "OPTPAGE" + written(q.get()).substr(std::string("OPTPAGE").size()));
-  callObject(q.get(), "addDblOption", {text("g"), text("b"), text("B"), real(9.5)});
+  callObject(q.get(), "addDblOption", {text("g"), text("b"), text("B"), doubleValue(9.5)});
   dispatchT b = callObject(copy.get(), "getOption", {text("b")});
   EXPECT_EQ(intOf(method(copy.get(), "updateFieldsFromPage", {objectValue(q.get())})), 0);
   EXPECT_EQ(doubleOf(get(b.get(), "Value")), 3.0);
@@ -209,20 +209,22 @@ TEST_F(optionPageTest, ItemValuesKeepTheirKindAndListsReadNumbers) {
   dispatchT values = getObject(it.get(), "Values");
   EXPECT_EQ(typeNameOf(values.get()),
             "class prxmObjListBaseTypeContainerTemplateC<double,class metaObjListValContainerT<double>> *");
-  EXPECT_EQ(callObject(values.get(), "Append", {real(2.5)}).get(), values.get());
+  EXPECT_EQ(callObject(values.get(), "Append", {doubleValue(2.5)}).get(), values.get());
   EXPECT_EQ(intOf(get(values.get(), "Count")), 2);
   EXPECT_EQ(doubleOf(method(values.get(), "Item", {number(1)})), 2.5);
-  const invokeTest::callS missing = invokeTest::call(values.get(), "Item", mzInvokePropertyPut, {number(5), real(7.0)});
+  const invokeTest::callS missing =
+      invokeTest::call(values.get(), "Item", mzInvokePropertyPut, {number(5), doubleValue(7.0)});
   EXPECT_EQ(missing.outcome, 0u);
   EXPECT_EQ(doubleOf(missing), 0.0);
   expectFailure(method(values.get(), "Item", {number(5)}), "container", "out of range");
-  expectFailure(method(values.get(), "Append", {real(NAN)}), "methode:Append(Para:1)", "Object call failed");
+  expectFailure(method(values.get(), "Append", {doubleValue(NAN)}), "methode:Append(Para:1)", "Object call failed");
   EXPECT_EQ(textOf(method(getObject(it.get(), "StrValues").get(), "Item", {number(0)})), "");
 
   // Item's put makes any item a number; a text item reads 0.0 until then.
   callObject(getObject(it.get(), "StrValues").get(), "Append", {text("t")});
   EXPECT_EQ(doubleOf(method(values.get(), "Item", {number(2)})), 0.0);
-  EXPECT_EQ(doubleOf(invokeTest::call(values.get(), "Item", mzInvokePropertyPut, {number(2), real(-1.5)})), -1.5);
+  EXPECT_EQ(doubleOf(invokeTest::call(values.get(), "Item", mzInvokePropertyPut, {number(2), doubleValue(-1.5)})),
+            -1.5);
   EXPECT_EQ(written(it.get()), "OPTITEM{ID{\"a\"}DESC{\"A\"}GROUP{\"g\"}TYP{\"int\"}VAL{1,2.5,-1.5}}");
   EXPECT_EQ(intOf(method(values.get(), "RemoveAt", {number(0)})), 1);
   EXPECT_EQ(doubleOf(get(it.get(), "Value")), 2.5);
@@ -233,9 +235,9 @@ TEST_F(optionPageTest, ItemValuesKeepTheirKindAndListsReadNumbers) {
   EXPECT_EQ(intOf(method(it.get(), "isBaseType")), 1);
 
   // Limits are integers over stored numbers; texts stay texts.
-  EXPECT_EQ(callObject(type.get(), "MinVal", {real(-2.9)}).get(), type.get());
+  EXPECT_EQ(callObject(type.get(), "MinVal", {doubleValue(-2.9)}).get(), type.get());
   EXPECT_EQ(intOf(get(type.get(), "MinVal")), -2);
-  expectFailure(put(type.get(), "MaxVal", real(INFINITY)), "methode:MaxVal(Para:1)", "Object call failed");
+  expectFailure(put(type.get(), "MaxVal", doubleValue(INFINITY)), "methode:MaxVal(Para:1)", "Object call failed");
   expectFailure(put(type.get(), "FormatMask", number(1)), "methode:FormatMask(Para:1)", "Object call failed");
   callObject(getObject(type.get(), "ValueMap").get(), "Append", {number(3)});
   callObject(getObject(type.get(), "StringMap").get(), "Append", {text("three")});

@@ -50,13 +50,13 @@ bool throwsCast(convertT convert) {
 }  // namespace
 
 TEST(MathArgumentConversion, VectorsAndAxesConvertByExactClass) {
-  objectT v3 = vector3d(1, 2, 3);
-  objectT v2 = vector2d(4, 5);
+  dispatchT v3 = vector3d(1, 2, 3);
+  dispatchT v2 = vector2d(4, 5);
   expectNear(variantToVector3d(v3), 1, 2, 3);
   expectNear(variantToVector2d(v2), 4, 5);
 
   matrixC4x4<double> m = translation(7, 8, 9);
-  objectT matrix = matrix4x4(m);
+  dispatchT matrix = matrix4x4(m);
   expectNear(variantToVector3d(get(matrix, "T")), 7, 8, 9);
 
   // No widening between dimensions, no vector from a matrix, nothing from no object.
@@ -64,7 +64,7 @@ TEST(MathArgumentConversion, VectorsAndAxesConvertByExactClass) {
   EXPECT_TRUE(throwsCast([&] { variantToVector2d(v3); }));
   EXPECT_TRUE(throwsCast([&] { variantToVector3d(matrix); }));
   EXPECT_TRUE(throwsCast([&] { variantToMatrix3x3(matrix); }));
-  EXPECT_TRUE(throwsCast([&] { variantToVector3d(objectT()); }));
+  EXPECT_TRUE(throwsCast([&] { variantToVector3d(dispatchT()); }));
 }
 
 TEST(MathArgumentConversion, MatricesConvertThroughTheirAxes) {
@@ -88,7 +88,7 @@ TEST(MathArgumentConversion, MatricesConvertThroughTheirAxes) {
 
 TEST(MathArgumentConversion, ComponentsAreReadByNameOnly) {
   auto* foreign = new foreignVectorC();
-  objectT object = hold(foreign);
+  dispatchT object = hold(foreign);
   // A component of another type is 0; a failed read gives the zero vector.
   expectNear(variantToVector3d(object), 0, 2, 3);
   foreign->failY = true;
@@ -97,10 +97,10 @@ TEST(MathArgumentConversion, ComponentsAreReadByNameOnly) {
 
 TEST(MathArgumentConversion, DefaultMembersAreFollowedAndEveryReferenceIsGivenBack) {
   fakeDispatchC script;
-  objectT vector = vector2d(1.5, -2);
+  dispatchT vector = vector2d(1.5, -2);
   script.defaultValue.setDispatch(vector.get());
   {
-    objectT holder(static_cast<mzIDispatch*>(&script));
+    dispatchT holder(static_cast<mzIDispatch*>(&script));
     expectNear(variantToVector2d(holder), 1.5, -2);
     // The same walk ends at a 2D vector where a 3D one is wanted, and throws.
     EXPECT_TRUE(throwsCast([&] { variantToVector3d(holder); }));
@@ -111,16 +111,16 @@ TEST(MathArgumentConversion, DefaultMembersAreFollowedAndEveryReferenceIsGivenBa
 
   // A default member that is no object, or fails, ends the walk.
   script.defaultValue.setDouble(3);
-  EXPECT_TRUE(throwsCast([&] { variantToVector2d(objectT(static_cast<mzIDispatch*>(&script))); }));
+  EXPECT_TRUE(throwsCast([&] { variantToVector2d(dispatchT(static_cast<mzIDispatch*>(&script))); }));
   script.failDefault = true;
-  EXPECT_TRUE(throwsCast([&] { variantToVector2d(objectT(static_cast<mzIDispatch*>(&script))); }));
+  EXPECT_TRUE(throwsCast([&] { variantToVector2d(dispatchT(static_cast<mzIDispatch*>(&script))); }));
   EXPECT_EQ(script.references, 1u);
 
   // An object that is its own default value is followed a bounded number of steps.
   script.failDefault = false;
   script.returnsSelf = true;
   script.invokeCount = 0;
-  EXPECT_TRUE(throwsCast([&] { variantToVector3d(objectT(static_cast<mzIDispatch*>(&script))); }));
+  EXPECT_TRUE(throwsCast([&] { variantToVector3d(dispatchT(static_cast<mzIDispatch*>(&script))); }));
   EXPECT_EQ(script.invokeCount, mzMaxIndirectionSteps);
   EXPECT_EQ(script.references, 1u);
 }

@@ -15,22 +15,22 @@ using namespace mathTest;
 
 namespace {
 
-uint32_t referencesOn(const objectT& matrix) { return static_cast<proxyObjectC*>(matrix.get())->referenceCount; }
+uint32_t referencesOn(const dispatchT& matrix) { return static_cast<proxyObjectC*>(matrix.get())->referenceCount; }
 
 }  // namespace
 
 TEST(prxAggregateVector3dC, AnAxisHoldsItsMatrix) {
-  objectT m = matrix4x4(translation(1, 2, 3));
+  dispatchT m = matrix4x4(translation(1, 2, 3));
   ASSERT_EQ(referencesOn(m), 1u);
   {
-    objectT t = get(m, "T");
+    dispatchT t = get(m, "T");
     EXPECT_EQ(referencesOn(m), 2u);
     void* nativePointer = nullptr;
     ASSERT_EQ(t->QueryInterface(mzIID_IComNativePointer, &nativePointer), 0u);
     EXPECT_EQ(referencesOn(m), 3u);
     static_cast<mzIUnknown*>(nativePointer)->Release();
     // A put on an axis returns the axis, and another reference on the matrix with it.
-    objectT same = method(t, "x", {intValue(5)});
+    dispatchT same = method(t, "x", {number(5)});
     EXPECT_EQ(same.get(), t.get());
     EXPECT_EQ(referencesOn(m), 3u);
   }
@@ -45,7 +45,7 @@ TEST(prxAggregateVector3dC, ReleasingInAnyOrderFreesTheMatrixOnce) {
     captureDebugOutput debugOutput;
     auto* proxy = new prxMatrix4x4C();
     void* block = proxy;
-    std::array<objectT, 3> holders = {hold(proxy), objectT(), objectT()};
+    std::array<dispatchT, 3> holders = {hold(proxy), dispatchT(), dispatchT()};
     method(holders[0], "ident").release();
     holders[1] = get(holders[0], "X");
     holders[2] = get(holders[0], "T");
@@ -53,12 +53,12 @@ TEST(prxAggregateVector3dC, ReleasingInAnyOrderFreesTheMatrixOnce) {
 
     for (int i = 0; i < 2; ++i) holders[order[i]].release();
     // What is still held works on the matrix as it was.
-    objectT& last = holders[order[2]];
+    dispatchT& last = holders[order[2]];
     if (order[2] == 0) {
       expectNear(components3d(get(last, "X")), 1, 0, 0);
     } else {
-      method(last, "y", {intValue(7)}).release();
-      EXPECT_EQ(number(last, "y"), 7.0);
+      method(last, "y", {number(7)}).release();
+      EXPECT_EQ(real(last, "y"), 7.0);
     }
     EXPECT_GT(memDataPoolBlockSize(block), 0u);
     last.release();

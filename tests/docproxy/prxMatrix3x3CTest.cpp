@@ -8,9 +8,9 @@ using namespace mathTest;
 
 namespace {
 
-objectT matrix3x3(const matrixC3x3<double>& m) { return hold(new prxMatrix3x3C(m)); }
+dispatchT matrix3x3(const matrixC3x3<double>& m) { return hold(new prxMatrix3x3C(m)); }
 
-matrixC3x3<double> matrixOf(const objectT& proxy) { return static_cast<prxMatrix3x3C*>(proxy.get())->getMatrix(); }
+matrixC3x3<double> matrixOf(const dispatchT& proxy) { return static_cast<prxMatrix3x3C*>(proxy.get())->getMatrix(); }
 
 // The identity with the 2D translation (10, 20).
 matrixC3x3<double> shift() {
@@ -24,30 +24,30 @@ matrixC3x3<double> shift() {
 }  // namespace
 
 TEST(prxMatrix3x3C, MulTriesMatrixThen3dThen2dVector) {
-  objectT identity = method(hold(new prxMatrix3x3C()), "ident");
-  objectT v = method(identity, "mul", {argument(vector3d(1, 2, 3))});
-  EXPECT_STREQ(typeNameOf(v), "class prxVector3dC *");
+  dispatchT identity = method(hold(new prxMatrix3x3C()), "ident");
+  dispatchT v = method(identity, "mul", {objectValue(vector3d(1, 2, 3))});
+  EXPECT_EQ(typeNameOf(v), "class prxVector3dC *");
   expectNear(components3d(v), 1, 2, 3);
 
-  objectT moved = method(matrix3x3(shift()), "mul", {argument(vector2d(1, 2))});
-  EXPECT_STREQ(typeNameOf(moved), "class prxVector2dC *");
+  dispatchT moved = method(matrix3x3(shift()), "mul", {objectValue(vector2d(1, 2))});
+  EXPECT_EQ(typeNameOf(moved), "class prxVector2dC *");
   expectNear(components2d(moved), 11, 22);
 
   // Turn first, then shift.
-  objectT turn = method(hold(new prxMatrix3x3C()), "rotAngle", {intValue(0), intValue(0), intValue(90)});
-  objectT both = method(matrix3x3(shift()), "mul", {argument(turn)});
-  EXPECT_STREQ(typeNameOf(both), "class prxMatrix3x3C *");
-  expectNear(components2d(method(both, "mul", {argument(vector2d(1, 0))})), 10, 21);
+  dispatchT turn = method(hold(new prxMatrix3x3C()), "rotAngle", {number(0), number(0), number(90)});
+  dispatchT both = method(matrix3x3(shift()), "mul", {objectValue(turn)});
+  EXPECT_EQ(typeNameOf(both), "class prxMatrix3x3C *");
+  expectNear(components2d(method(both, "mul", {objectValue(vector2d(1, 0))})), 10, 21);
 
-  EXPECT_EQ(call(identity.get(), "mul", mzInvokeMethod, {argument(matrix4x4(translation(0, 0, 0)))}).outcome, 1u);
+  EXPECT_EQ(call(identity.get(), "mul", mzInvokeMethod, {objectValue(matrix4x4(translation(0, 0, 0)))}).outcome, 1u);
 }
 
 TEST(prxMatrix3x3C, InvIsTheTrueInverse) {
-  objectT inverse = method(matrix3x3(shift()), "inv");
+  dispatchT inverse = method(matrix3x3(shift()), "inv");
   const matrixC3x3<double> m = matrixOf(inverse);
   const double expected[9] = {1, 0, 0, 0, 1, 0, -10, -20, 1};
   for (int n = 0; n < 9; ++n) EXPECT_NEAR(m.values[n], expected[n], roundingTolerance) << n;
-  expectNear(components2d(method(inverse, "mul", {argument(vector2d(11, 22))})), 1, 2);
+  expectNear(components2d(method(inverse, "mul", {objectValue(vector2d(11, 22))})), 1, 2);
 
   callS singular = call(hold(new prxMatrix3x3C()).get(), "inv", mzInvokeMethod);
   EXPECT_EQ(singular.outcome, 1u);
@@ -56,15 +56,15 @@ TEST(prxMatrix3x3C, InvIsTheTrueInverse) {
 }
 
 TEST(prxMatrix3x3C, AxesAreColumns) {
-  objectT m = hold(new prxMatrix3x3C());
-  EXPECT_EQ(callObject(m, "X", mzInvokePropertyPut, {argument(vector3d(1, 2, 3))}).get(), m.get());
+  dispatchT m = hold(new prxMatrix3x3C());
+  EXPECT_EQ(object(m, "X", mzInvokePropertyPut, {objectValue(vector3d(1, 2, 3))}).get(), m.get());
   const matrixC3x3<double> set = matrixOf(m);
   EXPECT_EQ(set.values[0], 1.0);
   EXPECT_EQ(set.values[1], 2.0);
   EXPECT_EQ(set.values[2], 3.0);
   for (int n = 3; n < 9; ++n) EXPECT_EQ(set.values[n], 0.0) << n;
 
-  method(get(m, "z"), "z", {intValue(4)}).release();
+  method(get(m, "z"), "z", {number(4)}).release();
   EXPECT_EQ(matrixOf(m).values[8], 4.0);
   EXPECT_EQ(call(m.get(), "T", mzInvokePropertyGet).outcome, 1u);
 }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/core/poolBalance.h"
 #include "tests/docproxy/docProxyTestHelpers.h"
+#include "tests/helpers/poolBalance.h"
 
 using namespace docProxyTest;
 
@@ -36,7 +36,7 @@ TEST(prxmDocumentAttrC, ReadsAndPutsTheTextsInFrontOfWhatTheyHeld) {
 }
 
 TEST(prxmDocumentAttrC, HandsOutListsOverTheBlocksChildrenThatOutliveTheDocument) {
-  buildDocumentTables();
+  buildTables();
   poolBalance balance;
   {
     dispatchT doc = documentOf("DOC{DRWATTR}");

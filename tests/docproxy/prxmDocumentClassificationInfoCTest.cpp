@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/propertyValuePut.h"
-#include "tests/core/poolBalance.h"
 #include "tests/docproxy/docProxyTestHelpers.h"
+#include "tests/helpers/poolBalance.h"
 
 using namespace docProxyTest;
 
@@ -57,7 +57,7 @@ TEST(prxmDocumentClassificationInfoC, PublishesTheParsedEntriesReadOnly) {
 }
 
 TEST(prxmDocumentClassificationInfoC, KeepsItsPrivateTreeWhileAnythingBelowItLives) {
-  buildDocumentTables();
+  buildTables();
   poolBalance balance;
   {
     dispatchT doc = documentOf(classifiedDocument);

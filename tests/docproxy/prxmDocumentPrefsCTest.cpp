@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/core/poolBalance.h"
 #include "tests/docproxy/docProxyTestHelpers.h"
+#include "tests/helpers/poolBalance.h"
 
 using namespace docProxyTest;
-using invokeTest::doubleValue;
 
 TEST(prxmDocumentPrefsC, ReadsCreateTheValuesAndPutsReturnTheProxy) {
   dispatchT doc = documentOf("DOC{DRAWINGPREFS{DESIGNUNITBASE{1.5}}}");
@@ -25,7 +24,7 @@ TEST(prxmDocumentPrefsC, ReadsCreateTheValuesAndPutsReturnTheProxy) {
 }
 
 TEST(prxmDocumentPrefsC, PutsANumberInFrontOfOtherValuesAndRefusesTexts) {
-  buildDocumentTables();
+  buildTables();
   poolBalance balance;
   {
     dispatchT doc = documentOf("DOC{PARTPREFS{UNITBASE{\"mm\"}}}");

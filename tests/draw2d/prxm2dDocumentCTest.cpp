@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "tests/core/poolBalance.h"
 #include "tests/draw2d/drawingScript.h"
+#include "tests/helpers/poolBalance.h"
 
 using namespace drawingScript;
 

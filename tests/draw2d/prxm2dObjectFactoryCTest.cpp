@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/core/poolBalance.h"
 #include "tests/draw2d/drawingScript.h"
+#include "tests/helpers/poolBalance.h"
 
 using namespace drawingScript;
 
@@ -85,8 +85,9 @@ TEST(prxm2dObjectFactoryC, ConversionsCopyARootAndShareANodeInsideATree) {
   for (const classS& c : classes) {
     EXPECT_EQ(metaProxyTest::textOf(call(s.factory, ("key" + std::string(c.name)).c_str(), mzInvokeMethod)), c.key);
     dispatchT source = s.read(c.key);
-    EXPECT_EQ(integer(s.factory, ("is" + std::string(c.name)).c_str(), {argument(source)}), 1) << c.name;
-    EXPECT_EQ(integer(s.factory, ("is" + std::string(c.name)).c_str(), {argument(d)}), c.key == std::string("DRAWING"));
+    EXPECT_EQ(integer(s.factory, ("is" + std::string(c.name)).c_str(), {objectValue(source)}), 1) << c.name;
+    EXPECT_EQ(integer(s.factory, ("is" + std::string(c.name)).c_str(), {objectValue(d)}),
+              c.key == std::string("DRAWING"));
     dispatchT typed = s.to(("to" + std::string(c.name)).c_str(), source);
     ASSERT_TRUE(typed) << c.name;
     EXPECT_STREQ(dynamic_cast<proxyObjectC*>(typed.get())->getTypeName(), c.typeName);

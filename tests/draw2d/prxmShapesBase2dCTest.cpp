@@ -33,19 +33,19 @@ TEST(prxmShapesBase2dC, MovesEveryShapeAndKeepsTheRectangleItComputedFirst) {
   const std::string before = compact(figure);
   expectFailure(call(items, "moveItems", mzInvokeMethod, {number(1), text("b")}), "methode:moveItems(Para:2)");
   expectFailure(call(items, "moveItems", mzInvokeMethod, {doubleValue(NAN), number(0)}), "methode:moveItems(Para:1)");
-  expectFailure(call(items, "moveItems", mzInvokeMethod, {argument(vector2d(INFINITY, 0))}),
+  expectFailure(call(items, "moveItems", mzInvokeMethod, {objectValue(vector2d(INFINITY, 0))}),
                 "methode:moveItems(Para:1)");
   expectFailure(call(items, "rotateItems", mzInvokeMethod, {doubleValue(-INFINITY)}), "methode:rotateItems(Para:1)");
-  expectFailure(call(items, "transformItems", mzInvokeMethod, {argument(vector2d(1, 1))}),
+  expectFailure(call(items, "transformItems", mzInvokeMethod, {objectValue(vector2d(1, 1))}),
                 "methode:transformItems(Para:1)");
   EXPECT_EQ(compact(figure), before);
 
   // A vector, or a stored point through its default member, moves; a 3D vector is no 2D one.
-  method(items, "moveItems", {argument(vector2d(-10, 1))});
+  method(items, "moveItems", {objectValue(vector2d(-10, 1))});
   dispatchT start = object(s.to("toline2d", method(items, "Item", {number(0)})), "StartPoint");
-  method(items, "moveItems", {argument(start)});
+  method(items, "moveItems", {objectValue(start)});
   EXPECT_EQ(compact(figure), "FIGURE{FIGURITEMS{LINE{POINT{6,10}POINT{3,6}}}}");
-  expectFailure(call(items, "moveItems", mzInvokeMethod, {argument(dispatchT(new prxVector3dC(0)))}),
+  expectFailure(call(items, "moveItems", mzInvokeMethod, {objectValue(dispatchT(new prxVector3dC(0)))}),
                 "methode:moveItems(Para:1)");
 
   dispatchT turned = object(s.make("tofigure", "FIGURE{FIGURITEMS{LINE{POINT{1,0},POINT{2,0}}}}"), "FigureItems");
@@ -57,7 +57,7 @@ TEST(prxmShapesBase2dC, MovesEveryShapeAndKeepsTheRectangleItComputedFirst) {
   mirror.ident();
   mirror.values[0] = -1;
   mirror.values[7] = 5;
-  method(turned, "transformItems", {argument(dispatchT(new prxMatrix3x3C(mirror)))});
+  method(turned, "transformItems", {objectValue(dispatchT(new prxMatrix3x3C(mirror)))});
   expectPoint(point(line, "EndPoint"), 0, 7);
 }
 

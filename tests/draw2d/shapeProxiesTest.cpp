@@ -49,13 +49,14 @@ TEST(shapeProxies, ArcValuesComeFromItsThreePointsAndCirclePutsChain) {
 
   // A point put chains and writes exactly the two numbers; the line's point object is live.
   dispatchT line = s.make("toline2d", "LINE{POINT{1,2,3}}");
-  EXPECT_EQ(put(put(line, "StartPoint", argument(vector2d(3, 4))), "EndPoint", argument(object(line, "StartPoint")))
+  EXPECT_EQ(put(put(line, "StartPoint", objectValue(vector2d(3, 4))), "EndPoint",
+                objectValue(object(line, "StartPoint")))
                 .get(),
             line.get());
   EXPECT_EQ(compact(line), "LINE{POINT{3,4}POINT{3,4}}");
   put(object(line, "EndPoint"), "x", number(7));
   EXPECT_EQ(compact(line), "LINE{POINT{3,4}POINT{7,4}}");
-  EXPECT_EQ(integer(s.factory, "isarc2d", {argument(circle)}), 0);
+  EXPECT_EQ(integer(s.factory, "isarc2d", {objectValue(circle)}), 0);
   EXPECT_FALSE(s.to("toarc2d", circle));
 }
 
@@ -73,9 +74,9 @@ TEST(shapeProxies, ValuesThatAreNotFiniteOrNoVectorChangeNothing) {
   expectFailure(call(start, "y", mzInvokeMethod, {doubleValue(INFINITY)}), "methode:y(Para:1)");
   expectFailure(call(start, "x", mzInvokePropertyPut, {text("1")}), "methode:x(Para:1)");
   expectFailure(call(circle, "Rad", mzInvokePropertyPut, {doubleValue(INFINITY)}), "methode:Rad(Para:1)");
-  expectFailure(call(line, "StartPoint", mzInvokePropertyPut, {argument(dispatchT(new prxVector3dC(0)))}),
+  expectFailure(call(line, "StartPoint", mzInvokePropertyPut, {objectValue(dispatchT(new prxVector3dC(0)))}),
                 "methode:StartPoint(Para:1)");
-  expectFailure(call(line, "EndPoint", mzInvokePropertyPut, {argument(vector2d(NAN, 0))}),
+  expectFailure(call(line, "EndPoint", mzInvokePropertyPut, {objectValue(vector2d(NAN, 0))}),
                 "methode:EndPoint(Para:1)");
   expectFailure(call(circle, "MiddlePoint", mzInvokeMethod, {number(1)}), "methode:MiddlePoint(Para:1)");
   dispatchT hatch = method(object(figure, "Hatches"), "Item", {number(0)});

@@ -8,6 +8,7 @@
 #include "core/metaObjectC.h"
 #include "geom/matrixC3x3.h"
 #include "geom/vectorC2d.h"
+#include "tests/geom/vectorTest.h"
 
 namespace shapeTest {
 
@@ -30,9 +31,8 @@ inline matrixC3x3<double> planeMatrix(double a, double b, double tx, double c, d
   return m;
 }
 
-inline void expectPoint(const vectorC2d<double>& p, double x, double y, double tolerance = 1e-12) {
-  EXPECT_NEAR(p.x, x, tolerance);
-  EXPECT_NEAR(p.y, y, tolerance);
+inline void expectPoint(const vectorC2d<double>& p, double x, double y, double tolerance = roundingTolerance) {
+  expectNear(p, x, y, tolerance);
 }
 
 }  // namespace shapeTest

@@ -9,21 +9,9 @@
 #include "mzcom/mzIException.h"
 #include "mzcom/mzIIDConstants.h"
 #include "mzcom/mzVariantS.h"
+#include "tests/helpers/fakeScriptObjects.h"
 
 namespace {
-
-// A counted object of the test's own; it answers only "MZIIDUNK".
-struct countedObject : mzIUnknown {
-  uint32_t references = 1;
-  uint32_t QueryInterface(const mzIIDS& iid, void** out) override {
-    *out = iid.isEqual(mzIID_IUnknown) ? this : nullptr;
-    if (!*out) return 1;
-    AddRef();
-    return 0;
-  }
-  uint32_t AddRef() override { return ++references; }
-  uint32_t Release() override { return --references; }
-};
 
 struct engineHolder {
   hostEngineC* engine = hostEngineC::create();
@@ -40,7 +28,7 @@ T* service(hostEngineC* engine, const mzIIDS& iid) {
 }
 
 TEST(hostEngineCTest, RegistrationsHoldTheirObjectUnderCookiesFromOne) {
-  countedObject first, second;
+  fakeUnknownC first, second;
   {
     engineHolder holder;
     auto* factory = service<mzIComEngineFactory>(holder.engine, mzIID_ComEngineFactory);

@@ -9,15 +9,6 @@
 
 namespace {
 
-matrixC4x4<double> translation(double x, double y, double z) {
-  matrixC4x4<double> m;
-  m.ident();
-  m.values[12] = x;
-  m.values[13] = y;
-  m.values[14] = z;
-  return m;
-}
-
 void expectIdentity(const matrixC4x4<double>& m) {
   for (int n = 0; n < 16; ++n) EXPECT_NEAR(m.values[n], n % 5 == 0 ? 1.0 : 0.0, roundingTolerance) << n;
 }

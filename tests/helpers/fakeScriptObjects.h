@@ -1,6 +1,6 @@
-// Objects of a host and its script engine, for the tests and the fuzz targets: a dispatch
-// object with a default member, a script variable passed by reference, and an error object
-// that counts its references. They live on the caller's stack; each starts with the caller's
+// Objects of a host and its script engine, for the tests and the fuzz targets: a plain counted
+// object, a dispatch object with a default member, a script variable passed by reference, and
+// an error object that counts its references. They live on the caller's stack; each starts with the caller's
 // own reference, so that a test checks every reference the library took was given back. A
 // release that would take that reference, or a call with a count but no arguments, is a
 // misuse: it calls fakeObjectMisused, which a fuzz target makes a finding.
@@ -25,6 +25,25 @@ inline uint32_t fakeRelease(uint32_t& references) {
   if (references <= 1 && fakeObjectMisused) fakeObjectMisused("released below its owner's reference");
   return --references;
 }
+
+// Answers only "MZIIDUNK", and not even that when answersUnknown is cleared.
+class fakeUnknownC final : public mzIUnknown {
+ public:
+  uint32_t references = 1;
+  bool answersUnknown = true;
+
+  uint32_t QueryInterface(const mzIIDS& iid, void** out) override {
+    if (!answersUnknown || !iid.isEqual(mzIID_IUnknown)) {
+      *out = nullptr;
+      return 1;
+    }
+    AddRef();
+    *out = static_cast<mzIUnknown*>(this);
+    return 0;
+  }
+  uint32_t AddRef() override { return ++references; }
+  uint32_t Release() override { return fakeRelease(references); }
+};
 
 class fakeErrorC : public mzIException {
  public:
@@ -61,7 +80,9 @@ class fakeErrorC : public mzIException {
 
 // Its default member (a method call without name) returns defaultValue, or the object
 // itself when returnsSelf is set; failDefault makes it fail with an error object.
-// Member "classkey" reads memberValue. With membersFollowDefault set, "classkey" and
+// Member "classkey" reads memberValue, and "writeToString" asked for the compact text of the
+// object alone (1, 0) reads writtenValue when it holds something: an object of another
+// component, known only by its members. With membersFollowDefault set, "classkey" and
 // "writeToString" answer as the default member does instead: an object of the host that
 // stands for a whole document. It also answers "MZCOMPROXYOBJ".
 class fakeDispatchC : public mzIDispatch, public mzIComProxyObject {
@@ -69,6 +90,7 @@ class fakeDispatchC : public mzIDispatch, public mzIComProxyObject {
   uint32_t references = 1;
   mzVariantS defaultValue;
   mzVariantS memberValue;
+  mzVariantS writtenValue;
   bool returnsSelf = false;
   bool failDefault = false;
   bool answersDispatch = true;
@@ -100,8 +122,10 @@ class fakeDispatchC : public mzIDispatch, public mzIComProxyObject {
     ++invokeCount;
     lastName = name ? name : "<null>";
     lastKind = kind;
-    bool member = name && (std::strcmp(name, "classkey") == 0 ||
-                           (membersFollowDefault && std::strcmp(name, "writeToString") == 0));
+    bool writesItself = name && !membersFollowDefault && std::strcmp(name, "writeToString") == 0 &&
+                        writtenValue.type != mzVariantS::typeEmpty && asksCompactSingle(argumentCount, arguments);
+    bool member = writesItself || (name && (std::strcmp(name, "classkey") == 0 ||
+                                            (membersFollowDefault && std::strcmp(name, "writeToString") == 0)));
     bool defaultMember = !name || !*name || (member && membersFollowDefault);
     if ((defaultMember && failDefault) || (!defaultMember && !member)) {
       if (errorOut) {
@@ -112,13 +136,18 @@ class fakeDispatchC : public mzIDispatch, public mzIComProxyObject {
     }
     if (!result) return 0;
     if (!defaultMember) {
-      memberValue.copyTo(*result);
+      (writesItself ? writtenValue : memberValue).copyTo(*result);
     } else if (returnsSelf) {
       result->setDispatch(static_cast<mzIDispatch*>(this));
     } else {
       defaultValue.copyTo(*result);
     }
     return 0;
+  }
+
+  static bool asksCompactSingle(uint32_t argumentCount, const mzVariantS* arguments) {
+    return argumentCount == 2 && arguments && arguments[0].type == mzVariantS::typeInt && arguments[0].intValue == 1 &&
+           arguments[1].type == mzVariantS::typeInt && arguments[1].intValue == 0;
   }
 
   uint32_t proxyOperation1() override { return 0; }

@@ -9,6 +9,7 @@
 #include "tests/core/treeTestHelpers.h"
 #include "tests/testFiles.h"
 
+using treeTest::compact;
 using treeTest::describe;
 using treeTest::parse;
 using namespace std::string_literals;
@@ -32,9 +33,6 @@ std::string sectionsOf(mIniFileC& file) {
   }
   return text;
 }
-
-// The compact tree text of the model.
-std::string compact(const metaObjectC& file) { return file.writeToStringValue(1, 0).c_str(); }
 
 const char f1[] = "[a]\r\n k = v \r\n;c=1\r\n[b]\r\nK=2\r\nk=3\r\n";
 

@@ -6,15 +6,14 @@
 #include <limits>
 #include <string>
 
-#include "tests/core/poolBalance.h"
-#include "tests/jobs/jobProxyTestHelpers.h"
+#include "tests/helpers/poolBalance.h"
+#include "tests/proxy/metaProxyTestHelpers.h"
 
-using namespace jobProxyTest;
-using invokeTest::doubleValue;
+using namespace metaProxyTest;
 
 namespace {
 
-class jobProxiesTest : public ::testing::Test {
+class jobProxiesTest : public poolBalancedTest {
  protected:
   dispatchT wa = factoryOf("rudezaze.mwebassistantfactory");
   dispatchT ps = factoryOf("rudezaze.mpartserverfactory");

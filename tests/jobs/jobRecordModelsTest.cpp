@@ -8,13 +8,8 @@
 #include "jobs/partserver/mPSJobC.h"
 #include "tests/core/treeTestHelpers.h"
 
+using treeTest::compact;
 using treeTest::parse;
-
-namespace {
-
-std::string compact(const metaObjectC& record) { return record.writeToStringValue(1, 0).c_str(); }
-
-}  // namespace
 
 TEST(jobRecordModels, WebAssistantJobFieldsListsAndValueKinds) {
   mAssistantJobC job = mAssistantJobC::create(1);

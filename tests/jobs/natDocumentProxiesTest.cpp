@@ -8,14 +8,14 @@
 #include "jobs/exchange/prxmNatCheckinDocumentC.h"
 #include "jobs/exchange/prxmNatCheckoutDocumentC.h"
 #include "jobs/exchange/prxmNatDocumentBaseC.h"
-#include "tests/core/poolBalance.h"
-#include "tests/jobs/jobProxyTestHelpers.h"
+#include "tests/helpers/poolBalance.h"
+#include "tests/proxy/metaProxyTestHelpers.h"
 
-using namespace jobProxyTest;
+using namespace metaProxyTest;
 
 namespace {
 
-class natDocumentProxiesTest : public ::testing::Test {
+class natDocumentProxiesTest : public poolBalancedTest {
  protected:
   dispatchT mof = factoryOf("rudezaze.metaobjectfactory");
   dispatchT dll = factoryOf("rudezaze.mdllifacefactory");

@@ -8,11 +8,11 @@
 #include <deque>
 #include <string>
 
-#include "tests/core/poolBalance.h"
-#include "tests/jobs/jobProxyTestHelpers.h"
+#include "tests/helpers/poolBalance.h"
+#include "tests/proxy/metaProxyTestHelpers.h"
 #include "tests/testFiles.h"
 
-using namespace jobProxyTest;
+using namespace metaProxyTest;
 using testFiles::readBytes;
 using testFiles::scratchFile;
 using testFiles::writeBytes;
@@ -21,7 +21,7 @@ namespace {
 
 const char* const f1 = "[a]\r\n k = v \r\n;c=1\r\n[b]\r\nK=2\r\nk=3\r\n";
 
-class iniFileTest : public ::testing::Test {
+class iniFileTest : public poolBalancedTest {
  protected:
   dispatchT factory = factoryOf("scripting.inifile");
 

@@ -9,7 +9,8 @@
 #include "proxy/proxyObjectC.h"
 #include "proxy/proxyProgIdC.h"
 #include "proxy/prxMetaObjectFactoryC.h"
-#include "tests/proxy/invokeHelpers.h"
+#include "tests/helpers/poolBalance.h"
+#include "tests/helpers/scriptCalls.h"
 #include "tests/proxy/plainSlots.h"
 
 using invokeTest::call;
@@ -20,7 +21,7 @@ namespace {
 using createInstanceFn = uint32_t (*)(void* self, const mzIIDS* classId, mzIDispatch** out);
 
 // Slot 3 of the factory's table, as the engine calls it.
-class classFactoryTest : public ::testing::Test {
+class classFactoryTest : public poolBalancedTest {
  protected:
   mzSmartPtr<mzIClassFactory> factory = createClassFactory();
 

@@ -239,22 +239,3 @@ class fakeEngineC final : public mzIComEngine, public mzIComEngineFactory, publi
     return answer;
   }
 };
-
-// A plain counted object, as a class factory stand-in.
-class fakeUnknownC final : public mzIUnknown {
- public:
-  uint32_t references = 1;
-  bool answersUnknown = true;
-
-  uint32_t QueryInterface(const mzIIDS& iid, void** out) override {
-    if (!answersUnknown || !iid.isEqual(mzIID_IUnknown)) {
-      *out = nullptr;
-      return 1;
-    }
-    AddRef();
-    *out = static_cast<mzIUnknown*>(this);
-    return 0;
-  }
-  uint32_t AddRef() override { return ++references; }
-  uint32_t Release() override { return --references; }
-};

@@ -4,9 +4,10 @@
 #include <cstring>
 
 #include "mzcom/mzComEngineFactoryClient.h"
-#include "mzcom/mzComFactoryRegistrationC.h"
-#include "mzcom/mzComExports.h"
 #include "mzcom/mzComEngineState.h"
+#include "mzcom/mzComExports.h"
+#include "mzcom/mzComFactoryRegistrationC.h"
+#include "tests/helpers/fakeScriptObjects.h"
 #include "tests/mzcom/fakeEngine.h"
 
 namespace {

@@ -3,15 +3,9 @@
 #include "mzcom/mzExceptionObjectC.h"
 #include "mzcom/mzIIDConstants.h"
 #include "tests/helpers/fakeScriptObjects.h"
+#include "tests/helpers/scriptCalls.h"
 
-namespace {
-
-std::string textOf(const mzVariantS& v) {
-  const char* text = nullptr;
-  return v.getString(text) == 0 ? std::string(text) : std::string("<not a string>");
-}
-
-}  // namespace
+using invokeTest::textOf;
 
 TEST(mzExceptionObjectC, AnswersOnlyItsOwnInterfaces) {
   mzExceptionObjectC* error = new mzExceptionObjectC("source", "description", nullptr);

@@ -8,27 +8,14 @@
 #include "mzcom/mzVariantArrayC.h"
 #include "mzcom/mzVariantS.h"
 #include "tests/helpers/fakeScriptObjects.h"
+#include "tests/helpers/scriptCalls.h"
+
+using invokeTest::doubleValue;
+using invokeTest::number;
+using invokeTest::text;
+using invokeTest::textOf;
 
 namespace {
-
-mzVariantS textVariant(const char* text) { return mzVariantS(text); }
-
-mzVariantS doubleVariant(double value) {
-  mzVariantS v;
-  v.setDouble(value);
-  return v;
-}
-
-mzVariantS intVariant(int32_t value) {
-  mzVariantS v;
-  v.setInt(value);
-  return v;
-}
-
-std::string textOf(const mzVariantS& v) {
-  const char* text = nullptr;
-  return v.getString(text) == 0 ? std::string(text) : std::string("<not a string>");
-}
 
 // A string as another module of the process makes it: the variant must delete it
 // through its own deleting destructor.
@@ -43,54 +30,54 @@ class hostStringC : public str {
 
 TEST(mzVariantS, TextToNumbers) {
   int32_t i = 0;
-  mzVariantS v = textVariant(" 42");
+  mzVariantS v = text(" 42");
   EXPECT_EQ(v.changeType(mzVariantS::typeInt), 0u);
   EXPECT_EQ(v.type, mzVariantS::typeInt);
   EXPECT_EQ(v.intValue, 42);
 
   for (const char* bad : {"42 ", "4x", "12abc", " ", "0x10", "inf", "-inf", "nan", "+-1", ".", "1e", "--1"}) {
-    mzVariantS rejected = textVariant(bad);
+    mzVariantS rejected = text(bad);
     EXPECT_EQ(rejected.changeType(mzVariantS::typeInt), 1u) << bad;
     EXPECT_EQ(rejected.changeType(mzVariantS::typeDouble), 1u) << bad;
     EXPECT_EQ(textOf(rejected), bad);
   }
 
-  v = textVariant("");
+  v = text("");
   EXPECT_EQ(v.getInt(i), 0u);
   EXPECT_EQ(i, 0);
-  v = textVariant("3.9");
+  v = text("3.9");
   EXPECT_EQ(v.getInt(i), 0u);
   EXPECT_EQ(i, 3);
-  v = textVariant("-3.9");
+  v = text("-3.9");
   EXPECT_EQ(v.getInt(i), 0u);
   EXPECT_EQ(i, -3);
 
   double d = 0;
   for (auto [text, expected] : {std::pair{"+2.5e1", 25.0}, {"\t.5", 0.5}, {"5.", 5.0}, {"-0.125E+2", -12.5}}) {
-    v = textVariant(text);
+    v = invokeTest::text(text);
     EXPECT_EQ(v.getDouble(d), 0u) << text;
     EXPECT_EQ(d, expected) << text;
   }
   // Beyond the double range: the infinity of the sign; below it: zero.
-  v = textVariant("-1e999");
+  v = text("-1e999");
   EXPECT_EQ(v.getDouble(d), 0u);
   EXPECT_EQ(d, -std::numeric_limits<double>::infinity());
-  v = textVariant("1e-999");
+  v = text("1e-999");
   EXPECT_EQ(v.getDouble(d), 0u);
   EXPECT_EQ(d, 0.0);
-  v = textVariant("1e999");
+  v = text("1e999");
   EXPECT_EQ(v.getInt(i), 0u);
   EXPECT_EQ(i, 0);
 }
 
 TEST(mzVariantS, NumbersToIntegersAndBytes) {
-  mzVariantS v = doubleVariant(300.7);
+  mzVariantS v = doubleValue(300.7);
   EXPECT_EQ(v.changeType(mzVariantS::typeByte), 0u);
   EXPECT_EQ(v.type, mzVariantS::typeByte);
   EXPECT_EQ(v.byteValue, 44);
 
   uint8_t b = 0;
-  v = textVariant("300.7");
+  v = text("300.7");
   EXPECT_EQ(v.getByte(b), 0u);
   EXPECT_EQ(b, 44);
   EXPECT_EQ(v.type, mzVariantS::typeByte);
@@ -102,10 +89,10 @@ TEST(mzVariantS, NumbersToIntegersAndBytes) {
   EXPECT_EQ(v.changeType(mzVariantS::typeInt), 0u);
   EXPECT_EQ(v.intValue, -1);
 
-  v = intVariant(-5);
+  v = number(-5);
   EXPECT_EQ(v.changeType(mzVariantS::typeDouble), 0u);
   EXPECT_EQ(v.doubleValue, -5.0);
-  v = intVariant(0x1234);
+  v = number(0x1234);
   EXPECT_EQ(v.changeType(mzVariantS::typeByte), 0u);
   EXPECT_EQ(v.byteValue, 0x34);
 }
@@ -119,10 +106,10 @@ TEST(mzVariantS, DoublesOutsideTheIntegerRangeConvertWithoutUndefinedBehaviour) 
   for (caseS c : {caseS{4294967296.0 + 5.0, 5}, {2147483648.0, INT32_MIN}, {-2147483649.0, INT32_MAX},
                   {1e19, 0}, {-1e19, 0}, {9223372036854775808.0, 0}, {-9223372036854775808.0, 0},
                   {std::nan(""), 0}, {infinity, 0}, {-infinity, 0}, {-0.5, 0}}) {
-    mzVariantS v = doubleVariant(c.value);
+    mzVariantS v = doubleValue(c.value);
     EXPECT_EQ(v.changeType(mzVariantS::typeInt), 0u) << c.value;
     EXPECT_EQ(v.intValue, c.expected) << c.value;
-    v = doubleVariant(c.value);
+    v = doubleValue(c.value);
     EXPECT_EQ(v.changeType(mzVariantS::typeByte), 0u) << c.value;
     EXPECT_EQ(v.byteValue, uint8_t(c.expected)) << c.value;
   }
@@ -133,8 +120,8 @@ TEST(mzVariantS, NumbersToText) {
     mzVariantS value;
     const char* text;
   };
-  for (const caseS& c : {caseS{doubleVariant(0.1), "0.1"}, {intVariant(-5), "-5"},
-                         {doubleVariant(1.0 / 3), "0.33333333333333"}, {doubleVariant(1e20), "1e+20"}}) {
+  for (const caseS& c : {caseS{doubleValue(0.1), "0.1"}, {number(-5), "-5"},
+                         {doubleValue(1.0 / 3), "0.33333333333333"}, {doubleValue(1e20), "1e+20"}}) {
     mzVariantS v(c.value);
     const char* text = nullptr;
     EXPECT_EQ(v.getText(text), 0u);
@@ -148,7 +135,7 @@ TEST(mzVariantS, ConversionsThatDoNotExistLeaveTheVariant) {
   for (uint32_t t : {mzVariantS::typeInt, mzVariantS::typeDouble, mzVariantS::typeString, mzVariantS::typeByte}) {
     EXPECT_EQ(empty.changeType(t), 1u);
   }
-  mzVariantS number = intVariant(7);
+  mzVariantS number = invokeTest::number(7);
   for (uint32_t t : {mzVariantS::typeEmpty, mzVariantS::typeInterface, mzVariantS::typeArray, 3u, 64u}) {
     EXPECT_EQ(number.changeType(t), 1u);
     EXPECT_EQ(number.type, mzVariantS::typeInt);
@@ -161,21 +148,21 @@ TEST(mzVariantS, ConversionsThatDoNotExistLeaveTheVariant) {
 TEST(mzVariantS, Equality) {
   mzVariantS a, b;
   EXPECT_FALSE(a.isEqual(b, true));
-  mzVariantS two = intVariant(2);
-  mzVariantS twoText = textVariant("2.0");
+  mzVariantS two = number(2);
+  mzVariantS twoText = text("2.0");
   EXPECT_TRUE(two.isEqual(twoText, true));
   EXPECT_FALSE(two.isEqual(twoText, false));
   EXPECT_EQ(textOf(twoText), "2.0");  // the other variant is not changed
 
-  EXPECT_TRUE(textVariant("abc").isEqual(textVariant("abc"), false));
-  EXPECT_FALSE(textVariant("abc").isEqual(textVariant("ABC"), false));
+  EXPECT_TRUE(text("abc").isEqual(text("abc"), false));
+  EXPECT_FALSE(text("abc").isEqual(text("ABC"), false));
   mzVariantS bare;
   bare.stringValue = nullptr;
   bare.type = mzVariantS::typeString;
-  EXPECT_TRUE(bare.isEqual(textVariant(""), false));
+  EXPECT_TRUE(bare.isEqual(text(""), false));
 
-  EXPECT_FALSE(doubleVariant(std::nan("")).isEqual(doubleVariant(std::nan("")), false));
-  EXPECT_TRUE(doubleVariant(0.0).isEqual(doubleVariant(-0.0), false));
+  EXPECT_FALSE(doubleValue(std::nan("")).isEqual(doubleValue(std::nan("")), false));
+  EXPECT_TRUE(doubleValue(0.0).isEqual(doubleValue(-0.0), false));
   mzVariantS byte1, byte2;
   byte1.setByte(1);
   byte2.setByte(1);
@@ -190,7 +177,7 @@ TEST(mzVariantS, Equality) {
 }
 
 TEST(mzVariantS, CopiesOwnTheirPayload) {
-  mzVariantS source = textVariant("abc");
+  mzVariantS source = text("abc");
   mzVariantS copy(source);
   copy.setString("changed");
   EXPECT_EQ(textOf(source), "abc");
@@ -215,7 +202,7 @@ TEST(mzVariantS, CopiesOwnTheirPayload) {
   // A type the variant does not know is not copied.
   mzVariantS unknown;
   unknown.type = 3;
-  mzVariantS target = intVariant(9);
+  mzVariantS target = number(9);
   EXPECT_EQ(unknown.copyTo(target), 1u);
   EXPECT_EQ(target.intValue, 9);
   unknown.type = mzVariantS::typeEmpty;
@@ -293,7 +280,7 @@ TEST(mzVariantS, ObjectsStandForTheirDefaultValue) {
     EXPECT_EQ(resolved.type, mzVariantS::typeDouble);
     EXPECT_EQ(resolved.doubleValue, 2.5);
 
-    EXPECT_EQ(resolveDefaultValue(textVariant("plain"), resolved), 0u);
+    EXPECT_EQ(resolveDefaultValue(text("plain"), resolved), 0u);
     EXPECT_EQ(textOf(resolved), "plain");
 
     // A text default value parses like any text.
@@ -326,7 +313,7 @@ TEST(mzVariantS, DefaultValuesThatFailOrNeverEndFailTheConversion) {
     EXPECT_EQ(self.changeType(mzVariantS::typeDouble), 1u);
     EXPECT_EQ(selfish.invokeCount, mzMaxIndirectionSteps);
     EXPECT_EQ(self.interfaceValue, static_cast<mzIUnknown*>(static_cast<mzIDispatch*>(&selfish)));
-    mzVariantS out = intVariant(3);
+    mzVariantS out = number(3);
     EXPECT_EQ(resolveDefaultValue(self, out), 1u);
     EXPECT_EQ(out.intValue, 3);
     // Asking an object for an object needs no call.

@@ -16,12 +16,6 @@ using namespace metaProxyTest;
 
 namespace {
 
-dispatchT makeFactory(const char* progId) {
-  mzIDispatch* made = nullptr;
-  createClassFactory()->CreateInstance(mzIIDS(progId), &made);
-  return dispatchT(made, false);
-}
-
 struct readCaseS {
   const char* member;
   std::string argument;
@@ -58,7 +52,7 @@ TEST(factoryTreeRead, EveryFailedReadOfEveryFactoryWritesOneLineWithItsReason) {
       {"createFromFile", folder.path(), 0, std::string(folder.path()) + ": cannot open: Is a directory\n"},
   };
   for (const char* progId : {"rudezaze.metaobjectfactory", "rudezaze.m2dfactory", "scripting.inifile"}) {
-    dispatchT factory = makeFactory(progId);
+    dispatchT factory = factoryOf(progId);
     ASSERT_TRUE(factory) << progId;
     for (const readCaseS& c : cases) {
       SCOPED_TRACE(std::string(progId) + " " + c.member + " " + c.argument);

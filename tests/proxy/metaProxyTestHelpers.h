@@ -1,5 +1,5 @@
-// Meta-object proxies for the tests: documents read from text, lists over their nodes, and
-// calls by name that return plain values.
+// Meta-object proxies for the tests: documents read from text, lists over their nodes and
+// their text; calls by name come from tests/helpers/scriptCalls.h.
 #pragma once
 
 #include <string>
@@ -7,21 +7,20 @@
 #include "core/metaObjListStrContainerC.h"
 #include "core/metaObjectC.h"
 #include "mzcom/mzSmartPtr.h"
-#include "proxy/prxMetaBaseI.h"
 #include "proxy/prxMTreeObjectC.h"
+#include "proxy/prxMetaBaseI.h"
 #include "proxy/prxMetaObjectBaseC.h"
 #include "proxy/prxmObjListBaseTypeContainerTemplateC.h"
 #include "proxy/prxmObjListContainerTemplateC.h"
 #include "tests/core/treeTestHelpers.h"
-#include "tests/proxy/invokeHelpers.h"
+#include "tests/helpers/scriptCalls.h"
 
 namespace metaProxyTest {
 
+using namespace invokeTest;
+
 using stringListT = prxmObjListBaseTypeContainerTemplateC<str, metaObjListStrContainerC>;
 using objectListT = prxmObjListContainerTemplateC<prxMetaObjectBaseC>;
-
-using dispatchT = mzSmartPtr<mzIDispatch>;
-using invokeTest::objectOf;
 
 // Builds the method tables of every proxy class, which live until the end, so that a test
 // can count the heap's blocks without them.
@@ -49,27 +48,6 @@ inline dispatchT stringListOver(const metaObjectC& source) { return dispatchT(ne
 inline dispatchT objectListOver(const metaObjectC& source, uint32_t readOnly = 0) {
   return dispatchT(new objectListT(source, readOnly));
 }
-
-inline invokeTest::callS method(mzIDispatch* object, const char* name, std::initializer_list<mzVariantS> arguments = {}) {
-  return invokeTest::call(object, name, mzInvokeMethod, arguments);
-}
-
-inline invokeTest::callS get(mzIDispatch* object, const char* name) {
-  return invokeTest::call(object, name, mzInvokePropertyGet);
-}
-
-
-// An integer result; -99 for a failed call or another type.
-inline int32_t intOf(const invokeTest::callS& done) {
-  return done.outcome == 0 && done.result.type == mzVariantS::typeInt ? done.result.intValue : -99;
-}
-
-inline std::string textOf(const invokeTest::callS& done) {
-  return done.outcome == 0 ? invokeTest::textOf(done.result) : std::string("<failed>");
-}
-
-inline mzVariantS text(const char* value) { return mzVariantS(value); }
-inline mzVariantS number(int32_t value) { return invokeTest::intValue(value); }
 
 // The compact text of a proxy's object alone.
 inline std::string written(mzIDispatch* proxy) {

@@ -4,13 +4,13 @@
 #include "mzcom/mzVariantS.h"
 #include "proxy/proxyObjectC.h"
 #include "tests/helpers/fakeScriptObjects.h"
-#include "tests/proxy/invokeHelpers.h"
+#include "tests/helpers/scriptCalls.h"
 #include "tests/proxy/testProxies.h"
 
 using invokeTest::call;
 using invokeTest::callS;
 using invokeTest::doubleValue;
-using invokeTest::intValue;
+using invokeTest::number;
 using invokeTest::textOf;
 
 TEST(proxyObjectCInvoke, DerivedRowsComeFirstAndNamesIgnoreCase) {
@@ -21,7 +21,7 @@ TEST(proxyObjectCInvoke, DerivedRowsComeFirstAndNamesIgnoreCase) {
   EXPECT_EQ(call(derived.get(), "cOUNT", mzInvokePropertyGet).result.intValue, 2);
   EXPECT_EQ(textOf(call(derived.get(), "EXTRA", mzInvokePropertyGet).result), "extra");
   // Inherited rows stay reachable behind the derived ones.
-  EXPECT_EQ(call(derived.get(), "Any", mzInvokeMethod, {intValue(1), intValue(2), intValue(3)}).result.intValue, 3);
+  EXPECT_EQ(call(derived.get(), "Any", mzInvokeMethod, {number(1), number(2), number(3)}).result.intValue, 3);
   EXPECT_EQ(call(derived.get(), "any", mzInvokeMethod).result.intValue, 0);
 
   auto* proxy = static_cast<testDerivedProxyC*>(derived.get());
@@ -39,7 +39,7 @@ TEST(proxyObjectCInvoke, SettablePropertyTakesPutAndOneArgumentMethodButNotTwo) 
 
   EXPECT_EQ(call(object.get(), "Value", mzInvokePropertyPut, {doubleValue(2.5)}).outcome, 0u);
   EXPECT_EQ(proxy->value, 2.5);
-  callS chained = call(object.get(), "value", mzInvokeMethod, {intValue(4)});
+  callS chained = call(object.get(), "value", mzInvokeMethod, {number(4)});
   EXPECT_EQ(chained.outcome, 0u);
   EXPECT_EQ(proxy->value, 4.0);
   EXPECT_EQ(chained.result.type, mzVariantS::typeInterface);  // a put returns the proxy itself
@@ -47,7 +47,7 @@ TEST(proxyObjectCInvoke, SettablePropertyTakesPutAndOneArgumentMethodButNotTwo) 
   EXPECT_EQ(call(object.get(), "Value", mzInvokePropertyGet).result.doubleValue, 4.0);
 
   // Two arguments fit no row of Value; the call goes on to the default value's Value.
-  callS two = call(object.get(), "Value", mzInvokeMethod, {intValue(1), intValue(2)});
+  callS two = call(object.get(), "Value", mzInvokeMethod, {number(1), number(2)});
   EXPECT_EQ(two.outcome, 1u);
   EXPECT_EQ(fallback.lastName, "Value");
   EXPECT_EQ(fallback.lastKind, mzInvokeMethod);
@@ -63,15 +63,15 @@ TEST(proxyObjectCInvoke, OverloadsAreTriedInOrderAndTheFailingArgumentIsNamed) {
   auto* proxy = new testBaseProxyC();
   mzSmartPtr<mzIDispatch> object(held(proxy), false);
 
-  EXPECT_EQ(call(object.get(), "Item", mzInvokeMethod, {intValue(3)}).result.intValue, 3);
+  EXPECT_EQ(call(object.get(), "Item", mzInvokeMethod, {number(3)}).result.intValue, 3);
   EXPECT_EQ(proxy->lastItem, "index 3");
   callS byName = call(object.get(), "Item", mzInvokeMethod, {mzVariantS("abc")});
   EXPECT_EQ(byName.outcome, 0u);
   EXPECT_EQ(textOf(byName.result), "abc");
   EXPECT_EQ(proxy->lastItem, "name abc");
 
-  mzVariantS result = intValue(77);
-  mzVariantS arguments[] = {intValue(1), mzVariantS("not a number")};
+  mzVariantS result = number(77);
+  mzVariantS arguments[] = {number(1), mzVariantS("not a number")};
   mzIException* error = nullptr;
   EXPECT_EQ(object->Invoke("Item", mzInvokeMethod, 2, arguments, &result, &error), 1u);
   ASSERT_NE(error, nullptr);
@@ -86,8 +86,8 @@ TEST(proxyObjectCInvoke, OverloadsAreTriedInOrderAndTheFailingArgumentIsNamed) {
   EXPECT_EQ(result.intValue, 77);
 
   // A row that reads past the arguments does not fit; the next one of the name runs.
-  EXPECT_EQ(call(object.get(), "Peek", mzInvokeMethod, {intValue(5)}).result.intValue, 6);
-  EXPECT_EQ(call(object.get(), "Item", mzInvokeMethod, {intValue(1), doubleValue(0.5)}).outcome, 0u);
+  EXPECT_EQ(call(object.get(), "Peek", mzInvokeMethod, {number(5)}).result.intValue, 6);
+  EXPECT_EQ(call(object.get(), "Item", mzInvokeMethod, {number(1), doubleValue(0.5)}).outcome, 0u);
   EXPECT_EQ(proxy->lastItem, "set 1 0.500000");
 }
 
@@ -104,10 +104,10 @@ TEST(proxyObjectCInvoke, FailuresComposeTheirErrorTexts) {
   callS texts = call(object.get(), "Fail", mzInvokeMethod);
   EXPECT_EQ(texts.source, "container");
   EXPECT_EQ(texts.description, "out of range");
-  callS bare = call(object.get(), "FailBare", mzInvokeMethod, {intValue(1)});
+  callS bare = call(object.get(), "FailBare", mzInvokeMethod, {number(1)});
   EXPECT_EQ(bare.source, "methode:FailBare");
   EXPECT_EQ(bare.description, "Object call failed");
-  callS crash = call(object.get(), "Crash", mzInvokeMethod, {intValue(1)});
+  callS crash = call(object.get(), "Crash", mzInvokeMethod, {number(1)});
   EXPECT_EQ(crash.outcome, 1u);
   EXPECT_EQ(crash.source, "methode:Crash");
   EXPECT_EQ(crash.description, "unhandle exception");
@@ -115,7 +115,7 @@ TEST(proxyObjectCInvoke, FailuresComposeTheirErrorTexts) {
   fakeErrorC foreignError;
   proxy->errorToThrow = &foreignError;
   {
-    callS com = call(object.get(), "FailCom", mzInvokeMethod, {intValue(1)});
+    callS com = call(object.get(), "FailCom", mzInvokeMethod, {number(1)});
     EXPECT_EQ(com.outcome, 1u);
     EXPECT_EQ(com.source, "methode:FailCom");
     EXPECT_EQ(com.description, "Object call failed");
@@ -141,7 +141,7 @@ TEST(proxyObjectCInvoke, DefaultMembersCarryCallsOnward) {
 
   // A method call on a property holding an object reaches that object's default member.
   outer->child.setDispatch(innerObject.get());
-  callS item = call(object.get(), "Child", mzInvokeMethod, {intValue(5)});
+  callS item = call(object.get(), "Child", mzInvokeMethod, {number(5)});
   EXPECT_EQ(item.outcome, 0u);
   EXPECT_EQ(item.result.intValue, 50);
 
@@ -158,7 +158,7 @@ TEST(proxyObjectCInvoke, DefaultValuesLeadingBackEndTheSearch) {
   first->defaultValue.setDispatch(b.get());
   second->defaultValue.setDispatch(a.get());
 
-  callS loop = call(a.get(), "Nothing", mzInvokeMethod, {intValue(1)});
+  callS loop = call(a.get(), "Nothing", mzInvokeMethod, {number(1)});
   EXPECT_EQ(loop.outcome, 1u);
   EXPECT_EQ(loop.description, "Object call failed");
   EXPECT_EQ(call(a.get(), "Nothing", mzInvokePropertyGet).outcome, 1u);

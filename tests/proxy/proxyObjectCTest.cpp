@@ -5,7 +5,7 @@
 #include "mzcom/mzVariantS.h"
 #include "platform/threadHandle.h"
 #include "proxy/proxyObjectC.h"
-#include "tests/proxy/invokeHelpers.h"
+#include "tests/helpers/scriptCalls.h"
 #include "tests/proxy/plainSlots.h"
 #include "tests/proxy/testProxies.h"
 

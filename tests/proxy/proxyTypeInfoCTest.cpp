@@ -7,7 +7,7 @@
 #include "mzcom/mzIIDConstants.h"
 #include "proxy/mzClassObjectCollectionT.h"
 #include "proxy/proxyTypeInfoC.h"
-#include "tests/proxy/invokeHelpers.h"
+#include "tests/helpers/scriptCalls.h"
 #include "tests/proxy/plainSlots.h"
 #include "tests/proxy/testProxies.h"
 

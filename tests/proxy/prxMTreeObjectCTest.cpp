@@ -5,11 +5,12 @@
 #include "mzcom/mzIIDConstants.h"
 #include "proxy/prxMTreeObjectC.h"
 #include "tests/helpers/fakeScriptObjects.h"
-#include "tests/proxy/invokeHelpers.h"
+#include "tests/helpers/scriptCalls.h"
 
 using invokeTest::call;
 using invokeTest::callS;
-using invokeTest::intValue;
+using invokeTest::getObject;
+using invokeTest::number;
 using invokeTest::objectOf;
 using invokeTest::textOf;
 
@@ -50,10 +51,6 @@ int32_t test(mzIDispatch* node, const char* name) { return call(node, name, mzIn
 
 std::string text(mzIDispatch* node, const char* name) { return textOf(call(node, name, mzInvokeMethod).result); }
 
-mzSmartPtr<mzIDispatch> step(mzIDispatch* node, const char* name) {
-  return objectOf(call(node, name, mzInvokePropertyGet));
-}
-
 mzSmartPtr<mzIDispatch> proxyOver(metaTreeC* node, mzIUnknown* keeper) {
   return mzSmartPtr<mzIDispatch>(new prxMTreeObjectC(node, keeper, 0));
 }
@@ -72,11 +69,11 @@ TEST(prxMTreeObjectC, WalksATreeReadFromText) {
   EXPECT_EQ(test(root.get(), "ISNAMETOKEN"), 1);
   EXPECT_EQ(text(root.get(), "getNameToken"), "ROOT");
   EXPECT_EQ(text(root.get(), "getQStringToken"), "\"\"");
-  EXPECT_EQ(test(step(root.get(), "ParentNode").get(), "isValid"), 0);
-  EXPECT_EQ(test(step(root.get(), "PrevNode").get(), "isValid"), 0);
+  EXPECT_EQ(test(getObject(root.get(), "ParentNode").get(), "isValid"), 0);
+  EXPECT_EQ(test(getObject(root.get(), "PrevNode").get(), "isValid"), 0);
 
-  mzSmartPtr<mzIDispatch> name = step(root.get(), "DownNode");
-  mzSmartPtr<mzIDispatch> string = step(name.get(), "DownNode");
+  mzSmartPtr<mzIDispatch> name = getObject(root.get(), "DownNode");
+  mzSmartPtr<mzIDispatch> string = getObject(name.get(), "DownNode");
   EXPECT_EQ(test(string.get(), "isStringToken"), 1);
   EXPECT_EQ(test(string.get(), "isNameToken"), 0);
   EXPECT_EQ(text(string.get(), "getStringToken"), "a\tb");
@@ -85,18 +82,18 @@ TEST(prxMTreeObjectC, WalksATreeReadFromText) {
   EXPECT_EQ(call(string.get(), "getValueToken", mzInvokeMethod).result.doubleValue, 0.0);
 
   // Steps past the leaf give proxies without a node, and steps from those again.
-  mzSmartPtr<mzIDispatch> below = step(string.get(), "DownNode");
+  mzSmartPtr<mzIDispatch> below = getObject(string.get(), "DownNode");
   ASSERT_TRUE(below);
   EXPECT_EQ(test(below.get(), "isValid"), 0);
-  mzSmartPtr<mzIDispatch> beyond = step(below.get(), "NextNode");
+  mzSmartPtr<mzIDispatch> beyond = getObject(below.get(), "NextNode");
   EXPECT_EQ(test(beyond.get(), "isValid"), 0);
   EXPECT_EQ(text(beyond.get(), "getQStringToken"), "\"\"");
-  EXPECT_EQ(call(beyond.get(), "setValueToken", mzInvokeMethod, {intValue(1)}).result.intValue, 0);
+  EXPECT_EQ(call(beyond.get(), "setValueToken", mzInvokeMethod, {number(1)}).result.intValue, 0);
 
-  mzSmartPtr<mzIDispatch> size = step(name.get(), "NextNode");
+  mzSmartPtr<mzIDispatch> size = getObject(name.get(), "NextNode");
   EXPECT_EQ(text(size.get(), "getNameToken"), "SIZE");
-  EXPECT_EQ(text(step(size.get(), "PrevNode").get(), "getNameToken"), "NAME");
-  mzSmartPtr<mzIDispatch> number = step(size.get(), "DownNode");
+  EXPECT_EQ(text(getObject(size.get(), "PrevNode").get(), "getNameToken"), "NAME");
+  mzSmartPtr<mzIDispatch> number = getObject(size.get(), "DownNode");
   EXPECT_EQ(call(number.get(), "getValueToken", mzInvokeMethod).result.doubleValue, 2.5);
 
   // The tree lives until the last proxy over it goes.
@@ -128,7 +125,7 @@ TEST(prxMTreeObjectC, SetsConvertTheirArgumentAndReplaceOnlyTheToken) {
   EXPECT_TRUE(stringNode->firstChild->hasKeyword("CHILD"));
 
   // The number converts to the text 42, which would read back as a number: no key word.
-  EXPECT_EQ(call(node.get(), "setNameToken", mzInvokeMethod, {intValue(42)}).result.intValue, 0);
+  EXPECT_EQ(call(node.get(), "setNameToken", mzInvokeMethod, {number(42)}).result.intValue, 0);
   EXPECT_EQ(test(node.get(), "isValueToken"), 1);
   EXPECT_EQ(call(node.get(), "setNameToken", mzInvokeMethod, {mzVariantS("N42")}).result.intValue, 1);
   EXPECT_EQ(text(node.get(), "getNameToken"), "N42");
@@ -149,7 +146,7 @@ TEST(prxMTreeObjectC, SetsConvertTheirArgumentAndReplaceOnlyTheToken) {
 
   // Integer tokens are none of word, string and number here.
   metaTreeC::appendWordChild(stringNode, "X")->setValue(metaTokenC(metaTokenC::kindInteger, nullptr, 7));
-  mzSmartPtr<mzIDispatch> integer = step(step(node.get(), "DownNode").get(), "NextNode");
+  mzSmartPtr<mzIDispatch> integer = getObject(getObject(node.get(), "DownNode").get(), "NextNode");
   EXPECT_EQ(test(integer.get(), "isValid"), 1);
   EXPECT_EQ(
       test(integer.get(), "isNameToken") + test(integer.get(), "isStringToken") + test(integer.get(), "isValueToken"),

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/metaTreeC.h"
-#include "tests/core/poolBalance.h"
+#include "tests/helpers/poolBalance.h"
 #include "tests/proxy/metaProxyTestHelpers.h"
 #include "tests/proxy/plainSlots.h"
 #include "tests/testFiles.h"

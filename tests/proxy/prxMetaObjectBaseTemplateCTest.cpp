@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/core/poolBalance.h"
+#include "tests/helpers/poolBalance.h"
 #include "tests/proxy/metaProxyTestHelpers.h"
 
 using namespace metaProxyTest;
@@ -21,8 +21,6 @@ void churnHeap() {
 
 std::string nameToken(mzIDispatch* node) { return textOf(method(node, "getNameToken")); }
 
-dispatchT step(mzIDispatch* node, const char* name) { return objectOf(get(node, name)); }
-
 }  // namespace
 
 TEST(prxMetaObjectBaseTemplateC, ProxiesOverPartsOfADocumentKeepTheWholeDocument) {
@@ -35,7 +33,7 @@ TEST(prxMetaObjectBaseTemplateC, ProxiesOverPartsOfADocumentKeepTheWholeDocument
     dispatchT first = objectOf(method(items.get(), "Item", {number(0)}));
     dispatchT walk = objectOf(method(items.get(), "objEnum"));
     // A chain of temporaries: the document proxy goes at once.
-    dispatchT prefs = step(step(documentOf(documentText).get(), "This").get(), "DownNode");
+    dispatchT prefs = getObject(getObject(documentOf(documentText).get(), "This").get(), "DownNode");
     doc.release();
     churnHeap();
 
@@ -45,12 +43,12 @@ TEST(prxMetaObjectBaseTemplateC, ProxiesOverPartsOfADocumentKeepTheWholeDocument
     EXPECT_EQ(intOf(method(walk.get(), "nextItem")), 1);
     EXPECT_EQ(written(objectOf(method(walk.get(), "getItem")).get()), "B{\"2\"}");
     EXPECT_EQ(nameToken(prefs.get()), "PREFS");
-    EXPECT_EQ(nameToken(step(step(prefs.get(), "DownNode").get(), "DownNode").get()), "");
-    EXPECT_EQ(nameToken(step(prefs.get(), "ParentNode").get()), "DOC");
-    EXPECT_EQ(nameToken(step(step(prefs.get(), "ParentNode").get(), "NextNode").get()), "TAIL");
+    EXPECT_EQ(nameToken(getObject(getObject(prefs.get(), "DownNode").get(), "DownNode").get()), "");
+    EXPECT_EQ(nameToken(getObject(prefs.get(), "ParentNode").get()), "DOC");
+    EXPECT_EQ(nameToken(getObject(getObject(prefs.get(), "ParentNode").get(), "NextNode").get()), "TAIL");
     // The first item's document is whole: from the item up to the root and across.
-    dispatchT itemNode = step(first.get(), "This");
-    EXPECT_EQ(nameToken(step(step(itemNode.get(), "ParentNode").get(), "PrevNode").get()), "PREFS");
+    dispatchT itemNode = getObject(first.get(), "This");
+    EXPECT_EQ(nameToken(getObject(getObject(itemNode.get(), "ParentNode").get(), "PrevNode").get()), "PREFS");
 
     method(items.get(), "add", {text("D")});
     EXPECT_EQ(intOf(get(objectOf(method(walk.get(), "getItem")).get(), "ValidObj")), 1);
@@ -66,7 +64,7 @@ TEST(prxMetaObjectBaseTemplateC, RemovedItemsKeepWorkingOutsideTheList) {
     dispatchT items = objectListOver(childView(doc.get(), "ITEMS"));
     dispatchT a = objectOf(method(items.get(), "Item", {number(0)}));
     dispatchT b = objectOf(method(items.get(), "Item", {number(1)}));
-    dispatchT value = step(step(a.get(), "This").get(), "DownNode");
+    dispatchT value = getObject(getObject(a.get(), "This").get(), "DownNode");
     dispatchT walk = objectOf(method(items.get(), "objEnum"));
 
     EXPECT_EQ(intOf(method(items.get(), "RemoveAt", {number(0)})), 1);
@@ -74,7 +72,7 @@ TEST(prxMetaObjectBaseTemplateC, RemovedItemsKeepWorkingOutsideTheList) {
     EXPECT_EQ(intOf(get(items.get(), "Count")), 2);
     EXPECT_EQ(written(a.get()), "A{\"1\"}");
     EXPECT_EQ(textOf(method(value.get(), "getStringToken")), "1");
-    EXPECT_EQ(intOf(method(step(step(a.get(), "This").get(), "ParentNode").get(), "isValid")), 0);
+    EXPECT_EQ(intOf(method(getObject(getObject(a.get(), "This").get(), "ParentNode").get(), "isValid")), 0);
     // The walk stood on the removed item: it has nowhere to go.
     EXPECT_EQ(intOf(method(walk.get(), "nextItem")), 0);
     EXPECT_EQ(written(objectOf(method(walk.get(), "getItem")).get()), "A{\"1\"}");
@@ -103,7 +101,7 @@ TEST(prxMetaObjectBaseTemplateC, ATreeReplacedUnderItsProxiesStaysForThem) {
     dispatchT doc = documentOf(documentText);
     dispatchT items = objectListOver(childView(doc.get(), "ITEMS"));
     dispatchT c = objectOf(method(items.get(), "Item", {number(2)}));
-    dispatchT root = step(doc.get(), "This");
+    dispatchT root = getObject(doc.get(), "This");
     metaTreeC* oldItems = nodeOf(items.get());
 
     void* raw = nullptr;
@@ -115,12 +113,12 @@ TEST(prxMetaObjectBaseTemplateC, ATreeReplacedUnderItsProxiesStaysForThem) {
     EXPECT_EQ(textOf(get(doc.get(), "classkey")), "NEW");
     EXPECT_EQ(intOf(get(items.get(), "Count")), 3);
     EXPECT_EQ(written(c.get()), "C{\"3\"}");
-    EXPECT_EQ(nameToken(step(root.get(), "NextNode").get()), "TAIL");
+    EXPECT_EQ(nameToken(getObject(root.get(), "NextNode").get()), "TAIL");
 
     // Sharing a node of the old tree keeps it in that tree.
     base->setMetaObject(oldItems, 0);
     EXPECT_EQ(textOf(get(doc.get(), "classkey")), "ITEMS");
-    EXPECT_EQ(nameToken(step(step(doc.get(), "This").get(), "ParentNode").get()), "DOC");
+    EXPECT_EQ(nameToken(getObject(getObject(doc.get(), "This").get(), "ParentNode").get()), "DOC");
     base->Release();
     root.release();
     items.release();

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "library/metaClassFactoryC.h"
-#include "proxy/proxyHandlerArguments.h"
 #include "proxy/prxMetaObjectFactoryC.h"
+#include "tests/helpers/fakeScriptObjects.h"
+#include "tests/helpers/poolBalance.h"
 #include "tests/proxy/metaProxyTestHelpers.h"
 #include "tests/testFiles.h"
 
@@ -16,48 +16,9 @@ namespace {
 const char* const drawingText = "DRAWING{NAME{\"default\"},DESC{\"\"},UNITBASE{1}}";
 const char* const compactDrawing = "DRAWING{NAME{\"default\"}DESC{\"\"}UNITBASE{1}}";
 
-dispatchT makeFactory(const char* progId) {
-  mzIDispatch* made = nullptr;
-  createClassFactory()->CreateInstance(mzIIDS(progId), &made);
-  return dispatchT(made, false);
-}
-
-// A script object of another component: no native access, only calls by name. Its
-// writeToString answers (1, 0) with its text; anything else fails.
-class foreignObjectC : public proxyObjectC {
- public:
-  foreignObjectC() : proxyObjectC(description, 0) {}
-
-  static const proxyMethodEntryS rows[];
-  static inline const proxyClassC description{"class proxyObjectC *", rows, nullptr};
-
-  mzVariantS key;
-  mzVariantS written;
-
- private:
-  static foreignObjectC& self(void* native) { return proxyOf<foreignObjectC>(native); }
-  static void classKey(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-    if (self(native).key.type == mzVariantS::typeEmpty) throwTypeCastException();
-    result.assign(self(native).key);
-  }
-  static void writeToString(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-    if (intArgument(arguments, 0) != 1 || intArgument(arguments, 1) != 0) throwTypeCastException();
-    if (self(native).written.type == mzVariantS::typeEmpty) throwTypeCastException();
-    result.assign(self(native).written);
-  }
-};
-
-const proxyMethodEntryS foreignObjectC::rows[] = {
-    {"classkey", mzInvokePropertyGet, 0, &classKey},
-    {"writeToString", mzInvokeMethod, 2, &writeToString},
-    {},
-};
-
-mzVariantS objectValue(mzIDispatch* object) { return mzVariantS(static_cast<mzIUnknown*>(object)); }
-
-class metaObjectFactoryTest : public ::testing::Test {
+class metaObjectFactoryTest : public poolBalancedTest {
  protected:
-  dispatchT factory = makeFactory("rudezaze.metaobjectfactory");
+  dispatchT factory = factoryOf("rudezaze.metaobjectfactory");
 
   void SetUp() override { ASSERT_TRUE(factory); }
 
@@ -143,12 +104,11 @@ TEST_F(metaObjectFactoryTest, KeyAndIsMembersCompareTheClassKeyWithCase) {
   EXPECT_EQ(intOf(method(factory.get(), "isextattrval", {number(3)})), 0);
 
   // Objects of other components are asked by name too.
-  dispatchT foreign(new foreignObjectC());
-  auto& foreignObject = static_cast<foreignObjectC&>(*static_cast<proxyObjectC*>(foreign.get()));
-  foreignObject.key.setString("EXTATTRVAR");
-  EXPECT_EQ(intOf(convert("isextattrvar", foreign.get())), 1);
-  foreignObject.key.setInt(1);
-  EXPECT_EQ(intOf(convert("isextattrvar", foreign.get())), 0);
+  fakeDispatchC foreign;
+  foreign.memberValue.setString("EXTATTRVAR");
+  EXPECT_EQ(intOf(convert("isextattrvar", &foreign)), 1);
+  foreign.memberValue.setInt(1);
+  EXPECT_EQ(intOf(convert("isextattrvar", &foreign)), 0);
 }
 
 TEST_F(metaObjectFactoryTest, ToMembersCopyARootAndShareANodeInsideATree) {
@@ -184,22 +144,21 @@ TEST_F(metaObjectFactoryTest, ToMembersCopyARootAndShareANodeInsideATree) {
 }
 
 TEST_F(metaObjectFactoryTest, ForeignObjectsAreConvertedThroughTheirCompactText) {
-  dispatchT foreign(new foreignObjectC());
-  auto& foreignObject = static_cast<foreignObjectC&>(*static_cast<proxyObjectC*>(foreign.get()));
-  foreignObject.written.setString("EXTATTRVAL{NAME{\"f\"}VALUE{2.5}}");
-  dispatchT value = converted("toextattrval", foreign.get());
+  fakeDispatchC foreign;
+  foreign.writtenValue.setString("EXTATTRVAL{NAME{\"f\"}VALUE{2.5}}");
+  dispatchT value = converted("toextattrval", &foreign);
   ASSERT_TRUE(value);
   EXPECT_EQ(get(value.get(), "Value").result.doubleValue, 2.5);
 
   // No unescaping: the text is parsed as written.
-  foreignObject.written.setString("EXTATTRSTR{VALUE{\"a\\\\b\"}}");
-  EXPECT_EQ(textOf(get(converted("toextattrstr", foreign.get()).get(), "Value")), "a\\b");
+  foreign.writtenValue.setString("EXTATTRSTR{VALUE{\"a\\\\b\"}}");
+  EXPECT_EQ(textOf(get(converted("toextattrstr", &foreign).get(), "Value")), "a\\b");
 
-  foreignObject.written.setInt(7);
-  EXPECT_FALSE(converted("toextattrval", foreign.get()));
-  foreignObject.written.clear();
-  EXPECT_FALSE(converted("toextattrval", foreign.get()));
-  dispatchT emptyList = converted("tostringList", foreign.get());
+  foreign.writtenValue.setInt(7);
+  EXPECT_FALSE(converted("toextattrval", &foreign));
+  foreign.writtenValue.clear();
+  EXPECT_FALSE(converted("toextattrval", &foreign));
+  dispatchT emptyList = converted("tostringList", &foreign);
   ASSERT_TRUE(emptyList);
   EXPECT_EQ(intOf(get(emptyList.get(), "ValidObj")), 0);
   EXPECT_EQ(intOf(get(emptyList.get(), "Count")), 0);
@@ -221,7 +180,7 @@ TEST_F(metaObjectFactoryTest, ListConversionsTakeAnyTree) {
 }
 
 TEST_F(metaObjectFactoryTest, EveryFactoryAnswersTheseMembersAndMetaObjectsHandOneOut) {
-  dispatchT drawingFactory = makeFactory("rudezaze.m2dfactory");
+  dispatchT drawingFactory = factoryOf("rudezaze.m2dfactory");
   dispatchT drawing = objectOf(method(drawingFactory.get(), "createFromString", {mzVariantS(drawingText)}));
   EXPECT_EQ(written(drawing.get()), compactDrawing);
 

@@ -15,10 +15,6 @@ dispatchT attributeProxy(const char* text) {
   return dispatchT(new proxyT(metaObjectC(treeTest::parse(text), 1)));
 }
 
-invokeTest::callS put(mzIDispatch* object, const char* name, mzVariantS value) {
-  return invokeTest::call(object, name, mzInvokePropertyPut, {value});
-}
-
 TEST(prxmExtAttrListEntryC, AStringAttributeAnswersValueThenTheEntryThenTheCommonMembers) {
   dispatchT attribute = attributeProxy<prxmExtAttrListEntryStrC>("EXTATTRSTR{NAME{\"n\"}VALUE{\"v\"}}");
   EXPECT_STREQ(static_cast<proxyObjectC*>(attribute.get())->getTypeName(), "class prxmExtAttrListEntryStrC *");
@@ -35,7 +31,7 @@ TEST(prxmExtAttrListEntryC, AStringAttributeAnswersValueThenTheEntryThenTheCommo
   EXPECT_EQ(textOf(get(attribute.get(), "Desc")), "");
   EXPECT_EQ(written(attribute.get()), "EXTATTRSTR{NAME{\"m\"}VALUE{\"w\"}DESC}");
 
-  invokeTest::callS number = put(attribute.get(), "Value", invokeTest::intValue(3));
+  invokeTest::callS number = put(attribute.get(), "Value", invokeTest::number(3));
   EXPECT_EQ(number.outcome, 1u);
   EXPECT_EQ(number.source, "methode:Value(Para:1)");
   EXPECT_EQ(textOf(get(attribute.get(), "Value")), "w");

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "proxy/createListByName.h"
-#include "tests/core/poolBalance.h"
+#include "tests/helpers/poolBalance.h"
 #include "tests/proxy/metaProxyTestHelpers.h"
 
 using namespace metaProxyTest;
@@ -11,12 +11,6 @@ using namespace metaProxyTest;
 namespace {
 
 dispatchT listByName(const char* name) { return dispatchT(createListByName(name)); }
-
-void expectOutOfRange(const invokeTest::callS& done) {
-  EXPECT_EQ(done.outcome, 1u);
-  EXPECT_EQ(done.source, "container");
-  EXPECT_EQ(done.description, "out of range");
-}
 
 }  // namespace
 

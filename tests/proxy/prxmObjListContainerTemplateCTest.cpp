@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "proxy/createListByName.h"
-#include "tests/core/poolBalance.h"
+#include "tests/helpers/poolBalance.h"
 #include "tests/proxy/metaProxyTestHelpers.h"
 
 using namespace metaProxyTest;

@@ -5,7 +5,7 @@
 #include "core/metaObjDictPairTemplateC.h"
 #include "proxy/proxyExceptions.h"
 #include "proxy/prxmObjDictionaryBaseTemplateC.h"
-#include "tests/core/poolBalance.h"
+#include "tests/helpers/poolBalance.h"
 #include "tests/proxy/metaProxyTestHelpers.h"
 
 using namespace metaProxyTest;
@@ -65,12 +65,6 @@ namespace {
 using pairViewT = metaObjDictPairTemplateC<keyViewC, dataViewC>;
 using keyedListT = prxmObjListObjTypeContainerTemplateC<prxMetaObjectBaseC, pairViewT>;
 using dictionaryT = prxmObjDictionaryBaseTemplateC<keyProxyC, prxMetaObjectBaseC, keyViewC, dataViewC>;
-
-void expectOutOfRange(const invokeTest::callS& done) {
-  EXPECT_EQ(done.outcome, 1u);
-  EXPECT_EQ(done.source, "container");
-  EXPECT_EQ(done.description, "out of range");
-}
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "memman/memManPoolInspect.h"
+#include "proxy/proxyClassC.h"
 #include "tests/captureDebugOutput.h"
 
 class poolBalance {
@@ -21,4 +22,18 @@ class poolBalance {
  private:
   uint32_t outstanding = memPoolOutstandingCount();
   captureDebugOutput output;
+};
+
+// The fixture of a test file of script objects: each test leaves the heap as it found it,
+// counted when the test's fixture, members included, is gone. The method tables of the proxy
+// classes, which live until the end, are built before the count.
+class poolBalancedTest : public ::testing::Test {
+ protected:
+  ~poolBalancedTest() override { balance.expectBalanced(); }
+
+ private:
+  struct tablesBuiltS {
+    tablesBuiltS() { proxyClassC::prepareAll(); }
+  } tables;
+  poolBalance balance;
 };
