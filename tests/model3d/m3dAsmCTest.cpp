@@ -10,7 +10,7 @@
 #include "core/metaTreeViewC.h"
 #include "model3d/assemblies/m3dMatesC.h"
 #include "model3d/assemblies/m3dMateTransZC.h"
-#include "tests/core/poolBalance.h"
+#include "tests/helpers/poolBalance.h"
 #include "tests/model3d/model3dTestHelpers.h"
 
 using model3dTest::identity;

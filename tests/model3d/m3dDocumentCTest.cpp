@@ -16,7 +16,7 @@
 #include "model3d/documents/m3dDocumentContainerC.h"
 #include "model3d/documents/m3dPartC.h"
 #include "model3d/modelRegistries.h"
-#include "tests/core/poolBalance.h"
+#include "tests/helpers/poolBalance.h"
 #include "tests/model3d/model3dTestHelpers.h"
 
 using model3dTest::identity;

@@ -6,7 +6,7 @@
 #include "core/metaTreeViewC.h"
 #include "model3d/documents/m3dPartC.h"
 #include "model3d/features/m3dPartItemsC.h"
-#include "tests/core/poolBalance.h"
+#include "tests/helpers/poolBalance.h"
 #include "tests/model3d/model3dTestHelpers.h"
 
 using model3dTest::treeC;

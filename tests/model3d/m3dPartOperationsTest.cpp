@@ -10,7 +10,7 @@
 #include "model3d/bodyFeatures/m3dFeatSweepC.h"
 #include "model3d/documents/m3dPartC.h"
 #include "model3d/partOperations/m3dFeatPatternC.h"
-#include "tests/core/poolBalance.h"
+#include "tests/helpers/poolBalance.h"
 #include "tests/model3d/model3dTestHelpers.h"
 
 using model3dTest::identity;

@@ -9,7 +9,7 @@
 #include "model3d/connections/m3dConnectionsC.h"
 #include "model3d/planes/m3dRotPlaneC.h"
 #include "model3d/planes/planeCreators.h"
-#include "tests/core/poolBalance.h"
+#include "tests/helpers/poolBalance.h"
 #include "tests/model3d/model3dTestHelpers.h"
 
 using model3dTest::expectFrame;

@@ -10,7 +10,7 @@
 #include "model3d/bodyFeatures/m3dFeatBodyC.h"
 #include "model3d/documents/m3dPartC.h"
 #include "model3d/sketches/m3dArcC.h"
-#include "tests/core/poolBalance.h"
+#include "tests/helpers/poolBalance.h"
 #include "tests/model3d/model3dTestHelpers.h"
 
 using model3dTest::treeC;
