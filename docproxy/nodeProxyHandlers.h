@@ -1,4 +1,4 @@
-// Pieces shared by the handlers of the 2D script objects.
+// Pieces shared by the handlers of script objects over a node of a tree.
 #pragma once
 
 #include "core/metaObjectC.h"
