@@ -75,17 +75,18 @@ constexpr std::array<proxyMethodEntryS, 1> makerRow(const char* name) {
   return {{{name, mzInvokeMethod, 0, &makeObject<make>}}};
 }
 
+// What a factory without a fallback makes of a name its table does not hold: nothing.
+inline proxyObjectC* makeNothing(const char*) { return nullptr; }
+
 template <const auto& makers, proxyObjectC* (*otherwise)(const char*)>
 void createNamed(void*, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
   const char* name = textArgument(arguments, 0);
   proxyObjectC* made = createByName(makers, name);
-  if constexpr (otherwise != nullptr) {
-    if (!made) made = otherwise(name);
-  }
+  if (!made) made = otherwise(name);
   returnObject(result, made);
 }
 
-template <const auto& makers, proxyObjectC* (*otherwise)(const char*) = nullptr>
+template <const auto& makers, proxyObjectC* (*otherwise)(const char*) = &makeNothing>
 constexpr std::array<proxyMethodEntryS, 1> createRow(const char* name) {
   return {{{name, mzInvokeMethod, 1, &createNamed<makers, otherwise>}}};
 }
