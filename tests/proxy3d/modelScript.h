@@ -17,10 +17,11 @@ using namespace invokeTest;
 
 inline std::string compact(const dispatchT& target) { return metaProxyTest::written(target.get()); }
 
-// The x, y and z a vector or point object answers, as "(x,y,z)".
+// The x, y and z a vector or point object answers, as "(x,y,z)"; -0 reads as 0.
 inline std::string point(const dispatchT& vector) {
   char buffer[96];
-  std::snprintf(buffer, sizeof buffer, "(%g,%g,%g)", real(vector, "x"), real(vector, "y"), real(vector, "z"));
+  std::snprintf(buffer, sizeof buffer, "(%g,%g,%g)", real(vector, "x") + 0.0, real(vector, "y") + 0.0,
+                real(vector, "z") + 0.0);
   return buffer;
 }
 inline std::string point(const dispatchT& target, const char* name) { return point(object(target, name)); }
