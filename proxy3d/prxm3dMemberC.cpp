@@ -2,15 +2,16 @@
 
 #include "docproxy/finiteArguments.h"
 #include "docproxy/nodeProxyHandlers.h"
-#include "model3d/assemblies/m3dAsmC.h"
 #include "model3d/base/mObjMat4x4C.h"
-#include "model3d/documents/m3dPartC.h"
 #include "proxy/fieldRows.h"
 #include "proxy3d/prxm3dAsmC.h"
 #include "proxy3d/prxm3dPartC.h"
 #include "proxy3d/prxmMat4x4C.h"
 
 namespace {
+
+constexpr const char* partKey = "PART";
+constexpr const char* assemblyKey = "ASSEMBLY";
 
 metaTreeC* documentChild(void* native, const char* key) {
   const metaTreeC* member = nodeOfProxy(native);
@@ -26,8 +27,8 @@ void holdsDocument(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result
 
 // The part when the member holds one, else the assembly, else nothing.
 void document(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  if (metaTreeC* part = documentChild(native, m3dPartC::classKey)) returnProxyOver<prxm3dPartC>(result, part);
-  else if (metaTreeC* assembly = documentChild(native, m3dAsmC::classKey)) returnProxyOver<prxm3dAsmC>(result, assembly);
+  if (metaTreeC* part = documentChild(native, partKey)) returnProxyOver<prxm3dPartC>(result, part);
+  else if (metaTreeC* assembly = documentChild(native, assemblyKey)) returnProxyOver<prxm3dAsmC>(result, assembly);
 }
 
 void getMatrix(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
@@ -43,8 +44,8 @@ void putMatrix(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& 
 }
 
 constexpr auto rows = methodRows::rowTable(
-    methodRows::rowsOf({{"IsPartDocument", mzInvokeMethod, 0, &holdsDocument<m3dPartC::classKey>},
-                        {"IsAsmDocument", mzInvokeMethod, 0, &holdsDocument<m3dAsmC::classKey>},
+    methodRows::rowsOf({{"IsPartDocument", mzInvokeMethod, 0, &holdsDocument<partKey>},
+                        {"IsAsmDocument", mzInvokeMethod, 0, &holdsDocument<assemblyKey>},
                         {"Document", mzInvokePropertyGet, 0, &document}}),
     methodRows::settableRows("Matrix", &getMatrix, &putMatrix));
 

@@ -4,11 +4,6 @@
 #include "draw2d/proxies/prxmArc2dC.h"
 #include "draw2d/proxies/prxmCircle2dC.h"
 #include "draw2d/proxies/prxmLine2dC.h"
-#include "draw2d/shapes/mBaseArc2dC.h"
-#include "draw2d/shapes/mBaseCircle2dC.h"
-#include "draw2d/shapes/mBaseLine2dC.h"
-#include "model3d/assemblies/m3dAsmC.h"
-#include "model3d/documents/m3dPartC.h"
 #include "proxy/createListByName.h"
 #include "proxy/factoryRows.h"
 #include "proxy/proxyProgIdC.h"
@@ -19,6 +14,12 @@ using namespace methodRows;
 
 namespace {
 
+// The key words of the classes' root nodes.
+constexpr const char* assemblyKey = "ASSEMBLY";
+constexpr const char* partKey = "PART";
+constexpr const char* lineKey = "LINE";
+constexpr const char* circleKey = "CIRCLE";
+constexpr const char* arcKey = "ARC";
 constexpr const char* loopKey = "LOOP";
 constexpr const char* planeKey = "PLANE";
 constexpr const char* sketchKey = "SKETCH";
@@ -45,16 +46,16 @@ proxyObjectC* newDocument() {
 proxyObjectC* newEmptyDocument() { return new prxm3dDocumentC(metaObjectC()); }
 
 constexpr namedMakerS documentMakers[] = {
-    {"prxm3dpart", &newDocument<prxm3dPartC, m3dPartC::classKey>},
-    {"prxm3dasm", &newDocument<prxm3dAsmC, m3dAsmC::classKey>},
+    {"prxm3dpart", &newDocument<prxm3dPartC, partKey>},
+    {"prxm3dasm", &newDocument<prxm3dAsmC, assemblyKey>},
     {"prxm3ddocument", &newEmptyDocument},
 };
 
-constexpr auto rows = rowTable(classRows<prxm3dAsmC, m3dAsmC::classKey, "asm">(),
-                               classRows<prxm3dPartC, m3dPartC::classKey, "part">(),
-                               classRows<prxmLine2dC, mBaseLine2dC::classKey, "line2d">(),
-                               classRows<prxmCircle2dC, mBaseCircle2dC::classKey, "circle2d">(),
-                               classRows<prxmArc2dC, mBaseArc2dC::classKey, "arc2d">(),
+constexpr auto rows = rowTable(classRows<prxm3dAsmC, assemblyKey, "asm">(),
+                               classRows<prxm3dPartC, partKey, "part">(),
+                               classRows<prxmLine2dC, lineKey, "line2d">(),
+                               classRows<prxmCircle2dC, circleKey, "circle2d">(),
+                               classRows<prxmArc2dC, arcKey, "arc2d">(),
                                testRows<loopKey, "loop">(), testRows<planeKey, "plane">(),
                                testRows<sketchKey, "sketch">(), testRows<baseKey, "base">(),
                                testRows<cutKey, "cut">(), testRows<bodyKey, "body">(),
