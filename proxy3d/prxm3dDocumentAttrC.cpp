@@ -10,7 +10,8 @@ constexpr char excludeFromBomKey[] = "EXCLFROMBOM";
 // The integer stored in EXCLFROMBOM (made when missing; empty or not a number reads 0).
 void getExcludeFromBom(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
   metaObjectC attributes = methodRows::recordOf<metaObjectC>(native);
-  result.setInt(doubleToInt32(metaObjectC(attributes.attributeNode(excludeFromBomKey), 0).getDoubleValue()));
+  attributes.attributeNode(excludeFromBomKey);
+  result.setInt(doubleToInt32(attributes.getDoubleAttribute(excludeFromBomKey)));
 }
 
 void putExcludeFromBom(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {

@@ -60,4 +60,18 @@ TEST_F(m3dFactoryScript, ConversionsShareNodesInsideATreeAndCopyARoot) {
   const std::string written = compact(a);
   EXPECT_EQ(written.rfind(R"(ASSEMBLY{NAME{"B"}MEMBER{PART{NAME{"q"}}}ASMATTR{MOCRC{)", 0), 0u) << written;
   EXPECT_EQ(written.substr(written.size() - 14), "}EXCLFROMBOM}}");
+
+  // Puts chain and store numbers; splits without sub-documents leave an assembly as it is.
+  dispatchT attributes = get(a, "AsmAttr");
+  EXPECT_EQ(put(attributes, "ExcludeFromBom", doubleValue(1.9)).get(), attributes.get());
+  EXPECT_EQ(integer(attributes, "ExcludeFromBom"), 1);
+  expectFailure(call(attributes, "ExcludeFromBom", mzInvokePropertyPut, {doubleValue(std::nan(""))}),
+                "methode:ExcludeFromBom(Para:1)");
+  method(method(a, "NamePrefix"), "Append", {text("pre")});
+  const std::string before = compact(a);
+  for (const char* split : {"SplitFeaturePatterns", "SplitDoubleSideFeatures"})
+    EXPECT_EQ(integer(a, split, {number(0)}), 1) << split;
+  EXPECT_EQ(compact(a), before);
+  EXPECT_EQ(intOf(method(a.get(), "SplitMultipleSweeps")), 1);
+  EXPECT_NE(before.find(R"(EXCLFROMBOM{1}DOCNAMEPRE{"pre"})"), std::string::npos) << before;
 }
