@@ -34,7 +34,9 @@ TEST_F(m3dFactoryScript, KeysTestsConversionsAndCreationByName) {
   dispatchT empty = method(s.factory, "Create", {text("prxm3ddocument")});
   EXPECT_EQ(integer(empty, "ValidObj"), 0);
   EXPECT_EQ(integer(empty, "AdjustDocumentUnitBase", {doubleValue(2.0)}), 1);
+  EXPECT_EQ(put(empty, "Name", text("n")).get(), empty.get());
   EXPECT_EQ(textOf(empty, "Name"), "");
+  EXPECT_EQ(integer(empty, "SplitFeaturePatterns", {number(1)}), 1);
   expectEmptyResult(method(s.factory.get(), "Create", {text("nosuch")}));
   EXPECT_EQ(textOf(method(s.factory, "Create", {text("prxmstringlist")}), "classkey"), "STRLIST");
   expectFailure(method(s.factory.get(), "Create", {doubleValue(1.5)}), "methode:Create(Para:1)");
