@@ -1,5 +1,6 @@
 // Sequences of script calls that make documents, lists, items and tree-node proxies (2D
-// drawings and figures and their parts among them), keep some of them, remove or replace the
+// drawings and figures and their parts, 3D assemblies with their members and placements, mesh
+// parts and assemblies with their points, patches and number lists among them), keep some of them, remove or replace the
 // nodes under them (RemoveAt, RemoveAll, makeSingleObject, setMetaObject through the native
 // access interface, token sets and puts, shape conversions by acceptShapes, point puts), add
 // to them (Append, add), read through the proxies kept, and release everything in an order the
@@ -55,10 +56,10 @@ class lifetimeScriptC {
     return variant;
   }
 
-  // A call on a factory of its own (the meta-object factory, or the 2D one), released at once,
-  // so that the factory is no object of the script's.
-  void callFactory(const char* name, const mzVariantS& argument, bool drawings = false) {
-    mzIDispatch* factory = drawings ? scriptFuzz::makeByProgId("rudezaze.m2dfactory") : createMetaObjectFactory();
+  // A call on a factory of its own (the meta-object factory, or the one of the ProgID),
+  // released at once, so that the factory is no object of the script's.
+  void callFactory(const char* name, const mzVariantS& argument, const char* progId = nullptr) {
+    mzIDispatch* factory = progId ? scriptFuzz::makeByProgId(progId) : createMetaObjectFactory();
     FUZZ_CHECK(factory);
     factory->AddRef();
     script.call(factory, name, mzInvokeMethod, argument);
@@ -151,7 +152,7 @@ class lifetimeScriptC {
 
   void step() {
     mzIDispatch* object = kept();
-    switch (input.ConsumeIntegralInRange<int>(0, 22)) {
+    switch (input.ConsumeIntegralInRange<int>(0, 24)) {
       case 0:
         newDocument();
         break;
@@ -168,7 +169,10 @@ class lifetimeScriptC {
               "This",        "NextNode",    "DownNode",   "ParentNode",          "PrevNode",   "objEnum",
               "nextItem",    "prevItem",    "getItem",    "ExtAttrList",         "ExtAttrLanguageList",
               "NamePrefix",  "ClassificationInfo",        "Factory",             "DrawingItems", "FigureItems",
-              "Hatches",     "InsertPoint", "points",     "StartPoint",          "MiddlePoint", "Point"};
+              "Hatches",     "InsertPoint", "points",     "StartPoint",          "MiddlePoint", "Point",
+              "Members",     "Matrix",      "Document",   "AsmAttr",             "AsmPrefs",    "Points",
+              "Normals",     "MeshPatches", "PointNumbers", "NormalNumbers",     "Size",        "MinPoint",
+              "MaxPoint",    "PartPrefs",   "Normal",     "t"};
           const char* name = steps[input.ConsumeIntegralInRange<size_t>(0, std::size(steps) - 1)];
           script.call(object, name, name[0] >= 'a' ? mzInvokeMethod : mzInvokePropertyGet);
         }
@@ -253,7 +257,7 @@ class lifetimeScriptC {
         }
         break;
       case 19:
-        callFactory("Create", mzVariantS(input.ConsumeBool() ? "prxm2ddrawing" : "prxm2dfigure"), true);
+        callFactory("Create", mzVariantS(input.ConsumeBool() ? "prxm2ddrawing" : "prxm2dfigure"), "rudezaze.m2dfactory");
         break;
       case 20:
         if (object) {
@@ -262,7 +266,27 @@ class lifetimeScriptC {
           mzVariantS argument;
           argument.setDispatch(object);
           callFactory(conversions[input.ConsumeIntegralInRange<size_t>(0, std::size(conversions) - 1)], argument,
-                      true);
+                      "rudezaze.m2dfactory");
+        }
+        break;
+      case 21:
+        callFactory("Create", mzVariantS(input.ConsumeBool() ? "prxm3dasm" : "prxm3dpart"), "rudezaze.m3dfactory");
+        break;
+      case 22:
+        // 3D and mesh documents over a kept object's tree, which then reach members, placements,
+        // points and patches.
+        if (object) {
+          static constexpr struct {
+            const char* conversion;
+            const char* progId;
+          } conversions[] = {{"toasm", "rudezaze.m3dfactory"},
+                             {"topart", "rudezaze.m3dfactory"},
+                             {"tomeshpart", "rudezaze.mmeshfactory"},
+                             {"tomeshasm", "rudezaze.mmeshfactory"}};
+          const auto& chosen = conversions[input.ConsumeIntegralInRange<size_t>(0, std::size(conversions) - 1)];
+          mzVariantS argument;
+          argument.setDispatch(object);
+          callFactory(chosen.conversion, argument, chosen.progId);
         }
         break;
       default:

@@ -42,7 +42,8 @@ inline constexpr const char* argumentTexts[] = {
     "de", "job", "list", "outfilelist", "K", "prxm2ddrawing", "prxm2dfigure", "PRXM2DDRAWING",
     "FIGURE{FIGURITEMS{LINE{POINT{0,0}POINT{1,1}}CIRCLE{POINT{1,1}RAD{2}}}}", "prxmnatdoc", "PRXMNATUPGRADEDOC",
     "prxmnatcheckindoc", "prxmnatcheckoutdoc", "str", "dbl", "strsel", "file", "dir", "bool", "P", "a",
-    "OPTPAGE{ID{\"P\"}OPTITEMS{OPTITEM{ID{\"a\"}VAL{1}}}}",
+    "OPTPAGE{ID{\"P\"}OPTITEMS{OPTITEM{ID{\"a\"}VAL{1}}}}", "prxm3dpart", "prxm3dasm", "prxm3ddocument",
+    "PrXm3dAsM", "prxm3dsketchdivider",
 };
 
 // The one file the file members may touch: a script's path is replaced by it.

@@ -10,3 +10,6 @@ class prxm3dMeshFactoryC : public prxFamilyFactoryT<prxm3dMeshFactoryC> {
 
   static const proxyClassC description;
 };
+
+// A new mesh factory, reference count 0: whoever hands it out takes the first reference.
+proxyObjectC* createMeshFactory();

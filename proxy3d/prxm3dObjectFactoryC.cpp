@@ -1,14 +1,70 @@
 #include "proxy3d/prxm3dObjectFactoryC.h"
 
+#include "core/metaTreeC.h"
+#include "draw2d/proxies/prxmArc2dC.h"
+#include "draw2d/proxies/prxmCircle2dC.h"
+#include "draw2d/proxies/prxmLine2dC.h"
+#include "proxy/createListByName.h"
+#include "proxy/factoryRows.h"
 #include "proxy/proxyProgIdC.h"
+#include "proxy3d/prxm3dAsmC.h"
+#include "proxy3d/prxm3dPartC.h"
+
+using namespace methodRows;
 
 namespace {
 
-constexpr proxyMethodEntryS rows[] = {
-    {},
+// The key words of the classes' root nodes.
+constexpr const char* assemblyKey = "ASSEMBLY";
+constexpr const char* partKey = "PART";
+constexpr const char* lineKey = "LINE";
+constexpr const char* circleKey = "CIRCLE";
+constexpr const char* arcKey = "ARC";
+constexpr const char* loopKey = "LOOP";
+constexpr const char* planeKey = "PLANE";
+constexpr const char* sketchKey = "SKETCH";
+constexpr const char* baseKey = "BASE";
+constexpr const char* cutKey = "CUT";
+constexpr const char* bodyKey = "BODY";
+constexpr const char* foreignKey = "FOEFEAT";
+constexpr const char* patternKey = "FEATPATTERN";
+
+// The "is" and "key" rows of a class whose script object comes with its own family.
+template <const char* const& classKey, rowNameT name>
+constexpr std::array<proxyMethodEntryS, 2> testRows() {
+  return {{{joinedRowNameT<"is", name>::text.data(), mzInvokeMethod, 1, &isMember<classKey>},
+           {joinedRowNameT<"key", name>::text.data(), mzInvokeMethod, 0, &keyMember<classKey>}}};
+}
+
+// A new empty document of the class, owning its tree.
+template <class proxyT, const char* const& classKey>
+proxyObjectC* newDocument() {
+  return new proxyT(metaObjectC(metaTreeC::newWithKeyword(classKey), 1));
+}
+
+// A document over no node at all: its names read empty and its operations change nothing.
+proxyObjectC* newEmptyDocument() { return new prxm3dDocumentC(metaObjectC()); }
+
+constexpr namedMakerS documentMakers[] = {
+    {"prxm3dpart", &newDocument<prxm3dPartC, partKey>},
+    {"prxm3dasm", &newDocument<prxm3dAsmC, assemblyKey>},
+    {"prxm3ddocument", &newEmptyDocument},
 };
 
+constexpr auto rows = rowTable(classRows<prxm3dAsmC, assemblyKey, "asm">(),
+                               classRows<prxm3dPartC, partKey, "part">(),
+                               classRows<prxmLine2dC, lineKey, "line2d">(),
+                               classRows<prxmCircle2dC, circleKey, "circle2d">(),
+                               classRows<prxmArc2dC, arcKey, "arc2d">(),
+                               testRows<loopKey, "loop">(), testRows<planeKey, "plane">(),
+                               testRows<sketchKey, "sketch">(), testRows<baseKey, "base">(),
+                               testRows<cutKey, "cut">(), testRows<bodyKey, "body">(),
+                               testRows<foreignKey, "foreign">(), testRows<patternKey, "pattern">(),
+                               createRow<documentMakers, &createListByName>("Create"));
+
 }  // namespace
+
+proxyObjectC* createObjectFactory3d() { return new prxm3dObjectFactoryC(0); }
 
 const proxyClassC prxm3dObjectFactoryC::description = describe("class prxm3dObjectFactoryC *", rows);
 
@@ -17,4 +73,3 @@ namespace {
 const proxyProgIdC progId(1, "rudezaze.m3dfactory", &makeProxyWithoutReference<prxm3dObjectFactoryC>);
 
 }  // namespace
-

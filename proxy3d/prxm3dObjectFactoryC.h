@@ -10,3 +10,6 @@ class prxm3dObjectFactoryC : public prxFamilyFactoryT<prxm3dObjectFactoryC> {
 
   static const proxyClassC description;
 };
+
+// A new 3D factory, reference count 0: whoever hands it out takes the first reference.
+proxyObjectC* createObjectFactory3d();
