@@ -9,5 +9,6 @@
 class m2dBaseObjC : public metaObjectC {
  public:
   using metaObjectC::metaObjectC;
+  m2dBaseObjC(const m2dBaseObjC& other) = default;
   m2dBaseObjC& operator=(const m2dBaseObjC& other) = default;
 };

@@ -9,5 +9,6 @@
 class m2dShapeBaseC : public m2dBaseObjC {
  public:
   using m2dBaseObjC::m2dBaseObjC;
+  m2dShapeBaseC(const m2dShapeBaseC& other) = default;
   m2dShapeBaseC& operator=(const m2dShapeBaseC& other) = default;
 };

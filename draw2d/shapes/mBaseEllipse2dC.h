@@ -10,6 +10,7 @@ class mBaseEllipse2dC : public mBaseEllipseCore2dC {
   static constexpr const char* classKey = "ELLIPSE";
 
   using mBaseEllipseCore2dC::mBaseEllipseCore2dC;
+  mBaseEllipse2dC(const mBaseEllipse2dC& other) = default;
   mBaseEllipse2dC& operator=(const mBaseEllipse2dC& other) = default;
 
   // Moves the centre and turns ANGLE with the image of the RAD1 axis; the radii stay, also

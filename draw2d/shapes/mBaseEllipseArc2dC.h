@@ -11,6 +11,7 @@ class mBaseEllipseArc2dC : public mBaseEllipseCore2dC {
   static constexpr const char* classKey = "ELLIPSEARC";
 
   using mBaseEllipseCore2dC::mBaseEllipseCore2dC;
+  mBaseEllipseArc2dC(const mBaseEllipseArc2dC& other) = default;
   mBaseEllipseArc2dC& operator=(const mBaseEllipseArc2dC& other) = default;
 
   double getStartAngle() { return getDoubleAttribute("ANGLE1"); }

@@ -29,6 +29,7 @@ struct ellipseFrameS {
 class mBaseEllipseCore2dC : public mBaseShape2dC {
  public:
   using mBaseShape2dC::mBaseShape2dC;
+  mBaseEllipseCore2dC(const mBaseEllipseCore2dC& other) = default;
   mBaseEllipseCore2dC& operator=(const mBaseEllipseCore2dC& other) = default;
 
   double getMajorRad() { return getDoubleAttribute("RAD1"); }

@@ -9,5 +9,6 @@
 class mBaseIntCrvC : public metaObjectC {
  public:
   using metaObjectC::metaObjectC;
+  mBaseIntCrvC(const mBaseIntCrvC& other) = default;
   mBaseIntCrvC& operator=(const mBaseIntCrvC& other) = default;
 };

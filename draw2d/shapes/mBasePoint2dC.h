@@ -11,6 +11,7 @@ class mBasePoint2dC : public mBaseShape2dC {
   static constexpr const char* classKey = "SPOINT";
 
   using mBaseShape2dC::mBaseShape2dC;
+  mBasePoint2dC(const mBasePoint2dC& other) = default;
   mBasePoint2dC& operator=(const mBasePoint2dC& other) = default;
 
   // The "POINT" child, appended empty when missing.

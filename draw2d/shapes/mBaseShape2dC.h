@@ -20,6 +20,7 @@ class mShapeList2dC;
 class mBaseShape2dC : public metaObjectC {
  public:
   using metaObjectC::metaObjectC;
+  mBaseShape2dC(const mBaseShape2dC& other) = default;
   mBaseShape2dC& operator=(const mBaseShape2dC& other) = default;
   virtual ~mBaseShape2dC() = default;
 

@@ -11,6 +11,7 @@ class mObjPoint2dC : public metaObjListValContainerT<double> {
   static constexpr const char* classKey = "POINT";
 
   using metaObjListValContainerT::metaObjListValContainerT;
+  mObjPoint2dC(const mObjPoint2dC& other) = default;
   mObjPoint2dC& operator=(const mObjPoint2dC& other) = default;
 
   vectorC2d<double> getPoint(uint32_t* found = nullptr) const { return readNodePoint2d(node, found); }

@@ -11,6 +11,7 @@ class mObjPoint3dC : public metaObjListValContainerT<double> {
   static constexpr const char* classKey = "POINT3D";
 
   using metaObjListValContainerT::metaObjListValContainerT;
+  mObjPoint3dC(const mObjPoint3dC& other) = default;
   mObjPoint3dC& operator=(const mObjPoint3dC& other) = default;
 
   vectorC3d<double> getPoint(uint32_t* found = nullptr) const { return readNodePoint3d(node, found); }
