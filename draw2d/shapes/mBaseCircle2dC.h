@@ -12,6 +12,7 @@ class mBaseCircle2dC : public mBaseShape2dC {
   static constexpr const char* classKey = "CIRCLE";
 
   using mBaseShape2dC::mBaseShape2dC;
+  mBaseCircle2dC(const mBaseCircle2dC& other) = default;
   mBaseCircle2dC& operator=(const mBaseCircle2dC& other) = default;
 
   // A view owning a new unlinked "CIRCLE" node, for the caller to fill and link.

@@ -14,6 +14,7 @@
 class mShapeList2dC : public metaObjListContainerC {
  public:
   using metaObjListContainerC::metaObjListContainerC;
+  mShapeList2dC(const mShapeList2dC& other) = default;
   mShapeList2dC& operator=(const mShapeList2dC& other) = default;
 
   // Transforms every shape through its registered class; others are left alone.

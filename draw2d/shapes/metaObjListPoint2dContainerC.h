@@ -10,6 +10,7 @@
 class metaObjListPoint2dContainerC : public metaObjKeyContainerTemplateC<mObjPoint2dC> {
  public:
   using metaObjKeyContainerTemplateC::metaObjKeyContainerTemplateC;
+  metaObjListPoint2dContainerC(const metaObjListPoint2dContainerC& other) = default;
   metaObjListPoint2dContainerC& operator=(const metaObjListPoint2dContainerC& other) = default;
 
   // The n-th "POINT" child, appending empty ones until it exists; null without a node.
