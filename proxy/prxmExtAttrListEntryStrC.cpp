@@ -6,7 +6,8 @@ namespace {
 
 using attributeT = mExtAttrStrC;
 
-constexpr auto rows = methodRows::rowTable(attributeTextRows<attributeT, &attributeT::getValue, &attributeT::setValue>("Value"));
+constexpr auto rows = methodRows::rowTable(
+    attributeTextRows<attributeT, &attributeT::getValue, &attributeT::setValue>("Value"));
 
 }  // namespace
 

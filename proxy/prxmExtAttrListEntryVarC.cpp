@@ -6,8 +6,9 @@ namespace {
 
 using attributeT = mExtAttrVarC;
 
-constexpr auto rows = methodRows::rowTable(attributeTextRows<attributeT, &attributeT::getValue, &attributeT::setValue>("Value"),
-                                           attributeTextRows<attributeT, &attributeT::getType, &attributeT::setType>("Type"));
+constexpr auto rows = methodRows::rowTable(
+    attributeTextRows<attributeT, &attributeT::getValue, &attributeT::setValue>("Value"),
+    attributeTextRows<attributeT, &attributeT::getType, &attributeT::setType>("Type"));
 
 }  // namespace
 
