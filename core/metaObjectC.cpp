@@ -28,6 +28,22 @@ metaObjectC readWith(metaTreeReaderC& reader, uint32_t opened, uint32_t owns) {
   return metaObjectC(root, owns);
 }
 
+// The value of node as its first child: made when missing, overwritten when of the kind, kept
+// when of another.
+template <class isKindT, class assignT>
+void setFirstValue(metaTreeC* node, isKindT isKind, assignT assign) {
+  if (!node) return;
+  metaTreeC* value = node->firstChild;
+  if (!value) {
+    value = new metaTreeC;
+    assign(value->value, nullptr);
+    metaTreeC::linkAsFirstChildren(value, node);
+    ++metaTreeChangeCounter;
+  } else if (isKind(value->value)) {
+    assign(value->value, value->value.getPosition());
+  }
+}
+
 }  // namespace
 
 metaObjectC::metaObjectC(metaTreeC* root, uint32_t owns) {
@@ -115,31 +131,17 @@ const str& metaObjectC::getWord(uint32_t* found) const {
 }
 
 void metaObjectC::setDouble(double number) {
-  if (!node) return;
-  metaTreeC* value = node->firstChild;
-  if (!value) {
-    value = new metaTreeC;
-    value->value.setDouble(nullptr, number);
-    metaTreeC::linkAsFirstChildren(value, node);
-    ++metaTreeChangeCounter;
-  } else if (value->value.isDouble()) {
-    value->value.setDouble(value->value.getPosition(), number);
-  }
+  setFirstValue(
+      node, [](const auto& held) { return held.isDouble(); },
+      [number](auto& held, auto position) { held.setDouble(position, number); });
 }
 
 void metaObjectC::setInt(int number) { setDouble(double(number)); }
 
 void metaObjectC::setNodeStringValue(const char* text) {
-  if (!node) return;
-  metaTreeC* value = node->firstChild;
-  if (!value) {
-    value = new metaTreeC;
-    value->value.setString(nullptr, text);
-    metaTreeC::linkAsFirstChildren(value, node);
-    ++metaTreeChangeCounter;
-  } else if (value->value.isString()) {
-    value->value.setString(value->value.getPosition(), text);
-  }
+  setFirstValue(
+      node, [](const auto& held) { return held.isString(); },
+      [text](auto& held, auto position) { held.setString(position, text); });
 }
 
 void metaObjectC::setWord(const char* text) {

@@ -49,21 +49,17 @@ void metaTreeWriterC::putTabs(int count) {
   used += uint32_t(count);
 }
 
-void metaTreeWriterC::writeAll(const metaTreeC* node, uint32_t prettyFlag) {
+void metaTreeWriterC::write(const metaTreeC* node, uint32_t prettyFlag, bool single) {
   used = 0;
   overflowed = !buffer;
   pretty = prettyFlag != 0;
   root = node;
-  writeNodeList(node, false);
+  writeNodeList(node, single);
 }
 
-void metaTreeWriterC::writeSingle(const metaTreeC* node, uint32_t prettyFlag) {
-  used = 0;
-  overflowed = !buffer;
-  pretty = prettyFlag != 0;
-  root = node;
-  writeNodeList(node, true);
-}
+void metaTreeWriterC::writeAll(const metaTreeC* node, uint32_t prettyFlag) { write(node, prettyFlag, false); }
+
+void metaTreeWriterC::writeSingle(const metaTreeC* node, uint32_t prettyFlag) { write(node, prettyFlag, true); }
 
 uint32_t metaTreeWriterC::getText(str& out) const {
   char* text = out.getBuffer(int(used) + 1);

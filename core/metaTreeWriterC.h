@@ -38,6 +38,8 @@ class metaTreeWriterC {
   uint32_t length() const { return used; }
 
  private:
+  // Starts over with an empty text and writes node (alone when single is set).
+  void write(const metaTreeC* node, uint32_t prettyFlag, bool single);
   void writeNodeList(const metaTreeC* node, bool single);
   void writeValue(const metaTreeC* node);
   bool reserve(uint64_t more);

@@ -10,41 +10,38 @@ void linkAsFirstValue(metaTreeC* property, metaTreeC* value) {
   ++metaTreeChangeCounter;
 }
 
+// A first value of the kind is overwritten in place (a counted change only when
+// countRewrite is set, as word rewrites are); otherwise the new value goes in front.
+template <class isKindT, class assignT>
+void putPropertyValue(metaTreeC* property, isKindT isKind, assignT assign, bool countRewrite) {
+  if (!property) return;
+  metaTreeC* first = property->firstChild;
+  if (first && isKind(first->value)) {
+    assign(first->value, first->value.getPosition());
+    if (countRewrite) ++metaTreeChangeCounter;
+    return;
+  }
+  auto* node = new metaTreeC;
+  assign(node->value, nullptr);
+  linkAsFirstValue(property, node);
+}
+
 }  // namespace
 
 void putPropertyDouble(metaTreeC* property, double value) {
-  if (!property) return;
-  metaTreeC* first = property->firstChild;
-  if (first && first->value.isDouble()) {
-    first->value.setDouble(first->value.getPosition(), value);
-    return;
-  }
-  auto* node = new metaTreeC;
-  node->value.setDouble(nullptr, value);
-  linkAsFirstValue(property, node);
+  putPropertyValue(
+      property, [](const auto& held) { return held.isDouble(); },
+      [value](auto& held, auto position) { held.setDouble(position, value); }, false);
 }
 
 void putPropertyString(metaTreeC* property, const char* text) {
-  if (!property) return;
-  metaTreeC* first = property->firstChild;
-  if (first && first->value.isString()) {
-    first->value.setString(first->value.getPosition(), text);
-    return;
-  }
-  auto* node = new metaTreeC;
-  node->value.setString(nullptr, text);
-  linkAsFirstValue(property, node);
+  putPropertyValue(
+      property, [](const auto& held) { return held.isString(); },
+      [text](auto& held, auto position) { held.setString(position, text); }, false);
 }
 
 void putPropertyWord(metaTreeC* property, const char* text) {
-  if (!property) return;
-  metaTreeC* first = property->firstChild;
-  if (first && first->value.isWord()) {
-    first->value.setWord(first->value.getPosition(), text);
-    ++metaTreeChangeCounter;
-    return;
-  }
-  auto* node = new metaTreeC;
-  node->value.setWord(nullptr, text);
-  linkAsFirstValue(property, node);
+  putPropertyValue(
+      property, [](const auto& held) { return held.isWord(); },
+      [text](auto& held, auto position) { held.setWord(position, text); }, true);
 }

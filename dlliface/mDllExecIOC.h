@@ -6,21 +6,15 @@
 // only by a write.
 #pragma once
 
-#include <cstdint>
-
-#include "core/metaObjectC.h"
-#include "core/metaTreeC.h"
+#include "core/metaRecordRootT.h"
 #include "dlliface/mDllIfaceCustomDataC.h"
 #include "core/keyNodeField.h"
 
-class mDllExecIOC : public metaObjectC {
+class mDllExecIOC : public metaRecordRootT<mDllExecIOC> {
  public:
   static constexpr const char* classKey = "IFACEEXEIO";
 
-  using metaObjectC::metaObjectC;
-
-  // A new tree holding only IFACEEXEIO, owned by the view when owns is set.
-  static mDllExecIOC create(uint32_t owns) { return mDllExecIOC(metaTreeC::newWithKeyword(classKey), owns); }
+  using metaRecordRootT::metaRecordRootT;
 
   str getName() { return getStringField(node, "NAME"); }
   void setName(const char* text) { setStringField(node, "NAME", text); }

@@ -4,23 +4,16 @@
 // missing.
 #pragma once
 
-#include <cstdint>
-
-#include "core/metaObjectC.h"
-#include "core/metaTreeC.h"
+#include "core/metaRecordRootT.h"
 #include "dlliface/mDllIfaceInfoC.h"
 #include "dlliface/mIoPairC.h"
 #include "core/keyNodeField.h"
 
-class mDllIfaceC : public metaObjectC {
+class mDllIfaceC : public metaRecordRootT<mDllIfaceC> {
  public:
   static constexpr const char* classKey = "DLLIFACE";
 
-  using metaObjectC::metaObjectC;
-
-  // A new tree holding only DLLIFACE, owned by the view when owns is set (else by whoever the
-  // caller hands it to).
-  static mDllIfaceC create(uint32_t owns) { return mDllIfaceC(metaTreeC::newWithKeyword(classKey), owns); }
+  using metaRecordRootT::metaRecordRootT;
 
   // Non-owning views over the children.
   mDllIfaceInfoC getInfo() { return mDllIfaceInfoC(fieldNode(node, mDllIfaceInfoC::classKey), 0); }

@@ -87,23 +87,21 @@ bool mDllIfaceOptPageListC::mergeWithPages(mDllIfaceOptPageListC& list) {
   return true;
 }
 
-bool mDllIfaceOptPageListC::updatePage(mDllIfaceOptionPageC& page) {
+bool mDllIfaceOptPageListC::updateWithMatch(mDllIfaceOptionPageC& page, bool intoList) {
   mDllIfaceOptionPageC found = pageMatching(page);
   if (!found.isValid()) return false;
-  page.updateFieldsFromPage(found);
+  if (intoList) found.updateFieldsFromPage(page);
+  else page.updateFieldsFromPage(found);
   return true;
 }
+
+bool mDllIfaceOptPageListC::updatePage(mDllIfaceOptionPageC& page) { return updateWithMatch(page, false); }
 
 bool mDllIfaceOptPageListC::updatePages(mDllIfaceOptPageListC& list) {
   return forEachPageOf(list, [this](mDllIfaceOptionPageC& page) { updatePage(page); });
 }
 
-bool mDllIfaceOptPageListC::updatePageInList(mDllIfaceOptionPageC& page) {
-  mDllIfaceOptionPageC found = pageMatching(page);
-  if (!found.isValid()) return false;
-  found.updateFieldsFromPage(page);
-  return true;
-}
+bool mDllIfaceOptPageListC::updatePageInList(mDllIfaceOptionPageC& page) { return updateWithMatch(page, true); }
 
 mDllIfaceOptionPageC mDllIfaceOptPageListC::pageMatching(mDllIfaceOptionPageC& page) {
   if (!node || !isNamedPage(page)) return mDllIfaceOptionPageC();

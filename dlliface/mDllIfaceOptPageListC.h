@@ -46,4 +46,6 @@ class mDllIfaceOptPageListC : public metaObjKeyContainerTemplateC<mDllIfaceOptio
   // The list's page of the page's ID; empty when the list or the page has no node, the page
   // has no ID child, or no page of the list has its ID.
   mDllIfaceOptionPageC pageMatching(mDllIfaceOptionPageC& page);
+  // The page matching page updates it, or, with intoList, takes the fields of it.
+  bool updateWithMatch(mDllIfaceOptionPageC& page, bool intoList);
 };

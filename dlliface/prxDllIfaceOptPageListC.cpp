@@ -39,20 +39,13 @@ void findPage(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& r
   returnObject(result, new prxmDllIfaceOptionPageC(listOf(native).findPage(id.c_str())));
 }
 
-template <bool (listT::*operation)(pageT&)>
-void withPage(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+// The operation with the argument's tree as a page or as a list: 1 when it did its work.
+template <class viewT, bool (listT::*operation)(viewT&)>
+void withArgument(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
   objectTreeArgumentC argument(arguments, 0);
-  pageT page(argument.getNode(), 0);
+  viewT view(argument.getNode(), 0);
   listT list = listOf(native);
-  result.setInt((list.*operation)(page) ? 1 : 0);
-}
-
-template <bool (listT::*operation)(listT&)>
-void withList(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  objectTreeArgumentC argument(arguments, 0);
-  listT other(argument.getNode(), 0);
-  listT list = listOf(native);
-  result.setInt((list.*operation)(other) ? 1 : 0);
+  result.setInt((list.*operation)(view) ? 1 : 0);
 }
 
 constexpr proxyMethodEntryS rows[] = {
@@ -60,11 +53,11 @@ constexpr proxyMethodEntryS rows[] = {
     {"hasPage", mzInvokeMethod, 1, &hasPage},
     {"delPage", mzInvokeMethod, 1, &delPage},
     {"findPage", mzInvokeMethod, 1, &findPage},
-    {"addPageIfMissing", mzInvokeMethod, 1, &withPage<&listT::addPageIfMissing>},
-    {"mergeWithPage", mzInvokeMethod, 1, &withPage<&listT::mergeWithPage>},
-    {"mergeWithPages", mzInvokeMethod, 1, &withList<&listT::mergeWithPages>},
-    {"updatePage", mzInvokeMethod, 1, &withPage<&listT::updatePage>},
-    {"updatePages", mzInvokeMethod, 1, &withList<&listT::updatePages>},
+    {"addPageIfMissing", mzInvokeMethod, 1, &withArgument<pageT, &listT::addPageIfMissing>},
+    {"mergeWithPage", mzInvokeMethod, 1, &withArgument<pageT, &listT::mergeWithPage>},
+    {"mergeWithPages", mzInvokeMethod, 1, &withArgument<listT, &listT::mergeWithPages>},
+    {"updatePage", mzInvokeMethod, 1, &withArgument<pageT, &listT::updatePage>},
+    {"updatePages", mzInvokeMethod, 1, &withArgument<listT, &listT::updatePages>},
     {},
 };
 

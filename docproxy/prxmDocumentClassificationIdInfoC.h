@@ -12,9 +12,7 @@ struct prxClassNameT<mDocClassifyIdInfoC> {
 };
 
 template <>
-struct prxMetaClassKeyT<mDocClassifyIdInfoC> {
-  static const char* of(const mDocClassifyIdInfoC&) { return mDocClassifyIdInfoC::classKey; }
-};
+struct prxMetaClassKeyT<mDocClassifyIdInfoC> : prxFixedClassKeyT<mDocClassifyIdInfoC> {};
 
 class prxmDocumentClassificationIdInfoC
     : public prxDescribedT<prxmDocumentClassificationIdInfoC, prxMetaObjectBaseTemplateC<mDocClassifyIdInfoC>> {

@@ -12,9 +12,7 @@ struct prxClassNameT<mDocClassifyInfoC> {
 };
 
 template <>
-struct prxMetaClassKeyT<mDocClassifyInfoC> {
-  static const char* of(const mDocClassifyInfoC&) { return mDocClassifyInfoC::classKey; }
-};
+struct prxMetaClassKeyT<mDocClassifyInfoC> : prxFixedClassKeyT<mDocClassifyInfoC> {};
 
 class prxmDocumentClassificationInfoC
     : public prxDescribedT<prxmDocumentClassificationInfoC, prxMetaObjectBaseTemplateC<mDocClassifyInfoC>> {

@@ -12,9 +12,7 @@ struct prxClassNameT<mDocClassifyVarInfoC> {
 };
 
 template <>
-struct prxMetaClassKeyT<mDocClassifyVarInfoC> {
-  static const char* of(const mDocClassifyVarInfoC&) { return mDocClassifyVarInfoC::classKey; }
-};
+struct prxMetaClassKeyT<mDocClassifyVarInfoC> : prxFixedClassKeyT<mDocClassifyVarInfoC> {};
 
 class prxmDocumentClassificationVarInfoC
     : public prxDescribedT<prxmDocumentClassificationVarInfoC, prxMetaObjectBaseTemplateC<mDocClassifyVarInfoC>> {

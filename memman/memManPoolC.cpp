@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "memman/intrusiveList.h"
 #include "memman/memManPoolInspect.h"
 #include "memman/memPoolPageS.h"
 #include "memman/memPoolPageTableC.h"
@@ -77,21 +78,6 @@ memPoolBlockHeaderS* headerOf(const void* payload) {
 }
 
 void* payloadOf(memPoolBlockHeaderS* header) { return reinterpret_cast<unsigned char*>(header) + headerSize; }
-
-void pushFront(memPoolPageS*& head, memPoolPageS* page) {
-  page->previous = nullptr;
-  page->next = head;
-  if (head) head->previous = page;
-  head = page;
-}
-
-void unlink(memPoolPageS*& head, memPoolPageS* page) {
-  if (page->previous) page->previous->next = page->next;
-  else head = page->next;
-  if (page->next) page->next->previous = page->previous;
-  page->next = nullptr;
-  page->previous = nullptr;
-}
 
 memPoolPageS* openPage(uint32_t elementSize) {
   uint32_t sizeClass = elementSize / 8 - 1;
@@ -203,8 +189,8 @@ void* takeBlock(memPoolPageS* page, uint32_t size) {
 void noteUsed(memPoolPageS* page, uint32_t sizeClass, uint32_t blocks) {
   page->used += blocks;
   if (page->used >= page->capacity) {
-    unlink(classListHeads[sizeClass], page);
-    pushFront(fullListHead, page);
+    unlinkFromList(classListHeads[sizeClass], page);
+    pushToListFront(fullListHead, page);
   }
 }
 
@@ -297,11 +283,11 @@ inline void releaseBlock(memPoolPageS* page, memPoolBlockHeaderS* header) {
 [[gnu::noinline]] void pageLostBlock(memPoolPageS* page) {
   memPoolPageS*& classHead = classListHeads[page->elementSize / 8 - 1];
   if (page->used == page->capacity) {
-    unlink(fullListHead, page);
-    pushFront(classHead, page);
+    unlinkFromList(fullListHead, page);
+    pushToListFront(classHead, page);
   }
   if (--page->used == 0 && (page->previous || page->next || releaseAllFlag)) {
-    unlink(classHead, page);
+    unlinkFromList(classHead, page);
     retirePage(page);
   }
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "memman/intrusiveList.h"
 #include "memman/memPoolSystemHeap.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -103,20 +104,6 @@ slabS* slabOf(const void* frame) {
 
 bool hasFrameToGive(const slabS* slab) { return slab->freeCount > 0 || slab->carved < framesPerSlab; }
 
-void push(slabS*& head, slabS* slab) {
-  slab->previous = nullptr;
-  slab->next = head;
-  if (head) head->previous = slab;
-  head = slab;
-}
-
-void unlink(slabS*& head, slabS* slab) {
-  if (slab->previous) slab->previous->next = slab->next;
-  else head = slab->next;
-  if (slab->next) slab->next->previous = slab->previous;
-  slab->next = slab->previous = nullptr;
-}
-
 // A fresh slab aligned to its size, so that a frame finds its slab by masking its address.
 slabS* mapSlab() {
   size_t span = 2 * memPoolSlabBytes;
@@ -160,16 +147,16 @@ memPoolPageS* memPoolTakeFrame() {
   slabS* slab = partialSlabs;
   if (!slab) {
     if ((slab = retainedSlabs)) {
-      unlink(retainedSlabs, slab);
+      unlinkFromList(retainedSlabs, slab);
       --retainedCount;
     } else {
       slab = mapSlab();
     }
-    push(partialSlabs, slab);
+    pushToListFront(partialSlabs, slab);
   }
   uint32_t frame = slab->freeCount > 0 ? slab->freeFrames[--slab->freeCount] : slab->carved++;
   ++slab->inUse;
-  if (!hasFrameToGive(slab)) unlink(partialSlabs, slab);
+  if (!hasFrameToGive(slab)) unlinkFromList(partialSlabs, slab);
   return reinterpret_cast<memPoolPageS*>(baseOf(slab) + size_t(frame) * sizeof(memPoolPageS));
 }
 
@@ -178,9 +165,9 @@ void memPoolGiveFrame(memPoolPageS* page, bool releaseAll) {
   bool wasFull = !hasFrameToGive(slab);
   slab->freeFrames[slab->freeCount++] =
       uint8_t((reinterpret_cast<unsigned char*>(page) - baseOf(slab)) / sizeof(memPoolPageS));
-  if (wasFull) push(partialSlabs, slab);
+  if (wasFull) pushToListFront(partialSlabs, slab);
   if (--slab->inUse > 0) return;
-  unlink(partialSlabs, slab);
+  unlinkFromList(partialSlabs, slab);
   if (releaseAll || retainedCount >= memPoolRetainedSlabs) {
     unmapSlab(slab);
     return;
@@ -188,13 +175,13 @@ void memPoolGiveFrame(memPoolPageS* page, bool releaseAll) {
   // Every frame is free: the slab is handed out again from its first frame.
   slab->carved = 0;
   slab->freeCount = 0;
-  push(retainedSlabs, slab);
+  pushToListFront(retainedSlabs, slab);
   ++retainedCount;
 }
 
 void memPoolReleaseRetainedSlabs() {
   while (slabS* slab = retainedSlabs) {
-    unlink(retainedSlabs, slab);
+    unlinkFromList(retainedSlabs, slab);
     --retainedCount;
     unmapSlab(slab);
   }

@@ -7,6 +7,7 @@
 #include "memman/memManSystemC.h"
 #include "mzcom/mzIComObjectCollection.h"
 #include "mzcom/mzIIDConstants.h"
+#include "mzcom/mzOutAnswer.h"
 #include "proxy/defMZCOMWrapperT.h"
 
 template <class T>
@@ -27,11 +28,7 @@ class mzClassObjectCollectionT
     if (items) getMemManSystem(0)->free(items);
   }
 
-  uint32_t getCount(uint32_t* out) override {
-    if (!out) return 1;
-    *out = count;
-    return 0;
-  }
+  uint32_t getCount(uint32_t* out) override { return answerOut(out, count); }
 
   uint32_t getItem(uint32_t index, mzIUnknown** out) override {
     if (!out || index >= count) return 1;

@@ -1,5 +1,6 @@
 #include "proxy/proxyMethodeTypeInfoC.h"
 
+#include "mzcom/mzOutAnswer.h"
 #include "mzcom/mzVariantS.h"
 #include "proxy/proxyObjectC.h"
 
@@ -19,20 +20,8 @@ proxyMethodeTypeInfoC::proxyMethodeTypeInfoC(proxyObjectC* describedProxy, const
   optionalArgs = largest - smallest;
 }
 
-uint32_t proxyMethodeTypeInfoC::getName(mzVariantS* out) {
-  if (!out) return 1;
-  out->setString(name.c_str());
-  return 0;
-}
+uint32_t proxyMethodeTypeInfoC::getName(mzVariantS* out) { return answerOutText(out, name.c_str()); }
 
-uint32_t proxyMethodeTypeInfoC::getMinArgs(int32_t* out) {
-  if (!out) return 1;
-  *out = minArgs;
-  return 0;
-}
+uint32_t proxyMethodeTypeInfoC::getMinArgs(int32_t* out) { return answerOut(out, minArgs); }
 
-uint32_t proxyMethodeTypeInfoC::getOptionalArgs(int32_t* out) {
-  if (!out) return 1;
-  *out = optionalArgs;
-  return 0;
-}
+uint32_t proxyMethodeTypeInfoC::getOptionalArgs(int32_t* out) { return answerOut(out, optionalArgs); }

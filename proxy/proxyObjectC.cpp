@@ -1,6 +1,7 @@
 #include "proxy/proxyObjectC.h"
 
 #include "mzcom/mzIIDConstants.h"
+#include "mzcom/mzOutAnswer.h"
 #include "mzcom/mzVariantS.h"
 #include "platform/threadHandle.h"
 #include "proxy/proxyTypeInfoC.h"
@@ -108,21 +109,15 @@ uint32_t proxyObjectC::nativePointerC::AddRef() { return owner->AddRef(); }
 uint32_t proxyObjectC::nativePointerC::Release() { return owner->Release(); }
 
 uint32_t proxyObjectC::nativePointerC::getThreadId(uint32_t* out) {
-  if (!out) return 1;
-  *out = threadHandle::currentThreadId();
-  return 0;
+  return answerOut(out, threadHandle::currentThreadId());
 }
 
 uint32_t proxyObjectC::nativePointerC::getNativePointer(void** out) {
-  if (!out) return 1;
-  *out = owner->getNativePointer();
-  return 0;
+  return answerOut(out, owner->getNativePointer());
 }
 
 uint32_t proxyObjectC::nativePointerC::nativePointerOperation6(uint32_t) { return 1; }
 
 uint32_t proxyObjectC::nativePointerC::getTypeName(mzVariantS* out) {
-  if (!out) return 1;
-  out->setString(owner->getTypeName());
-  return 0;
+  return answerOutText(out, owner->getTypeName());
 }

@@ -1,5 +1,6 @@
 #include "proxy/proxyPropertyTypeInfoC.h"
 
+#include "mzcom/mzOutAnswer.h"
 #include "mzcom/mzVariantS.h"
 #include "proxy/proxyObjectC.h"
 
@@ -8,14 +9,6 @@ proxyPropertyTypeInfoC::proxyPropertyTypeInfoC(proxyObjectC* describedProxy, con
   if (findMethodEntry(describedProxy->getMethodTable(), memberName, mzInvokePropertyPut, nullptr)) access = 0;
 }
 
-uint32_t proxyPropertyTypeInfoC::getName(mzVariantS* out) {
-  if (!out) return 1;
-  out->setString(name.c_str());
-  return 0;
-}
+uint32_t proxyPropertyTypeInfoC::getName(mzVariantS* out) { return answerOutText(out, name.c_str()); }
 
-uint32_t proxyPropertyTypeInfoC::getAccess(uint32_t* out) {
-  if (!out) return 1;
-  *out = access;
-  return 0;
-}
+uint32_t proxyPropertyTypeInfoC::getAccess(uint32_t* out) { return answerOut(out, access); }

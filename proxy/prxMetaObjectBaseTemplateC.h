@@ -31,6 +31,13 @@ struct prxMetaClassKeyT {
   static const char* of(const T& object) { return object.getKeyword().c_str(); }
 };
 
+// The specialization of a class whose key is its own constant T::classKey, whatever the key
+// word of the node it is over: prxMetaClassKeyT<T> derives from prxFixedClassKeyT<T>.
+template <class T>
+struct prxFixedClassKeyT {
+  static const char* of(const T&) { return T::classKey; }
+};
+
 template <class T>
 class prxMetaObjectBaseTemplateC : public prxMetaObjectI, public prxMetaBaseI {
  public:

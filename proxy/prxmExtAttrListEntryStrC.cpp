@@ -4,18 +4,10 @@
 
 namespace {
 
-void getValue(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  result.setString(attributeOf<mExtAttrStrC>(native).getValue().c_str());
-}
+using attributeT = mExtAttrStrC;
 
-constexpr proxyMethodHandlerT putValue = &putAttributeText<mExtAttrStrC, &mExtAttrStrC::setValue>;
-
-constexpr proxyMethodEntryS rows[] = {
-    {"Value", mzInvokePropertyGet, 0, &getValue},
-    {"Value", mzInvokePropertyPut, 1, putValue},
-    {"Value", mzInvokeMethod, 1, putValue},
-    {},
-};
+constexpr auto rows = methodRows::rowTable(
+    attributeTextRows<attributeT, &attributeT::getValue, &attributeT::setValue>("Value"));
 
 }  // namespace
 

@@ -4,26 +4,11 @@
 
 namespace {
 
-void getValue(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  result.setString(attributeOf<mExtAttrVarC>(native).getValue().c_str());
-}
+using attributeT = mExtAttrVarC;
 
-void getType(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  result.setString(attributeOf<mExtAttrVarC>(native).getType().c_str());
-}
-
-constexpr proxyMethodHandlerT putValue = &putAttributeText<mExtAttrVarC, &mExtAttrVarC::setValue>;
-constexpr proxyMethodHandlerT putType = &putAttributeText<mExtAttrVarC, &mExtAttrVarC::setType>;
-
-constexpr proxyMethodEntryS rows[] = {
-    {"Value", mzInvokePropertyGet, 0, &getValue},
-    {"Value", mzInvokePropertyPut, 1, putValue},
-    {"Value", mzInvokeMethod, 1, putValue},
-    {"Type", mzInvokePropertyGet, 0, &getType},
-    {"Type", mzInvokePropertyPut, 1, putType},
-    {"Type", mzInvokeMethod, 1, putType},
-    {},
-};
+constexpr auto rows = methodRows::rowTable(
+    attributeTextRows<attributeT, &attributeT::getValue, &attributeT::setValue>("Value"),
+    attributeTextRows<attributeT, &attributeT::getType, &attributeT::setType>("Type"));
 
 }  // namespace
 

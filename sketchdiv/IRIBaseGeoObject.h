@@ -25,7 +25,7 @@ class IRIBaseGeoObject {
   // Whether the cut passes without touching an end point.
   virtual bool isCutClean(const RISketchGeoLine& cut) = 0;
   // The end opposite the given one, into other; false, other untouched, when p is no end.
-  virtual bool getOtherEnd(const vectorC2d<double>& p, vectorC2d<double>& other) const = 0;
+  virtual bool getOtherEnd(const vectorC2d<double>& p, vectorC2d<double>& other) const;
   // Same kind and geometry within this object's tolerance; false for null.
   virtual bool isEqual(const IRIBaseGeoObject* other) const = 0;
   virtual bool reverse() = 0;

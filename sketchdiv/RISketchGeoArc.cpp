@@ -183,18 +183,6 @@ bool RISketchGeoArc::isCutClean(const RISketchGeoLine& cut) {
   return s1 != 0 && s2 != 0 && s1 != s2;
 }
 
-bool RISketchGeoArc::getOtherEnd(const vectorC2d<double>& p, vectorC2d<double>& other) const {
-  if (startsAt(p)) {
-    other = endPoint;
-    return true;
-  }
-  if (endsAt(p)) {
-    other = startPoint;
-    return true;
-  }
-  return false;
-}
-
 bool RISketchGeoArc::isEqual(const IRIBaseGeoObject* other) const {
   if (!other || !(other->getTypeName() == "arc")) return false;
   const auto* arc = static_cast<const RISketchGeoArc*>(other);

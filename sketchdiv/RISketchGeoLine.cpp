@@ -28,18 +28,6 @@ bool RISketchGeoLine::isCutClean(const RISketchGeoLine& cut) {
   return !startsAt(p) && !endsAt(p);
 }
 
-bool RISketchGeoLine::getOtherEnd(const vectorC2d<double>& p, vectorC2d<double>& other) const {
-  if (startsAt(p)) {
-    other = end;
-    return true;
-  }
-  if (endsAt(p)) {
-    other = start;
-    return true;
-  }
-  return false;
-}
-
 bool RISketchGeoLine::isEqual(const IRIBaseGeoObject* other) const {
   if (!other || !(other->getTypeName() == "line")) return false;
   const auto* line = static_cast<const RISketchGeoLine*>(other);

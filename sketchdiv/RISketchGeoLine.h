@@ -20,7 +20,6 @@ class RISketchGeoLine final : public IRIBaseGeoObject {
   str getTypeName() const override { return str("line"); }
   RISketchBoundingBox getBoundingBox() override;
   bool isCutClean(const RISketchGeoLine& cut) override;
-  bool getOtherEnd(const vectorC2d<double>& p, vectorC2d<double>& other) const override;
   bool isEqual(const IRIBaseGeoObject* other) const override;
   bool reverse() override;
   void snapToZero() override;

@@ -45,6 +45,11 @@ double unitBaseFactor(double current, double unitBase) {
   return std::isfinite(factor) ? factor : 0.0;
 }
 
+double unitBaseChangeFactor(double stored, double unitBase) {
+  const double current = countedUnitBase(stored);
+  return current == unitBase ? 0.0 : unitBaseFactor(current, unitBase);
+}
+
 bool unitBaseChangeIsSound(const metaTreeC* document, double unitBase) {
   if (!std::isfinite(unitBase) || !(unitBase > 0.0)) return false;
   if (!document) return true;

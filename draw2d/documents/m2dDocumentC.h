@@ -31,6 +31,9 @@ class m2dDocumentC : public m2dBaseObjC, public mDocumentC {
 
 // current / unitBase when that is a finite number other than 0; otherwise 0.
 double unitBaseFactor(double current, double unitBase);
+// The factor adjustUnitBase rescales by, from the stored unit base (as countedUnitBase counts it)
+// to unitBase; 0 when nothing is to change: the same unit base, or no sound factor.
+double unitBaseChangeFactor(double stored, double unitBase);
 // True when adjustUnitBase(unitBase) on the document node would rescale by finite factors
 // other than 0 only (unitBase itself finite and above 0); reads without creating anything.
 bool unitBaseChangeIsSound(const metaTreeC* document, double unitBase);

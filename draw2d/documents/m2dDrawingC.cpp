@@ -1,7 +1,6 @@
 #include "draw2d/documents/m2dDrawingC.h"
 
 #include "core/metaTreeC.h"
-#include "core/storedUnitBase.h"
 #include "draw2d/documents/m2dFigureC.h"
 
 namespace {
@@ -31,9 +30,7 @@ int m2dDrawingC::acceptShapes(int mode, const keywordListC& keywords) {
 void m2dDrawingC::adjustUnitBase(double unitBase) {
   if (!node) return;
   mDocumentPrefsC prefs = getDrawingPrefs();
-  const double current = countedUnitBase(prefs.getUnitBase());
-  if (current == unitBase) return;
-  const double factor = unitBaseFactor(current, unitBase);
+  const double factor = unitBaseChangeFactor(prefs.getUnitBase(), unitBase);
   if (factor == 0.0) return;
   for (metaTreeC* item = drawingItemsNode()->firstChild; item; item = item->next)
     if (item->hasKeyword(m2dFigureC::classKey)) m2dDocumentC(item, 0).adjustUnitBase(unitBase);

@@ -5,7 +5,6 @@
 
 #include "core/metaTreeC.h"
 #include "core/propertyValuePut.h"
-#include "core/storedUnitBase.h"
 #include "draw2d/documents/m2dHatchC.h"
 #include "draw2d/shapes/mShapeList2dC.h"
 #include "core/pointNodeValues.h"
@@ -71,9 +70,7 @@ int m2dFigureC::acceptShapes(int mode, const keywordListC& keywords) {
 void m2dFigureC::adjustUnitBase(double unitBase) {
   if (!node) return;
   mDocumentPrefsC prefs = getFigurePrefs();
-  const double current = countedUnitBase(prefs.getUnitBase());
-  if (current == unitBase) return;
-  const double factor = unitBaseFactor(current, unitBase);
+  const double factor = unitBaseChangeFactor(prefs.getUnitBase(), unitBase);
   if (factor == 0.0) return;
 
   mShapeList2dC(figureItemsNode(), 0).forEachShapeScale(factor);

@@ -141,33 +141,12 @@ int mBaseArc2dC::appendPoints(point2dArrayC& points, double step) {
   return int(points.elementCount);
 }
 
-int mBaseArc2dC::scale(double factor) {
-  metaTreeC* nodes[3] = {pointNode(0), pointNode(1), pointNode(2)};
-  for (metaTreeC* point : nodes)
-    if (!nodeValuesScalable(point, factor)) return 0;
-  for (metaTreeC* point : nodes) scaleNodeValues(point, factor);
-  return 1;
-}
+int mBaseArc2dC::scale(double factor) { return scalePoints(3, factor); }
 
-int mBaseArc2dC::getEndPoints(vectorC2d<double>& start, vectorC2d<double>& end) {
-  start = getStartPoint();
-  end = getEndPoint();
-  return 1;
-}
+int mBaseArc2dC::getEndPoints(vectorC2d<double>& start, vectorC2d<double>& end) { return readEndPoints(2, start, end); }
 
 int mBaseArc2dC::setEndPoints(const vectorC2d<double>& start, const vectorC2d<double>& end) {
-  if (!isFinitePoint(start) || !isFinitePoint(end)) return 0;
-  setPointAt(0, start);
-  setPointAt(2, end);
-  return 1;
+  return writeEndPoints(2, start, end);
 }
 
-int mBaseArc2dC::reverse() {
-  const vectorC2d<double> start = getStartPoint();
-  const vectorC2d<double> end = getEndPoint();
-  // A stored value beyond the double range cannot be written back: both ends stay.
-  if (!isFinitePoint(start) || !isFinitePoint(end)) return 0;
-  setPointAt(0, end);
-  setPointAt(2, start);
-  return 1;
-}
+int mBaseArc2dC::reverse() { return swapEndPoints(2); }

@@ -43,34 +43,12 @@ int mBaseLine2dC::appendPoints(point2dArrayC& points, double) {
   return 2;
 }
 
-int mBaseLine2dC::scale(double factor) {
-  metaTreeC* start = pointNode(0);
-  metaTreeC* end = pointNode(1);
-  if (!nodeValuesScalable(start, factor) || !nodeValuesScalable(end, factor)) return 0;
-  scaleNodeValues(start, factor);
-  scaleNodeValues(end, factor);
-  return 1;
-}
+int mBaseLine2dC::scale(double factor) { return scalePoints(2, factor); }
 
-int mBaseLine2dC::getEndPoints(vectorC2d<double>& start, vectorC2d<double>& end) {
-  start = getStartPoint();
-  end = getEndPoint();
-  return 1;
-}
+int mBaseLine2dC::getEndPoints(vectorC2d<double>& start, vectorC2d<double>& end) { return readEndPoints(1, start, end); }
 
 int mBaseLine2dC::setEndPoints(const vectorC2d<double>& start, const vectorC2d<double>& end) {
-  if (!isFinitePoint(start) || !isFinitePoint(end)) return 0;
-  setPointAt(0, start);
-  setPointAt(1, end);
-  return 1;
+  return writeEndPoints(1, start, end);
 }
 
-int mBaseLine2dC::reverse() {
-  const vectorC2d<double> start = getStartPoint();
-  const vectorC2d<double> end = getEndPoint();
-  // A stored value beyond the double range cannot be written back: both ends stay.
-  if (!isFinitePoint(start) || !isFinitePoint(end)) return 0;
-  setPointAt(0, end);
-  setPointAt(1, start);
-  return 1;
-}
+int mBaseLine2dC::reverse() { return swapEndPoints(1); }

@@ -19,4 +19,13 @@ class metaObjListPoint2dContainerC : public metaObjKeyContainerTemplateC<mObjPoi
   vectorC2d<double> getPointAt(int n) { return readNodePoint2d(pointNode(n)); }
   bool setPointAt(int n, const vectorC2d<double>& p) { return isFinitePoint(p) && writeNodePoint2d(pointNode(n), p); }
   mObjPoint2dC getPointObjAt(int n) { return mObjPoint2dC(pointNode(n), 0); }
+
+  // The end points of a shape whose start is the first point and whose end is point endIndex.
+  int readEndPoints(int endIndex, vectorC2d<double>& start, vectorC2d<double>& end);
+  // Both ends or neither: 0 when either is not finite.
+  int writeEndPoints(int endIndex, const vectorC2d<double>& start, const vectorC2d<double>& end);
+  // A stored value beyond the double range cannot be written back: both ends then stay, 0.
+  int swapEndPoints(int endIndex);
+  // The first count points scaled about the origin, all or none.
+  int scalePoints(int count, double factor);
 };

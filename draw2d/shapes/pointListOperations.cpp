@@ -61,6 +61,21 @@ uint32_t childCount(const metaTreeC* list) {
 }
 
 bool within(double a, double b) { return std::fabs(a - b) <= 1e-8; }
+bool within(const vectorC2d<double>& a, const vectorC2d<double>& b) { return within(a.x, b.x) && within(a.y, b.y); }
+bool within(const vectorC3d<double>& a, const vectorC3d<double>& b) {
+  return within(a.x, b.x) && within(a.y, b.y) && within(a.z, b.z);
+}
+
+// 1 when the list holds two or more points of the key word, the first and the last within
+// 1e-8 of each other in every coordinate.
+template <class readT>
+uint32_t endsMeet(const metaTreeC* list, const char* keyword, readT read) {
+  const metaTreeC* first;
+  const metaTreeC* last;
+  firstAndLast(list, keyword, first, last);
+  if (!first || first == last) return 0;
+  return within(read(first), read(last)) ? 1 : 0;
+}
 
 }  // namespace
 
@@ -117,21 +132,9 @@ bool pointListAppendPoints3dRaw(metaTreeC* list, const double* values, uint32_t 
 }
 
 uint32_t pointListIsClosed(const metaTreeC* list) {
-  const metaTreeC* first;
-  const metaTreeC* last;
-  firstAndLast(list, mObjPoint2dC::classKey, first, last);
-  if (!first || first == last) return 0;
-  const vectorC2d<double> a = readNodePoint2d(first);
-  const vectorC2d<double> b = readNodePoint2d(last);
-  return within(a.x, b.x) && within(a.y, b.y) ? 1 : 0;
+  return endsMeet(list, mObjPoint2dC::classKey, [](const metaTreeC* point) { return readNodePoint2d(point); });
 }
 
 uint32_t isPointList3dClosed(const metaTreeC* list) {
-  const metaTreeC* first;
-  const metaTreeC* last;
-  firstAndLast(list, mObjPoint3dC::classKey, first, last);
-  if (!first || first == last) return 0;
-  const vectorC3d<double> a = readNodePoint3d(first);
-  const vectorC3d<double> b = readNodePoint3d(last);
-  return within(a.x, b.x) && within(a.y, b.y) && within(a.z, b.z) ? 1 : 0;
+  return endsMeet(list, mObjPoint3dC::classKey, [](const metaTreeC* point) { return readNodePoint3d(point); });
 }

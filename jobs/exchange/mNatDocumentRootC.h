@@ -3,21 +3,14 @@
 // string field that the first read adds, empty, when it is missing.
 #pragma once
 
-#include <cstdint>
-
-#include "core/metaObjectC.h"
-#include "core/metaTreeC.h"
+#include "core/metaRecordRootT.h"
 #include "core/keyNodeField.h"
 
-class mNatDocumentRootC : public metaObjectC {
+class mNatDocumentRootC : public metaRecordRootT<mNatDocumentRootC> {
  public:
   static constexpr const char* classKey = "DOCUMENT";
 
-  using metaObjectC::metaObjectC;
-
-  // A new tree holding only DOCUMENT, owned by the view when owns is set (else by whoever the
-  // caller hands it to).
-  static mNatDocumentRootC create(uint32_t owns) { return mNatDocumentRootC(metaTreeC::newWithKeyword(classKey), owns); }
+  using metaRecordRootT::metaRecordRootT;
 
   str getCadIdent() { return getStringField(node, "CADIDENT"); }
   void setCadIdent(const char* text) { setStringField(node, "CADIDENT", text); }

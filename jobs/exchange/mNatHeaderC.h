@@ -2,21 +2,15 @@
 // document (the first DOCUMENT), each added, empty, when first asked for.
 #pragma once
 
-#include <cstdint>
-
-#include "core/metaTreeC.h"
+#include "core/metaRecordRootT.h"
 #include "jobs/exchange/mNatDocumentC.h"
 #include "jobs/exchange/mNatGlobalHeaderC.h"
 
-class mNatHeaderC : public metaObjectC {
+class mNatHeaderC : public metaRecordRootT<mNatHeaderC> {
  public:
   static constexpr const char* classKey = "CHECKINOUT";
 
-  using metaObjectC::metaObjectC;
-
-  // A new tree holding only CHECKINOUT, owned by the view when owns is set (else by whoever
-  // the caller hands it to).
-  static mNatHeaderC create(uint32_t owns) { return mNatHeaderC(metaTreeC::newWithKeyword(classKey), owns); }
+  using metaRecordRootT::metaRecordRootT;
 
   // Non-owning views over the children.
   mNatGlobalHeaderC getGlobalHeader() { return mNatGlobalHeaderC(fieldNode(node, "HEADER"), 0); }

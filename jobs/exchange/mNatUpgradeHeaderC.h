@@ -2,20 +2,14 @@
 // added, empty, when first asked for.
 #pragma once
 
-#include <cstdint>
-
-#include "core/metaTreeC.h"
+#include "core/metaRecordRootT.h"
 #include "jobs/exchange/mNatUpgradeDocumentC.h"
 
-class mNatUpgradeHeaderC : public metaObjectC {
+class mNatUpgradeHeaderC : public metaRecordRootT<mNatUpgradeHeaderC> {
  public:
   static constexpr const char* classKey = "UPGRADE";
 
-  using metaObjectC::metaObjectC;
-
-  // A new tree holding only UPGRADE, owned by the view when owns is set (else by whoever the
-  // caller hands it to).
-  static mNatUpgradeHeaderC create(uint32_t owns) { return mNatUpgradeHeaderC(metaTreeC::newWithKeyword(classKey), owns); }
+  using metaRecordRootT::metaRecordRootT;
 
   // A non-owning view over the child.
   mNatUpgradeDocumentC getRootDocument() {

@@ -8,19 +8,12 @@
 #include <cstdint>
 
 #include "core/metaObjKeyContainerTemplateC.h"
-#include "core/metaObjectC.h"
-#include "core/keyNodeField.h"
+#include "jobs/exchange/pShellVarC.h"
 
-class pShellVarDescC : public metaObjectC {
+class pShellVarDescC : public pShellVarC {
  public:
-  static constexpr const char* classKey = "VAR";
+  using pShellVarC::pShellVarC;
 
-  using metaObjectC::metaObjectC;
-
-  str getName() { return getStringField(node, "VARNAME"); }
-  void setName(const char* text) { setStringField(node, "VARNAME", text); }
-  int32_t getDeleted() { return getIntField(node, "VARDELETED"); }
-  void setDeleted(int32_t value) { setIntField(node, "VARDELETED", value); }
   str getType() { return getStringField(node, "VARTYPE"); }
   void setType(const char* text) { setStringField(node, "VARTYPE", text); }
   str getUnit() { return getStringField(node, "VARUNIT"); }

@@ -7,19 +7,12 @@
 #include <cstdint>
 
 #include "core/metaObjKeyContainerTemplateC.h"
-#include "core/metaObjectC.h"
-#include "core/keyNodeField.h"
+#include "jobs/exchange/pShellVarC.h"
 
-class pShellVarValueC : public metaObjectC {
+class pShellVarValueC : public pShellVarC {
  public:
-  static constexpr const char* classKey = "VAR";
+  using pShellVarC::pShellVarC;
 
-  using metaObjectC::metaObjectC;
-
-  str getName() { return getStringField(node, "VARNAME"); }
-  void setName(const char* text) { setStringField(node, "VARNAME", text); }
-  int32_t getDeleted() { return getIntField(node, "VARDELETED"); }
-  void setDeleted(int32_t value) { setIntField(node, "VARDELETED", value); }
   str getValue() { return getStringField(node, "VARVALUE"); }
   void setValue(const char* text) { setStringField(node, "VARVALUE", text); }
 };

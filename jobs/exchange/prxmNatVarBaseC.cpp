@@ -1,13 +1,13 @@
 #include "jobs/exchange/prxmNatVarBaseC.h"
 
 #include "proxy/fieldRows.h"
-#include "jobs/exchange/pShellVarValueC.h"
+#include "jobs/exchange/pShellVarC.h"
 
 using namespace methodRows;
 
 namespace {
 
-using variableT = pShellVarValueC;
+using variableT = pShellVarC;
 
 constexpr auto rows = rowTable(settableRows<&variableT::getName, &variableT::setName>("Name"),
                                settableRows<&variableT::getDeleted, &variableT::setDeleted>("Deleted"));

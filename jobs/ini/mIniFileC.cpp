@@ -1,9 +1,5 @@
 #include "jobs/ini/mIniFileC.h"
 
-#include "core/metaTreeC.h"
-
-mIniFileC mIniFileC::create(uint32_t owns) { return mIniFileC(metaTreeC::newWithKeyword(classKey), owns); }
-
 mIniSectionListC mIniFileC::getSections() { return mIniSectionListC(fieldNode(node, "SECTIONS"), 0); }
 
 mIniSectionC mIniFileC::addSection() { return getSections().append(); }

@@ -5,23 +5,17 @@
 // equal names the last one wins.
 #pragma once
 
-#include <cstdint>
-
 #include "core/metaObjKeyContainerTemplateC.h"
-#include "core/metaObjectC.h"
+#include "core/metaRecordRootT.h"
 #include "jobs/ini/mIniSectionC.h"
 
 using mIniSectionListC = metaObjKeyContainerTemplateC<mIniSectionC>;
 
-class mIniFileC : public metaObjectC {
+class mIniFileC : public metaRecordRootT<mIniFileC> {
  public:
   static constexpr const char* classKey = "INIFILE";
 
-  using metaObjectC::metaObjectC;
-
-  // A new tree holding only INIFILE, owned by the view when owns is set (else by whoever the
-  // caller hands it to).
-  static mIniFileC create(uint32_t owns);
+  using metaRecordRootT::metaRecordRootT;
 
   // A non-owning list over SECTIONS, which is added when missing.
   mIniSectionListC getSections();

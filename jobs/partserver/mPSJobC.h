@@ -3,21 +3,14 @@
 // empty, when it is missing.
 #pragma once
 
-#include <cstdint>
-
-#include "core/metaObjectC.h"
-#include "core/metaTreeC.h"
+#include "core/metaRecordRootT.h"
 #include "core/keyNodeField.h"
 
-class mPSJobC : public metaObjectC {
+class mPSJobC : public metaRecordRootT<mPSJobC> {
  public:
   static constexpr const char* classKey = "JOB";
 
-  using metaObjectC::metaObjectC;
-
-  // A new tree holding only JOB, owned by the view when owns is set (else by whoever the
-  // caller hands it to).
-  static mPSJobC create(uint32_t owns) { return mPSJobC(metaTreeC::newWithKeyword(classKey), owns); }
+  using metaRecordRootT::metaRecordRootT;
 
   str getOutpath() { return getStringField(node, "OUTPATH"); }
   void setOutpath(const char* text) { setStringField(node, "OUTPATH", text); }

@@ -4,22 +4,15 @@
 // same root word, and either view works on the other's tree.
 #pragma once
 
-#include <cstdint>
-
-#include "core/metaObjectC.h"
-#include "core/metaTreeC.h"
+#include "core/metaRecordRootT.h"
 #include "core/keyNodeField.h"
 #include "jobs/webassistant/mAssistantFMTListEntryC.h"
 
-class mAssistantJobC : public metaObjectC {
+class mAssistantJobC : public metaRecordRootT<mAssistantJobC> {
  public:
   static constexpr const char* classKey = "JOB";
 
-  using metaObjectC::metaObjectC;
-
-  // A new tree holding only JOB, owned by the view when owns is set (else by whoever the
-  // caller hands it to).
-  static mAssistantJobC create(uint32_t owns) { return mAssistantJobC(metaTreeC::newWithKeyword(classKey), owns); }
+  using metaRecordRootT::metaRecordRootT;
 
   str getOutpath() { return getStringField(node, "OUTPATH"); }
   void setOutpath(const char* text) { setStringField(node, "OUTPATH", text); }

@@ -5,24 +5,17 @@
 // exchanged in the tree text format, like every record.
 #pragma once
 
-#include <cstdint>
-
 #include "core/metaObjListStrContainerC.h"
-#include "core/metaObjectC.h"
-#include "core/metaTreeC.h"
+#include "core/metaRecordRootT.h"
 #include "core/keyNodeField.h"
 #include "jobs/webassistant/mAssistantFMTListEntryC.h"
 #include "jobs/webassistant/mAssistantListFileIdentC.h"
 
-class mAssistantListFileC : public metaObjectC {
+class mAssistantListFileC : public metaRecordRootT<mAssistantListFileC> {
  public:
   static constexpr const char* classKey = "LIST";
 
-  using metaObjectC::metaObjectC;
-
-  // A new tree holding only LIST, owned by the view when owns is set (else by whoever the
-  // caller hands it to).
-  static mAssistantListFileC create(uint32_t owns) { return mAssistantListFileC(metaTreeC::newWithKeyword(classKey), owns); }
+  using metaRecordRootT::metaRecordRootT;
 
   // Non-owning views over the children.
   mAssistantListFileIdentC getIdent() { return mAssistantListFileIdentC(fieldNode(node, "IDENT"), 0); }

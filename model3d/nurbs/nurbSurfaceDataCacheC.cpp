@@ -161,44 +161,35 @@ void nurbSurfaceDataCacheC::nearestSample(const vectorC3d<double>& p, double& di
   nearestPoint(samples, p, distance, index, threshold);
 }
 
-void nurbSurfaceDataCacheC::isoCurveAtV(double v, nurbCurveC& curve) const {
+void nurbSurfaceDataCacheC::isoCurve(const nurbKnotVectorC& across, double t, const nurbKnotVectorC& along,
+                                     uint32_t countAlong, uint32_t strideAlong, uint32_t strideAcross,
+                                     nurbCurveC& curve) const {
   if (!usable) {
     curve = nurbCurveC();
     return;
   }
-  const uint32_t q = knotsV.degree;
-  v = knotsV.normalizeParam(v);
-  const uint32_t spanV = knotsV.findSpan(v);
-  double nv[nurbTableSide];
+  const uint32_t degree = across.degree;
+  t = across.normalizeParam(t);
+  const uint32_t span = across.findSpan(t);
+  double basis[nurbTableSide];
   uint32_t count = 0;
-  knotsV.basisFuns(v, spanV, nv, count);
+  across.basisFuns(t, span, basis, count);
   pageMemT<vectorC4d<double>, 3> points;
-  for (uint32_t i = 0; i < countU; ++i) {
+  for (uint32_t i = 0; i < countAlong; ++i) {
     vectorC4d<double>* point = points.newElement();
     *point = vectorC4d<double>();
-    for (uint32_t l = 0; l <= q; ++l) nurbAddScaled4(*point, net[i * countV + (spanV - q + l)], nv[l]);
+    for (uint32_t k = 0; k <= degree; ++k)
+      nurbAddScaled4(*point, net[i * strideAlong + (span - degree + k) * strideAcross], basis[k]);
   }
-  curve.setData(knotsU.degree, knotsU.periodic, knotsU.knots, points);
+  curve.setData(along.degree, along.periodic, along.knots, points);
+}
+
+void nurbSurfaceDataCacheC::isoCurveAtV(double v, nurbCurveC& curve) const {
+  isoCurve(knotsV, v, knotsU, countU, countV, 1, curve);
 }
 
 void nurbSurfaceDataCacheC::isoCurveAtU(double u, nurbCurveC& curve) const {
-  if (!usable) {
-    curve = nurbCurveC();
-    return;
-  }
-  const uint32_t p = knotsU.degree;
-  u = knotsU.normalizeParam(u);
-  const uint32_t spanU = knotsU.findSpan(u);
-  double nu[nurbTableSide];
-  uint32_t count = 0;
-  knotsU.basisFuns(u, spanU, nu, count);
-  pageMemT<vectorC4d<double>, 3> points;
-  for (uint32_t j = 0; j < countV; ++j) {
-    vectorC4d<double>* point = points.newElement();
-    *point = vectorC4d<double>();
-    for (uint32_t k = 0; k <= p; ++k) nurbAddScaled4(*point, net[(spanU - p + k) * countV + j], nu[k]);
-  }
-  curve.setData(knotsV.degree, knotsV.periodic, knotsV.knots, points);
+  isoCurve(knotsU, u, knotsV, countV, 1, countV, curve);
 }
 
 void nurbSurfaceDataCacheC::reverseU() {

@@ -72,6 +72,11 @@ class nurbSurfaceDataCacheC : public nurbDataCacheC {
   void makeCylinder(const matrixC4x4<double>& frame, double diameter, double height);
 
  private:
+  // The curve with the knots along, of countAlong points: point i blends the net points
+  // i * strideAlong + k * strideAcross for the spans of across at t.
+  void isoCurve(const nurbKnotVectorC& across, double t, const nurbKnotVectorC& along, uint32_t countAlong,
+                uint32_t strideAlong, uint32_t strideAcross, nurbCurveC& curve) const;
+
   mutable nurbBoundingBoxS box;
   mutable pageMemT<vectorC3d<double>, 3> samples;
   nurbKnotVectorC knotsU;
