@@ -10,6 +10,7 @@
 // 100 (320^k). For information.
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
 #include <iterator>
 #include <string>
 
@@ -180,15 +181,18 @@ void model3dAssemblyUnitBase(benchmark::State& state) {
   state.SetItemsProcessed(int64_t(state.iterations()) * n);
 }
 
-// Four rows a benchmark: 4000/1000 and 16000/4000 (4^k), 32000/16000 (2^k), 32000/1000 (32^k).
-void registerGrowthRows(int& order, const char* benchmark, const char* label, const char* unit) {
-  const struct {
-    int larger, smaller;
-    const char* growth;
-  } pairs[] = {{4000, 1000, "4^k"}, {16000, 4000, "4^k"}, {32000, 16000, "2^k"}, {32000, 1000, "32^k"}};
+struct growthPairS {
+  int larger, smaller;
+  const char* growth;
+};
+
+// One row per pair of sizes: the larger size's time over the smaller's, the label on the first.
+template <size_t count>
+void registerGrowthRows(int& order, const char* benchmark, const char* label, const char* unit,
+                        const growthPairS (&pairs)[count]) {
   auto name = [benchmark](int n) { return std::string(benchmark) + "/" + std::to_string(n); };
   bool first = true;
-  for (const auto& pair : pairs) {
+  for (const growthPairS& pair : pairs) {
     const std::string title = (first ? std::string(label) + " " : std::string("  ")) + std::to_string(pair.larger) + "/" +
                               std::to_string(pair.smaller) + " " + unit + " (" + pair.growth + ")";
     registerComparison({order++, title, name(pair.larger), name(pair.smaller), ratioKindE::slowdown, 0});
@@ -196,34 +200,25 @@ void registerGrowthRows(int& order, const char* benchmark, const char* label, co
   }
 }
 
+// Four rows a benchmark: 4000/1000 and 16000/4000 (4^k), 32000/16000 (2^k), 32000/1000 (32^k).
+constexpr growthPairS doublingPairs[] = {
+    {4000, 1000, "4^k"}, {16000, 4000, "4^k"}, {32000, 16000, "2^k"}, {32000, 1000, "32^k"}};
+
 bool registerSketchRows() {
   int order = 120;
-  registerGrowthRows(order, "model3dFixSketchEpsilon", "3D fixSketchEpsilon", "lines");
-  registerGrowthRows(order, "model3dComputeThreads", "3D computeThreads", "walls");
+  registerGrowthRows(order, "model3dFixSketchEpsilon", "3D fixSketchEpsilon", "lines", doublingPairs);
+  registerGrowthRows(order, "model3dComputeThreads", "3D computeThreads", "walls", doublingPairs);
   return true;
 }
 
 // Three rows a benchmark: 3200/100 (32^k), 32000/3200 (10^k), 32000/100 (320^k).
-void registerSplitRows(int& order, const char* benchmark, const char* label, const char* unit) {
-  const struct {
-    int larger, smaller;
-    const char* growth;
-  } pairs[] = {{3200, 100, "32^k"}, {32000, 3200, "10^k"}, {32000, 100, "320^k"}};
-  auto name = [benchmark](int n) { return std::string(benchmark) + "/" + std::to_string(n); };
-  bool first = true;
-  for (const auto& pair : pairs) {
-    const std::string title = (first ? std::string(label) + " " : std::string("  ")) + std::to_string(pair.larger) + "/" +
-                              std::to_string(pair.smaller) + " " + unit + " (" + pair.growth + ")";
-    registerComparison({order++, title, name(pair.larger), name(pair.smaller), ratioKindE::slowdown, 0});
-    first = false;
-  }
-}
+constexpr growthPairS splitPairs[] = {{3200, 100, "32^k"}, {32000, 3200, "10^k"}, {32000, 100, "320^k"}};
 
 bool registerPartOperationRows() {
   int order = 130;
-  registerSplitRows(order, "model3dSplitPatterns", "3D splitFeaturePatterns", "patterns of 4");
-  registerSplitRows(order, "model3dSplitPatternInstances", "3D splitFeaturePatterns", "instances");
-  registerSplitRows(order, "model3dAssemblyUnitBase", "3D assembly adjustDocumentUnitBase", "members");
+  registerGrowthRows(order, "model3dSplitPatterns", "3D splitFeaturePatterns", "patterns of 4", splitPairs);
+  registerGrowthRows(order, "model3dSplitPatternInstances", "3D splitFeaturePatterns", "instances", splitPairs);
+  registerGrowthRows(order, "model3dAssemblyUnitBase", "3D assembly adjustDocumentUnitBase", "members", splitPairs);
   return true;
 }
 
