@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "tests/proxy3d/modelScript.h"
 
 using namespace modelScript;
@@ -74,4 +77,41 @@ TEST_F(m3dFeaturesScript, DeletedFeaturesAndEnumeratorsStayUsableOnTheDetachedNo
   EXPECT_EQ(textOf(method(e, "getItem"), "Name"), "F1");
   EXPECT_EQ(integer(e, "nextItem", {}, mzInvokeMethod), 0);
   EXPECT_EQ(integer(e, "isValid", {}, mzInvokeMethod), 1);
+}
+
+TEST_F(m3dFeaturesScript, PatternsAreSplitLastFirstWhenAcceptedByClassKeyOrSplitOutright) {
+  constexpr const char* identity = "1,0,0,0,0,1,0,0,0,0,1,0,0,0,0,1";
+  const std::string pattern =
+      std::string(R"(PART{ITEMS{SKETCH{NAME{"S"},MAT{)") + identity +
+      R"(},SKETCHON{PLANE{"Plane XY"}},LOOP{CIRCLE{POINT{0,0},RAD{1}}}},BASE{NAME{"F"},TYP{EXTRUDE},USED{"S"},)"
+      R"(PARAM{5,0,0}},FEATPATTERN{NAME{"P"},FPBASEFEAT{NAME{"F"},POINT3D{0,0,0}},FPSKETCH{MAT{)" +
+      identity +
+      R"(},SKETCHON{PLANE{"Plane XY"}},FPSKETCHPOINTS{POINT{10,0},POINT{20,0},POINT{30,0}}}}},)"
+      R"(COSDRAW{COSSKETCH{NAME{"S_COSMETIC"}}}})";
+  const std::vector<std::string> split = {"S", "F", "P_SKETCH_3", "P_SKETCH_2", "P_SKETCH_1", "F_3", "F_2", "F_1"};
+  auto names = [](const dispatchT& part) {
+    std::vector<std::string> found;
+    dispatchT l = get(part, "Features");
+    for (int i = 0, count = integer(l, "Count"); i < count; ++i) found.push_back(textOf(item(l, i), "Name"));
+    return found;
+  };
+  scriptC s;
+
+  dispatchT accepted = s.make("topart", pattern.c_str());
+  EXPECT_EQ(integer(get(accepted, "Features"), "acceptFeatures", {number(0), text("FEATPATTERN")}), 1);
+  EXPECT_EQ(names(accepted), split);
+  EXPECT_EQ(integer(get(accepted, "Features"), "ExistsFeatureType", {text("FEATPATTERN")}), 0);
+  EXPECT_EQ(integer(get(accepted, "CosmeticDraws"), "Count"), 4);
+
+  // Class keys, not names, select; mode 1 takes every feature whose key is not listed.
+  dispatchT byName = s.make("topart", pattern.c_str());
+  EXPECT_EQ(integer(get(byName, "Features"), "acceptFeatures", {number(0), text("P")}), 1);
+  EXPECT_EQ(integer(get(byName, "Features"), "Count"), 3);
+  EXPECT_EQ(integer(get(byName, "Features"), "acceptFeatures", {number(1), text("SKETCH"), text("BASE")}), 1);
+  EXPECT_EQ(names(byName), split);
+
+  dispatchT splitOutright = s.make("topart", pattern.c_str());
+  EXPECT_EQ(integer(get(splitOutright, "Features"), "SplitFeaturePatterns", {}, mzInvokeMethod), 1);
+  EXPECT_EQ(names(splitOutright), split);
+  EXPECT_EQ(integer(get(splitOutright, "Features"), "SplitFeaturePatterns", {}, mzInvokeMethod), 0);
 }
