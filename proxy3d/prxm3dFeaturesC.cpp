@@ -1,9 +1,9 @@
 #include "proxy3d/prxm3dFeaturesC.h"
 
+#include "base/mzNumberText.h"
 #include "core/metaTreeReaderC.h"
 #include "docproxy/nodeProxyHandlers.h"
 #include "model3d/features/m3dPartItemsC.h"
-#include "proxy/finiteNumberArgument.h"
 #include "proxy/proxyExceptions.h"
 
 namespace {
@@ -38,13 +38,14 @@ void splitFeaturePatterns(void* native, proxyAutoParaListC&, proxyAutoTypeCastC&
 }
 
 // The mode, then any number of class keys; every argument is converted before a feature is
-// touched. No argument at all answers 0.
+// touched. No argument at all answers 0. The mode is a number truncated as every double read
+// as an integer (NaN gives 0).
 void acceptFeatures(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
   if (arguments.getCount() == 0) {
     result.setInt(0);
     return;
   }
-  const int32_t mode = finiteIntegerArgument(arguments, 0);
+  const int32_t mode = doubleToInt32(numberArgument(arguments, 0));
   nameListC keys;
   for (uint32_t i = 1; i < arguments.getCount(); ++i) *keys.newElement() = textArgument(arguments, int(i));
   result.setInt(itemsOf(native).acceptFeatures(mode, keys));
