@@ -79,6 +79,11 @@ TEST(SketchDivider, DividesIntoPiecesWithinTheLimitInNeighbourOrder) {
     EXPECT_EQ(piece.loopAt(0)->lineCount(), 4u);
     EXPECT_EQ(piece.loopAt(1)->lineCount(), 4u);
   }
+
+  // A divider set up again with nothing forgets the previous set.
+  divider.setObjects(RISketchManager());
+  EXPECT_EQ(divider.divide(true), RISketchDivider::noLoops);
+  EXPECT_EQ(divider.pieces.count(), 0u);
 }
 
 TEST(SketchDivider, CutsFallInTheGapsBetweenIslandsAndOffEndPoints) {
