@@ -8,7 +8,9 @@
 #include "proxy/factoryRows.h"
 #include "proxy/proxyProgIdC.h"
 #include "proxy3d/prxm3dAsmC.h"
+#include "proxy3d/prxm3dLoopC.h"
 #include "proxy3d/prxm3dPartC.h"
+#include "proxy3d/prxm3dSketchC.h"
 
 using namespace methodRows;
 
@@ -56,8 +58,8 @@ constexpr auto rows = rowTable(classRows<prxm3dAsmC, assemblyKey, "asm">(),
                                classRows<prxmLine2dC, lineKey, "line2d">(),
                                classRows<prxmCircle2dC, circleKey, "circle2d">(),
                                classRows<prxmArc2dC, arcKey, "arc2d">(),
-                               testRows<loopKey, "loop">(), testRows<planeKey, "plane">(),
-                               testRows<sketchKey, "sketch">(), testRows<baseKey, "base">(),
+                               classRows<prxm3dLoopC, loopKey, "loop">(), testRows<planeKey, "plane">(),
+                               classRows<prxm3dSketchC, sketchKey, "sketch">(), testRows<baseKey, "base">(),
                                testRows<cutKey, "cut">(), testRows<bodyKey, "body">(),
                                testRows<foreignKey, "foreign">(), testRows<patternKey, "pattern">(),
                                createRow<documentMakers, &createListByName>("Create"));
