@@ -10,6 +10,7 @@
 #include "proxy3d/prxm3dAsmC.h"
 #include "proxy3d/prxm3dLoopC.h"
 #include "proxy3d/prxm3dPartC.h"
+#include "proxy3d/prxm3dPlaneC.h"
 #include "proxy3d/prxm3dSketchC.h"
 
 using namespace methodRows;
@@ -58,7 +59,7 @@ constexpr auto rows = rowTable(classRows<prxm3dAsmC, assemblyKey, "asm">(),
                                classRows<prxmLine2dC, lineKey, "line2d">(),
                                classRows<prxmCircle2dC, circleKey, "circle2d">(),
                                classRows<prxmArc2dC, arcKey, "arc2d">(),
-                               classRows<prxm3dLoopC, loopKey, "loop">(), testRows<planeKey, "plane">(),
+                               classRows<prxm3dLoopC, loopKey, "loop">(), classRows<prxm3dPlaneC, planeKey, "plane">(),
                                classRows<prxm3dSketchC, sketchKey, "sketch">(), testRows<baseKey, "base">(),
                                testRows<cutKey, "cut">(), testRows<bodyKey, "body">(),
                                testRows<foreignKey, "foreign">(), testRows<patternKey, "pattern">(),
