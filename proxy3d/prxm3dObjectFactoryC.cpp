@@ -8,6 +8,8 @@
 #include "proxy/factoryRows.h"
 #include "proxy/proxyProgIdC.h"
 #include "proxy3d/prxm3dAsmC.h"
+#include "proxy3d/prxm3dBodyC.h"
+#include "proxy3d/prxm3dFeatPatternC.h"
 #include "proxy3d/prxm3dLoopC.h"
 #include "proxy3d/prxm3dPartC.h"
 #include "proxy3d/prxm3dPlaneC.h"
@@ -61,8 +63,8 @@ constexpr auto rows = rowTable(classRows<prxm3dAsmC, assemblyKey, "asm">(),
                                classRows<prxmArc2dC, arcKey, "arc2d">(),
                                classRows<prxm3dLoopC, loopKey, "loop">(), classRows<prxm3dPlaneC, planeKey, "plane">(),
                                classRows<prxm3dSketchC, sketchKey, "sketch">(), testRows<baseKey, "base">(),
-                               testRows<cutKey, "cut">(), testRows<bodyKey, "body">(),
-                               testRows<foreignKey, "foreign">(), testRows<patternKey, "pattern">(),
+                               testRows<cutKey, "cut">(), classRows<prxm3dBodyC, bodyKey, "body">(),
+                               testRows<foreignKey, "foreign">(), classRows<prxm3dFeatPatternC, patternKey, "pattern">(),
                                createRow<documentMakers, &createListByName>("Create"));
 
 }  // namespace
