@@ -4,6 +4,7 @@
 
 #include "tests/helpers/fakeScriptObjects.h"
 #include "tests/proxy3d/modelScript.h"
+#include "tests/proxy3d/sketchScript.h"
 
 using namespace modelScript;
 
@@ -15,9 +16,12 @@ class m3dPatternScript : public poolBalancedTest {};
 
 TEST_F(m3dPatternScript, PatternsAnswerTheSketchMembersOverTheirOwnChildrenAndBodiesTheFeatureMembers) {
   scriptC s;
-  dispatchT pt = s.make("topattern",
-                        R"(FEATPATTERN{NAME{"P"},FPBASEFEAT{NAME{"F"},POINT3D{0,0,0}},)"
-                        R"(FPSKETCH{SKETCHON{PLANE{"Plane XY"}},FPSKETCHPOINTS{POINT{10,0},POINT{20,0}}}})");
+  dispatchT pt = featureOf(
+      s, "topattern",
+      R"(PART{ITEMS{SKETCH{NAME{"S"},LOOP{CIRCLE{POINT{0,0},RAD{1}}}},BASE{NAME{"F"},TYP{EXTRUDE},USED{"S"}},)"
+      R"(FEATPATTERN{NAME{"P"},FPBASEFEAT{NAME{"F"},POINT3D{0,0,0}},)"
+      R"(FPSKETCH{SKETCHON{PLANE{"Plane XY"}},FPSKETCHPOINTS{POINT{10,0},POINT{20,0}}}}}})",
+      number(2));
   EXPECT_EQ(typeNameOf(pt), "class prxm3dFeatPatternC *");
   EXPECT_EQ(textOf(pt, "Name"), "P");
   EXPECT_EQ(intOf(method(pt.get(), "IsOnPlane")), 0);

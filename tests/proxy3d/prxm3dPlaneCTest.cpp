@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "tests/proxy3d/modelScript.h"
+#include "tests/proxy3d/sketchScript.h"
 
 using namespace modelScript;
 
@@ -52,7 +53,9 @@ TEST_F(m3dPlaneScript, TypeTestsAndBaseNamesCompareTheTypeWordByteForByte) {
 
 TEST_F(m3dPlaneScript, OffsetPutsRewriteAllThreeParametersAndTheFrameTakesAMatrixObject) {
   scriptC s;
-  dispatchT o = method(s.make("toplane", R"(PLANE{NAME{"O"},TYP{OFF_TO_PLANE},PARAM{1,10,"XY"}})"), "toOffsetPlane");
+  dispatchT o = method(featureOf(s, "toplane", R"(PART{ITEMS{PLANE{NAME{"O"},TYP{OFF_TO_PLANE},PARAM{1,10,"XY"}}}})",
+                                 number(0)),
+                       "toOffsetPlane");
   EXPECT_EQ(real(o, "Distance"), 10.0);
   EXPECT_EQ(integer(o, "Side"), 1);
   EXPECT_EQ(textOf(o, "RefName"), "XY");
@@ -74,7 +77,7 @@ TEST_F(m3dPlaneScript, OffsetPutsRewriteAllThreeParametersAndTheFrameTakesAMatri
   EXPECT_EQ(compact(o), kept);
 
   // A plane whose parameters do not read counts as side 0, distance 0, no reference.
-  dispatchT b = s.make("toplane", R"(PLANE{NAME{"B"},TYP{XY}})");
+  dispatchT b = featureOf(s, "toplane", R"(PART{ITEMS{PLANE{NAME{"B"},TYP{XY}}}})", number(0));
   EXPECT_EQ(call0(b, "IsBase"), 1);
   dispatchT asOffset = method(b, "toOffsetPlane");
   EXPECT_EQ(integer(asOffset, "Side"), 0);

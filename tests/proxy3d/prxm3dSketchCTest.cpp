@@ -29,9 +29,12 @@ int32_t call0(const dispatchT& target, const char* name) { return intOf(method(t
 
 TEST_F(m3dSketchScript, EpsilonRepairRemovesShortShapesOrRestoresALoopThatWouldDegenerate) {
   scriptC s;
-  dispatchT q = s.make("tosketch",
-                       R"(SKETCH{NAME{"Q"},LOOP{LINE{POINT{0,0},POINT{9.999,0}},LINE{POINT{9.999,0},POINT{10,0.001}},)"
-                       R"(LINE{POINT{10,0.001},POINT{10,10}},LINE{POINT{10,10},POINT{0,10}},LINE{POINT{0,10},POINT{0,0}}}})");
+  const char* fxEps =
+      R"(PART{ITEMS{SKETCH{NAME{"Q"},LOOP{LINE{POINT{0,0},POINT{9.999,0}},LINE{POINT{9.999,0},POINT{10,0.001}},)"
+      R"(LINE{POINT{10,0.001},POINT{10,10}},LINE{POINT{10,10},POINT{0,10}},LINE{POINT{0,10},POINT{0,0}}}},)"
+      R"(SKETCH{NAME{"T"},LOOP{LINE{POINT{0,0},POINT{10,0}},LINE{POINT{10,0},POINT{10,0.001}},)"
+      R"(LINE{POINT{10,0.001},POINT{0,0}}},LOOP{LINE{POINT{0,0},POINT{1,0}}}}}})";
+  dispatchT q = featureOf(s, "tosketch", fxEps, text("Q"));
   EXPECT_NEAR(doubleOf(method(q.get(), "getSketchEpsilon")), 0.00141421356237, 1e-12);
   const std::string before = compact(q);
   for (double bad : {notANumber, std::numeric_limits<double>::infinity()})
@@ -43,9 +46,7 @@ TEST_F(m3dSketchScript, EpsilonRepairRemovesShortShapesOrRestoresALoopThatWouldD
   EXPECT_EQ(doubleOf(method(q.get(), "getSketchEpsilon")), 10.0);
   EXPECT_EQ(integer(item(get(q, "Loops"), 0), "Count"), 4);
 
-  dispatchT t = s.make("tosketch",
-                       R"(SKETCH{NAME{"T"},LOOP{LINE{POINT{0,0},POINT{10,0}},LINE{POINT{10,0},POINT{10,0.001}},)"
-                       R"(LINE{POINT{10,0.001},POINT{0,0}}},LOOP{LINE{POINT{0,0},POINT{1,0}}}})");
+  dispatchT t = featureOf(s, "tosketch", fxEps, text("T"));
   const std::string triangle = compact(t);
   EXPECT_EQ(integer(t, "fixSketchEpsilon", {doubleValue(0.01)}), -1);
   EXPECT_EQ(compact(t), triangle);
@@ -56,9 +57,10 @@ TEST_F(m3dSketchScript, EpsilonRepairRemovesShortShapesOrRestoresALoopThatWouldD
 
 TEST_F(m3dSketchScript, CentreLineTestTakesLinesThroughDefaultMembersAndLoopsShareTheSketchNodes) {
   scriptC s;
-  dispatchT c = s.make("tosketch",
-                       "SKETCH{NAME{\"C\"},CENTER{POINT{0,0},POINT{0,10}},LOOP{LINE{POINT{0,12},POINT{0,2}},"
-                       "LINE{POINT{1e-9,0},POINT{1e-9,5}},LINE{POINT{1e-7,0},POINT{1e-7,5}}}}");
+  dispatchT c = featureOf(s, "tosketch",
+                          "PART{ITEMS{SKETCH{NAME{\"C\"},CENTER{POINT{0,0},POINT{0,10}},LOOP{LINE{POINT{0,12},POINT{0,2}},"
+                          "LINE{POINT{1e-9,0},POINT{1e-9,5}},LINE{POINT{1e-7,0},POINT{1e-7,5}}}}}}",
+                          number(0));
   dispatchT loop = item(get(c, "Loops"), 0);
   auto line = [&](int i) { return s.to("toline2d", item(loop, i)); };
   const int32_t expected[] = {1, 1, 0};
@@ -95,7 +97,7 @@ TEST_F(m3dSketchScript, PlacementOnAPlaneOrAFaceAndTheFrame) {
   using mathTest::vector2d;
   using mathTest::vector3d;
   scriptC s;
-  dispatchT n = s.make("tosketch", R"(SKETCH{NAME{"N"}})");
+  dispatchT n = featureOf(s, "tosketch", R"(PART{ITEMS{SKETCH{NAME{"N"}}}})", number(0));
   EXPECT_EQ(call0(n, "IsOnPlane"), 0);
   EXPECT_EQ(call0(n, "IsOnFace"), 0);
   EXPECT_EQ(textOf(method(n.get(), "OnPlaneName")), "");

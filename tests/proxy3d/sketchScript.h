@@ -10,6 +10,7 @@
 #include "draw2d/shapes/mBaseShape2dC.h"
 #include "proxy/proxyClassC.h"
 #include "tests/helpers/poolBalance.h"
+#include "tests/proxy3d/modelScript.h"
 
 class sketchScriptTest : public ::testing::Test {
  protected:
@@ -27,3 +28,12 @@ class sketchScriptTest : public ::testing::Test {
   } prototypesUsed;
   poolBalance balance;
 };
+
+namespace modelScript {
+
+// conversion(F.topart(S(part)).Features.Item(which)): a feature of a part, by index or name.
+inline dispatchT featureOf(const scriptC& s, const char* conversion, const char* part, const mzVariantS& which) {
+  return s.to(conversion, method(get(s.make("topart", part), "Features"), "Item", {which}));
+}
+
+}  // namespace modelScript
