@@ -91,6 +91,8 @@ TEST_F(m3dSketchScript, CentreLineTestTakesLinesThroughDefaultMembersAndLoopsSha
   EXPECT_EQ(integer(bare, "isLineOnCenterLine", {objectValue(line(0))}), 0);
   EXPECT_EQ(call0(bare, "hasCenterline"), 0);
   EXPECT_EQ(compact(bare), "SKETCH{LOOP{LINE{POINT{0,0}POINT{0,1}}}}");
+  EXPECT_EQ(typeNameOf(get(bare, "CenterLine")), "class prxmLine2dC *");
+  EXPECT_EQ(call0(bare, "hasCenterline"), 1);
 }
 
 TEST_F(m3dSketchScript, PlacementOnAPlaneOrAFaceAndTheFrame) {
