@@ -39,7 +39,6 @@ TEST_F(m3dPatternScript, PatternsAnswerTheSketchMembersOverTheirOwnChildrenAndBo
   EXPECT_EQ(typeNameOf(body), "class prxm3dBodyC *");
   EXPECT_EQ(textOf(put(body, "Name", text("c")), "Name"), "c");
   expectFailure(method(body.get(), "IsOnPlane"), "methode:IsOnPlane");
-  EXPECT_EQ(textOf(method(get(body, "Factory").get(), "keybody")), "BODY");
   fakeDispatchC hostBody;
   hostBody.memberValue = text("BODY");
   EXPECT_EQ(integer(s.factory, "isbody", {objectValue(&hostBody)}), 1);
