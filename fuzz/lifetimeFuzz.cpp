@@ -2,7 +2,8 @@
 // drawings and figures and their parts, 3D assemblies with their members and placements, 3D parts with their features, levels and connection points, mesh
 // parts and assemblies with their points, patches and number lists among them), keep some of them, remove or replace the
 // nodes under them (RemoveAt, RemoveAll, Delete, RecalcWithDetailLevel, acceptFeatures, makeSingleObject, setMetaObject through the native
-// access interface, token sets and puts, shape conversions by acceptShapes, point puts), add
+// access interface, token sets and puts, shape conversions by acceptShapes, point puts, a
+// sketch's face placement replaced by a plane), add
 // to them (Append, add), read through the proxies kept, and release everything in an order the
 // input picks. Invariants: after every step each node a kept proxy shows, with its token, its
 // ancestors and its first children, is a live block; every call keeps the rules of
@@ -174,7 +175,7 @@ class lifetimeScriptC {
               "Normals",     "MeshPatches", "PointNumbers", "NormalNumbers",     "Size",        "MinPoint",
               "MaxPoint",    "PartPrefs",   "Normal",     "t",          "Features",    "ConnectionPoints",
               "CosmeticDraws", "PartDetailLevel", "DetailLevels", "ExcludeFeatureList", "NextFeature",
-              "PrevFeature", "PartAttr",    "ColorRGB"};
+              "PrevFeature", "PartAttr",    "ColorRGB",   "Loops",      "CenterLine"};
           const char* name = steps[input.ConsumeIntegralInRange<size_t>(0, std::size(steps) - 1)];
           script.call(object, name, name[0] >= 'a' ? mzInvokeMethod : mzInvokePropertyGet);
         }
@@ -206,7 +207,8 @@ class lifetimeScriptC {
         if (object) {
           static constexpr const char* sets[] = {"setNameToken", "setStringToken", "setValueToken", "Author",
                                                  "Desc",         "Value",          "Name",          "UnitBase",
-                                                 "x",            "StartPoint",     "Rad",           "Angle"};
+                                                 "x",            "StartPoint",     "Rad",           "Angle",
+                                                 "setOnPlaneRelation"};
           mzVariantS value;
           script.argument(value);
           script.call(object, sets[input.ConsumeIntegralInRange<size_t>(0, std::size(sets) - 1)],
@@ -275,8 +277,8 @@ class lifetimeScriptC {
         callFactory("Create", mzVariantS(input.ConsumeBool() ? "prxm3dasm" : "prxm3dpart"), "rudezaze.m3dfactory");
         break;
       case 22:
-        // 3D and mesh documents over a kept object's tree, which then reach members, placements,
-        // points and patches.
+        // 3D and mesh documents, sketches, loops and planes over a kept object's tree, which then
+        // reach members, placements, points, patches and loops.
         if (object) {
           static constexpr struct {
             const char* conversion;
@@ -284,7 +286,11 @@ class lifetimeScriptC {
           } conversions[] = {{"toasm", "rudezaze.m3dfactory"},
                              {"topart", "rudezaze.m3dfactory"},
                              {"tomeshpart", "rudezaze.mmeshfactory"},
-                             {"tomeshasm", "rudezaze.mmeshfactory"}};
+                             {"tomeshasm", "rudezaze.mmeshfactory"},
+                             {"tosketch", "rudezaze.m3dfactory"},
+                             {"toloop", "rudezaze.m3dfactory"},
+                             {"toplane", "rudezaze.m3dfactory"},
+                             {"topattern", "rudezaze.m3dfactory"}};
           const auto& chosen = conversions[input.ConsumeIntegralInRange<size_t>(0, std::size(conversions) - 1)];
           mzVariantS argument;
           argument.setDispatch(object);

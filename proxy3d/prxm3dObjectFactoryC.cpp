@@ -8,7 +8,12 @@
 #include "proxy/factoryRows.h"
 #include "proxy/proxyProgIdC.h"
 #include "proxy3d/prxm3dAsmC.h"
+#include "proxy3d/prxm3dBodyC.h"
+#include "proxy3d/prxm3dFeatPatternC.h"
+#include "proxy3d/prxm3dLoopC.h"
 #include "proxy3d/prxm3dPartC.h"
+#include "proxy3d/prxm3dPlaneC.h"
+#include "proxy3d/prxm3dSketchC.h"
 
 using namespace methodRows;
 
@@ -56,10 +61,10 @@ constexpr auto rows = rowTable(classRows<prxm3dAsmC, assemblyKey, "asm">(),
                                classRows<prxmLine2dC, lineKey, "line2d">(),
                                classRows<prxmCircle2dC, circleKey, "circle2d">(),
                                classRows<prxmArc2dC, arcKey, "arc2d">(),
-                               testRows<loopKey, "loop">(), testRows<planeKey, "plane">(),
-                               testRows<sketchKey, "sketch">(), testRows<baseKey, "base">(),
-                               testRows<cutKey, "cut">(), testRows<bodyKey, "body">(),
-                               testRows<foreignKey, "foreign">(), testRows<patternKey, "pattern">(),
+                               classRows<prxm3dLoopC, loopKey, "loop">(), classRows<prxm3dPlaneC, planeKey, "plane">(),
+                               classRows<prxm3dSketchC, sketchKey, "sketch">(), testRows<baseKey, "base">(),
+                               testRows<cutKey, "cut">(), classRows<prxm3dBodyC, bodyKey, "body">(),
+                               testRows<foreignKey, "foreign">(), classRows<prxm3dFeatPatternC, patternKey, "pattern">(),
                                createRow<documentMakers, &createListByName>("Create"));
 
 }  // namespace
