@@ -24,7 +24,7 @@ struct capturePieces {
 }  // namespace
 
 TEST(memTrackSink, DebuggerOutputGetsPiecesOf80Characters) {
-  std::string text81 = std::string(80, 'a') + "b";
+  const std::string text81 = std::string(80, 'a').append("b");
   {
     capturePieces capture;
     writeMemTrackText("", text81);
@@ -44,8 +44,9 @@ TEST(memTrackSink, ReportFileIsAppendedInOnePiece) {
   testFiles::scratchFile report("sink.log");
   capturePieces capture;
   writeMemTrackText(report.path(), "first line\n");
-  writeMemTrackText(report.path(), std::string(100, 'x') + "\nlast");
-  EXPECT_EQ(testFiles::readBytes(report.path()), "first line\r\n" + std::string(100, 'x') + "\r\nlast");
+  const std::string hundredX(100, 'x');
+  writeMemTrackText(report.path(), std::string(hundredX).append("\nlast"));
+  EXPECT_EQ(testFiles::readBytes(report.path()), std::string("first line\r\n").append(hundredX).append("\r\nlast"));
   EXPECT_TRUE(capture.pieces.empty());
   // A file that cannot be written leaves the text on the debugger output rather than losing it.
   writeMemTrackText("/nonexistent-folder/report.log", "kept\n");
