@@ -115,6 +115,10 @@ class RISketchGeoLoop {
   // The curve whose nearer end lies closest to p, never the excluded one.
   IRIBaseGeoObject* nearestObject(const vectorC2d<double>& p, IRIBaseGeoObject*& object, double& distance,
                                   const IRIBaseGeoObject* excluded);
+  // Whether one of the loop's vertical or horizontal lines shares more than an end point with
+  // the given axis-parallel line: equal, lying inside it, holding it, or collinear with an
+  // overlap above 0.001. overlap receives the shared length; the first such line decides.
+  bool sharesEdge(const RISketchGeoLine& line, double& overlap) const;
   // A fresh loop of every orphan arc, then every orphan line.
   static RISketchGeoLoop loopFromOrphans(RILostObjectOrphanage& orphanage);
 

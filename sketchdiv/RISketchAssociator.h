@@ -1,0 +1,37 @@
+// The neighbourhood of one piece of a division: its own index in the list of pieces and the
+// indices of the pieces it shares a vertical or horizontal edge with, in the order found.
+#pragma once
+
+#include <cstdint>
+
+#include "sketchdiv/sketchListT.h"
+
+class RISketchManager;
+
+class RISketchAssociator {
+ public:
+  static constexpr uint32_t noKey = 0xFFFFFFFF;
+
+  RISketchAssociator() = default;
+  // Copies take the key and the neighbours; the overlap lengths stay with the original.
+  RISketchAssociator(const RISketchAssociator& other);
+  RISketchAssociator& operator=(const RISketchAssociator& other);
+  virtual ~RISketchAssociator() = default;
+
+  // Appends a neighbour and the length of the edge they share; false, nothing changed, when
+  // the index is already claimed.
+  bool add(uint32_t index, double overlap);
+  // Whether the index is the own key or a neighbour.
+  bool contains(uint32_t index) const;
+
+  // The associator of piece (which must stand in pieces): its index as key, and every other
+  // piece that shares an edge with one of its vertical or horizontal lines, by rising index.
+  static RISketchAssociator associate(sketchListT<RISketchManager>& pieces, const RISketchManager& piece);
+  // The order of the pieces in which each is followed by its not yet placed neighbours,
+  // starting from piece 0; pieces no chain of neighbours reaches follow in their order.
+  static void neighbourOrder(sketchListT<RISketchManager>& pieces, sketchListT<uint32_t>& order);
+
+  uint32_t key = noKey;
+  sketchListT<uint32_t> associated;
+  sketchListT<double> overlaps;
+};

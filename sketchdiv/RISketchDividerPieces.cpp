@@ -1,0 +1,147 @@
+// The first pieces of a division: along the island cuts, rebuilt by chains, sorted by size,
+// with single loops absorbed by the pieces around them.
+#include <vector>
+
+#include "sketchdiv/RISketchDivider.h"
+#include "sketchdiv/sketchShellSort.h"
+
+namespace {
+
+// The index whose element brackets m, by bisection over [0, count).
+uint32_t bisect(const sketchListT<double>& list, double m) {
+  uint32_t low = 0;
+  uint32_t high = list.count();
+  while (high - low > 1) {
+    const uint32_t j = (low + high) / 2;
+    if (m < list[j]) high = j;
+    else if (m > list[j]) low = j;
+    else break;  // equal, or not a number
+  }
+  return (low + high) / 2;
+}
+
+// The coordinate nearest the middle of [lo, hi] first; the rest is ordered the same way in
+// the lower half [lo, m], the upper half receiving nothing, so the recursion is a loop.
+void orderCentreFirst(sketchListT<double>& list, double lo, double hi) {
+  sketchListT<double> ordered;
+  while (list.count() > 0) {
+    const double m = (lo + hi) / 2.0;
+    const uint32_t i = bisect(list, m);
+    ordered.append(list[i]);
+    list.removeAt(i);
+    hi = m;
+  }
+  list = ordered;
+}
+
+RISketchGeoLine verticalCut(double x, const RISketchBoundingBox& box) {
+  RISketchGeoLine line;
+  line.setCoordinates(x, box.minY - 10.0, x, box.maxY + 10.0);
+  return line;
+}
+
+RISketchGeoLine horizontalCut(double y, const RISketchBoundingBox& box) {
+  RISketchGeoLine line;
+  line.setCoordinates(box.minX - 10.0, y, box.maxX + 10.0, y);
+  return line;
+}
+
+}  // namespace
+
+void RISketchDivider::buildPieces() {
+  pieces.clear();
+  const sketchListT<double> keptX = xCuts;
+  const sketchListT<double> keptY = yCuts;
+  const RISketchBoundingBox first = objects.loops[0].getBoundingBox();
+  orderCentreFirst(xCuts, first.minX, first.maxX);
+  orderCentreFirst(yCuts, first.minY, first.maxY);
+  pieces.append(objects);
+  const RISketchBoundingBox outerBox = outerLoop.getBoundingBox();
+  cutVertically(outerBox);
+  if (!bounded) cutHorizontally(outerBox);
+  if (!bounded) rebuildByChains();
+  xCuts = keptX;
+  yCuts = keptY;
+  if (!bounded) sortAndAbsorb();
+}
+
+void RISketchDivider::cutVertically(const RISketchBoundingBox& outerBox) {
+  while (xCuts.count() > 0) {
+    const uint32_t last = pieces.count() - 1;
+    pieces[last].splitByCut(verticalCut(xCuts[0], outerBox), pieces, RISketchManager::firstLoop, this);
+    pieces.removeAt(last);
+    xCuts.removeAt(0);
+    if (!admit(pieces)) return;
+  }
+}
+
+void RISketchDivider::cutHorizontally(const RISketchBoundingBox& outerBox) {
+  if (yCuts.count() == 0 || allWithinLimit(pieces, 0)) return;
+  sketchListT<RISketchManager> result;
+  // Takes local and the pieces after index as they are: the rest needs no cut.
+  auto finish = [&](const sketchListT<RISketchManager>& local, uint32_t index) {
+    if (!allWithinLimit(local, 0) || !allWithinLimit(pieces, index + 1)) return false;
+    result.appendAll(local);
+    for (uint32_t k = index + 1; k < pieces.count(); ++k) result.append(pieces[k]);
+    return true;
+  };
+  for (uint32_t i = 0; i < pieces.count(); ++i) {
+    sketchListT<double> ycs = yCuts;
+    sketchListT<RISketchManager> local;
+    pieces[i].splitByCut(horizontalCut(ycs[0], outerBox), local, RISketchManager::firstLoop, this);
+    ycs.removeAt(0);
+    bool done = finish(local, i);
+    while (!done && ycs.count() > 0) {
+      const uint32_t last = local.count() - 1;
+      local[last].splitByCut(horizontalCut(ycs[0], outerBox), local, RISketchManager::firstLoop, this);
+      local.removeAt(last);
+      if (!admit(local)) return;
+      done = finish(local, i);
+      if (!done) ycs.removeAt(0);
+    }
+    if (!done) result.appendAll(local);
+    if (!admit(result)) return;
+    if (done) break;
+  }
+  if (result.count() > 0) pieces = result;
+}
+
+void RISketchDivider::rebuildByChains() {
+  if (pieces.count() <= 1) return;
+  sketchListT<RISketchManager> rebuilt;
+  for (uint32_t i = pieces.count(); i-- > 0;) {
+    pieces[i].splitIntoChains(rebuilt);
+    if (!admit(rebuilt)) return;
+  }
+  if (rebuilt.count() > 0) pieces = rebuilt;
+}
+
+void RISketchDivider::sortAndAbsorb() {
+  struct areaOfPiece {
+    double area;
+    uint32_t index;
+  };
+  std::vector<areaOfPiece> byArea;
+  for (uint32_t i = 0; i < pieces.count(); ++i) byArea.push_back({pieces[i].getBoundingBox().area(), i});
+  sketchShellSort(byArea, uint32_t(byArea.size()),
+                  [](const areaOfPiece& a, const areaOfPiece& b) { return a.area > b.area; });
+  // Single loops are taken out last first; the rest keeps the sorted order.
+  sketchListT<RISketchManager> sorted;
+  sketchListT<RISketchManager> singles;
+  for (uint32_t i = 0; i < byArea.size(); ++i) sorted.append(pieces[byArea[i].index]);
+  pieces.clear();
+  for (uint32_t i = sorted.count(); i-- > 0;)
+    if (sorted[i].loopCount() == 1) singles.append(sorted[i]);
+  for (uint32_t i = 0; i < sorted.count(); ++i)
+    if (sorted[i].loopCount() != 1) pieces.append(sorted[i]);
+  for (uint32_t j = singles.count(); j-- > 0;) {
+    const RISketchBoundingBox single = singles[j].getBoundingBox();
+    bool absorbed = false;
+    for (uint32_t k = pieces.count(); k-- > 0 && !absorbed;) {
+      if (!single.isInside(pieces[k].getBoundingBox())) continue;
+      pieces[k].addLoop(singles[j].loops[0]);
+      absorbed = true;
+    }
+    if (!absorbed) pieces.append(singles[j]);
+  }
+}

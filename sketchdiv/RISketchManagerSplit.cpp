@@ -1,0 +1,101 @@
+// The split of a piece along a vertical or horizontal cut into two pieces.
+#include "sketchdiv/RISketchManager.h"
+
+namespace {
+
+// Whole inside a side decides (the first side first); else the larger overlap; equal overlaps
+// go to the first side, so no part is left without a side.
+bool goesToFirstSide(const RISketchRect& first, const RISketchRect& second, const RISketchRect& box) {
+  if (box.isInside(first)) return true;
+  if (box.isInside(second)) return false;
+  return !(first.overlapMeasure(box) < second.overlapMeasure(box));
+}
+
+void splitFirstLoop(RISketchManager& piece, const RISketchGeoLine& cut, sketchListT<RISketchManager>& out,
+                    IRILostObjectsCollector* collector) {
+  sketchListT<RISketchGeoLoop> halves;
+  piece.loops[0].splitByCut(cut, halves, true, 0, collector);
+  if (halves.count() < 2) {
+    out.append(piece);
+    return;
+  }
+  RISketchManager first;
+  RISketchManager second;
+  first.addLoop(halves[0]);
+  second.addLoop(halves[1]);
+  const RISketchRect firstBox = first.boxes[0];
+  const RISketchRect secondBox = second.boxes[0];
+  for (uint32_t i = 1; i < piece.loops.count(); ++i) {
+    RISketchGeoLoop loop = piece.loops[i];
+    const RISketchBoundingBox box = loop.getBoundingBox();
+    (goesToFirstSide(firstBox, secondBox, box) ? first : second).addLoop(loop);
+  }
+  out.append(first);
+  out.append(second);
+}
+
+void appendClosingSegment(RISketchManager& side, RISketchGeoLine& segment) {
+  if (side.loops.count() == 0) return;
+  side.loops[0].appendLine(segment);
+  // The piece's box must cover the segment it now holds.
+  side.boxes[0] = side.loops[0].getBoundingBox();
+}
+
+void splitEveryLoop(RISketchManager& piece, const RISketchGeoLine& cut, sketchPointList& points,
+                    sketchListT<RISketchManager>& out, IRILostObjectsCollector* collector) {
+  sketchListT<RISketchGeoLoop> parts;
+  for (uint32_t i = 0; i < piece.loops.count(); ++i) {
+    const uint32_t before = parts.count();
+    piece.loops[i].splitByCut(cut, parts, false, 0, collector);
+    if (parts.count() == before) {
+      out.append(piece);
+      return;
+    }
+  }
+  for (uint32_t i = parts.count(); i-- > 0;)
+    if (parts[i].lineCount() + parts[i].arcCount() == 0) parts.removeAt(i);
+
+  const RISketchBoundingBox box = piece.getBoundingBox();
+  RISketchRect first = box;
+  RISketchRect second = box;
+  if (cut.isVertical()) {
+    first.maxX = second.minX = cut.start.x;
+    sortPointsByY(points);
+  } else {
+    first.maxY = second.minY = cut.start.y;
+    sortPointsByX(points);
+  }
+  RISketchManager firstSide;
+  RISketchManager secondSide;
+  for (uint32_t i = 0; i < parts.count(); ++i) {
+    const RISketchBoundingBox partBox = parts[i].getBoundingBox();
+    parts[i].clearMarks();
+    (goesToFirstSide(first, second, partBox) ? firstSide : secondSide).addLoop(parts[i]);
+  }
+  const double eps = piece.loops[0].eps();
+  for (uint32_t k = 0; k + 1 < points.count(); k += 2) {
+    RISketchGeoLine segment(points[k + 1], points[k]);
+    segment.setTolerance(eps);
+    appendClosingSegment(firstSide, segment);
+    segment.set(points[k], points[k + 1]);
+    appendClosingSegment(secondSide, segment);
+  }
+  out.append(firstSide);
+  out.append(secondSide);
+}
+
+}  // namespace
+
+void RISketchManager::splitByCut(const RISketchGeoLine& cut, sketchListT<RISketchManager>& out, uint8_t mode,
+                                 IRILostObjectsCollector* collector) {
+  sketchPointList points;
+  int count = 0;
+  crossings(cut, points, count);
+  removeCoincidentPoints(points);
+  if (count == 0 || collector == nullptr || (!cut.isVertical() && !cut.isHorizontal())) {
+    out.append(*this);
+    return;
+  }
+  if (mode == everyLoop) splitEveryLoop(*this, cut, points, out, collector);
+  else splitFirstLoop(*this, cut, out, collector);
+}
