@@ -1,5 +1,6 @@
 #include "sketchdiv/RISketchAssociator.h"
 
+#include <cmath>
 #include <vector>
 
 #include "sketchdiv/RISketchManager.h"
@@ -29,15 +30,46 @@ bool RISketchAssociator::contains(uint32_t index) const {
   return false;
 }
 
-RISketchAssociator RISketchAssociator::associate(sketchListT<RISketchManager>& pieces, const RISketchManager& piece) {
+RISketchAssociator::edgeExtentS RISketchAssociator::edgeExtentOf(const RISketchManager& piece) {
   sketchListT<RISketchGeoLine> edges;
   piece.collectAxisLines(edges);
+  edgeExtentS extent;
+  for (uint32_t i = 0; i < edges.count(); ++i) {
+    const RISketchGeoLine& edge = edges[i];
+    extent.box.minX = std::fmin(extent.box.minX, std::fmin(edge.start.x, edge.end.x));
+    extent.box.minY = std::fmin(extent.box.minY, std::fmin(edge.start.y, edge.end.y));
+    extent.box.maxX = std::fmax(extent.box.maxX, std::fmax(edge.start.x, edge.end.x));
+    extent.box.maxY = std::fmax(extent.box.maxY, std::fmax(edge.start.y, edge.end.y));
+    // A coordinate that is not a number must never let the pieces pass for apart.
+    const bool finite = std::isfinite(edge.start.x) && std::isfinite(edge.start.y) && std::isfinite(edge.end.x) &&
+                        std::isfinite(edge.end.y);
+    extent.reach = finite ? std::fmax(extent.reach, RISketchGeoLoop::edgeReach(edge)) : HUGE_VAL;
+  }
+  return extent;
+}
+
+RISketchAssociator RISketchAssociator::associate(sketchListT<RISketchManager>& pieces, const RISketchManager& piece) {
+  sketchListT<edgeExtentS> extents;
+  for (uint32_t i = 0; i < pieces.count(); ++i) extents.append(edgeExtentOf(pieces[i]));
+  return associate(pieces, piece, extents);
+}
+
+RISketchAssociator RISketchAssociator::associate(sketchListT<RISketchManager>& pieces, const RISketchManager& piece,
+                                                 const sketchListT<edgeExtentS>& extents) {
+  sketchListT<RISketchGeoLine> edges;
+  piece.collectAxisLines(edges);
+  const edgeExtentS own = edgeExtentOf(piece);
   RISketchAssociator associator;
   for (uint32_t i = 0; i < pieces.count(); ++i) {
     if (&pieces[i] == &piece) {
       associator.key = i;
       continue;
     }
+    const edgeExtentS& other = extents[i];
+    const double reach = std::fmax(own.reach, other.reach);
+    if (own.box.maxX + reach < other.box.minX || other.box.maxX + reach < own.box.minX ||
+        own.box.maxY + reach < other.box.minY || other.box.maxY + reach < own.box.minY)
+      continue;
     for (uint32_t k = 0; k < edges.count(); ++k) {
       double overlap = 0.0;
       if (pieces[i].sharesEdge(edges[k], overlap)) {
@@ -53,8 +85,10 @@ void RISketchAssociator::neighbourOrder(sketchListT<RISketchManager>& pieces, sk
   order.setEmpty();
   const uint32_t n = pieces.count();
   if (n == 0) return;
+  sketchListT<edgeExtentS> extents;
+  for (uint32_t i = 0; i < n; ++i) extents.append(edgeExtentOf(pieces[i]));
   sketchListT<RISketchAssociator> associators;
-  for (uint32_t i = 0; i < n; ++i) associators.append(associate(pieces, pieces[i]));
+  for (uint32_t i = 0; i < n; ++i) associators.append(associate(pieces, pieces[i], extents));
   std::vector<uint32_t> walk{associators[0].key};
   for (uint32_t j = 0; j < walk.size(); ++j) {
     const uint32_t current = walk[j];

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "sketchdiv/RISketchBoundingBox.h"
 #include "sketchdiv/sketchListT.h"
 
 class RISketchManager;
@@ -11,6 +12,13 @@ class RISketchManager;
 class RISketchAssociator {
  public:
   static constexpr uint32_t noKey = 0xFFFFFFFF;
+
+  // The box of a piece's vertical and horizontal lines and the largest reach among them.
+  struct edgeExtentS {
+    RISketchBoundingBox box{1e129, 1e129, -1e129, -1e129};
+    double reach = 0.0;
+  };
+  static edgeExtentS edgeExtentOf(const RISketchManager& piece);
 
   RISketchAssociator() = default;
   // Copies take the key and the neighbours; the overlap lengths stay with the original.
@@ -27,6 +35,10 @@ class RISketchAssociator {
   // The associator of piece (which must stand in pieces): its index as key, and every other
   // piece that shares an edge with one of its vertical or horizontal lines, by rising index.
   static RISketchAssociator associate(sketchListT<RISketchManager>& pieces, const RISketchManager& piece);
+  // The same with the pieces' edge extents at hand (one per piece, same index), which spare
+  // the edge tests between pieces that lie apart.
+  static RISketchAssociator associate(sketchListT<RISketchManager>& pieces, const RISketchManager& piece,
+                                      const sketchListT<edgeExtentS>& extents);
   // The order of the pieces in which each is followed by its not yet placed neighbours,
   // starting from piece 0; pieces no chain of neighbours reaches follow in their order.
   static void neighbourOrder(sketchListT<RISketchManager>& pieces, sketchListT<uint32_t>& order);

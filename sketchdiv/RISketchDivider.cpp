@@ -59,6 +59,7 @@ bool RISketchDivider::redivide(bool more) {
     }
     more = false;
     sketchListT<RISketchManager> collected;
+    tallyS tally;
     for (uint32_t i = 0; i < work.count(); ++i) {
       child.setObjects(work[i]);
       child.setLimit(limit);
@@ -69,7 +70,7 @@ bool RISketchDivider::redivide(bool more) {
       }
       if (child.pieces.count() > 1) more = true;
       collected.appendAll(child.pieces);
-      if (!admit(collected)) return false;
+      if (!admit(collected, tally)) return false;
     }
     work = collected;
   }
@@ -123,12 +124,16 @@ bool RISketchDivider::checkPieceLimits(sketchListT<RISketchManager>& list, sketc
   return kept == n;
 }
 
-bool RISketchDivider::admit(const sketchListT<RISketchManager>& list) {
+bool RISketchDivider::admit(const sketchListT<RISketchManager>& list, tallyS& tally) {
   if (bounded) return false;
-  uint64_t curves = 0;
-  for (uint32_t i = 0; i < list.count(); ++i) curves += list[i].countObjects();
-  if (list.count() > maxPieces || curves > maxCurves) bounded = true;
+  for (; tally.counted < list.count(); ++tally.counted) tally.curves += list[tally.counted].countObjects();
+  if (list.count() > maxPieces || tally.curves > maxCurves) bounded = true;
   return !bounded;
+}
+
+bool RISketchDivider::admit(const sketchListT<RISketchManager>& list) {
+  tallyS tally;
+  return admit(list, tally);
 }
 
 bool RISketchDivider::allWithinLimit(const sketchListT<RISketchManager>& list, uint32_t from) const {

@@ -90,7 +90,14 @@ class RISketchDivider final : public IRILostObjectsCollector {
   RILostObjectOrphanage orphanage;
 
  private:
-  // Whether the list stays within the bounds; marks the division bounded otherwise.
+  // The pieces of a growing list counted so far and the curves they hold.
+  struct tallyS {
+    uint32_t counted = 0;
+    uint64_t curves = 0;
+  };
+  // Whether the list stays within the bounds, counting the pieces the tally has not seen yet;
+  // marks the division bounded otherwise.
+  bool admit(const sketchListT<RISketchManager>& list, tallyS& tally);
   bool admit(const sketchListT<RISketchManager>& list);
   bool allWithinLimit(const sketchListT<RISketchManager>& list, uint32_t from) const;
   void cutVertically(const RISketchBoundingBox& outerBox);

@@ -78,6 +78,7 @@ void RISketchDivider::cutVertically(const RISketchBoundingBox& outerBox) {
 void RISketchDivider::cutHorizontally(const RISketchBoundingBox& outerBox) {
   if (yCuts.count() == 0 || allWithinLimit(pieces, 0)) return;
   sketchListT<RISketchManager> result;
+  tallyS resultTally;
   // Takes local and the pieces after index as they are: the rest needs no cut.
   auto finish = [&](const sketchListT<RISketchManager>& local, uint32_t index) {
     if (!allWithinLimit(local, 0) || !allWithinLimit(pieces, index + 1)) return false;
@@ -100,7 +101,7 @@ void RISketchDivider::cutHorizontally(const RISketchBoundingBox& outerBox) {
       if (!done) ycs.removeAt(0);
     }
     if (!done) result.appendAll(local);
-    if (!admit(result)) return;
+    if (!admit(result, resultTally)) return;
     if (done) break;
   }
   if (result.count() > 0) pieces = result;
@@ -109,9 +110,10 @@ void RISketchDivider::cutHorizontally(const RISketchBoundingBox& outerBox) {
 void RISketchDivider::rebuildByChains() {
   if (pieces.count() <= 1) return;
   sketchListT<RISketchManager> rebuilt;
+  tallyS tally;
   for (uint32_t i = pieces.count(); i-- > 0;) {
     pieces[i].splitIntoChains(rebuilt);
-    if (!admit(rebuilt)) return;
+    if (!admit(rebuilt, tally)) return;
   }
   if (rebuilt.count() > 0) pieces = rebuilt;
 }

@@ -5,6 +5,7 @@
 bool RISketchDivider::regroupPieces(sketchListT<RISketchManager>& over, sketchListT<RISketchManager>& out,
                                     uint8_t axis) {
   bool cut = false;
+  tallyS tally;
   for (uint32_t i = 0; i < over.count(); ++i) {
     RISketchManager& piece = over[i];
     if (piece.countChains() == 1) piece.mergeLoops();
@@ -15,7 +16,7 @@ bool RISketchDivider::regroupPieces(sketchListT<RISketchManager>& over, sketchLi
     if (coordinates.count() == 0) {
       // The cut is dropped: this piece and the rest go on uncut, for the other axis to try.
       for (uint32_t k = i; k < over.count(); ++k) out.append(over[k]);
-      admit(out);
+      admit(out, tally);
       return cut;
     }
     const double c = coordinates[0];
@@ -35,7 +36,7 @@ bool RISketchDivider::regroupPieces(sketchListT<RISketchManager>& over, sketchLi
         half.splitIntoChains(out);
       }
     }
-    if (!admit(out)) return cut;
+    if (!admit(out, tally)) return cut;
   }
   return cut;
 }

@@ -119,6 +119,9 @@ class RISketchGeoLoop {
   // the given axis-parallel line: equal, lying inside it, holding it, or collinear with an
   // overlap above 0.001. overlap receives the shared length; the first such line decides.
   bool sharesEdge(const RISketchGeoLine& line, double& overlap) const;
+  // How far from the line a point can lie and still pass its point-on-segment test (about
+  // sqrt(tolerance * length / 2) across it), doubled: lines farther apart share no edge.
+  static double edgeReach(const RISketchGeoLine& line);
   // A fresh loop of every orphan arc, then every orphan line.
   static RISketchGeoLoop loopFromOrphans(RILostObjectOrphanage& orphanage);
 

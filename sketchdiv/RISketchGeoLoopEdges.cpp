@@ -31,6 +31,19 @@ double axisOverlap(const RISketchGeoLine& l, const RISketchGeoLine& m) {
   return common.length();
 }
 
+// Whether the lines lie too far apart for any of the edge tests to pass (never for lines
+// holding a coordinate that is not a number).
+bool farApart(const RISketchGeoLine& l, const RISketchGeoLine& m) {
+  const double reach = std::fmax(RISketchGeoLoop::edgeReach(l), RISketchGeoLoop::edgeReach(m));
+  double lMin, lMax, mMin, mMax;
+  l.getXRange(lMin, lMax);
+  m.getXRange(mMin, mMax);
+  if (lMax + reach < mMin || mMax + reach < lMin) return true;
+  l.getYRange(lMin, lMax);
+  m.getYRange(mMin, mMax);
+  return lMax + reach < mMin || mMax + reach < lMin;
+}
+
 }  // namespace
 
 bool RISketchGeoLoop::sharesEdge(const RISketchGeoLine& line, double& overlap) const {
@@ -39,7 +52,7 @@ bool RISketchGeoLoop::sharesEdge(const RISketchGeoLine& line, double& overlap) c
   for (uint32_t i = 0; i < lines.count(); ++i) {
     const RISketchGeoLine& m = lines[i];
     if (!m.isVertical() && !m.isHorizontal()) continue;
-    if (m.isVertical() != vertical) continue;
+    if (m.isVertical() != vertical || farApart(line, m)) continue;
     // The same two end points in either order, within m's tolerance.
     const bool equal = (m.startsAt(line.start) && m.endsAt(line.end)) || (m.startsAt(line.end) && m.endsAt(line.start));
     if (equal || (line.containsPoint(m.start) && line.containsPoint(m.end))) {
@@ -60,4 +73,9 @@ bool RISketchGeoLoop::sharesEdge(const RISketchGeoLine& line, double& overlap) c
     }
   }
   return false;
+}
+
+double RISketchGeoLoop::edgeReach(const RISketchGeoLine& line) {
+  const double tolerance = line.getTolerance();
+  return 2.0 * (std::sqrt(tolerance * (line.end - line.start).length() / 2.0 + tolerance * tolerance) + tolerance);
 }

@@ -16,12 +16,12 @@ Object* curveBetween(sketchListT<Object>& list, const vectorC2d<double>& p, cons
   return nullptr;
 }
 
-// Removes the ends the walk reached, and at least the first one, so every round shrinks the
-// list even when a walk reaches nothing (a point that is not a number).
-void removeReachedEnds(const sketchPointList& walked, sketchPointList& ends) {
-  const uint32_t before = ends.count();
+// Removes the ends the walk reached and, when the walk started at the first end, that end
+// itself: every such round shrinks the list even when the walk reached nothing (a point that
+// is not a number).
+void removeReachedEnds(const sketchPointList& walked, sketchPointList& ends, bool startedAtFirstEnd) {
+  if (startedAtFirstEnd) ends.removeAt(0);
   removeMatchingPoints(walked, ends);
-  if (ends.count() == before) ends.removeAt(0);
 }
 
 bool equalBoxCentres(const RISketchBoundingBox& a, const RISketchBoundingBox& b, double eps) {
@@ -47,13 +47,15 @@ uint32_t RISketchManager::countChains() {
   vectorC2d<double> start;
   if (!all.firstPoint(start)) return 0;
   uint32_t count = 0;
+  bool startedAtFirstEnd = false;
   while (ends.count() > 0) {
     sketchPointList walked;
     all.walkChain(start, walked);
     removeCoincidentPoints(walked);
-    removeReachedEnds(walked, ends);
+    removeReachedEnds(walked, ends, startedAtFirstEnd);
     ++count;
     if (ends.count() > 0) start = ends[0];
+    startedAtFirstEnd = true;
   }
   return count;
 }
@@ -82,6 +84,7 @@ bool RISketchManager::splitIntoChains(sketchListT<RISketchManager>& out) {
   vectorC2d<double> start;
   all.firstPoint(start);
   sketchListT<RISketchGeoLoop> chains;
+  bool startedAtFirstEnd = false;
   while (ends.count() > 0) {
     sketchPointList walked;
     sketchListT<str> names;
@@ -106,8 +109,9 @@ bool RISketchManager::splitIntoChains(sketchListT<RISketchManager>& out) {
       }
     }
     if (chain.lineCount() + chain.arcCount() > 0) chains.append(chain);
-    removeReachedEnds(walked, ends);
+    removeReachedEnds(walked, ends, startedAtFirstEnd);
     if (ends.count() > 0) start = ends[0];
+    startedAtFirstEnd = true;
   }
   sketchListT<RISketchGeoLoop> leftover;
   while (chains.count() > 0) {

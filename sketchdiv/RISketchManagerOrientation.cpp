@@ -21,9 +21,13 @@ void alignAlongWalk(RISketchGeoLoop& loop) {
   vectorC2d<double> start;
   if (loop.firstPoint(start)) loop.walkChain(start, walked);
   removeCoincidentPoints(walked);
-  for (uint32_t k = 0; k + 1 < walked.count(); ++k) {
+  // The walk's return to its start was cleaned away with the repeated points; the step back
+  // to the start is aligned too, so that the last curve follows the one before it.
+  const uint32_t n = walked.count();
+  const uint32_t steps = n > 2 ? n : n - (n > 0);
+  for (uint32_t k = 0; k < steps; ++k) {
     const vectorC2d<double> p = walked[k];
-    const vectorC2d<double> q = walked[k + 1];
+    const vectorC2d<double> q = walked[(k + 1) % n];
     sketchListT<RISketchGeoLine> forwardLines;
     sketchListT<RISketchGeoArc> forwardArcs;
     loop.objectsBetween(p, q, forwardLines, forwardArcs);
