@@ -1,7 +1,7 @@
 // Sequences of script calls that make documents, lists, items and tree-node proxies (2D
-// drawings and figures and their parts, 3D assemblies with their members and placements, mesh
+// drawings and figures and their parts, 3D assemblies with their members and placements, 3D parts with their features, levels and connection points, mesh
 // parts and assemblies with their points, patches and number lists among them), keep some of them, remove or replace the
-// nodes under them (RemoveAt, RemoveAll, makeSingleObject, setMetaObject through the native
+// nodes under them (RemoveAt, RemoveAll, Delete, RecalcWithDetailLevel, acceptFeatures, makeSingleObject, setMetaObject through the native
 // access interface, token sets and puts, shape conversions by acceptShapes, point puts), add
 // to them (Append, add), divide the sketches of a kept part with a sketch divider (its new
 // sketches in place of the old, which objects kept over them, their loops and features then
@@ -172,7 +172,7 @@ class lifetimeScriptC {
 
   void step() {
     mzIDispatch* object = kept();
-    switch (input.ConsumeIntegralInRange<int>(0, 25)) {
+    switch (input.ConsumeIntegralInRange<int>(0, 26)) {
       case 0:
         newDocument();
         break;
@@ -192,7 +192,9 @@ class lifetimeScriptC {
               "Hatches",     "InsertPoint", "points",     "StartPoint",          "MiddlePoint", "Point",
               "Members",     "Matrix",      "Document",   "AsmAttr",             "AsmPrefs",    "Points",
               "Normals",     "MeshPatches", "PointNumbers", "NormalNumbers",     "Size",        "MinPoint",
-              "MaxPoint",    "PartPrefs",   "Normal",     "t",                   "Features"};
+              "MaxPoint",    "PartPrefs",   "Normal",     "t",          "Features",    "ConnectionPoints",
+              "CosmeticDraws", "PartDetailLevel", "DetailLevels", "ExcludeFeatureList", "NextFeature",
+              "PrevFeature", "PartAttr",    "ColorRGB"};
           const char* name = steps[input.ConsumeIntegralInRange<size_t>(0, std::size(steps) - 1)];
           script.call(object, name, name[0] >= 'a' ? mzInvokeMethod : mzInvokePropertyGet);
         }
@@ -310,6 +312,21 @@ class lifetimeScriptC {
         }
         break;
       case 23:
+        // Features and levels delete what they stand on or what a level or a class key names.
+        if (object) {
+          static constexpr const char* texts[] = {"L", "A", "FEATPATTERN", "SKETCH", "BASE", ""};
+          std::vector<mzVariantS> arguments(2);
+          arguments[0] = number(index());
+          arguments[1].setString(texts[input.ConsumeIntegralInRange<size_t>(0, std::size(texts) - 1)]);
+          switch (input.ConsumeIntegralInRange<int>(0, 3)) {
+            case 0: script.call(object, "Delete", mzInvokeMethod); break;
+            case 1: script.call(object, "RecalcWithDetailLevel", mzInvokeMethod, arguments[1]); break;
+            case 2: script.call(object, "acceptFeatures", mzInvokeMethod, arguments); break;
+            default: script.call(object, "SplitFeaturePatterns", mzInvokeMethod); break;
+          }
+        }
+        break;
+      case 24:
         if (object) divide(object);
         break;
       default:

@@ -1,14 +1,17 @@
 #include "proxy3d/prxm3dFeaturesC.h"
 
+#include "base/mzNumberText.h"
 #include "core/metaTreeReaderC.h"
 #include "docproxy/nodeProxyHandlers.h"
 #include "model3d/features/m3dPartItemsC.h"
-#include "proxy/finiteNumberArgument.h"
 #include "proxy/proxyExceptions.h"
 
 namespace {
 
-m3dPartItemsC itemsOf(void* native) { return m3dPartItemsC(nodeOfProxy(native), 0); }
+// The "ITEMS" node; the list is no prxMetaObjectBaseC, so nodeOfProxy does not apply.
+metaTreeC* itemsNode(void* native) { return proxyOf<prxm3dFeaturesC>(native).getObject().getNode(); }
+
+m3dPartItemsC itemsOf(void* native) { return m3dPartItemsC(itemsNode(native), 0); }
 
 // By name only: a number fails the text conversion, so Item(i) falls to the list's index row.
 void itemByName(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
@@ -21,7 +24,7 @@ void itemByName(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC&
 void addFeature(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
   const char* key = textArgument(arguments, 0);
   if (!metaTreeReaderC::isKeyword(key)) throwTypeCastException();
-  metaTreeC* items = nodeOfProxy(native);
+  metaTreeC* items = itemsNode(native);
   returnProxyOver<prxm3dGenFeatureC>(result, items ? metaTreeC::appendWordChild(items, key) : nullptr);
 }
 
@@ -35,13 +38,14 @@ void splitFeaturePatterns(void* native, proxyAutoParaListC&, proxyAutoTypeCastC&
 }
 
 // The mode, then any number of class keys; every argument is converted before a feature is
-// touched. No argument at all answers 0.
+// touched. No argument at all answers 0. The mode is a number truncated as every double read
+// as an integer (NaN gives 0).
 void acceptFeatures(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
   if (arguments.getCount() == 0) {
     result.setInt(0);
     return;
   }
-  const int32_t mode = finiteIntegerArgument(arguments, 0);
+  const int32_t mode = doubleToInt32(numberArgument(arguments, 0));
   nameListC keys;
   for (uint32_t i = 1; i < arguments.getCount(); ++i) *keys.newElement() = textArgument(arguments, int(i));
   result.setInt(itemsOf(native).acceptFeatures(mode, keys));

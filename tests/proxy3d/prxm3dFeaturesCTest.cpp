@@ -39,8 +39,9 @@ TEST_F(m3dFeaturesScript, ItemFindsByNameOrIndexAndTestsAndAddsClassKeysExactly)
   EXPECT_EQ(integer(l, "acceptFeatures", {number(2), text("SKETCH")}), 1);
   EXPECT_EQ(intOf(method(l.get(), "acceptFeatures")), 0);
   expectFailure(method(l.get(), "acceptFeatures", {text("x")}), "methode:acceptFeatures(Para:1)");
-  expectFailure(method(l.get(), "acceptFeatures", {doubleValue(std::nan("")), text("SKETCH")}),
-                "methode:acceptFeatures(Para:1)");
+  expectFailure(method(l.get(), "acceptFeatures", {number(0), number(1)}), "methode:acceptFeatures(Para:2)");
+  EXPECT_EQ(integer(l, "acceptFeatures", {doubleValue(std::nan("")), text("SKETCH")}), 1);
+  EXPECT_EQ(integer(l, "acceptFeatures", {doubleValue(4294967297.0), text("SKETCH")}), 1);
   EXPECT_EQ(compact(p), before);
 
   for (const char* bad : {"}", "", "a b", "1x"}) {
@@ -52,6 +53,9 @@ TEST_F(m3dFeaturesScript, ItemFindsByNameOrIndexAndTestsAndAddsClassKeysExactly)
   EXPECT_EQ(integer(l, "Count"), 3);
   EXPECT_EQ(textOf(plane, "Name"), "");
   EXPECT_EQ(compact(method(l, "Item", {number(2)})), "PLANE{NAME}");
+  EXPECT_EQ(put(plane, "Name", text("W")).get(), plane.get());
+  EXPECT_EQ(textOf(method(l, "Item", {text("W")}), "Name"), "W");
+  EXPECT_EQ(integer(get(item(l, 0), "PrevFeature"), "ValidObj"), 0);
 }
 
 TEST_F(m3dFeaturesScript, DeletedFeaturesAndEnumeratorsStayUsableOnTheDetachedNodes) {

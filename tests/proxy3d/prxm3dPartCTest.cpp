@@ -41,6 +41,19 @@ TEST_F(m3dPartScript, ConnectionPointsAreCountedByKeyWordWalkedWhateverTheirKeyW
   EXPECT_EQ(point(frame, "y"), "(0,-1,0)");
   EXPECT_EQ(point(frame, "z"), "(0,0,1)");
   EXPECT_EQ(point(frame, "t"), "(-1,2,3)");
+  // A unit change moves the origin and keeps the axes.
+  EXPECT_EQ(integer(p, "AdjustDocumentUnitBase", {doubleValue(2.0)}), 1);
+  EXPECT_EQ(point(frame, "t"), "(-0.5,1,1.5)");
+  EXPECT_EQ(point(frame, "y"), "(0,-1,0)");
+
+  // A connection point over nothing reads an empty name and the identity, creating nothing.
+  dispatchT empty = method(get(method(s.factory, "Create", {text("prxm3dpart")}), "ConnectionPoints"), "objEnum");
+  EXPECT_EQ(integer(empty, "isValid", {}, mzInvokeMethod), 0);
+  dispatchT nothing = method(empty, "getItem");
+  EXPECT_EQ(textOf(nothing, "Name"), "");
+  EXPECT_EQ(point(get(nothing, "Matrix"), "x"), "(1,0,0)");
+  EXPECT_EQ(point(get(nothing, "Matrix"), "t"), "(0,0,0)");
+  EXPECT_EQ(integer(nothing, "ValidObj"), 0);
 
   // A new connection point, and one without "NAME", read an empty name.
   dispatchT added = method(points, "add");

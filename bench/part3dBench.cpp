@@ -1,0 +1,96 @@
+// A part's script members against the number of features N, N = 250 to 4,000, through Invoke:
+// RecalcWithDetailLevel of a level that excludes the last N/2 feature names of a part of N
+// features, on a fresh copy of the part each time; and Features.Item(name) of the last of N
+// features. The closing table shows each doubling of N as a ratio of times (2^k for growth
+// exponent k). The recalculation is quadratic (k = 2): each excluded name is looked up by the
+// first-match search over the features from the first, as the level's semantics ask; the
+// lookup by name is linear. For information.
+#include <benchmark/benchmark.h>
+
+#include <cstddef>
+#include <iterator>
+#include <string>
+
+#include "bench/comparisonTable.h"
+#include "core/metaObjectC.h"
+#include "core/metaTreeC.h"
+#include "mzcom/mzVariantS.h"
+#include "proxy3d/prxm3dFeaturesC.h"
+#include "proxy3d/prxm3dPartC.h"
+
+namespace {
+
+constexpr int partFeatureCounts[] = {250, 500, 1000, 2000, 4000};
+
+std::string featureName(int i) {
+  std::string name = "F";
+  name += std::to_string(i);
+  return name;
+}
+
+// A part of n features named F0 .. F(n-1) and one level "L" excluding F(n/2) .. F(n-1).
+metaTreeC* partWithLevel(int n) {
+  std::string text = "PART{ITEMS{";
+  for (int i = 0; i < n; ++i) text.append("BASE{NAME{\"").append(featureName(i)).append("\"}},");
+  text += "},PARTLOD{PARTLODENTS{PARTLODENT{NAME{\"L\"},PARTLODEXCFEATLST{";
+  for (int i = n / 2; i < n; ++i) text.append("\"").append(featureName(i)).append("\",");
+  text += "}}}}}";
+  return metaObjectC::readFromString(text.c_str(), 0).getNode();
+}
+
+void part3dRecalcWithDetailLevel(benchmark::State& state) {
+  const int n = int(state.range(0));
+  metaTreeC* original = partWithLevel(n);
+  mzVariantS level("L"), result;
+  for (auto _ : state) {
+    state.PauseTiming();
+    mzSmartPtr<mzIDispatch> part(new prxm3dPartC(metaObjectC(metaTreeC::deepCopyNode(original), 1)), true);
+    state.ResumeTiming();
+    part->Invoke("RecalcWithDetailLevel", mzInvokeMethod, 1, &level, &result, nullptr);
+    state.PauseTiming();
+    result.clear();
+    part.assign(nullptr, false);
+    state.ResumeTiming();
+  }
+  metaTreeC::deleteTree(original);
+  state.SetItemsProcessed(int64_t(state.iterations()) * n);
+}
+
+void part3dFeaturesItemByName(benchmark::State& state) {
+  const int n = int(state.range(0));
+  metaTreeC* part = partWithLevel(n);
+  mzSmartPtr<mzIDispatch> features(new prxm3dFeaturesC(metaObjectC(metaObjectC(part, 0).findChild("ITEMS"), 0)), true);
+  mzVariantS last(featureName(n - 1).c_str()), result;
+  for (auto _ : state) {
+    features->Invoke("Item", mzInvokeMethod, 1, &last, &result, nullptr);
+    result.clear();
+  }
+  features.assign(nullptr, false);
+  metaTreeC::deleteTree(part);
+  state.SetItemsProcessed(int64_t(state.iterations()) * n);
+}
+
+// One row per doubling of N, all under one order so that they print together.
+void registerPartDoublingRows(int order, const char* benchmark, const char* label, const char* growth) {
+  auto name = [benchmark](int n) { return std::string(benchmark) + "/" + std::to_string(n); };
+  for (size_t i = 1; i < std::size(partFeatureCounts); ++i) {
+    const std::string title = (i == 1 ? std::string(label) + " " : std::string("  ")) +
+                              std::to_string(partFeatureCounts[i]) + "/" + std::to_string(partFeatureCounts[i - 1]) +
+                              " features (" + growth + ")";
+    registerComparison(
+        {order, title, name(partFeatureCounts[i]), name(partFeatureCounts[i - 1]), ratioKindE::slowdown, 0});
+  }
+}
+
+bool registerPartRows() {
+  registerPartDoublingRows(180, "part3dRecalcWithDetailLevel", "3D RecalcWithDetailLevel", "4^k");
+  registerPartDoublingRows(181, "part3dFeaturesItemByName", "3D Features.Item(name)", "2^k");
+  return true;
+}
+
+const bool partRowsRegistered = registerPartRows();
+
+}  // namespace
+
+BENCHMARK(part3dRecalcWithDetailLevel)->Arg(250)->Arg(500)->Arg(1000)->Arg(2000)->Arg(4000);
+BENCHMARK(part3dFeaturesItemByName)->Arg(250)->Arg(500)->Arg(1000)->Arg(2000)->Arg(4000);
