@@ -202,14 +202,10 @@ std::string loopsText(const metaTreeC* sketch) {
   return text;
 }
 
-// The sketches the desk makes of the sketch, empty when it would leave the sketch as it is.
-// taken tells whether the desk took the sketch in.
-std::vector<std::string> deskResults(const std::string& sketchText, const settingsS& settings, bool extreme,
-                                     bool& taken) {
-  metaTreeReaderC reader;
-  reader.openString(sketchText.c_str());
-  metaObjectC tree(reader.read(1), 1);
-  FUZZ_CHECK(tree.isValid());
+// The sketches the desk makes of a copy of the sketch, empty when it would leave the sketch as
+// it is. taken tells whether the desk took the sketch in.
+std::vector<std::string> deskResults(const metaTreeC* source, const settingsS& settings, bool extreme, bool& taken) {
+  metaObjectC tree(metaTreeC::deepCopyNode(source), 1);
   const std::string before = textOf(tree.getNode());
   m3dSketchC sketch(tree.getNode(), 0);
   RISketchGeoDesk desk;
@@ -331,7 +327,7 @@ void divideInPart(FuzzedDataProvider& input, const sketchGeneratorC& sketch, con
   const std::string sketchBefore = loopsText(sketchNode);
   const std::string featureBefore = textOf(sketchNode->next);
   bool taken = false;
-  const std::vector<std::string> pieces = deskResults(textOf(sketchNode), settings, sketch.extreme, taken);
+  const std::vector<std::string> pieces = deskResults(sketchNode, settings, sketch.extreme, taken);
   // The engine alone on what the desk takes in.
   if (taken) divideAlone(sketch, settings);
 
