@@ -4,6 +4,14 @@
 // whole loop at every vertex, so its time grows about as N^2; the split visits each curve a
 // fixed number of times and sorts the crossings, so it grows about as N. The closing table
 // shows each doubling of N as a ratio of times: 2^k for growth exponent k.
+//
+// The whole division against the number of islands N: "DivideSketch" of the divider's script
+// object on a part whose sketch is the rectangle (0,0)-(2N+1,4) with the N islands
+// (2k+1,1)-(2k+2,3), limit 15, and the desk alone on that sketch (intake, division, conversion
+// of the pieces). Each island becomes a piece of its own. Most of the time goes to ordering the
+// pieces by neighbourhood, where every piece is tested against every other for a shared edge,
+// so the time grows about as N^2 towards the larger N; the cuts, splits, conversion and the
+// rewrite of the part grow about as N.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -12,6 +20,15 @@
 #include <string>
 
 #include "bench/comparisonTable.h"
+#include "core/metaObjectC.h"
+#include "core/metaTreeC.h"
+#include "mzcom/mzIDispatch.h"
+#include "mzcom/mzSmartPtr.h"
+#include "mzcom/mzVariantS.h"
+#include "proxy3d/prxm3dObjectFactoryC.h"
+#include "proxy3d/prxm3dPartC.h"
+#include "proxy3d/prxm3dSketchDividerC.h"
+#include "sketchdiv/RISketchGeoDesk.h"
 #include "sketchdiv/IRILostObjectsCollector.h"
 #include "sketchdiv/RIBaseObjectChain.h"
 #include "sketchdiv/RILostObjectOrphanage.h"
@@ -125,6 +142,104 @@ void everySize(benchmark::internal::Benchmark* benchmark) {
 BENCHMARK(sketchBuildChain)->Apply(everySize)->Unit(benchmark::kMillisecond);
 BENCHMARK(sketchSplitZigzag)->Apply(everySize)->Unit(benchmark::kMicrosecond);
 
+constexpr int islandCounts[] = {16, 32, 64, 128, 256, 512, 1024};
+
+std::string lineText(double x1, double y1, double x2, double y2) {
+  char buffer[128];
+  std::snprintf(buffer, sizeof buffer, "LINE{POINT{%g,%g},POINT{%g,%g}}", x1, y1, x2, y2);
+  return buffer;
+}
+
+std::string rectangleText(double x1, double y1, double x2, double y2) {
+  std::string text("LOOP{");
+  text.append(lineText(x1, y1, x2, y1)).append(",").append(lineText(x2, y1, x2, y2)).append(",");
+  text.append(lineText(x2, y2, x1, y2)).append(",").append(lineText(x1, y2, x1, y1)).append("}");
+  return text;
+}
+
+// The sketch of n islands in a row inside one rectangle.
+std::string islandsSketch(int n) {
+  std::string text(R"(SKETCH{NAME{"S"},)");
+  text.append(rectangleText(0, 0, 2 * n + 1, 4));
+  for (int k = 0; k < n; ++k) text.append(",").append(rectangleText(2 * k + 1, 1, 2 * k + 2, 3));
+  return text.append("}");
+}
+
+void sketchDivideIslands(benchmark::State& state) {
+  const int n = int(state.range(0));
+  const metaObjectC part(metaObjectC::readFromString(
+      ("PART{ITEMS{" + islandsSketch(n) + R"(,BASE{NAME{"F"},TYP{EXTRUDE},USED{"S"},PARAM{5,0,0}}}})").c_str(), 1));
+  mzSmartPtr<mzIDispatch> divider(new prxm3dSketchDividerC(1), false);
+  uint32_t pieces = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    mzSmartPtr<mzIDispatch> copy(new prxm3dPartC(metaObjectC(metaTreeC::deepCopyNode(part.getNode()), 1)));
+    mzVariantS argument(static_cast<mzIUnknown*>(copy.get()));
+    mzVariantS result;
+    state.ResumeTiming();
+    if (divider->Invoke("DivideSketch", mzInvokeMethod, 1, &argument, &result, nullptr) != 0 ||
+        result.type != mzVariantS::typeInt || result.intValue != 0)
+      state.SkipWithError("DivideSketch failed");
+    state.PauseTiming();
+    // The numbered sketches and their feature copies.
+    const metaTreeC* items = static_cast<prxm3dPartC*>(copy.get())->getMetaObjectNode()->firstChild;
+    pieces = 0;
+    for (const metaTreeC* item = items->firstChild; item; item = item->next) pieces += item->hasKeyword("SKETCH");
+    argument.clear();
+    copy.release();
+    state.ResumeTiming();
+  }
+  state.counters["pieces"] = pieces;
+}
+
+void sketchDeskIslands(benchmark::State& state) {
+  const int n = int(state.range(0));
+  const metaObjectC tree(metaObjectC::readFromString(islandsSketch(n).c_str(), 1));
+  m3dSketchC sketch(tree.getNode(), 0);
+  RISketchGeoDesk desk;
+  uint32_t pieces = 0;
+  for (auto _ : state) {
+    desk.clear();
+    sketchListT<m3dSketchC> results;
+    if (!desk.addSketch(sketch) || desk.divide() != 0 || !desk.getResults(results))
+      state.SkipWithError("the desk did not divide the sketch whole");
+    pieces = results.count();
+  }
+  state.counters["pieces"] = pieces;
+}
+
+void everyIslandCount(benchmark::internal::Benchmark* benchmark) {
+  for (int n : islandCounts) benchmark->Arg(n);
+}
+
+BENCHMARK(sketchDivideIslands)->Apply(everyIslandCount)->Unit(benchmark::kMillisecond)->MinTime(0.2);
+BENCHMARK(sketchDeskIslands)->Apply(everyIslandCount)->Unit(benchmark::kMillisecond)->MinTime(0.2);
+
+// Rows 200-209: each doubling of N for DivideSketch, the last doubling of the desk alone, the
+// share of the desk in DivideSketch, and the pieces at the smallest and largest N.
+bool registerDivisionRows() {
+  auto name = [](const char* family, int n) { return std::string(family) + "/" + std::to_string(n) + "/min_time:0.200"; };
+  const size_t last = std::size(islandCounts) - 1;
+  int order = 200;
+  for (size_t i = 1; i <= last; ++i) {
+    const std::string title = (i == 1 ? std::string("DivideSketch ") : std::string("  ")) +
+                              std::to_string(islandCounts[i]) + "/" + std::to_string(islandCounts[i - 1]) +
+                              " islands (2^k)";
+    registerComparison({order++, title, name("sketchDivideIslands", islandCounts[i]),
+                        name("sketchDivideIslands", islandCounts[i - 1]), ratioKindE::slowdown, 0});
+  }
+  registerComparison({order++, "desk alone 1024/512 islands (2^k)", name("sketchDeskIslands", islandCounts[last]),
+                      name("sketchDeskIslands", islandCounts[last - 1]), ratioKindE::slowdown, 0});
+  registerComparison({order++, "DivideSketch / desk alone, 1024 islands", name("sketchDivideIslands", islandCounts[last]),
+                      name("sketchDeskIslands", islandCounts[last]), ratioKindE::slowdown, 0});
+  registerFigure({order++, "pieces of DivideSketch, 16 islands", name("sketchDivideIslands", islandCounts[0]), "pieces",
+                  "pieces", 16});
+  registerFigure({order++, "pieces of DivideSketch, 1024 islands", name("sketchDivideIslands", islandCounts[last]),
+                  "pieces", "pieces", 1024});
+  return true;
+}
+
 }  // namespace
 
 static const bool sketchRows = registerSketchRows();
+static const bool divisionRows = registerDivisionRows();

@@ -4,14 +4,17 @@
 // nodes under them (RemoveAt, RemoveAll, Delete, RecalcWithDetailLevel, acceptFeatures, makeSingleObject, setMetaObject through the native
 // access interface, token sets and puts, shape conversions by acceptShapes, point puts, a
 // sketch's face placement replaced by a plane), add
-// to them (Append, add), read through the proxies kept, and release everything in an order the
+// to them (Append, add), divide the sketches of a kept part with a sketch divider (its new
+// sketches in place of the old, which objects kept over them, their loops and features then
+// show detached), read through the proxies kept, and release everything in an order the
 // input picks. Invariants: after every step each node a kept proxy shows, with its token, its
 // ancestors and its first children, is a live block; every call keeps the rules of
 // scriptFuzz::checkedCall; at the end the host's objects hold only their own references and
-// the small-block heap holds as many blocks as before, none freed twice.
+// the small-block heap holds as many blocks as before, none freed twice; a division answers 0.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -151,9 +154,26 @@ class lifetimeScriptC {
     base->Release();
   }
 
+  // A sketch divider of the 3D factory, kept, divides the sketches of a kept object's part
+  // while the objects over them, their loops and features stay kept. It answers 0.
+  void divide(mzIDispatch* object) {
+    callFactory("Create", mzVariantS("prxm3dsketchdivider"), "rudezaze.m3dfactory");
+    mzIDispatch* divider = script.objects.empty() ? nullptr : script.objects.back();
+    if (!divider || std::strcmp(scriptFuzz::typeNameOf(divider), "class prxm3dSketchDividerC *") != 0) return;
+    static constexpr int32_t limits[] = {15, 16, 20, -1};
+    script.call(divider, "BurstValue", mzInvokePropertyPut,
+                number(limits[input.ConsumeIntegralInRange<size_t>(0, std::size(limits) - 1)]));
+    std::vector<mzVariantS> arguments(1);
+    arguments[0].setDispatch(object);
+    mzVariantS result;
+    if (scriptFuzz::checkedCall(divider, "DivideSketch", mzInvokeMethod, arguments, result, input.ConsumeBool()) == 0)
+      FUZZ_CHECK(result.type == mzVariantS::typeInt && result.intValue == 0);
+    result.clear();
+  }
+
   void step() {
     mzIDispatch* object = kept();
-    switch (input.ConsumeIntegralInRange<int>(0, 25)) {
+    switch (input.ConsumeIntegralInRange<int>(0, 26)) {
       case 0:
         newDocument();
         break;
@@ -311,6 +331,9 @@ class lifetimeScriptC {
             default: script.call(object, "SplitFeaturePatterns", mzInvokeMethod); break;
           }
         }
+        break;
+      case 24:
+        if (object) divide(object);
         break;
       default:
         if (!script.objects.empty())

@@ -14,6 +14,7 @@
 #include "proxy3d/prxm3dPartC.h"
 #include "proxy3d/prxm3dPlaneC.h"
 #include "proxy3d/prxm3dSketchC.h"
+#include "proxy3d/prxm3dSketchDividerC.h"
 
 using namespace methodRows;
 
@@ -50,10 +51,13 @@ proxyObjectC* newDocument() {
 // A document over no node at all: its names read empty and its operations change nothing.
 proxyObjectC* newEmptyDocument() { return new prxm3dDocumentC(metaObjectC()); }
 
+proxyObjectC* newSketchDivider() { return new prxm3dSketchDividerC(0); }
+
 constexpr namedMakerS documentMakers[] = {
     {"prxm3dpart", &newDocument<prxm3dPartC, partKey>},
     {"prxm3dasm", &newDocument<prxm3dAsmC, assemblyKey>},
     {"prxm3ddocument", &newEmptyDocument},
+    {"prxm3dsketchdivider", &newSketchDivider},
 };
 
 constexpr auto rows = rowTable(classRows<prxm3dAsmC, assemblyKey, "asm">(),
