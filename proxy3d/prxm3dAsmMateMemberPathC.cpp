@@ -46,8 +46,7 @@ void resolveFromAssembly(void* native, proxyAutoParaListC& arguments, proxyAutoT
 }
 
 void reset(void* native, proxyAutoParaListC&, proxyAutoTypeCastC&) {
-  memberPathC& path = self(native).getPath();
-  path = memberPathC(path.getFull().c_str());
+  self(native).getPath().reset();
 }
 
 void nextMemberIndex(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
@@ -55,7 +54,7 @@ void nextMemberIndex(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& resu
 }
 
 void more(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  result.setInt(self(native).getPath().getRemaining().length());
+  result.setInt(self(native).getPath().getRemainingLength());
 }
 
 constexpr proxyMethodEntryS rows[] = {

@@ -17,7 +17,8 @@ namespace {
 // tie A and B, then ends without at-signs, a missing point and a missing member.
 std::string twoParts(const char* frameOfB) {
   return std::string(R"(ASSEMBLY{MEMBER{MAT{)" I16 R"(},PART{CONNECT{CONNPOINT{NAME{"A"},MAT{)" I16 R"(}}}}},)"
-                     R"(MEMBER{MAT{1,0,0,0,0,1,0,0,0,0,1,0,10,0,0,1},PART{NAME{"P2"},CONNECT{CONNPOINT{NAME{"B"},MAT{)") +
+                     R"(MEMBER{MAT{1,0,0,0,0,1,0,0,0,0,1,0,10,0,0,1},)"
+                     R"(PART{NAME{"P2"},CONNECT{CONNPOINT{NAME{"B"},MAT{)") +
          frameOfB +
          R"(}}}}},MATES{TRANSZ{MEMBER{"A@1","B@2"},VALUE{12.5}},TRANSZ{MEMBER{"A1","B2"}},)"
          R"(TRANSZ{MEMBER{"Z@1","B@2"}},TRANSZ{MEMBER{"A@1","B@3"},FREEVAL{1}}}})";
@@ -86,7 +87,8 @@ TEST_F(m3dMatesScript, MatesResolveEachEndByItselfAndTypeTheirAxes) {
   EXPECT_EQ(integer(m, "RemoveAt", {number(9)}), 0);
   EXPECT_EQ(typeNameOf(method(m, "add", {text("TRANSZ")})), "class prxm3dAsmMateC *");
   EXPECT_EQ(integer(m, "Count"), 5);
-  for (const char* bad : {"1x", "", "A B", "}"}) expectFailure(method(m.get(), "add", {text(bad)}), "methode:add(Para:1)");
+  for (const char* bad : {"1x", "", "A B", "}"})
+    expectFailure(method(m.get(), "add", {text(bad)}), "methode:add(Para:1)");
   EXPECT_EQ(integer(m, "Count"), 5);
   dispatchT walk = method(m, "objEnum");
   EXPECT_EQ(typeNameOf(walk), "class prxmObjEnumC<class prxm3dAsmMateC> *");
@@ -101,9 +103,11 @@ TEST_F(m3dMatesScript, NestedPlacementsApplyTheParentBeforeTheChild) {
   // Z axis; applied the other way round the two would stand at a right angle.
   scriptC s;
   dispatchT a = s.make("toasm",
-                       R"(ASSEMBLY{MEMBER{MAT{1,0,0,0,0,0,1,0,0,-1,0,0,0,0,0,1},ASSEMBLY{MEMBER{MAT{0,0,-1,0,0,1,0,0,1,0,0,)"
-                       R"(0,0,0,0,1},PART{CONNECT{CONNPOINT{NAME{"C"},MAT{)" I16 R"(}}}}}}},MEMBER{MAT{)" I16
-                       R"(},PART{CONNECT{CONNPOINT{NAME{"D"},MAT{0,0,1,0,0,1,0,0,-1,0,0,0,0,0,0,1}}}}},)"
+                       R"(ASSEMBLY{MEMBER{MAT{1,0,0,0,0,0,1,0,0,-1,0,0,0,0,0,1},)"
+                       R"(ASSEMBLY{MEMBER{MAT{0,0,-1,0,0,1,0,0,1,0,0,0,0,0,0,1},)"
+                       R"(PART{CONNECT{CONNPOINT{NAME{"C"},MAT{)" I16 R"(}}}}}}},)"
+                       R"(MEMBER{MAT{)" I16 R"(},)"
+                       R"(PART{CONNECT{CONNPOINT{NAME{"D"},MAT{0,0,1,0,0,1,0,0,-1,0,0,0,0,0,0,1}}}}},)"
                        R"(MATES{TRANSZ{MEMBER{"C@1@1","D@2"}}}})");
   dispatchT mate = item(get(a, "Mates"), 0);
   EXPECT_EQ(integer(mate, "MateType"), 1);
