@@ -1,5 +1,5 @@
 // Sequences of script calls that make documents, lists, items and tree-node proxies (2D
-// drawings and figures and their parts, 3D assemblies with their members and placements, mesh
+// drawings and figures and their parts, 3D assemblies with their members, placements and mates, mesh
 // parts and assemblies with their points, patches and number lists among them), keep some of them, remove or replace the
 // nodes under them (RemoveAt, RemoveAll, makeSingleObject, setMetaObject through the native
 // access interface, token sets and puts, shape conversions by acceptShapes, point puts), add
@@ -172,7 +172,8 @@ class lifetimeScriptC {
               "Hatches",     "InsertPoint", "points",     "StartPoint",          "MiddlePoint", "Point",
               "Members",     "Matrix",      "Document",   "AsmAttr",             "AsmPrefs",    "Points",
               "Normals",     "MeshPatches", "PointNumbers", "NormalNumbers",     "Size",        "MinPoint",
-              "MaxPoint",    "PartPrefs",   "Normal",     "t"};
+              "MaxPoint",    "PartPrefs",   "Normal",     "t",           "Mates",       "Member1",
+              "Member2",     "ConnectionPoint1",          "ConnectionPoint2"};
           const char* name = steps[input.ConsumeIntegralInRange<size_t>(0, std::size(steps) - 1)];
           script.call(object, name, name[0] >= 'a' ? mzInvokeMethod : mzInvokePropertyGet);
         }
@@ -204,7 +205,8 @@ class lifetimeScriptC {
         if (object) {
           static constexpr const char* sets[] = {"setNameToken", "setStringToken", "setValueToken", "Author",
                                                  "Desc",         "Value",          "Name",          "UnitBase",
-                                                 "x",            "StartPoint",     "Rad",           "Angle"};
+                                                 "x",            "StartPoint",     "Rad",           "Angle",
+                                                 "ResolvePath"};
           mzVariantS value;
           script.argument(value);
           script.call(object, sets[input.ConsumeIntegralInRange<size_t>(0, std::size(sets) - 1)],
@@ -233,7 +235,8 @@ class lifetimeScriptC {
         if (object) {
           static constexpr const char* reads[] = {"classkey", "ValidObj", "Count",     "getNameToken", "getStringToken",
                                                   "Value",    "Name",     "isValid",   "getValueAsString", "Author",
-                                                  "UnitBase", "Type",     "getQStringToken"};
+                                                  "UnitBase", "Type",     "getQStringToken", "MateType",
+                                                  "MemberPath1", "MemberPath2", "NextMemberIndex", "More"};
           const char* name = reads[input.ConsumeIntegralInRange<size_t>(0, std::size(reads) - 1)];
           if (script.call(object, name, mzInvokePropertyGet) != 0) script.call(object, name, mzInvokeMethod);
           std::vector<mzVariantS> flags(2);
