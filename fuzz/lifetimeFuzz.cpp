@@ -1,5 +1,5 @@
 // Sequences of script calls that make documents, lists, items and tree-node proxies (2D
-// drawings and figures and their parts, 3D assemblies with their members and placements, 3D parts with their features, levels and connection points, mesh
+// drawings and figures and their parts, 3D assemblies with their members, placements and mates, 3D parts with their features, levels and connection points, mesh
 // parts and assemblies with their points, patches and number lists among them), keep some of them, remove or replace the
 // nodes under them (RemoveAt, RemoveAll, Delete, RecalcWithDetailLevel, acceptFeatures, makeSingleObject, setMetaObject through the native
 // access interface, token sets and puts, shape conversions by acceptShapes, point puts, a
@@ -195,7 +195,8 @@ class lifetimeScriptC {
               "Normals",     "MeshPatches", "PointNumbers", "NormalNumbers",     "Size",        "MinPoint",
               "MaxPoint",    "PartPrefs",   "Normal",     "t",          "Features",    "ConnectionPoints",
               "CosmeticDraws", "PartDetailLevel", "DetailLevels", "ExcludeFeatureList", "NextFeature",
-              "PrevFeature", "PartAttr",    "ColorRGB",   "Loops",      "CenterLine"};
+              "PrevFeature", "PartAttr",    "ColorRGB",   "Loops",      "CenterLine",
+              "Mates",       "Member1",     "Member2",    "ConnectionPoint1", "ConnectionPoint2"};
           const char* name = steps[input.ConsumeIntegralInRange<size_t>(0, std::size(steps) - 1)];
           script.call(object, name, name[0] >= 'a' ? mzInvokeMethod : mzInvokePropertyGet);
         }
@@ -228,7 +229,7 @@ class lifetimeScriptC {
           static constexpr const char* sets[] = {"setNameToken", "setStringToken", "setValueToken", "Author",
                                                  "Desc",         "Value",          "Name",          "UnitBase",
                                                  "x",            "StartPoint",     "Rad",           "Angle",
-                                                 "setOnPlaneRelation"};
+                                                 "setOnPlaneRelation", "ResolvePath"};
           mzVariantS value;
           script.argument(value);
           script.call(object, sets[input.ConsumeIntegralInRange<size_t>(0, std::size(sets) - 1)],
@@ -257,7 +258,8 @@ class lifetimeScriptC {
         if (object) {
           static constexpr const char* reads[] = {"classkey", "ValidObj", "Count",     "getNameToken", "getStringToken",
                                                   "Value",    "Name",     "isValid",   "getValueAsString", "Author",
-                                                  "UnitBase", "Type",     "getQStringToken"};
+                                                  "UnitBase", "Type",     "getQStringToken", "MateType",
+                                                  "MemberPath1", "MemberPath2", "NextMemberIndex", "More"};
           const char* name = reads[input.ConsumeIntegralInRange<size_t>(0, std::size(reads) - 1)];
           if (script.call(object, name, mzInvokePropertyGet) != 0) script.call(object, name, mzInvokeMethod);
           std::vector<mzVariantS> flags(2);

@@ -31,6 +31,7 @@
 #include "proxy/prxMetaBaseI.h"
 #include "proxy/prxMetaObjectBaseC.h"
 #include "proxy/prxmObjEnumBaseC.h"
+#include "proxy3d/prxm3dAsmMateMemberPathC.h"
 
 namespace scriptFuzz {
 
@@ -94,6 +95,7 @@ inline metaTreeC* nodeShownBy(mzIDispatch* object) {
   }
   if (auto* treeNode = dynamic_cast<prxMTreeObjectC*>(object)) return treeNode->getNode();
   if (auto* walk = dynamic_cast<prxmObjEnumBaseC*>(object)) return walk->getCurrentNode();
+  if (auto* path = dynamic_cast<prxm3dAsmMateMemberPathC*>(object)) return path->getMateNode();
   return nullptr;
 }
 

@@ -66,6 +66,16 @@ class treeTextC {
   FuzzedDataProvider& input;
   int budget = 0;
 
+  // A mate's end: a connection point's name, then member indices each after an at-sign.
+  std::string mateEnd() {
+    static constexpr const char* names[] = {"A", "B", "C", ""};
+    static constexpr const char* indices[] = {"1", "2", "3", "0", "-1", "x", "99999999999"};
+    std::string end = pick(names);
+    for (int fields = input.ConsumeIntegralInRange<int>(0, 3); fields > 0; --fields)
+      end += std::string("@") + pick(indices);
+    return end;
+  }
+
   void children(std::string& text, int depth) {
     int count = input.ConsumeIntegralInRange<int>(0, 4);
     for (int i = 0; i < count && budget > 0; ++i) {
@@ -73,7 +83,7 @@ class treeTextC {
       if (i) text += ' ';
       switch (input.ConsumeIntegralInRange<int>(0, 7)) {
         case 0:
-          text += quoted(input.ConsumeRandomLengthString(12));
+          text += quoted(input.ConsumeBool() ? mateEnd() : input.ConsumeRandomLengthString(12));
           break;
         case 1: {
           static constexpr const char* numbers[] = {"0", "1", "-1", "2.5", "1e999", "-1e999", "7", "255", "1e300"};

@@ -5,12 +5,14 @@
 #include "docproxy/prxmDocumentPrefsC.h"
 #include "proxy/prxmStringListC.h"
 #include "proxy3d/prxm3dAsmAttrC.h"
+#include "proxy3d/prxm3dAsmMatesC.h"
 #include "proxy3d/prxm3dMembersC.h"
 
 namespace {
 
 constexpr char asmAttrKey[] = "ASMATTR";
 constexpr char asmPrefsKey[] = "ASMPREFS";
+constexpr char matesKey[] = "MATES";
 
 metaTreeC* attributesNode(void* native) { return metaObjectC(nodeOfProxy(native), 0).attributeNode(asmAttrKey); }
 
@@ -31,6 +33,7 @@ void members(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
 constexpr proxyMethodEntryS rows[] = {
     {"Members", mzInvokePropertyGet, 0, &members},
     {"AsmAttr", mzInvokePropertyGet, 0, &asmAttr},
+    {"Mates", mzInvokePropertyGet, 0, &childProxy<prxm3dAsmMatesC, matesKey>},
     {"AsmPrefs", mzInvokePropertyGet, 0, &childProxy<prxmDocumentPrefsC, asmPrefsKey>},
     {"NamePrefix", mzInvokeMethod, 0, &namePrefix},
     {},

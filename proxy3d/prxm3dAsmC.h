@@ -1,5 +1,5 @@
-// The script object of an assembly ("ASSEMBLY"): its members, attributes, preferences and
-// name prefixes, each a new object over the child it finds or adds, in front of the members
+// The script object of an assembly ("ASSEMBLY"): its members, attributes, mates, preferences
+// and name prefixes, each a new object over the child it finds or adds, in front of the members
 // of every 3D document.
 #pragma once
 

@@ -149,7 +149,7 @@ m3dMemberC m3dAsmC::resolveMemberPath(memberPathC& path) {
     const int64_t count = m3dMembersC(assembly, 0).getCount();
     if (index < 1 || index > count) return m3dMemberC();
     metaTreeC* member = m3dMembersC(assembly, 0).getItemNode(int(index - 1));
-    if (path.getRemaining().length() == 0) return m3dMemberC(member, 0);
+    if (path.getRemainingLength() == 0) return m3dMemberC(member, 0);
     assembly = peekFieldNode(member, classKey);
   }
   return m3dMemberC();

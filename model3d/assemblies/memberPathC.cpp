@@ -1,6 +1,6 @@
 #include "model3d/assemblies/memberPathC.h"
 
-#include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -23,14 +23,15 @@ int32_t parseMemberIndex(const char* text) {
 }
 
 int32_t memberPathC::popIndex() {
-  const char* text = remaining.c_str();
-  const char* at = std::strrchr(text, '@');
-  if (!at) {
-    const int32_t index = parseMemberIndex(text);
-    remaining = str();
+  // The field after the cut ends at the at-sign that follows it in the full text, or at its
+  // end: no digit either way.
+  const std::string_view remaining(full.c_str(), size_t(remainingLength));
+  const size_t at = remaining.rfind('@');
+  if (at == std::string_view::npos) {
+    const int32_t index = remaining.empty() ? 0 : parseMemberIndex(full.c_str());
+    remainingLength = 0;
     return index;
   }
-  const int32_t index = parseMemberIndex(at + 1);
-  remaining = str(text, 0, int(at - text));
-  return index;
+  remainingLength = int(at);
+  return parseMemberIndex(full.c_str() + at + 1);
 }
