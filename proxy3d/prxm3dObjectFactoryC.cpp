@@ -8,6 +8,9 @@
 #include "proxy/factoryRows.h"
 #include "proxy/proxyProgIdC.h"
 #include "proxy3d/prxm3dAsmC.h"
+#include "proxy3d/prxm3dFeatBaseC.h"
+#include "proxy3d/prxm3dFeatCutC.h"
+#include "proxy3d/prxm3dFeatForeignC.h"
 #include "proxy3d/prxm3dPartC.h"
 
 using namespace methodRows;
@@ -57,9 +60,12 @@ constexpr auto rows = rowTable(classRows<prxm3dAsmC, assemblyKey, "asm">(),
                                classRows<prxmCircle2dC, circleKey, "circle2d">(),
                                classRows<prxmArc2dC, arcKey, "arc2d">(),
                                testRows<loopKey, "loop">(), testRows<planeKey, "plane">(),
-                               testRows<sketchKey, "sketch">(), testRows<baseKey, "base">(),
-                               testRows<cutKey, "cut">(), testRows<bodyKey, "body">(),
-                               testRows<foreignKey, "foreign">(), testRows<patternKey, "pattern">(),
+                               testRows<sketchKey, "sketch">(),
+                               classRows<prxm3dFeatBaseC, baseKey, "base">(),
+                               classRows<prxm3dFeatCutC, cutKey, "cut">(),
+                               testRows<bodyKey, "body">(),
+                               classRows<prxm3dFeatForeignC, foreignKey, "foreign">(),
+                               testRows<patternKey, "pattern">(),
                                createRow<documentMakers, &createListByName>("Create"));
 
 }  // namespace
