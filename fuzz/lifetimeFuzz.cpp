@@ -2,7 +2,8 @@
 // drawings and figures and their parts, 3D assemblies with their members and placements, mesh
 // parts and assemblies with their points, patches and number lists among them), keep some of them, remove or replace the
 // nodes under them (RemoveAt, RemoveAll, makeSingleObject, setMetaObject through the native
-// access interface, token sets and puts, shape conversions by acceptShapes, point puts), add
+// access interface, token sets and puts, shape conversions by acceptShapes, point puts, a
+// foreign feature's ImportFile), add
 // to them (Append, add), read through the proxies kept, and release everything in an order the
 // input picks. Invariants: after every step each node a kept proxy shows, with its token, its
 // ancestors and its first children, is a live block; every call keeps the rules of
@@ -152,7 +153,7 @@ class lifetimeScriptC {
 
   void step() {
     mzIDispatch* object = kept();
-    switch (input.ConsumeIntegralInRange<int>(0, 24)) {
+    switch (input.ConsumeIntegralInRange<int>(0, 25)) {
       case 0:
         newDocument();
         break;
@@ -281,12 +282,22 @@ class lifetimeScriptC {
             const char* progId;
           } conversions[] = {{"toasm", "rudezaze.m3dfactory"},
                              {"topart", "rudezaze.m3dfactory"},
+                             {"tobase", "rudezaze.m3dfactory"},
+                             {"toforeign", "rudezaze.m3dfactory"},
                              {"tomeshpart", "rudezaze.mmeshfactory"},
                              {"tomeshasm", "rudezaze.mmeshfactory"}};
           const auto& chosen = conversions[input.ConsumeIntegralInRange<size_t>(0, std::size(conversions) - 1)];
           mzVariantS argument;
           argument.setDispatch(object);
           callFactory(chosen.conversion, argument, chosen.progId);
+        }
+        break;
+      case 23:
+        // A foreign feature replaces its embedded file (read from the scratch file).
+        if (object) {
+          std::vector<mzVariantS> arguments(3);
+          for (mzVariantS& argument : arguments) argument.setString("F");
+          script.call(object, "ImportFile", mzInvokeMethod, arguments);
         }
         break;
       default:

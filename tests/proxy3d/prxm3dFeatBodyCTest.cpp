@@ -12,36 +12,12 @@
 #include "mzcom/mzComExports.h"
 #include "proxy3d/prxm3dThreadInfoC.h"
 #include "tests/mzcom/fakeEngine.h"
+#include "tests/proxy3d/fakeHostArray.h"
 #include "tests/proxy3d/modelScript.h"
 
 using namespace modelScript;
 
 namespace {
-
-// The host's "rudezaze.array": keeps a copy of what "add" hands it; anything else fails.
-class fakeArrayC final : public mzIDispatch {
- public:
-  uint32_t references = 1;
-  std::vector<mzVariantS> items;
-
-  uint32_t QueryInterface(const mzIIDS& iid, void** out) override {
-    if (!iid.isEqual(mzIID_IUnknown) && !iid.isEqual(mzIID_IDispatch)) {
-      *out = nullptr;
-      return 1;
-    }
-    AddRef();
-    *out = static_cast<mzIDispatch*>(this);
-    return 0;
-  }
-  uint32_t AddRef() override { return ++references; }
-  uint32_t Release() override { return --references; }
-  uint32_t Invoke(const char* name, uint32_t kind, uint32_t count, mzVariantS* arguments, mzVariantS*,
-                  mzIException**) override {
-    if (std::string(name) != "add" || kind != mzInvokeMethod || count != 1) return 1;
-    items.push_back(arguments[0]);
-    return 0;
-  }
-};
 
 constexpr const char* fxThread =
     R"(PART{ITEMS{SKETCH{NAME{"S"},LOOP{LINE{POINT{0,-5},POINT{20,-5}}}},BASE{NAME{"B"},TYP{ROTATE},USED{"S"},)"
@@ -51,7 +27,7 @@ constexpr const char* fxThread =
 // A host whose engine makes the array above.
 class bodyFeatureScript : public poolBalancedTest {
  protected:
-  fakeArrayC array;
+  fakeHostArrayC array;
   fakeEngineC engine;
   scriptC s;
 
