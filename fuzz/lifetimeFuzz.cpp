@@ -1,9 +1,9 @@
 // Sequences of script calls that make documents, lists, items and tree-node proxies (2D
-// drawings and figures and their parts, 3D assemblies with their members and placements, mesh
+// drawings and figures and their parts, 3D assemblies with their members and placements, 3D parts with their features, levels and connection points, mesh
 // parts and assemblies with their points, patches and number lists among them), keep some of them, remove or replace the
-// nodes under them (RemoveAt, RemoveAll, makeSingleObject, setMetaObject through the native
+// nodes under them (RemoveAt, RemoveAll, Delete, RecalcWithDetailLevel, acceptFeatures, makeSingleObject, setMetaObject through the native
 // access interface, token sets and puts, shape conversions by acceptShapes, point puts, a
-// foreign feature's ImportFile), add
+// sketch's face placement replaced by a plane, a foreign feature's ImportFile), add
 // to them (Append, add), read through the proxies kept, and release everything in an order the
 // input picks. Invariants: after every step each node a kept proxy shows, with its token, its
 // ancestors and its first children, is a live block; every call keeps the rules of
@@ -153,7 +153,7 @@ class lifetimeScriptC {
 
   void step() {
     mzIDispatch* object = kept();
-    switch (input.ConsumeIntegralInRange<int>(0, 25)) {
+    switch (input.ConsumeIntegralInRange<int>(0, 26)) {
       case 0:
         newDocument();
         break;
@@ -173,7 +173,9 @@ class lifetimeScriptC {
               "Hatches",     "InsertPoint", "points",     "StartPoint",          "MiddlePoint", "Point",
               "Members",     "Matrix",      "Document",   "AsmAttr",             "AsmPrefs",    "Points",
               "Normals",     "MeshPatches", "PointNumbers", "NormalNumbers",     "Size",        "MinPoint",
-              "MaxPoint",    "PartPrefs",   "Normal",     "t"};
+              "MaxPoint",    "PartPrefs",   "Normal",     "t",          "Features",    "ConnectionPoints",
+              "CosmeticDraws", "PartDetailLevel", "DetailLevels", "ExcludeFeatureList", "NextFeature",
+              "PrevFeature", "PartAttr",    "ColorRGB",   "Loops",      "CenterLine"};
           const char* name = steps[input.ConsumeIntegralInRange<size_t>(0, std::size(steps) - 1)];
           script.call(object, name, name[0] >= 'a' ? mzInvokeMethod : mzInvokePropertyGet);
         }
@@ -205,7 +207,8 @@ class lifetimeScriptC {
         if (object) {
           static constexpr const char* sets[] = {"setNameToken", "setStringToken", "setValueToken", "Author",
                                                  "Desc",         "Value",          "Name",          "UnitBase",
-                                                 "x",            "StartPoint",     "Rad",           "Angle"};
+                                                 "x",            "StartPoint",     "Rad",           "Angle",
+                                                 "setOnPlaneRelation"};
           mzVariantS value;
           script.argument(value);
           script.call(object, sets[input.ConsumeIntegralInRange<size_t>(0, std::size(sets) - 1)],
@@ -274,8 +277,8 @@ class lifetimeScriptC {
         callFactory("Create", mzVariantS(input.ConsumeBool() ? "prxm3dasm" : "prxm3dpart"), "rudezaze.m3dfactory");
         break;
       case 22:
-        // 3D and mesh documents over a kept object's tree, which then reach members, placements,
-        // points and patches.
+        // 3D and mesh documents, sketches, loops and planes over a kept object's tree, which then
+        // reach members, placements, points, patches and loops.
         if (object) {
           static constexpr struct {
             const char* conversion;
@@ -285,7 +288,11 @@ class lifetimeScriptC {
                              {"tobase", "rudezaze.m3dfactory"},
                              {"toforeign", "rudezaze.m3dfactory"},
                              {"tomeshpart", "rudezaze.mmeshfactory"},
-                             {"tomeshasm", "rudezaze.mmeshfactory"}};
+                             {"tomeshasm", "rudezaze.mmeshfactory"},
+                             {"tosketch", "rudezaze.m3dfactory"},
+                             {"toloop", "rudezaze.m3dfactory"},
+                             {"toplane", "rudezaze.m3dfactory"},
+                             {"topattern", "rudezaze.m3dfactory"}};
           const auto& chosen = conversions[input.ConsumeIntegralInRange<size_t>(0, std::size(conversions) - 1)];
           mzVariantS argument;
           argument.setDispatch(object);
@@ -293,6 +300,21 @@ class lifetimeScriptC {
         }
         break;
       case 23:
+        // Features and levels delete what they stand on or what a level or a class key names.
+        if (object) {
+          static constexpr const char* texts[] = {"L", "A", "FEATPATTERN", "SKETCH", "BASE", ""};
+          std::vector<mzVariantS> arguments(2);
+          arguments[0] = number(index());
+          arguments[1].setString(texts[input.ConsumeIntegralInRange<size_t>(0, std::size(texts) - 1)]);
+          switch (input.ConsumeIntegralInRange<int>(0, 3)) {
+            case 0: script.call(object, "Delete", mzInvokeMethod); break;
+            case 1: script.call(object, "RecalcWithDetailLevel", mzInvokeMethod, arguments[1]); break;
+            case 2: script.call(object, "acceptFeatures", mzInvokeMethod, arguments); break;
+            default: script.call(object, "SplitFeaturePatterns", mzInvokeMethod); break;
+          }
+        }
+        break;
+      case 24:
         // A foreign feature replaces its embedded file (read from the scratch file).
         if (object) {
           std::vector<mzVariantS> arguments(3);

@@ -1,14 +1,14 @@
-// The key words the body and foreign feature objects read and add: a body feature's type,
-// sketch, parameters and draft angle with the words its type takes, the cosmetic sketch its
-// threads come from, and a foreign feature's description and embedded file.
+// The key words the sketch, plane, pattern and body objects read and add: a sketch's frame,
+// placement, centre line and loops, a plane's type and parameters, and the type words the
+// plane objects compare.
 #include "core/keyWordDeclarationC.h"
 
 namespace {
 
 constexpr const char* featureProxyKeyWords[] = {
-    "TYP",      "EXTRUDE", "ROTATE",     "USED",     "PARAM",    "EXTDFTANGLE", "COSDRAW",
-    "COSSKETCH", "CENTER",  "COSSHAPES",  "FEATINFO", "FMTNAME",  "FMTVERSION",  "FILENAME",
-    "FEATDATA", "CODE",    "SIZE",       "DATA",
+    "SKETCH", "FEATPATTERN", "BODY",  "SKETCHON", "PLANE", "FACE",         "POINT3D",      "VEC3D", "CENTER",
+    "LOOP",   "LINE",        "ARC",   "CIRCLE",   "TYP",   "PARAM",        "OFF_TO_PLANE", "XY",    "ZX",
+    "YZ",     "ROT_TO_PLANE", "NAME", "MAT",
 };
 const keyWordDeclarationC featureProxyKeyWordsDeclared(featureProxyKeyWords);
 

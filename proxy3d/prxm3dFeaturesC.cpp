@@ -8,7 +8,10 @@
 
 namespace {
 
-m3dPartItemsC itemsOf(void* native) { return m3dPartItemsC(nodeOfProxy(native), 0); }
+// The "ITEMS" node; the list is no prxMetaObjectBaseC, so nodeOfProxy does not apply.
+metaTreeC* itemsNode(void* native) { return proxyOf<prxm3dFeaturesC>(native).getObject().getNode(); }
+
+m3dPartItemsC itemsOf(void* native) { return m3dPartItemsC(itemsNode(native), 0); }
 
 // By name only: a number fails the text conversion, so Item(i) falls to the list's index row.
 void itemByName(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
@@ -21,7 +24,7 @@ void itemByName(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC&
 void addFeature(void* native, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
   const char* key = textArgument(arguments, 0);
   if (!metaTreeReaderC::isKeyword(key)) throwTypeCastException();
-  metaTreeC* items = nodeOfProxy(native);
+  metaTreeC* items = itemsNode(native);
   returnProxyOver<prxm3dGenFeatureC>(result, items ? metaTreeC::appendWordChild(items, key) : nullptr);
 }
 

@@ -1,4 +1,7 @@
-// The script object of a part ("PART"): the members of every 3D document.
+// The script object of a part ("PART"): its features, connection points, cosmetic sketches,
+// attributes, colour, preferences, detail levels and name prefixes, each a new object over
+// the child it finds or adds; its 3D data file and type; its recalculation for a detail level
+// and its transformation; in front of the members of every 3D document.
 #pragma once
 
 #include "proxy/prxDescribedT.h"
