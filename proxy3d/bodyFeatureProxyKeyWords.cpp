@@ -6,8 +6,8 @@
 namespace {
 
 constexpr const char* bodyFeatureProxyKeyWords[] = {
-    "EXTRUDE",  "ROTATE", "USED", "EXTDFTANGLE", "COSDRAW", "COSSKETCH",
-    "COSSHAPES", "FEATINFO", "FMTNAME",  "FMTVERSION", "FILENAME", "FEATDATA", "CODE", "SIZE",    "DATA",
+    "EXTRUDE", "ROTATE", "USED", "EXTDFTANGLE", "COSDRAW", "COSSKETCH", "COSSHAPES", "FEATINFO",
+    "FMTNAME", "FMTVERSION", "FILENAME", "FEATDATA", "CODE", "SIZE", "DATA",
 };
 const keyWordDeclarationC bodyFeatureProxyKeyWordsDeclared(bodyFeatureProxyKeyWords);
 
