@@ -103,17 +103,12 @@ TEST_F(bodyFeatureScript, ExtrusionsCutsAndParametersOfAnotherShape) {
   put(b, "KeyValue", doubleValue(-1.5));
   EXPECT_EQ(compact(b), "BASE{TYP{EXTRUDE}PARAM{-1.5,0,1}EXTDFTANGLE{2.5}}");
 
-  // Values of another kind: a text key value reads 0.0, a put leaves three numbers.
-  dispatchT c = s.make("tocut", R"(CUT{TYP{EXTRUDE},PARAM{"x",1,0},USED{7}})");
+  // A key value of another kind reads 0.0; a put leaves three numbers.
+  dispatchT c = s.make("tocut", R"(CUT{TYP{EXTRUDE},PARAM{"x",1,0}})");
   EXPECT_EQ(typeNameOf(c), "class prxm3dFeatCutC *");
-  EXPECT_EQ(integer(c, "IsExtrude", {}, mzInvokeMethod), 1);
   EXPECT_EQ(real(c, "KeyValue"), 0.0);
-  EXPECT_EQ(integer(c, "Side"), 0);
-  EXPECT_EQ(textOf(c, "UsedName"), "");
-  put(c, "UsedName", text("S"));
-  EXPECT_EQ(textOf(c, "UsedName"), "S");
   put(c, "KeyValue", number(4));
-  EXPECT_EQ(compact(c), R"(CUT{TYP{EXTRUDE}PARAM{4,0,0}USED{"S",7}})");
+  EXPECT_EQ(compact(c), "CUT{TYP{EXTRUDE}PARAM{4,0,0}}");
   expectEmptyResult(method(s.factory.get(), "tobase", {objectValue(c)}));
 }
 
