@@ -3,7 +3,7 @@
 // parts and assemblies with their points, patches and number lists among them), keep some of them, remove or replace the
 // nodes under them (RemoveAt, RemoveAll, Delete, RecalcWithDetailLevel, acceptFeatures, makeSingleObject, setMetaObject through the native
 // access interface, token sets and puts, shape conversions by acceptShapes, point puts, a
-// sketch's face placement replaced by a plane), add
+// sketch's face placement replaced by a plane, a foreign feature's ImportFile), add
 // to them (Append, add), divide the sketches of a kept part with a sketch divider (its new
 // sketches in place of the old, which objects kept over them, their loops and features then
 // show detached), read through the proxies kept, and release everything in an order the
@@ -173,7 +173,7 @@ class lifetimeScriptC {
 
   void step() {
     mzIDispatch* object = kept();
-    switch (input.ConsumeIntegralInRange<int>(0, 26)) {
+    switch (input.ConsumeIntegralInRange<int>(0, 27)) {
       case 0:
         newDocument();
         break;
@@ -307,6 +307,8 @@ class lifetimeScriptC {
             const char* progId;
           } conversions[] = {{"toasm", "rudezaze.m3dfactory"},
                              {"topart", "rudezaze.m3dfactory"},
+                             {"tobase", "rudezaze.m3dfactory"},
+                             {"toforeign", "rudezaze.m3dfactory"},
                              {"tomeshpart", "rudezaze.mmeshfactory"},
                              {"tomeshasm", "rudezaze.mmeshfactory"},
                              {"tosketch", "rudezaze.m3dfactory"},
@@ -336,6 +338,14 @@ class lifetimeScriptC {
         break;
       case 24:
         if (object) divide(object);
+        break;
+      case 25:
+        // A foreign feature replaces its embedded file (read from the scratch file).
+        if (object) {
+          std::vector<mzVariantS> arguments(3);
+          for (mzVariantS& argument : arguments) argument.setString("F");
+          script.call(object, "ImportFile", mzInvokeMethod, arguments);
+        }
         break;
       default:
         if (!script.objects.empty())

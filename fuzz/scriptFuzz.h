@@ -127,17 +127,18 @@ inline bool knownVariantType(uint32_t type) {
 
 inline bool isFileMember(const char* name) {
   if (!name) return false;
-  for (const char* member : {"writeToFile", "createFromFile", "CreateIniFile", "ReadFile", "WriteFile"})
+  for (const char* member : {"writeToFile", "createFromFile", "CreateIniFile", "ReadFile", "WriteFile", "ExportFile"})
     if (methodNamesEqual(name, member)) return true;
   return false;
 }
 
 // One call by name as a host makes it. Invariants: 0 or 1; a failure hands out an error
 // object with texts when asked for one, a success none; the result is a variant of a known
-// type. File members get the scratch file as their path.
+// type. File members get the scratch file as their path, ImportFile as its third argument.
 inline uint32_t checkedCall(mzIDispatch* object, const char* name, uint32_t kind, std::vector<mzVariantS>& arguments,
                             mzVariantS& result, bool askError) {
   if (isFileMember(name) && !arguments.empty()) arguments[0].setString(scratchFile().c_str());
+  if (name && methodNamesEqual(name, "ImportFile") && arguments.size() >= 3) arguments[2].setString(scratchFile().c_str());
   if (tracing()) {
     std::fprintf(stderr, "call %p %s.%s kind %u (", static_cast<void*>(object), typeNameOf(object),
                  name ? name : "<null>", kind);

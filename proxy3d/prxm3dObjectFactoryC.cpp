@@ -9,6 +9,9 @@
 #include "proxy/proxyProgIdC.h"
 #include "proxy3d/prxm3dAsmC.h"
 #include "proxy3d/prxm3dBodyC.h"
+#include "proxy3d/prxm3dFeatBaseC.h"
+#include "proxy3d/prxm3dFeatCutC.h"
+#include "proxy3d/prxm3dFeatForeignC.h"
 #include "proxy3d/prxm3dFeatPatternC.h"
 #include "proxy3d/prxm3dLoopC.h"
 #include "proxy3d/prxm3dPartC.h"
@@ -35,13 +38,6 @@ constexpr const char* bodyKey = "BODY";
 constexpr const char* foreignKey = "FOEFEAT";
 constexpr const char* patternKey = "FEATPATTERN";
 
-// The "is" and "key" rows of a class whose script object comes with its own family.
-template <const char* const& classKey, rowNameT name>
-constexpr std::array<proxyMethodEntryS, 2> testRows() {
-  return {{{joinedRowNameT<"is", name>::text.data(), mzInvokeMethod, 1, &isMember<classKey>},
-           {joinedRowNameT<"key", name>::text.data(), mzInvokeMethod, 0, &keyMember<classKey>}}};
-}
-
 // A new empty document of the class, owning its tree.
 template <class proxyT, const char* const& classKey>
 proxyObjectC* newDocument() {
@@ -66,9 +62,11 @@ constexpr auto rows = rowTable(classRows<prxm3dAsmC, assemblyKey, "asm">(),
                                classRows<prxmCircle2dC, circleKey, "circle2d">(),
                                classRows<prxmArc2dC, arcKey, "arc2d">(),
                                classRows<prxm3dLoopC, loopKey, "loop">(), classRows<prxm3dPlaneC, planeKey, "plane">(),
-                               classRows<prxm3dSketchC, sketchKey, "sketch">(), testRows<baseKey, "base">(),
-                               testRows<cutKey, "cut">(), classRows<prxm3dBodyC, bodyKey, "body">(),
-                               testRows<foreignKey, "foreign">(), classRows<prxm3dFeatPatternC, patternKey, "pattern">(),
+                               classRows<prxm3dSketchC, sketchKey, "sketch">(),
+                               classRows<prxm3dFeatBaseC, baseKey, "base">(), classRows<prxm3dFeatCutC, cutKey, "cut">(),
+                               classRows<prxm3dBodyC, bodyKey, "body">(),
+                               classRows<prxm3dFeatForeignC, foreignKey, "foreign">(),
+                               classRows<prxm3dFeatPatternC, patternKey, "pattern">(),
                                createRow<documentMakers, &createListByName>("Create"));
 
 }  // namespace
