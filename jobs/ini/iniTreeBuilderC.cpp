@@ -1,0 +1,53 @@
+#include "jobs/ini/iniTreeBuilderC.h"
+
+#include <new>
+
+#include "core/metaTokenTextC.h"
+#include "core/metaTreeC.h"
+#include "jobs/ini/mIniEntryC.h"
+#include "jobs/ini/mIniSectionC.h"
+#include "memman/memManPoolC.h"
+
+namespace {
+
+metaTokenTextC* textOf(std::string_view word) { return new metaTokenTextC(word.data(), int(word.size())); }
+
+}  // namespace
+
+iniTreeBuilderC::iniTreeBuilderC()
+    : words{textOf("SECTIONS"), textOf(mIniSectionC::classKey), textOf("NAME"), textOf("ENTRIES"),
+            textOf(mIniEntryC::classKey), textOf("KEY"), textOf("TEXT")} {}
+
+iniTreeBuilderC::~iniTreeBuilderC() {
+  for (metaTokenTextC* word : words) word->releaseHolder();
+  // Blocks of the last run that no node took go back to the heap.
+  while (nodeBlocksLeft > 0) memDataPoolFree(nodeBlocks[--nodeBlocksLeft]);
+}
+
+metaTreeC* iniTreeBuilderC::newNode() {
+  if (nodeBlocksLeft == 0) nodeBlocksLeft = memDataPoolAllocRun(sizeof(metaTreeC), nodeBlocks, nodeRun);
+  return new (nodeBlocks[--nodeBlocksLeft]) metaTreeC;
+}
+
+metaTreeC* iniTreeBuilderC::newWord(wordE word) {
+  metaTreeC* node = newNode();
+  node->value.holdText(metaTokenC::kindWord, nullptr, words[word]);
+  return node;
+}
+
+metaTreeC* iniTreeBuilderC::newStringField(wordE word, std::string_view value, size_t readable) {
+  metaTreeC* string = newNode();
+  bool firstAsKeyword;
+  const char* bytes = value.data() ? value.data() : "";
+  if (metaTokenTextC* text = sharedTexts.find(bytes, int(value.size()), value.data() ? readable : 0, false, firstAsKeyword)) {
+    string->value.holdText(metaTokenC::kindString, nullptr, text);
+  } else {
+    // No room in the table: the node gets a text of its own.
+    metaTokenTextC* own = new metaTokenTextC(bytes, int(value.size()));
+    string->value.holdText(metaTokenC::kindString, nullptr, own);
+    own->releaseHolder();
+  }
+  metaTreeC* field = newWord(word);
+  metaTreeC::linkAsFirstChildren(string, field);
+  return field;
+}
