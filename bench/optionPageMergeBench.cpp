@@ -1,8 +1,9 @@
 // The merge of one option page into another as a host calls it (getMergedPage by name) against
 // the number of options N of each page, half of the other page's options new to the receiver.
-// There is no index by ID: each option of the other page is looked up by a scan of the
-// receiver, so the time grows about as N^2. The closing table shows each doubling of N as the
-// ratio of the larger page's time over the smaller's: 2^k for growth exponent k.
+// Each option of the other page is looked up in an index of the receiver's IDs and copies are
+// appended behind the receiver's last option, so the time grows about as N. The closing table
+// shows each doubling of N as the ratio of the smaller page's time over the larger's (2^k for
+// growth exponent k); the 16-fold page may take at most 25 times as long.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -71,13 +72,13 @@ bool registerMergeRows() {
   auto name = [](int n) { return "optionPageGetMergedPage/" + std::to_string(n); };
   for (size_t i = 1; i <= last; ++i) {
     const std::string title = (i == 1 ? std::string("option page merge ") : std::string("  ")) +
-                              std::to_string(sizes[i - 1]) + " -> " + std::to_string(sizes[i]) + " options (2^k)";
-    registerComparison({order++, title, name(sizes[i - 1]), name(sizes[i]), ratioKindE::speedup, 0});
+                              std::to_string(sizes[i]) + "/" + std::to_string(sizes[i - 1]) + " options (2^k)";
+    registerComparison({order++, title, name(sizes[i]), name(sizes[i - 1]), ratioKindE::slowdown, 0});
   }
   registerComparison({order++,
-                      "  " + std::to_string(sizes[0]) + " -> " + std::to_string(sizes[last]) + " options (" +
+                      "  " + std::to_string(sizes[last]) + "/" + std::to_string(sizes[0]) + " options (" +
                           std::to_string(sizes[last] / sizes[0]) + "^k)",
-                      name(sizes[0]), name(sizes[last]), ratioKindE::speedup, 0});
+                      name(sizes[last]), name(sizes[0]), ratioKindE::slowdown, 25});
   return true;
 }
 

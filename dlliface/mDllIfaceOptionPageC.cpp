@@ -1,9 +1,11 @@
 #include "dlliface/mDllIfaceOptionPageC.h"
 
+#include <optional>
 #include <string_view>
 
 #include "core/metaTreeC.h"
 #include "dlliface/optionElementIds.h"
+#include "dlliface/optionIdIndexC.h"
 
 namespace {
 
@@ -36,15 +38,25 @@ bool deleteFrom(metaTreeC* page, const collectionS& collection, const char* id) 
 
 // The elements of source's collection, counted before the pass, that target lacks by ID are
 // appended to target's collection as copies. Target's collection is reached at its first
-// lookup.
+// lookup; the lookups go through an index, which passes target's elements as scans would.
 void mergeCollection(metaTreeC* target, metaTreeC* source, const collectionS& collection) {
   metaTreeC* from = fieldNode(source, collection.key);
   const uint32_t count = countElements(from, collection.elementKey);
   metaTreeC* element = firstElement(from, collection.elementKey);
+  if (count == 0 || !element) return;
+  metaTreeC* into = fieldNode(target, collection.key);
+  optionIdIndexC intoById(into, collection.elementKey);
+  // Copies go after the last child, kept here: appending would walk every child each time.
+  metaTreeC* last = into->firstChild ? metaTreeC::lastSibling(into->firstChild) : nullptr;
   for (uint32_t i = 0; i < count && element; ++i, element = nextElement(element, collection.elementKey)) {
-    metaTreeC* into = fieldNode(target, collection.key);
-    if (findElementById(into, collection.elementKey, textView(elementIdText(element)))) continue;
-    metaObjectC(metaTreeC::appendWordChild(into, collection.elementKey), 0).copyContentFrom(element);
+    if (intoById.find(textView(elementIdText(element)))) continue;
+    metaTreeC* copy = metaTreeC::newWithKeyword(collection.elementKey);
+    if (last && last->parent == into && !last->next) metaTreeC::linkAfter(copy, last);
+    else metaTreeC::appendChild(copy, into);
+    ++metaTreeChangeCounter;
+    metaObjectC(copy, 0).copyContentFrom(element);
+    intoById.appended(copy);
+    last = copy;
   }
 }
 
@@ -104,8 +116,12 @@ mDllIfaceOptionPageC mDllIfaceOptionPageC::createMergedCopy(mDllIfaceOptionPageC
 void mDllIfaceOptionPageC::updateFieldsFromPage(mDllIfaceOptionPageC& page) {
   if (!node || !page.getNode()) return;
   const metaObjectC source(page.clone(1, 1), 1);
+  // This page's options are reached at the first lookup, as a scan would reach them.
+  std::optional<optionIdIndexC> optionsById;
   forEachOption(source.getNode(), [&](metaTreeC* from) {
-    metaTreeC* into = findIn(node, options, textView(elementIdText(from)));
+    const std::string_view id = textView(elementIdText(from));
+    if (!optionsById) optionsById.emplace(fieldNode(node, options.key), options.elementKey);
+    metaTreeC* into = optionsById->find(id);
     if (!into) return;
     if (textView(getStringField(from, "TYP")) != textView(getStringField(into, "TYP"))) return;
     if (const metaTreeC* value = peekFieldNode(from, "VAL")) metaObjectC(fieldNode(into, "VAL"), 0).copyContentFrom(value);
