@@ -1,16 +1,16 @@
 // The loop's chains: duplicates, walks along curves joined end to end, and the chain in
 // boundary order. The chain's lookups by point go through grids of the curves' ends
-// (sketchPointGridC) and give what scans of the lists in list order give, so a loop of N
+// (pointGridC) and give what scans of the lists in list order give, so a loop of N
 // curves takes about N log N steps rather than N^2.
 #include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
 
+#include "geom/pointGridC.h"
 #include "sketchdiv/RIBaseObjectChain.h"
 #include "sketchdiv/RISketchGeoLoop.h"
 #include "sketchdiv/sketchFiledCurvesT.h"
-#include "sketchdiv/sketchPointGridC.h"
 
 namespace {
 
@@ -77,7 +77,7 @@ void collectBetween(sketchListT<Object>& list, const vectorC2d<double>& p, const
 void removeCoincidentVertices(sketchPointList& points) {
   constexpr double coincidence = 0.0001;
   const uint32_t n = points.count();
-  const sketchPointGridC grid(n, [&points](uint32_t i) { return points[i]; }, coincidence);
+  const pointGridC grid(n, [&points](uint32_t i) { return points[i]; }, coincidence);
   std::vector<bool> repeats(n);
   std::vector<uint32_t> near;
   for (uint32_t i = 0; i < n; ++i) {

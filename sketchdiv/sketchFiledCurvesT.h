@@ -1,4 +1,4 @@
-// A list's curves with both ends filed in one grid (sketchPointGridC; entry 2i is the start
+// A list's curves with both ends filed in one grid (pointGridC; entry 2i is the start
 // of curve i, 2i + 1 its end), for the lookups by point of the chain builder. Each lookup
 // answers what a scan of the list in list order answers, comparing with each curve's own
 // tolerance; a loop of N curves then costs about N lookups of a few candidates each.
@@ -10,8 +10,8 @@
 #include <cstring>
 #include <vector>
 
+#include "geom/pointGridC.h"
 #include "sketchdiv/sketchListT.h"
-#include "sketchdiv/sketchPointGridC.h"
 
 template <class Object>
 class sketchFiledCurvesT {
@@ -94,7 +94,7 @@ class sketchFiledCurvesT {
   }
 
   const sketchListT<Object>& list;
-  sketchPointGridC grid;
+  pointGridC grid;
   std::vector<uint32_t> near;
   vectorC2d<double> lastLooked;
   bool looked = false;

@@ -1,4 +1,4 @@
-#include "sketchdiv/sketchPointGridC.h"
+#include "geom/pointGridC.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,14 +22,14 @@ size_t slotOf(uint64_t key, size_t slots) {
 
 }  // namespace
 
-bool sketchPointGridC::chooseSide(double extent, double tolerance) {
+bool pointGridC::chooseSide(double extent, double tolerance) {
   side = std::max({tolerancesPerSide * tolerance, extent / cellsToTheEdge, leastSide});
   // A tolerance that is NaN, infinite or near the largest double: every point is a candidate.
   everyPoint = !(std::isfinite(tolerance) && std::isfinite(side));
   return !everyPoint;
 }
 
-void sketchPointGridC::file(const std::vector<uint64_t>& keys) {
+void pointGridC::file(const std::vector<uint64_t>& keys) {
   // Counts the points of each cell, gives each cell its run of entries, then files the points
   // in index order, so every run is ascending without a sort.
   size_t slots = 4;
@@ -56,7 +56,7 @@ void sketchPointGridC::file(const std::vector<uint64_t>& keys) {
     if (slotOfPoint[i] != UINT32_MAX) entries[cells[slotOfPoint[i]].end++] = i;
 }
 
-const sketchPointGridC::cellS* sketchPointGridC::findCell(uint64_t key) const {
+const pointGridC::cellS* pointGridC::findCell(uint64_t key) const {
   for (size_t at = slotOf(key, cells.size());; at = (at + 1) & (cells.size() - 1)) {
     const cellS& cell = cells[at];
     if (cell.first == cell.end) return nullptr;
@@ -64,21 +64,21 @@ const sketchPointGridC::cellS* sketchPointGridC::findCell(uint64_t key) const {
   }
 }
 
-int64_t sketchPointGridC::cellOf(double position) {
+int64_t pointGridC::cellOf(double position) {
   // A query far outside the filed points is clamped to a cell none of them is near.
   const double clamped = std::clamp(position, -cellsToTheEdge - 4, cellsToTheEdge + 4);
   const int64_t truncated = int64_t(clamped);
   return double(truncated) > clamped ? truncated - 1 : truncated;
 }
 
-uint64_t sketchPointGridC::cellKey(int64_t column, int64_t row) {
+uint64_t pointGridC::cellKey(int64_t column, int64_t row) {
   // Cells lie within 2^30 + 5 of the origin: offset by 2^31, each number fills 32 bits and
   // never reaches 2^32 - 1, which keeps the unfiled key apart.
   constexpr int64_t offset = int64_t(1) << 31;
   return (uint64_t(column + offset) << 32) | uint64_t(row + offset);
 }
 
-void sketchPointGridC::candidates(const vectorC2d<double>& p, std::vector<uint32_t>& out) const {
+void pointGridC::candidates(const vectorC2d<double>& p, std::vector<uint32_t>& out) const {
   out.clear();
   if (everyPoint) {
     for (uint32_t i = 0; i < pointCount; ++i) out.push_back(i);

@@ -1,10 +1,12 @@
 // Points filed by the cells of a square grid, to find among many points those that may lie
-// within a tolerance of a query point (pointsEqual) without comparing with each. The cell side
-// is at least sixteen times the tolerance and large enough that the cell of every filed point
-// is computed exactly, so each point within the tolerance of a query lies, rounding included,
-// in the query's cell or, for a query near an edge, in the cell beyond that edge. A point with a coordinate that is not
-// finite equals nothing under a finite tolerance and is not filed; under a tolerance that is
-// not finite every point is a candidate of every query, as a plain scan would compare.
+// within a tolerance of a query point, each coordinate compared on its own (|px - qx| <=
+// tolerance and |py - qy| <= tolerance), without comparing with each. The cell side is at
+// least sixteen times the tolerance and large enough that the cell of every filed point is
+// computed exactly, so each point within the tolerance of a query lies, rounding included, in
+// the query's cell or, for a query near an edge, in the cell beyond that edge. A point with a
+// coordinate that is not finite equals nothing under a finite tolerance and is not filed;
+// under a tolerance that is not finite every point is a candidate of every query, as a plain
+// scan would compare.
 #pragma once
 
 #include <algorithm>
@@ -14,12 +16,12 @@
 
 #include "geom/vectorC2d.h"
 
-class sketchPointGridC {
+class pointGridC {
  public:
   // Files the points pointAt(0) to pointAt(count - 1), which are read twice; tolerance is the
   // largest that any comparison of a candidate will use.
   template <class PointAt>
-  sketchPointGridC(uint32_t count, PointAt pointAt, double tolerance) : pointCount(count) {
+  pointGridC(uint32_t count, PointAt pointAt, double tolerance) : pointCount(count) {
     double extent = 0.0;
     for (uint32_t i = 0; i < count; ++i) {
       const vectorC2d<double> p = pointAt(i);
