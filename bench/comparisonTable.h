@@ -9,7 +9,8 @@
 // scaling and its dispatch by key word, 120-129 growth of the sketch loop repair and of the
 // thread computation, 130-139 growth of the pattern split and of an assembly's unit change,
 // 140-149 growth of the NURBS curve and surface evaluation, projection and inversion, 150-169
-// growth of the mesh transform, a mesh assembly's unit change and its member lookup.
+// growth of the mesh transform, a mesh assembly's unit change and its member lookup, 170-179
+// growth of the option-page update.
 #pragma once
 
 #include <benchmark/benchmark.h>
