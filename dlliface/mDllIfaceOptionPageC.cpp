@@ -1,7 +1,9 @@
 #include "dlliface/mDllIfaceOptionPageC.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
+#include <unordered_set>
 
 #include "core/metaTreeC.h"
 #include "dlliface/optionElementIds.h"
@@ -71,6 +73,19 @@ void forEachOption(metaTreeC* page, eachT each) {
 
 void appendText(pageMemT<str, 3>& list, const str& text) { *list.newElement() = text; }
 
+// Texts met so far, compared as C texts (to the first zero byte) as the lists' indexOf
+// compares them, without searching the list for each.
+class textsOnceC {
+ public:
+  bool isFirst(const str& text) {
+    const char* bytes = text.c_str();
+    return met.insert(std::string(bytes ? bytes : "")).second;
+  }
+
+ private:
+  std::unordered_set<std::string> met;
+};
+
 }  // namespace
 
 mDllIfaceOptItemC mDllIfaceOptionPageC::getOption(const char* id) { return mDllIfaceOptItemC(findIn(node, options, textOf(id)), 0); }
@@ -137,18 +152,20 @@ bool mDllIfaceOptionPageC::isStringOption(const char* id) {
 
 pageMemT<str, 3> mDllIfaceOptionPageC::getOptionGroupNames() {
   pageMemT<str, 3> names;
+  textsOnceC once;
   forEachOption(node, [&](metaTreeC* option) {
     str group = getStringField(option, "GROUP");
-    if (names.indexOf(group) < 0) appendText(names, group);
+    if (once.isFirst(group)) appendText(names, group);
   });
   return names;
 }
 
 pageMemT<str, 3> mDllIfaceOptionPageC::getOptionIds() {
   pageMemT<str, 3> ids;
+  textsOnceC once;
   forEachOption(node, [&](metaTreeC* option) {
     const str& id = elementIdText(option);
-    if (ids.indexOf(id) < 0) appendText(ids, id);
+    if (once.isFirst(id)) appendText(ids, id);
   });
   return ids;
 }
