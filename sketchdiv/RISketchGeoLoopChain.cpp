@@ -77,19 +77,21 @@ void collectBetween(sketchListT<Object>& list, const vectorC2d<double>& p, const
 void removeCoincidentVertices(sketchPointList& points) {
   constexpr double coincidence = 0.0001;
   const uint32_t n = points.count();
-  const pointGridC grid(n, [&points](uint32_t i) { return points[i]; }, coincidence);
+  // The walk gives each vertex twice: a finite copy of the point before coincides with what
+  // that one coincides with, or with it, so it goes; the others are filed.
   std::vector<bool> repeats(n);
-  std::vector<uint32_t> near;
+  std::vector<uint32_t> filed;
   for (uint32_t i = 0; i < n; ++i) {
-    // The walk gives each vertex twice: a finite copy of the point before coincides with what
-    // that one coincides with, or with it.
-    if (i > 0 && isFinitePoint(points[i]) && points[i].x == points[i - 1].x && points[i].y == points[i - 1].y) {
-      repeats[i] = true;
-      continue;
-    }
+    repeats[i] = i > 0 && isFinitePoint(points[i]) && points[i].x == points[i - 1].x && points[i].y == points[i - 1].y;
+    if (!repeats[i]) filed.push_back(i);
+  }
+  const pointGridC grid(uint32_t(filed.size()), [&](uint32_t f) { return points[filed[f]]; }, coincidence);
+  std::vector<uint32_t> near;
+  for (uint32_t f = 0; f < filed.size(); ++f) {
+    const uint32_t i = filed[f];
     grid.candidates(points[i], near);
-    for (uint32_t k = 0; k < near.size() && near[k] < i && !repeats[i]; ++k)
-      repeats[i] = !repeats[near[k]] && pointsCoincide(points[near[k]], points[i]);
+    for (uint32_t k = 0; k < near.size() && near[k] < f && !repeats[i]; ++k)
+      repeats[i] = !repeats[filed[near[k]]] && pointsCoincide(points[filed[near[k]]], points[i]);
   }
   uint32_t kept = 0;
   for (uint32_t i = 0; i < n; ++i)
