@@ -235,7 +235,8 @@ bool RISketchGeoLoop::buildChain(RIBaseObjectChain*& head) {
     foundArcs.setEmpty();
     reversed = false;
     const auto between = [&](const vectorC2d<double>& from, const vectorC2d<double>& to) {
-      return filed->lines.between(from, to, foundLines) | filed->arcs.between(from, to, foundArcs);
+      const bool lines = filed->lines.between(from, to, foundLines);
+      return filed->arcs.between(from, to, foundArcs) || lines;
     };
     if (between(p, q)) return;
     between(q, p);

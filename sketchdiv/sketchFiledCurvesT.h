@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "geom/pointGridC.h"
+#include "sketchdiv/IRIBaseGeoObject.h"
 #include "sketchdiv/sketchListT.h"
 
 template <class Object>
