@@ -100,7 +100,7 @@ std::vector<size_t> pagePlaces(const std::vector<metaTreeC*>& nodes) {
   return places;
 }
 
-dispatchT pageObject(metaTreeC* node) { return dispatchT(new prxmDllIfaceOptionPageC(metaObjectC(node, 0)), false); }
+dispatchT pageObject(metaTreeC* node) { return dispatchT(new prxmDllIfaceOptionPageC(metaObjectC(node, 0))); }
 
 }  // namespace
 
