@@ -31,19 +31,27 @@ bool pointGridC::chooseSide(double extent, double tolerance) {
 
 void pointGridC::file(const std::vector<uint64_t>& keys) {
   // Counts the points of each cell, gives each cell its run of entries, then files the points
-  // in index order, so every run is ascending without a sort.
+  // in index order, so every run is ascending without a sort. The table starts with a slot
+  // per point, as curves put two ends in most cells, and doubles while more than half of
+  // its slots hold cells.
   size_t slots = 4;
-  while (slots < 2 * keys.size()) slots *= 2;
-  cells.resize(slots);
+  while (slots < keys.size()) slots *= 2;
   std::vector<uint32_t> slotOfPoint(keys.size(), UINT32_MAX);
-  for (uint32_t i = 0; i < keys.size(); ++i) {
-    const uint64_t key = keys[i];
-    if (key == unfiled) continue;
-    size_t at = slotOf(key, slots);
-    while (cells[at].end != 0 && cells[at].key != key) at = (at + 1) & (slots - 1);
-    cells[at].key = key;
-    ++cells[at].end;
-    slotOfPoint[i] = uint32_t(at);
+  for (bool full = true; full;) {
+    cells.assign(slots, cellS());
+    full = false;
+    size_t held = 0;
+    for (uint32_t i = 0; i < keys.size() && !full; ++i) {
+      const uint64_t key = keys[i];
+      if (key == unfiled) continue;
+      size_t at = slotOf(key, slots);
+      while (cells[at].end != 0 && cells[at].key != key) at = (at + 1) & (slots - 1);
+      if (cells[at].end == 0 && 2 * ++held > slots) full = true;
+      cells[at].key = key;
+      ++cells[at].end;
+      slotOfPoint[i] = uint32_t(at);
+    }
+    if (full) slots *= 2;
   }
   uint32_t filed = 0;
   for (cellS& cell : cells) {
@@ -53,7 +61,7 @@ void pointGridC::file(const std::vector<uint64_t>& keys) {
   }
   entries.resize(filed);
   for (uint32_t i = 0; i < keys.size(); ++i)
-    if (slotOfPoint[i] != UINT32_MAX) entries[cells[slotOfPoint[i]].end++] = i;
+    if (keys[i] != unfiled) entries[cells[slotOfPoint[i]].end++] = i;
 }
 
 const pointGridC::cellS* pointGridC::findCell(uint64_t key) const {

@@ -58,7 +58,7 @@ class pointGridC {
   const cellS* findCell(uint64_t key) const;
 
   std::vector<uint32_t> entries;  // the indices of the points, by cell, ascending in a cell
-  std::vector<cellS> cells;     // open addressing, a power of two at least twice the cells held
+  std::vector<cellS> cells;       // open addressing, a power of two at least twice the cells held
   double side = 1.0;
   uint32_t pointCount = 0;
   bool everyPoint = false;
