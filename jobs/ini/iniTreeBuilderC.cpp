@@ -39,10 +39,15 @@ metaTreeC* iniTreeBuilderC::newStringField(wordE word, std::string_view value, s
   metaTreeC* string = newNode();
   bool firstAsKeyword;
   const char* bytes = value.data() ? value.data() : "";
-  if (metaTokenTextC* text = sharedTexts.find(bytes, int(value.size()), value.data() ? readable : 0, false, firstAsKeyword)) {
+  // Keys repeat from section to section and short texts often do; long texts seldom do, and
+  // looking each up would cost more than their copies.
+  metaTokenTextC* text = nullptr;
+  if (word == key || value.size() <= sharedTextsAtMost)
+    text = sharedTexts.find(bytes, int(value.size()), value.data() ? readable : 0, false, firstAsKeyword);
+  if (text) {
     string->value.holdText(metaTokenC::kindString, nullptr, text);
   } else {
-    // No room in the table: the node gets a text of its own.
+    // A text of its own, when it is long or the table has no room.
     metaTokenTextC* own = new metaTokenTextC(bytes, int(value.size()));
     string->value.holdText(metaTokenC::kindString, nullptr, own);
     own->releaseHolder();

@@ -1,7 +1,7 @@
 // Makes the nodes of one INI read. Each key word of the records is one text that every node
-// carrying it holds, equal keys and texts share one text through a table as the tree reader's
-// do, and nodes come from the small-block heap in runs: a file of many short entries then
-// costs few allocations per entry.
+// carrying it holds, equal keys and equal short names and texts share one text through a
+// table as the tree reader's do, and nodes come from the small-block heap in runs: a file of
+// many short entries then costs few allocations per entry.
 #pragma once
 
 #include <cstddef>
@@ -29,6 +29,8 @@ class iniTreeBuilderC {
 
  private:
   metaTreeC* newNode();
+  // The longest name or entry text that is looked up in the shared texts; keys always are.
+  static constexpr size_t sharedTextsAtMost = 8;
 
   metaTokenTextC* words[wordCount];
   metaTokenTextTableC sharedTexts;
