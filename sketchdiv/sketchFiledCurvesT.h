@@ -21,15 +21,15 @@ class sketchFiledCurvesT {
       : list(list), grid(2 * list.count(), endAt(list), largestTolerance(list)) {}
 
   // Whether an earlier curve not marked in repeats equals curve i (isEqual of the earlier one):
-  // an equal curve starts at one of the other's ends.
+  // a curve equal to curve i has its start or its end at i's start.
   bool repeatsEarlier(uint32_t i, const std::vector<bool>& repeats) {
-    for (const vectorC2d<double>& end : {list[i].getStartPoint(), list[i].getEndPoint()}) {
-      lookUp(end);
-      for (uint32_t entry : near) {
-        const uint32_t k = entry >> 1;
-        if (k >= i) break;
-        if (!(entry & 1) && !repeats[k] && list[k].isEqual(&list[i])) return true;
-      }
+    uint32_t tried = UINT32_MAX;
+    for (uint32_t entry : lookUp(list[i].getStartPoint())) {
+      const uint32_t k = entry >> 1;
+      if (k >= i) break;
+      if (k == tried || repeats[k]) continue;
+      tried = k;
+      if (list[k].isEqual(&list[i])) return true;
     }
     return false;
   }
@@ -37,8 +37,7 @@ class sketchFiledCurvesT {
   // The first curve not taken that starts (or ends) at p; null when none does.
   const Object* firstAt(const vectorC2d<double>& p, bool atStart) {
     if (taken.empty()) taken.resize(list.count());
-    lookUp(p);
-    for (uint32_t entry : near) {
+    for (uint32_t entry : lookUp(p)) {
       const uint32_t i = entry >> 1;
       if ((entry & 1) == uint32_t(atStart) || taken[i]) continue;
       if (atStart ? list[i].startsAt(p) : list[i].endsAt(p)) {
@@ -58,8 +57,7 @@ class sketchFiledCurvesT {
   // Appends copies of the curves from p to q, taken or not, in list order; whether there was any.
   bool between(const vectorC2d<double>& p, const vectorC2d<double>& q, sketchListT<Object>& out) {
     const uint32_t before = out.count();
-    lookUp(p);
-    for (uint32_t entry : near) {
+    for (uint32_t entry : lookUp(p)) {
       const uint32_t i = entry >> 1;
       if (!(entry & 1) && list[i].startsAt(p) && list[i].endsAt(q)) out.append(list[i]);
     }
@@ -84,21 +82,31 @@ class sketchFiledCurvesT {
     }
     return largest;
   }
-  // The candidates of p into near; the walk and the chain look up the same point in turn.
-  void lookUp(const vectorC2d<double>& p) {
-    if (looked && std::memcmp(&p.x, &lastLooked.x, sizeof(double)) == 0 &&
-        std::memcmp(&p.y, &lastLooked.y, sizeof(double)) == 0)
-      return;
-    grid.candidates(p, near);
-    lastLooked = p;
-    looked = true;
+  // The candidates of p. The last two points looked up are kept: the walk asks for starts and
+  // ends at one point, and the chain asks at each vertex and, for a curve the other way round,
+  // at the next one.
+  const std::vector<uint32_t>& lookUp(const vectorC2d<double>& p) {
+    for (lookS& look : looks)
+      if (look.valid && std::memcmp(&p.x, &look.point.x, sizeof(double)) == 0 &&
+          std::memcmp(&p.y, &look.point.y, sizeof(double)) == 0)
+        return look.near;
+    lookS& older = looks[olderLook];
+    olderLook ^= 1;
+    grid.candidates(p, older.near);
+    older.point = p;
+    older.valid = true;
+    return older.near;
   }
 
   const sketchListT<Object>& list;
   pointGridC grid;
-  std::vector<uint32_t> near;
-  vectorC2d<double> lastLooked;
-  bool looked = false;
+  struct lookS {
+    vectorC2d<double> point;
+    std::vector<uint32_t> near;
+    bool valid = false;
+  };
+  lookS looks[2];
+  int olderLook = 0;
   std::vector<bool> taken;
   uint32_t lastFound = UINT32_MAX;
 };
