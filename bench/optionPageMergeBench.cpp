@@ -5,7 +5,7 @@
 // shows each doubling of N as the ratio of the smaller page's time over the larger's (2^k for
 // growth exponent k); the 16-fold page may take at most 25 times as long. The same, for
 // information, for the update of a page's values from another page, which copies the other
-// page whole at each call and so moves about twice the memory per option.
+// page whole at each call.
 #include <benchmark/benchmark.h>
 
 #include <string>
