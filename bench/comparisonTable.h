@@ -9,7 +9,8 @@
 // scaling and its dispatch by key word, 120-129 growth of the sketch loop repair and of the
 // thread computation, 130-139 growth of the pattern split and of an assembly's unit change,
 // 140-149 growth of the NURBS curve and surface evaluation, projection and inversion, 150-169
-// growth of the mesh transform, a mesh assembly's unit change and its member lookup, 180-184
+// growth of the mesh transform, a mesh assembly's unit change and its member lookup, 170-179
+// growth of the option-page update, 180-184
 // growth of a part's detail-level recalculation and its feature lookup by name, 185-189 growth
 // of a mate's type with the depth of its member, 190-194 growth of a sketch's epsilon repair
 // called by a script, 195-199 growth of a body feature's Threads over a wall cut into pieces,

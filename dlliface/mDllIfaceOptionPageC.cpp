@@ -1,9 +1,13 @@
 #include "dlliface/mDllIfaceOptionPageC.h"
 
+#include <optional>
+#include <string>
 #include <string_view>
+#include <unordered_set>
 
 #include "core/metaTreeC.h"
 #include "dlliface/optionElementIds.h"
+#include "dlliface/optionIdIndexC.h"
 
 namespace {
 
@@ -36,15 +40,25 @@ bool deleteFrom(metaTreeC* page, const collectionS& collection, const char* id) 
 
 // The elements of source's collection, counted before the pass, that target lacks by ID are
 // appended to target's collection as copies. Target's collection is reached at its first
-// lookup.
+// lookup; the lookups go through an index, which passes target's elements as scans would.
 void mergeCollection(metaTreeC* target, metaTreeC* source, const collectionS& collection) {
   metaTreeC* from = fieldNode(source, collection.key);
   const uint32_t count = countElements(from, collection.elementKey);
   metaTreeC* element = firstElement(from, collection.elementKey);
+  if (count == 0 || !element) return;
+  metaTreeC* into = fieldNode(target, collection.key);
+  optionIdIndexC intoById(into, collection.elementKey);
+  // Copies go after the last child, kept here: appending would walk every child each time.
+  metaTreeC* last = into->firstChild ? metaTreeC::lastSibling(into->firstChild) : nullptr;
   for (uint32_t i = 0; i < count && element; ++i, element = nextElement(element, collection.elementKey)) {
-    metaTreeC* into = fieldNode(target, collection.key);
-    if (findElementById(into, collection.elementKey, textView(elementIdText(element)))) continue;
-    metaObjectC(metaTreeC::appendWordChild(into, collection.elementKey), 0).copyContentFrom(element);
+    if (intoById.find(textView(elementIdText(element)))) continue;
+    metaTreeC* copy = metaTreeC::newWithKeyword(collection.elementKey);
+    if (last && last->parent == into && !last->next) metaTreeC::linkAfter(copy, last);
+    else metaTreeC::appendChild(copy, into);
+    ++metaTreeChangeCounter;
+    metaObjectC(copy, 0).copyContentFrom(element);
+    intoById.appended(copy);
+    last = copy;
   }
 }
 
@@ -58,6 +72,19 @@ void forEachOption(metaTreeC* page, eachT each) {
 }
 
 void appendText(pageMemT<str, 3>& list, const str& text) { *list.newElement() = text; }
+
+// Texts met so far, compared as C texts (to the first zero byte) as the lists' indexOf
+// compares them, without searching the list for each.
+class textsOnceC {
+ public:
+  bool isFirst(const str& text) {
+    const char* bytes = text.c_str();
+    return met.insert(std::string(bytes ? bytes : "")).second;
+  }
+
+ private:
+  std::unordered_set<std::string> met;
+};
 
 }  // namespace
 
@@ -104,8 +131,12 @@ mDllIfaceOptionPageC mDllIfaceOptionPageC::createMergedCopy(mDllIfaceOptionPageC
 void mDllIfaceOptionPageC::updateFieldsFromPage(mDllIfaceOptionPageC& page) {
   if (!node || !page.getNode()) return;
   const metaObjectC source(page.clone(1, 1), 1);
+  // This page's options are reached at the first lookup, as a scan would reach them.
+  std::optional<optionIdIndexC> optionsById;
   forEachOption(source.getNode(), [&](metaTreeC* from) {
-    metaTreeC* into = findIn(node, options, textView(elementIdText(from)));
+    const std::string_view id = textView(elementIdText(from));
+    if (!optionsById) optionsById.emplace(fieldNode(node, options.key), options.elementKey);
+    metaTreeC* into = optionsById->find(id);
     if (!into) return;
     if (textView(getStringField(from, "TYP")) != textView(getStringField(into, "TYP"))) return;
     if (const metaTreeC* value = peekFieldNode(from, "VAL")) metaObjectC(fieldNode(into, "VAL"), 0).copyContentFrom(value);
@@ -121,18 +152,20 @@ bool mDllIfaceOptionPageC::isStringOption(const char* id) {
 
 pageMemT<str, 3> mDllIfaceOptionPageC::getOptionGroupNames() {
   pageMemT<str, 3> names;
+  textsOnceC once;
   forEachOption(node, [&](metaTreeC* option) {
     str group = getStringField(option, "GROUP");
-    if (names.indexOf(group) < 0) appendText(names, group);
+    if (once.isFirst(group)) appendText(names, group);
   });
   return names;
 }
 
 pageMemT<str, 3> mDllIfaceOptionPageC::getOptionIds() {
   pageMemT<str, 3> ids;
+  textsOnceC once;
   forEachOption(node, [&](metaTreeC* option) {
     const str& id = elementIdText(option);
-    if (ids.indexOf(id) < 0) appendText(ids, id);
+    if (once.isFirst(id)) appendText(ids, id);
   });
   return ids;
 }

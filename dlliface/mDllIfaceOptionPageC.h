@@ -1,8 +1,10 @@
 // One option page of a plug-in: an OPTPAGE node with its ID and description (DESC) and three
 // collections, the option types (OPTTYPES of OPTTYPE), the options (OPTITEMS of OPTITEM) and
 // the groups (OPTGROUPS of OPTGROUP). Elements are found by their ID text, scanning in
-// document order (there is no index: every lookup is a scan, and a scan gives every element
-// it passes an ID). A collection is added, empty, the first time an operation reaches for it.
+// document order, and a scan gives every element it passes an ID; merges and updates, which
+// look up every element of the other page, find them through an index that answers as those
+// scans do, side effects included. A collection is added, empty, the first time an operation
+// reaches for it.
 // Without a node every operation does nothing and gives an empty view, false or nothing.
 #pragma once
 

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <new>
 #include <stdexcept>
 
@@ -17,8 +18,33 @@ namespace {
 
 enum class fileKindsE { any, regularOnly };
 
-// The whole file into text; errno tells why when false.
-bool readFile(const char* path, std::string& text, fileKindsE kinds) {
+// Reads what is left of the file into bytes from filled on; the size taken from the open file
+// is only a first guess, so a file that grows while it is read is read to its end.
+bool readToEnd(int file, std::string& bytes, size_t filled) {
+  while (true) {
+    if (filled == bytes.size()) {
+      // Probes for more through a small buffer: growing the whole text to find its end would
+      // copy it.
+      char probe[4096];
+      ssize_t got = read(file, probe, sizeof probe);
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) return got == 0;
+      bytes.append(probe, size_t(got));
+      filled = bytes.size();
+      continue;
+    }
+    ssize_t got = read(file, bytes.data() + filled, bytes.size() - filled);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      bytes.resize(filled);
+      return got == 0;
+    }
+    filled += size_t(got);
+  }
+}
+
+// The whole file as stored into bytes; errno tells why when false.
+bool readFile(const char* path, std::string& bytes, fileKindsE kinds) {
   if (!path) {
     errno = EINVAL;
     return false;
@@ -36,19 +62,10 @@ bool readFile(const char* path, std::string& text, fileKindsE kinds) {
       errno = ENODEV;
       ok = false;
     } else if (S_ISREG(info.st_mode)) {
-      disk.reserve(size_t(info.st_size));
+      disk.resize(size_t(info.st_size));
     }
-    char chunk[65536];
-    while (ok) {
-      ssize_t got = read(file, chunk, sizeof chunk);
-      if (got < 0 && errno == EINTR) continue;
-      if (got <= 0) {
-        ok = got == 0;
-        break;
-      }
-      disk.append(chunk, size_t(got));
-    }
-    if (ok) text = fromDiskText(disk);
+    if (ok) ok = readToEnd(file, disk, 0);
+    if (ok) bytes.swap(disk);
   } catch (const std::bad_alloc&) {
     errno = ENOMEM;
     ok = false;
@@ -60,6 +77,14 @@ bool readFile(const char* path, std::string& text, fileKindsE kinds) {
   close(file);
   errno = reason;
   return ok;
+}
+
+bool readFoldedFile(const char* path, std::string& text, fileKindsE kinds) {
+  std::string disk;
+  if (!readFile(path, disk, kinds)) return false;
+  foldLineEnds(disk);
+  text.swap(disk);
+  return true;
 }
 
 }  // namespace
@@ -75,19 +100,36 @@ std::string toDiskText(std::string_view text) {
 }
 
 std::string fromDiskText(std::string_view diskText) {
-  std::string text;
-  text.reserve(diskText.size());
-  for (size_t i = 0; i < diskText.size(); ++i) {
-    if (diskText[i] == '\r' && i + 1 < diskText.size() && diskText[i + 1] == '\n') continue;
-    text += diskText[i];
-  }
+  std::string text(diskText);
+  foldLineEnds(text);
   return text;
 }
 
-bool readTextFile(const char* path, std::string& text) { return readFile(path, text, fileKindsE::any); }
+void foldLineEnds(std::string& text) {
+  char* bytes = text.data();
+  const size_t size = text.size();
+  size_t kept = 0;
+  size_t from = 0;
+  // Moves the runs between the CRs of CR LF pairs down over the dropped CRs.
+  while (from < size) {
+    const void* found = std::memchr(bytes + from, '\r', size - from);
+    size_t cr = found ? size_t(static_cast<const char*>(found) - bytes) : size;
+    size_t runEnd = cr < size && (cr + 1 == size || bytes[cr + 1] != '\n') ? cr + 1 : cr;
+    if (kept != from) std::memmove(bytes + kept, bytes + from, runEnd - from);
+    kept += runEnd - from;
+    from = runEnd == cr ? cr + 1 : runEnd;
+  }
+  text.resize(kept);
+}
+
+bool readTextFile(const char* path, std::string& text) { return readFoldedFile(path, text, fileKindsE::any); }
 
 bool readRegularTextFile(const char* path, std::string& text) {
-  return readFile(path, text, fileKindsE::regularOnly);
+  return readFoldedFile(path, text, fileKindsE::regularOnly);
+}
+
+bool readRegularDiskText(const char* path, std::string& bytes) {
+  return readFile(path, bytes, fileKindsE::regularOnly);
 }
 
 bool writeTextFile(const char* path, std::string_view text) {

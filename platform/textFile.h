@@ -12,6 +12,8 @@ std::string toDiskText(std::string_view text);
 
 // The in-memory form of a disk text: each CR LF becomes LF; a lone CR stays.
 std::string fromDiskText(std::string_view diskText);
+// The same in place.
+void foldLineEnds(std::string& text);
 
 // Reads the whole file at path into text (line ends folded). False when it cannot be opened or
 // read, or when the text does not fit in memory; text then stays as it was.
@@ -22,6 +24,8 @@ bool readTextFile(const char* path, std::string& text);
 // ENODEV, without waiting for a writer or reading without end. A folder fails as with
 // readTextFile (errno EISDIR).
 bool readRegularTextFile(const char* path, std::string& text);
+// As readRegularTextFile, the bytes as stored, for readers that fold the line ends as they go.
+bool readRegularDiskText(const char* path, std::string& bytes);
 
 // Writes text to path in the disk form, replacing the file whole or not at all
 // (fileReplacement::replaceFile). False when the file cannot be written, or when a write, the

@@ -1,24 +1,48 @@
 // The loop's chains: duplicates, walks along curves joined end to end, and the chain in
-// boundary order.
+// boundary order. The chain's lookups by point go through grids of the curves' ends
+// (pointGridC) and give what scans of the lists in list order give, so a loop of N
+// curves takes about N log N steps rather than N^2.
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "geom/pointGridC.h"
 #include "sketchdiv/RIBaseObjectChain.h"
 #include "sketchdiv/RISketchGeoLoop.h"
+#include "sketchdiv/sketchFiledCurvesT.h"
 
 namespace {
 
 // Keeps the records no earlier kept record equals: what removing, for each survivor in turn,
-// its later equals would keep.
+// its later equals would keep. Whether any was removed (filed then files the list as it was).
 template <class Object>
-void removeLaterEquals(sketchListT<Object>& list) {
+bool removeLaterEquals(sketchListT<Object>& list, sketchFiledCurvesT<Object>& filed) {
+  const uint32_t n = list.count();
+  std::vector<bool> repeats(n);
+  for (uint32_t i = 0; i < n; ++i) repeats[i] = filed.repeatsEarlier(i, repeats);
   uint32_t kept = 0;
-  for (uint32_t i = 0; i < list.count(); ++i) {
-    bool repeat = false;
-    for (uint32_t k = 0; k < kept && !repeat; ++k) repeat = list[k].isEqual(&list[i]);
-    if (repeat) continue;
+  for (uint32_t i = 0; i < n; ++i) {
+    if (repeats[i]) continue;
     if (kept != i) list[kept] = list[i];
     ++kept;
   }
-  list.shrinkBy(list.count() - kept);
+  list.shrinkBy(n - kept);
+  return kept < n;
 }
+
+template <class Object>
+void removeLaterEquals(sketchListT<Object>& list) {
+  sketchFiledCurvesT<Object> filed(list);
+  removeLaterEquals(list, filed);
+}
+
+// The lines and the arcs of a loop, filed.
+struct filedLoopS {
+  explicit filedLoopS(const RISketchGeoLoop& loop) : lines(loop.lines), arcs(loop.arcs) {}
+  sketchFiledCurvesT<RISketchGeoLine> lines;
+  sketchFiledCurvesT<RISketchGeoArc> arcs;
+};
 
 template <class Object>
 Object* findInList(sketchListT<Object>& list, const IRIBaseGeoObject* excluded, bool atStart,
@@ -46,6 +70,69 @@ void collectBetween(sketchListT<Object>& list, const vectorC2d<double>& p, const
                     sketchListT<Object>& out) {
   for (uint32_t i = 0; i < list.count(); ++i)
     if (list[i].startsAt(p) && list[i].endsAt(q)) out.append(list[i]);
+}
+
+// What removeCoincidentPoints keeps, through a grid: of each group of points that coincide
+// (pointsCoincide, within 0.0001) the one that stood first.
+void removeCoincidentVertices(sketchPointList& points) {
+  constexpr double coincidence = 0.0001;
+  const uint32_t n = points.count();
+  // The walk gives each vertex twice: a finite copy of the point before coincides with what
+  // that one coincides with, or with it, so it goes; the others are filed.
+  std::vector<bool> repeats(n);
+  std::vector<uint32_t> filed;
+  for (uint32_t i = 0; i < n; ++i) {
+    repeats[i] = i > 0 && isFinitePoint(points[i]) && points[i].x == points[i - 1].x && points[i].y == points[i - 1].y;
+    if (!repeats[i]) filed.push_back(i);
+  }
+  const pointGridC grid(uint32_t(filed.size()), [&](uint32_t f) { return points[filed[f]]; }, coincidence);
+  std::vector<uint32_t> near;
+  for (uint32_t f = 0; f < filed.size(); ++f) {
+    const uint32_t i = filed[f];
+    grid.candidates(points[i], near);
+    for (uint32_t k = 0; k < near.size() && near[k] < f && !repeats[i]; ++k)
+      repeats[i] = !repeats[filed[near[k]]] && pointsCoincide(points[filed[near[k]]], points[i]);
+  }
+  uint32_t kept = 0;
+  for (uint32_t i = 0; i < n; ++i)
+    if (!repeats[i]) points[kept++] = points[i];
+  points.shrinkBy(n - kept);
+}
+
+// The walk of RISketchGeoLoop::walk over the filed curves of the loop, which it takes.
+bool walkFiled(filedLoopS& rest, double pointEps, const vectorC2d<double>& start, sketchPointList& points,
+               sketchListT<str>* names) {
+  vectorC2d<double> current = start;
+  // A curve starting at p before one ending there, lines before arcs.
+  auto next = [&rest](const vectorC2d<double>& p) -> const IRIBaseGeoObject* {
+    for (bool atStart : {true, false}) {
+      if (const IRIBaseGeoObject* line = rest.lines.firstAt(p, atStart)) return line;
+      if (const IRIBaseGeoObject* arc = rest.arcs.firstAt(p, atStart)) return arc;
+    }
+    return nullptr;
+  };
+  const IRIBaseGeoObject* object = next(current);
+  if (!object) return false;
+  points.append(start);
+  points.append(start);
+  // Every step takes the curve it went along, so the walk ends after at most as many steps as
+  // the loop has curves.
+  while (object) {
+    if (names) {
+      const str name = object->getTypeName();
+      names->append(name);
+      names->append(name);
+    }
+    vectorC2d<double> vertex;
+    if (!object->getOtherEnd(current, vertex)) break;
+    points.append(vertex);
+    points.append(vertex);
+    if (!rest.lines.take(object)) rest.arcs.take(object);
+    if (pointsEqual(vertex, start, pointEps)) break;
+    current = vertex;
+    object = next(current);
+  }
+  return true;
 }
 
 bool isFullCircle(const IRIBaseGeoObject* object) {
@@ -86,37 +173,8 @@ bool RISketchGeoLoop::removeObject(const IRIBaseGeoObject* object) {
 }
 
 bool RISketchGeoLoop::walk(const vectorC2d<double>& start, sketchPointList& points, sketchListT<str>* names) const {
-  RISketchGeoLoop rest;
-  rest.arcs = arcs;
-  rest.lines = lines;
-  rest.pointEps = pointEps;
-  vectorC2d<double> current = start;
-  auto next = [&rest](const vectorC2d<double>& p) {
-    IRIBaseGeoObject* object = rest.findObjectStartingAt(p, nullptr);
-    return object ? object : rest.findObjectEndingAt(p, nullptr);
-  };
-  IRIBaseGeoObject* object = next(current);
-  if (!object) return false;
-  points.append(start);
-  points.append(start);
-  // Every step removes the curve it took, so the walk ends after at most as many steps as
-  // the loop has curves.
-  while (object) {
-    if (names) {
-      const str name = object->getTypeName();
-      names->append(name);
-      names->append(name);
-    }
-    vectorC2d<double> vertex;
-    if (!object->getOtherEnd(current, vertex)) break;
-    points.append(vertex);
-    points.append(vertex);
-    rest.removeObject(object);
-    if (pointsEqual(vertex, start, pointEps)) break;
-    current = vertex;
-    object = next(current);
-  }
-  return true;
+  filedLoopS filed(*this);
+  return walkFiled(filed, pointEps, start, points, names);
 }
 
 bool RISketchGeoLoop::walkChain(const vectorC2d<double>& start, sketchPointList& points) const {
@@ -156,13 +214,17 @@ void RISketchGeoLoop::collapseFullCircles(RIBaseObjectChain* head) {
 }
 
 bool RISketchGeoLoop::buildChain(RIBaseObjectChain*& head) {
-  removeDuplicates();
+  // The curves filed before duplicates go serve the walk and the chain unless some went.
+  std::optional<filedLoopS> filed(std::in_place, *this);
+  const bool linesWent = removeLaterEquals(lines, filed->lines);
+  if (removeLaterEquals(arcs, filed->arcs) || linesWent) filed.emplace(*this);
   chainLines.setEmpty();
   chainArcs.setEmpty();
   sketchPointList vertices;
   vectorC2d<double> start;
-  if (firstPoint(start)) walkChain(start, vertices);
-  removeCoincidentPoints(vertices);
+  // The walk takes curves, which the lookups between vertices do not look at.
+  if (firstPoint(start)) walkFiled(*filed, pointEps, start, vertices, nullptr);
+  removeCoincidentVertices(vertices);
   head = new RIBaseObjectChain;
 
   sketchListT<RISketchGeoLine> foundLines;
@@ -172,8 +234,12 @@ bool RISketchGeoLoop::buildChain(RIBaseObjectChain*& head) {
     foundLines.setEmpty();
     foundArcs.setEmpty();
     reversed = false;
-    if (objectsBetween(p, q, foundLines, foundArcs)) return;
-    objectsBetween(q, p, foundLines, foundArcs);
+    const auto between = [&](const vectorC2d<double>& from, const vectorC2d<double>& to) {
+      const bool lines = filed->lines.between(from, to, foundLines);
+      return filed->arcs.between(from, to, foundArcs) || lines;
+    };
+    if (between(p, q)) return;
+    between(q, p);
     reversed = true;
   };
   auto chainLine = [&](bool reversed) {

@@ -1,7 +1,10 @@
 #include "jobs/ini/iniText.h"
 
-#include "core/metaTreeC.h"
+#include <cstring>
+
 #include "core/keyNodeField.h"
+#include "core/metaTreeC.h"
+#include "jobs/ini/iniTreeBuilderC.h"
 #include "platform/textFile.h"
 
 namespace {
@@ -12,7 +15,7 @@ constexpr std::string_view lineBreakers("\r\n\0", 3);
 
 std::string_view trimSpaces(std::string_view text) {
   size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
+  if (first == std::string_view::npos) return text.substr(0, 0);
   size_t last = text.find_last_not_of(' ');
   return text.substr(first, last - first + 1);
 }
@@ -144,9 +147,13 @@ void completeIniFields(metaTreeC* root) {
   }
 }
 
-}  // namespace
+// How the text came: with CR LF folded to LF, or as stored on disk, where the CR of a CR LF
+// is dropped from each line here, so the text never has to be folded as a whole.
+enum class lineEndsE { folded, asStored };
 
-mIniFileC parseIniText(std::string_view text, const char* path) {
+mIniFileC parseLines(std::string_view text, const char* path, lineEndsE lineEnds) {
+  iniTreeBuilderC make;
+  using words = iniTreeBuilderC;
   metaTreeC* root = metaTreeC::newWithKeyword(mIniFileC::classKey);
   metaTreeC* lastTop = nullptr;
   appendKnownLast(root, lastTop, newStringField("FNAME", path ? path : ""));
@@ -156,48 +163,59 @@ mIniFileC parseIniText(std::string_view text, const char* path) {
   metaTreeC* lastEntry = nullptr;
   metaTreeC* lastInSection = nullptr;
 
+  const char* const bytes = text.data();
+  // The bytes of the text from a part of it on.
+  auto readableFrom = [&text, bytes](std::string_view part) { return text.size() - size_t(part.data() - bytes); };
   for (size_t start = 0; start < text.size();) {
-    size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = readerLine(text.substr(start, end - start));
+    const void* lineFeed = std::memchr(bytes + start, '\n', text.size() - start);
+    size_t end = lineFeed ? size_t(static_cast<const char*>(lineFeed) - bytes) : text.size();
+    std::string_view line(bytes + start, end - start);
     start = end + 1;
+    if (lineEnds == lineEndsE::asStored && lineFeed && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    line = readerLine(line);
 
     std::string_view name;
     if (isHeader(line, name)) {
       if (!sections) {
-        sections = metaTreeC::newWithKeyword("SECTIONS");
+        sections = make.newWord(words::sections);
         appendKnownLast(root, lastTop, sections);
       }
-      metaTreeC* section = metaTreeC::newWithKeyword(mIniSectionC::classKey);
+      metaTreeC* section = make.newWord(words::section);
       appendKnownLast(sections, lastSection, section);
       lastInSection = nullptr;
-      appendKnownLast(section, lastInSection, newStringField("NAME", name));
+      appendKnownLast(section, lastInSection, make.newStringField(words::name, name, readableFrom(name)));
       entries = nullptr;
       lastEntry = nullptr;
       continue;
     }
 
+    if (!lastSection || line.empty() || line.front() == ';') continue;
     size_t equals = line.find('=');
-    if (!line.empty() && line.front() == ';') equals = std::string_view::npos;
-    if (equals == std::string_view::npos || !lastSection) continue;
+    if (equals == std::string_view::npos) continue;
     if (!entries) {
-      entries = metaTreeC::newWithKeyword("ENTRIES");
+      entries = make.newWord(words::entries);
       appendKnownLast(lastSection, lastInSection, entries);
     }
-    metaTreeC* entry = metaTreeC::newWithKeyword(mIniEntryC::classKey);
+    metaTreeC* entry = make.newWord(words::entry);
     appendKnownLast(entries, lastEntry, entry);
     metaTreeC* lastField = nullptr;
-    appendKnownLast(entry, lastField, newStringField("KEY", trimSpaces(line.substr(0, equals))));
-    appendKnownLast(entry, lastField, newStringField("TEXT", line.substr(equals + 1)));
+    std::string_view key = trimSpaces(line.substr(0, equals));
+    std::string_view value = line.substr(equals + 1);
+    appendKnownLast(entry, lastField, make.newStringField(words::key, key, readableFrom(key)));
+    appendKnownLast(entry, lastField, make.newStringField(words::text, value, readableFrom(value)));
   }
   ++metaTreeChangeCounter;
   return mIniFileC(root, 1);
 }
 
+}  // namespace
+
+mIniFileC parseIniText(std::string_view text, const char* path) { return parseLines(text, path, lineEndsE::folded); }
+
 mIniFileC readIniText(const char* path) {
   std::string text;
-  if (!path || !textFile::readRegularTextFile(path, text)) return mIniFileC();
-  return parseIniText(text, path);
+  if (!path || !textFile::readRegularDiskText(path, text)) return mIniFileC();
+  return parseLines(text, path, lineEndsE::asStored);
 }
 
 bool formatIniText(const metaTreeC* root, std::string& text) {

@@ -1,8 +1,12 @@
 #include "model3d/threads/threadRecords.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <utility>
 #include <vector>
 
+#include "geom/pointGridC.h"
 #include "geom/vectorC3d.h"
 #include "model3d/base/frameGeometry.h"
 
@@ -32,31 +36,63 @@ vectorC3d<double> unit(vectorC3d<double> v) {
 }
 
 // Joins touching collinear pieces: i, from the last down, goes into the first j (from the
-// last down) that shares an end with it, by the first of four tests.
+// last down) that shares an end with it, by the first of four tests. The ends are filed in a
+// grid, entry 2k holding the start of wall k and 2k + 1 its end; an end a join moves takes
+// the value of an end of the wall that goes, so it takes that end's entry over.
 void joinTouchingWalls(lineListT& walls) {
-  for (int i = int(walls.size()) - 1; i >= 0; --i) {
+  const uint32_t n = uint32_t(walls.size());
+  auto endAt = [&walls](uint32_t entry) { return entry & 1 ? walls[entry >> 1].end : walls[entry >> 1].start; };
+  const pointGridC grid(2 * n, endAt, pointTolerance);
+  constexpr uint32_t nobody = UINT32_MAX;
+  // The wall end (2k or 2k + 1, as entries count) an entry holds, and the entry of each end.
+  std::vector<uint32_t> holder(2 * size_t(n)), entryOf(2 * size_t(n));
+  for (uint32_t entry = 0; entry < 2 * n; ++entry) holder[entry] = entryOf[entry] = entry;
+  std::vector<bool> gone(n);
+  std::vector<uint32_t> near, touching;
+  for (int i = int(n) - 1; i >= 0; --i) {
     const threadLineDataC wall = walls[size_t(i)];
-    for (int j = int(walls.size()) - 1; j >= 0; --j) {
-      if (j == i) continue;
-      threadLineDataC& other = walls[size_t(j)];
-      bool joined = true;
+    touching.clear();
+    for (const vectorC2d<double>& end : {wall.start, wall.end}) {
+      grid.candidates(end, near);
+      for (uint32_t entry : near)
+        if (holder[entry] != nobody && int(holder[entry] >> 1) != i) touching.push_back(holder[entry] >> 1);
+    }
+    std::sort(touching.begin(), touching.end(), std::greater<uint32_t>());
+    touching.erase(std::unique(touching.begin(), touching.end()), touching.end());
+    for (uint32_t j : touching) {
+      threadLineDataC& other = walls[j];
+      // The end of other that may move (0 start, 1 end), and the end of the wall whose value
+      // it takes, by the first test that holds.
+      int moved, taken;
+      bool moves;
       if (samePoint(wall.end, other.start)) {
-        if (!samePoint(wall.start, other.end)) other.start = wall.start;
+        moved = 0, taken = 0, moves = !samePoint(wall.start, other.end);
       } else if (samePoint(wall.end, other.end)) {
-        if (!samePoint(wall.start, other.start)) other.end = wall.start;
+        moved = 1, taken = 0, moves = !samePoint(wall.start, other.start);
       } else if (samePoint(wall.start, other.start)) {
-        if (!samePoint(wall.end, other.end)) other.start = wall.end;
+        moved = 0, taken = 1, moves = !samePoint(wall.end, other.end);
       } else if (samePoint(wall.start, other.end)) {
-        if (!samePoint(wall.end, other.start)) other.end = wall.end;
+        moved = 1, taken = 1, moves = !samePoint(wall.end, other.start);
       } else {
-        joined = false;
+        continue;
       }
-      if (joined) {
-        walls.erase(walls.begin() + i);
-        break;
+      const uint32_t ownStart = 2 * uint32_t(i);
+      holder[entryOf[ownStart]] = holder[entryOf[ownStart + 1]] = nobody;
+      if (moves) {
+        (moved ? other.end : other.start) = taken ? wall.end : wall.start;
+        const uint32_t end = 2 * j + uint32_t(moved);
+        holder[entryOf[end]] = nobody;
+        entryOf[end] = entryOf[ownStart + uint32_t(taken)];
+        holder[entryOf[end]] = end;
       }
+      gone[size_t(i)] = true;
+      break;
     }
   }
+  size_t kept = 0;
+  for (size_t k = 0; k < n; ++k)
+    if (!gone[k]) walls[kept++] = walls[k];
+  walls.resize(kept);
 }
 
 struct axisS {
@@ -65,14 +101,49 @@ struct axisS {
   vectorC2d<double> normal;
 };
 
+// The walls by the distance of their starts from the axis (the size of their offsets), to
+// find partners at the same distance without comparing with every wall. Offsets that are not
+// finite meet no partner test and are left out.
+class wallsByDistanceC {
+ public:
+  wallsByDistanceC(const lineListT& walls, const axisS& axis) {
+    for (size_t j = 0; j < walls.size(); ++j) {
+      const double distance = std::fabs(offsetOf(walls[j], axis));
+      if (std::isfinite(distance)) byDistance.push_back({distance, j});
+    }
+    std::sort(byDistance.begin(), byDistance.end());
+  }
+  static double offsetOf(const threadLineDataC& wall, const axisS& axis) {
+    return (wall.start - axis.start).dot(axis.normal);
+  }
+  // The walls after i whose distance may lie within the tolerance of distance, ascending: a
+  // window twice as wide holds every one that does, whatever the rounding.
+  void candidates(size_t i, double distance, std::vector<size_t>& out) const {
+    out.clear();
+    if (!std::isfinite(distance)) return;
+    auto first = std::lower_bound(byDistance.begin(), byDistance.end(),
+                                  std::pair<double, size_t>(distance - 2 * offAxisTolerance, 0));
+    for (; first != byDistance.end() && first->first <= distance + 2 * offAxisTolerance; ++first)
+      if (first->second > i) out.push_back(first->second);
+    std::sort(out.begin(), out.end());
+  }
+
+ private:
+  std::vector<std::pair<double, size_t>> byDistance;
+};
+
 // The wall's partner across the axis at the same distance, joined to it by a step along the
-// normal: the two ends so joined into ownEnd and partnerEnd, and the partner's other end.
-bool findPartner(const lineListT& walls, size_t i, double offset, const axisS& axis, vectorC2d<double>& ownEnd,
-                 vectorC2d<double>& partnerEnd, vectorC2d<double>& partnerOther) {
+// normal: the two ends so joined into ownEnd and partnerEnd, and the partner's other end. The
+// first wall after i that is one, in list order.
+bool findPartner(const lineListT& walls, const wallsByDistanceC& byDistance, size_t i, double offset,
+                 const axisS& axis, vectorC2d<double>& ownEnd, vectorC2d<double>& partnerEnd,
+                 vectorC2d<double>& partnerOther) {
   const threadLineDataC& wall = walls[i];
-  for (size_t j = i + 1; j < walls.size(); ++j) {
+  std::vector<size_t> near;
+  byDistance.candidates(i, std::fabs(offset), near);
+  for (size_t j : near) {
     const threadLineDataC& other = walls[j];
-    const double otherOffset = (other.start - axis.start).dot(axis.normal);
+    const double otherOffset = wallsByDistanceC::offsetOf(other, axis);
     if (!(offset * otherOffset < 0.0) || !(std::fabs(std::fabs(offset) - std::fabs(otherOffset)) <= offAxisTolerance))
       continue;
     const vectorC2d<double>* pairs[4][3] = {{&wall.start, &other.start, &other.end},
@@ -164,15 +235,16 @@ void buildThreadRecords(cosThreadListC& records, const matrixC4x4<double>& frame
     if (isParallel2d(cosmetics[i].end - cosmetics[i].start, u)) cosmeticLines.push_back(cosmetics[i]);
   if (wallLines.empty()) return;
   joinTouchingWalls(wallLines);
+  const wallsByDistanceC byDistance(wallLines, axis);
 
   for (size_t i = 0; i < wallLines.size(); ++i) {
     const threadLineDataC& wall = wallLines[i];
-    const double offset = (wall.start - centreStart).dot(axis.normal);
+    const double offset = wallsByDistanceC::offsetOf(wall, axis);
     if (offset > 0.0) continue;
     vectorC2d<double> ownEnd, radial, far;
     vectorC2d<double> across;
     double diameter = 0.0;
-    if (findPartner(wallLines, i, offset, axis, ownEnd, radial, far)) {
+    if (findPartner(wallLines, byDistance, i, offset, axis, ownEnd, radial, far)) {
       // The partner's end is the radial point; the step runs from it to the wall.
       across = ownEnd - radial;
       diameter = across.length();

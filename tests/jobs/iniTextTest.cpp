@@ -6,6 +6,7 @@
 
 #include "core/metaTreeC.h"
 #include "jobs/ini/mIniFileC.h"
+#include "platform/textFile.h"
 #include "tests/core/treeTestHelpers.h"
 #include "tests/testFiles.h"
 
@@ -203,4 +204,36 @@ TEST(iniText, LookupsIgnoreCaseAndTheLastOfEqualNamesWins) {
   mIniEntryListC noEntries;
   EXPECT_FALSE(addIniEntry(noEntries).isValid());
   EXPECT_STREQ(getIniEntryTextOr(noEntries, "k", "d").c_str(), "d");
+}
+
+// The reader takes a file's bytes as stored and drops the CR of each CR LF line by line; it must
+// give what reading the folded text gives, byte for byte, whatever the mix of CRs, LFs, zero
+// bytes, blanks and marks.
+TEST(iniText, FilesReadAsTheirFoldedTextReads) {
+  auto foldedByHand = [](const std::string& disk) {
+    std::string text;
+    for (size_t i = 0; i < disk.size(); ++i)
+      if (!(disk[i] == '\r' && i + 1 < disk.size() && disk[i + 1] == '\n')) text += disk[i];
+    return text;
+  };
+  const std::string pieces[] = {"[s]", "[t", "]", "k", "=", "v", ";", " ", "\t", "\r", "\r", "\n", "\r\n", "\0"s};
+  uint32_t seed = 7;
+  auto next = [&seed] { return seed = seed * 1103515245u + 12345u, seed >> 16; };
+  testFiles::scratchFile path("random.ini");
+  for (int round = 0; round < 300; ++round) {
+    std::string disk;
+    for (uint32_t n = next() % 120; n > 0; --n) disk += pieces[next() % std::size(pieces)];
+    testFiles::writeBytes(path.path(), disk);
+    ASSERT_EQ(textFile::fromDiskText(disk), foldedByHand(disk));
+    mIniFileC read = readIniText(path.path());
+    mIniFileC parsed = parseIniText(foldedByHand(disk), path.path());
+    ASSERT_EQ(describe(read.getNode()), describe(parsed.getNode())) << round;
+  }
+
+  // Equal keys and texts share their bytes inside a read; a put gives the node its own.
+  mIniFileC file = parseIniText("[s]\nk=v\nk=v\n", "p");
+  mIniEntryListC entries = file.getSections().getItem(0).getEntries();
+  entries.getItem(0).setKey("z");
+  entries.getItem(0).setText("w");
+  EXPECT_EQ(sectionsOf(file), "s:z=w,k=v");
 }

@@ -1,0 +1,111 @@
+#include "geom/pointGridC.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Filed points lie at most this many cells from the origin: their positions in cells, computed
+// with a relative error of 2^-53, are then off by less than 2^-22 of a cell.
+constexpr double cellsToTheEdge = 1073741824.0;  // 2^30
+// A side of sixteen tolerances puts a point within the tolerance of a query at most a
+// sixteenth of a cell from it; the reach adds a margin far above every rounding error, and a
+// query mostly looks at its own cell alone.
+constexpr double tolerancesPerSide = 16.0;
+constexpr double reach = 1.0 / 16 + 1.0 / 65536;
+// The least side, far above the range where division loses precision.
+const double leastSide = std::ldexp(1.0, -900);
+
+size_t slotOf(uint64_t key, size_t slots) {
+  return size_t((key * 0x9E3779B97F4A7C15ull) >> 32) & (slots - 1);
+}
+
+}  // namespace
+
+bool pointGridC::chooseSide(double extent, double tolerance) {
+  side = std::max({tolerancesPerSide * tolerance, extent / cellsToTheEdge, leastSide});
+  // A tolerance that is NaN, infinite or near the largest double: every point is a candidate.
+  everyPoint = !(std::isfinite(tolerance) && std::isfinite(side));
+  return !everyPoint;
+}
+
+void pointGridC::file(const std::vector<uint64_t>& keys) {
+  // Counts the points of each cell, gives each cell its run of entries, then files the points
+  // in index order, so every run is ascending without a sort. The table starts with a slot
+  // per point, as curves put two ends in most cells, and doubles while more than half of
+  // its slots hold cells.
+  size_t slots = 4;
+  while (slots < keys.size()) slots *= 2;
+  std::vector<uint32_t> slotOfPoint(keys.size(), UINT32_MAX);
+  for (bool full = true; full;) {
+    cells.assign(slots, cellS());
+    full = false;
+    size_t held = 0;
+    for (uint32_t i = 0; i < keys.size() && !full; ++i) {
+      const uint64_t key = keys[i];
+      if (key == unfiled) continue;
+      size_t at = slotOf(key, slots);
+      while (cells[at].end != 0 && cells[at].key != key) at = (at + 1) & (slots - 1);
+      if (cells[at].end == 0 && 2 * ++held > slots) full = true;
+      cells[at].key = key;
+      ++cells[at].end;
+      slotOfPoint[i] = uint32_t(at);
+    }
+    if (full) slots *= 2;
+  }
+  uint32_t filed = 0;
+  for (cellS& cell : cells) {
+    cell.first = filed;
+    filed += cell.end;
+    cell.end = cell.first;
+  }
+  entries.resize(filed);
+  for (uint32_t i = 0; i < keys.size(); ++i)
+    if (keys[i] != unfiled) entries[cells[slotOfPoint[i]].end++] = i;
+}
+
+const pointGridC::cellS* pointGridC::findCell(uint64_t key) const {
+  for (size_t at = slotOf(key, cells.size());; at = (at + 1) & (cells.size() - 1)) {
+    const cellS& cell = cells[at];
+    if (cell.first == cell.end) return nullptr;
+    if (cell.key == key) return &cell;
+  }
+}
+
+int64_t pointGridC::cellOf(double position) {
+  // A query far outside the filed points is clamped to a cell none of them is near.
+  const double clamped = std::clamp(position, -cellsToTheEdge - 4, cellsToTheEdge + 4);
+  const int64_t truncated = int64_t(clamped);
+  return double(truncated) > clamped ? truncated - 1 : truncated;
+}
+
+uint64_t pointGridC::cellKey(int64_t column, int64_t row) {
+  // Cells lie within 2^30 + 5 of the origin: offset by 2^31, each number fills 32 bits and
+  // never reaches 2^32 - 1, which keeps the unfiled key apart.
+  constexpr int64_t offset = int64_t(1) << 31;
+  return (uint64_t(column + offset) << 32) | uint64_t(row + offset);
+}
+
+void pointGridC::candidates(const vectorC2d<double>& p, std::vector<uint32_t>& out) const {
+  out.clear();
+  if (everyPoint) {
+    for (uint32_t i = 0; i < pointCount; ++i) out.push_back(i);
+    return;
+  }
+  if (!isFinitePoint(p)) return;
+  if (entries.empty()) return;
+  // The cells within reach of the query: its own, and a neighbour where it lies near an edge.
+  const double x = p.x / side, y = p.y / side;
+  const int64_t firstRow = cellOf(y - reach), lastColumn = cellOf(x + reach), lastRow = cellOf(y + reach);
+  int cellsFound = 0;
+  for (int64_t column = cellOf(x - reach); column <= lastColumn; ++column) {
+    for (int64_t row = firstRow; row <= lastRow; ++row) {
+      const cellS* cell = findCell(cellKey(column, row));
+      if (!cell) continue;
+      out.insert(out.end(), entries.begin() + cell->first, entries.begin() + cell->end);
+      ++cellsFound;
+    }
+  }
+  // The run of one cell is ascending already.
+  if (cellsFound > 1) std::sort(out.begin(), out.end());
+}

@@ -1,0 +1,65 @@
+// Points filed by the cells of a square grid, to find among many points those that may lie
+// within a tolerance of a query point, each coordinate compared on its own (|px - qx| <=
+// tolerance and |py - qy| <= tolerance), without comparing with each. The cell side is at
+// least sixteen times the tolerance and large enough that the cell of every filed point is
+// computed exactly, so each point within the tolerance of a query lies, rounding included, in
+// the query's cell or, for a query near an edge, in the cell beyond that edge. A point with a
+// coordinate that is not finite equals nothing under a finite tolerance and is not filed;
+// under a tolerance that is not finite every point is a candidate of every query, as a plain
+// scan would compare.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "geom/vectorC2d.h"
+
+class pointGridC {
+ public:
+  // Files the points pointAt(0) to pointAt(count - 1), which are read twice; tolerance is the
+  // largest that any comparison of a candidate will use.
+  template <class PointAt>
+  pointGridC(uint32_t count, PointAt pointAt, double tolerance) : pointCount(count) {
+    double extent = 0.0;
+    for (uint32_t i = 0; i < count; ++i) {
+      const vectorC2d<double> p = pointAt(i);
+      if (isFinitePoint(p)) extent = std::max({extent, std::fabs(p.x), std::fabs(p.y)});
+    }
+    if (!chooseSide(extent, tolerance)) return;
+    std::vector<uint64_t> keys(count);
+    for (uint32_t i = 0; i < count; ++i) {
+      const vectorC2d<double> p = pointAt(i);
+      keys[i] = isFinitePoint(p) ? cellKey(cellOf(p.x / side), cellOf(p.y / side)) : unfiled;
+    }
+    file(keys);
+  }
+
+  // The indices of the filed points that may lie within the tolerance of p, ascending: every
+  // point that does is among them.
+  void candidates(const vectorC2d<double>& p, std::vector<uint32_t>& out) const;
+
+ private:
+  // A cell holding points: the run of entries filed under it.
+  struct cellS {
+    uint64_t key = 0;
+    uint32_t first = 0;
+    uint32_t end = 0;  // first == end: a free slot
+  };
+  // The key of no cell.
+  static constexpr uint64_t unfiled = UINT64_MAX;
+  // The cell side for points within extent of the origin; false when every point is a candidate.
+  bool chooseSide(double extent, double tolerance);
+  void file(const std::vector<uint64_t>& keys);
+  static uint64_t cellKey(int64_t column, int64_t row);
+  // The cell of a position measured in cells.
+  static int64_t cellOf(double position);
+  const cellS* findCell(uint64_t key) const;
+
+  std::vector<uint32_t> entries;  // the indices of the points, by cell, ascending in a cell
+  std::vector<cellS> cells;       // open addressing, a power of two at least twice the cells held
+  double side = 1.0;
+  uint32_t pointCount = 0;
+  bool everyPoint = false;
+};

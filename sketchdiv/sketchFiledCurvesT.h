@@ -1,0 +1,112 @@
+// A list's curves with both ends filed in one grid (pointGridC; entry 2i is the start
+// of curve i, 2i + 1 its end), for the lookups by point of the chain builder. Each lookup
+// answers what a scan of the list in list order answers, comparing with each curve's own
+// tolerance; a loop of N curves then costs about N lookups of a few candidates each.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "geom/pointGridC.h"
+#include "sketchdiv/IRIBaseGeoObject.h"
+#include "sketchdiv/sketchListT.h"
+
+template <class Object>
+class sketchFiledCurvesT {
+ public:
+  explicit sketchFiledCurvesT(const sketchListT<Object>& list)
+      : list(list), grid(2 * list.count(), endAt(list), largestTolerance(list)) {}
+
+  // Whether an earlier curve not marked in repeats equals curve i (isEqual of the earlier one):
+  // a curve equal to curve i has its start or its end at i's start.
+  bool repeatsEarlier(uint32_t i, const std::vector<bool>& repeats) {
+    uint32_t tried = UINT32_MAX;
+    for (uint32_t entry : lookUp(list[i].getStartPoint())) {
+      const uint32_t k = entry >> 1;
+      if (k >= i) break;
+      if (k == tried || repeats[k]) continue;
+      tried = k;
+      if (list[k].isEqual(&list[i])) return true;
+    }
+    return false;
+  }
+
+  // The first curve not taken that starts (or ends) at p; null when none does.
+  const Object* firstAt(const vectorC2d<double>& p, bool atStart) {
+    if (taken.empty()) taken.resize(list.count());
+    for (uint32_t entry : lookUp(p)) {
+      const uint32_t i = entry >> 1;
+      if ((entry & 1) == uint32_t(atStart) || taken[i]) continue;
+      if (atStart ? list[i].startsAt(p) : list[i].endsAt(p)) {
+        lastFound = i;
+        return &list[i];
+      }
+    }
+    return nullptr;
+  }
+  // Marks the curve firstAt gave last as taken, if it is this object.
+  bool take(const IRIBaseGeoObject* object) {
+    if (lastFound >= list.count() || object != &list[lastFound]) return false;
+    taken[lastFound] = true;
+    return true;
+  }
+
+  // Appends copies of the curves from p to q, taken or not, in list order; whether there was any.
+  bool between(const vectorC2d<double>& p, const vectorC2d<double>& q, sketchListT<Object>& out) {
+    const uint32_t before = out.count();
+    for (uint32_t entry : lookUp(p)) {
+      const uint32_t i = entry >> 1;
+      if (!(entry & 1) && list[i].startsAt(p) && list[i].endsAt(q)) out.append(list[i]);
+    }
+    return out.count() > before;
+  }
+
+ private:
+  static auto endAt(const sketchListT<Object>& list) {
+    return [&list](uint32_t entry) {
+      const Object& curve = list[entry >> 1];
+      return entry & 1 ? curve.getEndPoint() : curve.getStartPoint();
+    };
+  }
+  // The largest tolerance of the curves; infinite when one is not finite, so that every curve
+  // is a candidate of every lookup, as in a scan.
+  static double largestTolerance(const sketchListT<Object>& list) {
+    double largest = 0.0;
+    for (uint32_t i = 0; i < list.count(); ++i) {
+      const double tolerance = list[i].getTolerance();
+      if (!std::isfinite(tolerance)) return HUGE_VAL;
+      largest = std::max(largest, tolerance);
+    }
+    return largest;
+  }
+  // The candidates of p. The last two points looked up are kept: the walk asks for starts and
+  // ends at one point, and the chain asks at each vertex and, for a curve the other way round,
+  // at the next one.
+  const std::vector<uint32_t>& lookUp(const vectorC2d<double>& p) {
+    for (lookS& look : looks)
+      if (look.valid && std::memcmp(&p.x, &look.point.x, sizeof(double)) == 0 &&
+          std::memcmp(&p.y, &look.point.y, sizeof(double)) == 0)
+        return look.near;
+    lookS& older = looks[olderLook];
+    olderLook ^= 1;
+    grid.candidates(p, older.near);
+    older.point = p;
+    older.valid = true;
+    return older.near;
+  }
+
+  const sketchListT<Object>& list;
+  pointGridC grid;
+  struct lookS {
+    vectorC2d<double> point;
+    std::vector<uint32_t> near;
+    bool valid = false;
+  };
+  lookS looks[2];
+  int olderLook = 0;
+  std::vector<bool> taken;
+  uint32_t lastFound = UINT32_MAX;
+};
