@@ -102,11 +102,11 @@ RUDEZAZE_HEAP_BENCHMARK(jemallocRandom);
 
 static const bool heapRows =
     registerComparison({40, "small-block heap vs glibc, LIFO", "heapLifo", "mallocLifo", ratioKindE::speedup, 1.5}) &&
-    registerComparison({41, "small-block heap vs mimalloc, LIFO", "heapLifo", "mimallocLifo", ratioKindE::speedup, 1}) &&
+    registerComparison({41, "small-block heap vs mimalloc, LIFO", "heapLifo", "mimallocLifo", ratioKindE::speedup, 1.1}) &&
     registerComparison({42, "small-block heap vs jemalloc, LIFO", "heapLifo", "jemallocLifo", ratioKindE::speedup, 1}) &&
     registerComparison(
         {43, "small-block heap vs glibc, random order", "heapRandom", "mallocRandom", ratioKindE::speedup, 1.5}) &&
     registerComparison(
-        {44, "small-block heap vs mimalloc, random order", "heapRandom", "mimallocRandom", ratioKindE::speedup, 1}) &&
+        {44, "small-block heap vs mimalloc, random order", "heapRandom", "mimallocRandom", ratioKindE::speedup, 1.1}) &&
     registerComparison(
         {45, "small-block heap vs jemalloc, random order", "heapRandom", "jemallocRandom", ratioKindE::speedup, 1});
