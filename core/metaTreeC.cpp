@@ -8,8 +8,8 @@
 
 uint32_t metaTreeChangeCounter = 0;
 
-// Trees are large: a node (with its 8-byte pool header) stays within 80 bytes.
-static_assert(sizeof(metaTreeC) <= 72, "a tree node grew");
+// Trees are large: a node (with its 8-byte pool header) stays within 72 bytes.
+static_assert(sizeof(metaTreeC) <= 64, "a tree node grew");
 
 namespace {
 

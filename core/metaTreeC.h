@@ -34,7 +34,7 @@ class metaTreeC : public MTreeNode<metaTreeC> {
   metaTreeC(const metaTreeC& other);
   metaTreeC& operator=(const metaTreeC&) = delete;
   // The subtree and the following siblings go through deleteTree.
-  ~metaTreeC() override;
+  ~metaTreeC();
 
   // Deletes the children, then takes the node out of its chain and clears every link.
   void detach();
