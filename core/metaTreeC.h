@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "core/MTreeNode.h"
+#include "core/metaTreeCopyMarkC.h"
 #include "core/metaTokenC.h"
 
 class metaNodeCompareInterfaceC;
@@ -23,8 +24,8 @@ extern uint32_t metaTreeChangeCounter;
 class metaTreeC : public MTreeNode<metaTreeC> {
  public:
   // Carried along by node copies; the reference hooks store a node's own address here to
-  // find the node again in a copy. Ordered as a signed number.
-  intptr_t copyMark = 0;
+  // find the node again in a copy. Ordered as a signed number; 0 for no mark.
+  [[no_unique_address]] metaTreeCopyMarkC copyMark;
   // The node's own fields below fill the token's padding.
   [[no_unique_address]] metaTokenC value;
 
