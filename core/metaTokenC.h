@@ -98,13 +98,15 @@ class metaTokenC {
   void setText(uint32_t textKind, const int* position, const char* text, int length);
   void dropText();
 
+  // Ordered so that the token's last six bytes are padding, which a tree node fills with
+  // fields of its own.
   union {
     str* text;
     double number;
     int32_t integer;
   } value;
-  uint32_t kind;
   int32_t position[2];
+  uint8_t kind;  // a kindE
   // The text is a metaTokenTextC this token holds with others.
   bool sharedText = false;
 };

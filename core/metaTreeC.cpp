@@ -8,8 +8,8 @@
 
 uint32_t metaTreeChangeCounter = 0;
 
-// Trees are large: a node (with its 8-byte pool header) stays within 88 bytes.
-static_assert(sizeof(metaTreeC) <= 80, "a tree node grew");
+// Trees are large: a node (with its 8-byte pool header) stays within 64 bytes.
+static_assert(sizeof(metaTreeC) <= 56, "a tree node grew");
 
 namespace {
 
@@ -32,7 +32,9 @@ metaTreeC* adoptChain(metaTreeC* chain, metaTreeC* parent) {
 metaTreeC::metaTreeC(const metaTokenC& token) { value.assign(token); }
 
 metaTreeC::metaTreeC(const metaTreeC& other)
-    : MTreeNode<metaTreeC>(other), value(other.value), copyMark(other.copyMark), marks(other.marks & liveHandleMark) {}
+    : MTreeNode<metaTreeC>(other), value(other.value), marks(other.marks & liveHandleMark) {
+  copyMark = intptr_t(other.copyMark);
+}
 
 metaTreeC::~metaTreeC() {
   ++metaTreeChangeCounter;
@@ -53,7 +55,7 @@ void metaTreeC::assignFrom(const metaTreeC& other) {
   if (&other == this) return;
   detach();
   value.assign(other.value);
-  copyMark = other.copyMark;
+  copyMark = intptr_t(other.copyMark);
   setHoldsLiveHandle(other.holdsLiveHandle());
 }
 

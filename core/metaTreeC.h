@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "core/MTreeNode.h"
+#include "core/metaTreeCopyMarkC.h"
 #include "core/metaTokenC.h"
 
 class metaNodeCompareInterfaceC;
@@ -22,10 +23,11 @@ extern uint32_t metaTreeChangeCounter;
 
 class metaTreeC : public MTreeNode<metaTreeC> {
  public:
-  metaTokenC value;
   // Carried along by node copies; the reference hooks store a node's own address here to
-  // find the node again in a copy. Ordered as a signed number.
-  intptr_t copyMark = 0;
+  // find the node again in a copy. Ordered as a signed number; 0 for no mark.
+  [[no_unique_address]] metaTreeCopyMarkC copyMark;
+  // The node's own fields below fill the token's padding.
+  [[no_unique_address]] metaTokenC value;
 
   metaTreeC() = default;
   explicit metaTreeC(const metaTokenC& token);
@@ -33,7 +35,7 @@ class metaTreeC : public MTreeNode<metaTreeC> {
   metaTreeC(const metaTreeC& other);
   metaTreeC& operator=(const metaTreeC&) = delete;
   // The subtree and the following siblings go through deleteTree.
-  ~metaTreeC() override;
+  ~metaTreeC();
 
   // Deletes the children, then takes the node out of its chain and clears every link.
   void detach();
@@ -121,12 +123,12 @@ class metaTreeC : public MTreeNode<metaTreeC> {
     handleNamedMark = 2,   // metaTreeNodeHandleTableC has given the node a handle
     liveHandleMark = 4,    // see holdsLiveHandle
   };
-  uint32_t viewCount = 0;
-  bool orphaned = false;
-  bool anchored = false;
+  bool orphaned : 1 = false;
+  bool anchored : 1 = false;
   // The marks of the tables that know the node by address, and liveHandleMark, which alone
   // goes with the value into copies.
   mutable uint8_t marks = 0;
+  uint32_t viewCount = 0;
 };
 
 // Steps a pre-order walk from node to the next node below top (node's subtree first, then its

@@ -7,6 +7,27 @@
 #include "base/decimalNumberText.h"
 #include "core/metaTreeC.h"
 #include "core/metaTreeReaderC.h"
+#include "core/shortDecimalText.h"
+
+namespace {
+
+size_t copyText(const char* text, char* out) {
+  size_t length = std::strlen(text);
+  std::memcpy(out, text, length);
+  return length;
+}
+
+// 14 significant digits as "%.*g" gives them, with a full stop whatever the locale, at out
+// (room for doubleG14TextSize bytes). Infinities are written as numbers beyond the double
+// range, which read back as the same infinities; NaN as a word, which reads back as no number.
+size_t formatNumber(double number, char* out) {
+  if (size_t length = formatShortDecimal(number, out)) return length;
+  if (std::isnan(number)) return copyText("nan", out);
+  if (std::isinf(number)) return copyText(number > 0 ? "1e999" : "-1e999", out);
+  return formatDoubleG14(number, out);
+}
+
+}  // namespace
 
 static_assert(metaTreeWriterC::maxDepth == metaTreeReaderC::maxDepth, "the writer writes what the reader reads");
 
@@ -69,21 +90,35 @@ uint32_t metaTreeWriterC::getText(str& out) const {
 }
 
 // Strings are escaped as escapeString does it: TAB, LF, CR, quote and backslash get a backslash.
+// A text ends at its first zero byte. While the buffer has room for a text's stored length
+// (never less than up to its zero) or a number's longest text, they are written straight into
+// it; otherwise their exact length is reserved, so a text just below the limit still fits.
 void metaTreeWriterC::writeValue(const metaTreeC* node) {
   const metaTokenC& value = node->value;
   switch (value.getKind()) {
     case metaTokenC::kindWord: {
       const str* text = value.getText();
-      put(text->c_str(), uint32_t(std::strlen(text->c_str())));
+      const char* bytes = text->c_str();
+      uint32_t bound = uint32_t(text->length());
+      if (!hasRoom(bound)) {
+        put(bytes, uint32_t(std::strlen(bytes)));
+        break;
+      }
+      char* out = buffer + used;
+      uint32_t count = 0;
+      for (; count < bound && bytes[count]; ++count) out[count] = bytes[count];
+      used += count;
       break;
     }
     case metaTokenC::kindString: {
-      const char* text = value.getText()->c_str();
-      uint32_t length = uint32_t(std::strlen(text));
-      if (!reserve(2 * uint64_t(length) + 2)) break;
+      const str* text = value.getText();
+      const char* bytes = text->c_str();
+      uint64_t bound = uint64_t(text->length());
+      if (!hasRoom(2 * bound + 2)) bound = std::strlen(bytes);
+      if (!reserve(2 * bound + 2)) break;
       char* out = buffer + used;
       *out++ = '"';
-      for (const char* p = text; *p; ++p) {
+      for (const char* p = bytes; *p; ++p) {
         switch (*p) {
           case '\t': *out++ = '\\'; *out++ = 't'; break;
           case '\n': *out++ = '\\'; *out++ = 'n'; break;
@@ -98,16 +133,13 @@ void metaTreeWriterC::writeValue(const metaTreeC* node) {
       break;
     }
     case metaTokenC::kindDouble: {
-      // 14 significant digits as "%.*g" gives them, with a full stop whatever the locale.
-      // Infinities are written as numbers beyond the double range, which read back as the
-      // same infinities; NaN as a word, which reads back as no number.
       double number = value.getDouble();
-      if (std::isnan(number)) put("nan", 3);
-      else if (std::isinf(number)) number > 0 ? put("1e999", 5) : put("-1e999", 6);
-      else {
-        char digits[doubleG14TextSize];
-        put(digits, uint32_t(formatDoubleG14(number, digits)));
+      if (hasRoom(doubleG14TextSize)) {
+        used += uint32_t(formatNumber(number, buffer + used));
+        break;
       }
+      char digits[doubleG14TextSize];
+      put(digits, uint32_t(formatNumber(number, digits)));
       break;
     }
     default:

@@ -43,6 +43,8 @@ class metaTreeWriterC {
   void writeNodeList(const metaTreeC* node, bool single);
   void writeValue(const metaTreeC* node);
   bool reserve(uint64_t more);
+  // The buffer takes more bytes without growing.
+  bool hasRoom(uint64_t more) const { return !overflowed && uint64_t(used) + more < capacity; }
   void put(char c) {
     if (reserve(1)) buffer[used++] = c;
   }

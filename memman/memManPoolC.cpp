@@ -219,7 +219,11 @@ void* memDataPoolAlloc(uint32_t size) {
   memPoolPageS* page;
   if (plainAllocation && sizeClass < memPoolClassCount && (page = classListHeads[sizeClass]) && page->freeHead) {
     memPoolBlockHeaderS* header = page->freeHead;
-    page->freeHead = page->blockAtLink(header->sizeOrLink);
+    memPoolBlockHeaderS* following = page->blockAtLink(header->sizeOrLink);
+    page->freeHead = following;
+    // Freed blocks come back in any order: the next one's header is fetched now, while the
+    // caller works, rather than stalling the class's next allocation.
+    __builtin_prefetch(following, 1);
     header->owner = page->number;
     header->sizeOrLink = size;
     noteUsed(page, sizeClass, 1);
