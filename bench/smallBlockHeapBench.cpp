@@ -9,6 +9,7 @@
 
 #include "bench/allocatorPeers.h"
 #include "bench/comparisonTable.h"
+#include "bench/medianOfRuns.h"
 #include "memman/memManPoolC.h"
 
 namespace {
@@ -89,7 +90,7 @@ void jemallocRandom(benchmark::State& state) { allocateAndFree<jemallocHeapS, fa
 // Each runs warm (the heaps' first pages are made before the measurement) and five times over,
 // the median standing for it: a few percent separate the heaps, less than the machine's drift.
 #define RUDEZAZE_HEAP_BENCHMARK(name) \
-  BENCHMARK(name)->Unit(benchmark::kMicrosecond)->MinWarmUpTime(0.5)->Repetitions(5)->ReportAggregatesOnly(true)
+  BENCHMARK(name)->Unit(benchmark::kMicrosecond)->MinWarmUpTime(0.5)->Apply(medianOfRuns)
 RUDEZAZE_HEAP_BENCHMARK(heapLifo);
 RUDEZAZE_HEAP_BENCHMARK(mallocLifo);
 RUDEZAZE_HEAP_BENCHMARK(mimallocLifo);
