@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 class str;
 class mzIUnknown;
@@ -48,9 +49,10 @@ struct mzVariantS {
   uint32_t copyTo(mzVariantS& destination) const;
   uint32_t assign(const mzVariantS& source) { return source.copyTo(*this); }
 
-  // Releases the payload; the variant becomes empty.
+  // Releases the payload; the variant becomes empty. One test of the type's bits sends
+  // every variant that may own its payload (and any of an unknown type) out of line.
   void clear() {
-    if (type == typeString || type == typeInterface || type == typeArray)
+    if (type & (typeString | typeInterface | typeArray))
       releasePayload();
     else
       type = typeEmpty;
@@ -59,9 +61,11 @@ struct mzVariantS {
   void setString(const char* text);
   // A null object leaves the variant empty; else it holds the object with a new reference.
   void setDispatch(mzIUnknown* object);
+  // The narrow setters write the whole payload (its unused bytes 0), so that a copy of the
+  // variant, which reads all eight bytes, is served from that one store.
   void setInt(int32_t value) {
     clear();
-    intValue = value;
+    setPayloadWord(uint32_t(value));
     type = typeInt;
   }
   void setDouble(double value) {
@@ -71,7 +75,7 @@ struct mzVariantS {
   }
   void setByte(uint8_t value) {
     clear();
-    byteValue = value;
+    setPayloadWord(value);
     type = typeByte;
   }
 
@@ -100,6 +104,7 @@ struct mzVariantS {
  private:
   // clear for a variant that owns a string or an array or holds an interface.
   void releasePayload();
+  void setPayloadWord(uint64_t word) { std::memcpy(payload, &word, sizeof payload); }
 };
 
 static_assert(sizeof(mzVariantS) == 16, "variants are passed with a stride of 16 bytes");

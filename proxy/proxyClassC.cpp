@@ -1,6 +1,7 @@
 #include "proxy/proxyClassC.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "memman/memManSystemC.h"
@@ -71,37 +72,42 @@ void proxyClassC::buildIndex() const {
   const uint32_t rowCount = table.getCount();
   uint32_t slotCount = 2;
   while (slotCount < 2 * rowCount) slotCount *= 2;
-  slots = allocateArray<nameSlotS>(slotCount);
-  std::fill_n(slots, slotCount, nameSlotS{nullptr, 0, 0, 0});
+  slots = allocateArray<nameRowsS>(slotCount);
+  std::fill_n(slots, slotCount, nameRowsS{nullptr, 0, 0, 1, 0, nullptr, 0, {}});
   slotMask = slotCount - 1;
   rowsByName = allocateArray<const proxyMethodEntryS*>(rowCount ? rowCount : 1);
 
   // Each row's slot, counting the rows of every name; then the runs in order of first use.
-  std::vector<nameSlotS*> slotOfRow(rowCount);
-  std::vector<nameSlotS*> slotsInOrder;
+  std::vector<nameRowsS*> slotOfRow(rowCount);
+  std::vector<nameRowsS*> slotsInOrder;
   for (uint32_t i = 0; i < rowCount; ++i) {
     const char* name = table.rows[i].name ? table.rows[i].name : "";
-    const uint32_t key = nameKey(name);
-    nameSlotS* slot = &slots[key & slotMask];
-    while (slot->name && !(slot->key == key && sameFoldedName(slot->name, name)))
+    const nameWordsS words = nameWords(name);
+    const uint32_t key = nameKey(words);
+    nameRowsS* slot = &slots[key & slotMask];
+    while (slot->name && !(slot->key == key && methodNamesEqual(slot->name, name)))
       slot = &slots[(uint32_t(slot - slots) + 1) & slotMask];
     if (!slot->name) {
-      *slot = nameSlotS{name, key, 0, 0};
+      *slot = nameRowsS{name, words.head, words.tail, uint32_t(words.length), key, nullptr, 0, table.rows[i]};
       slotsInOrder.push_back(slot);
     }
     ++slot->count;
     slotOfRow[i] = slot;
   }
   uint32_t next = 0;
-  for (nameSlotS* slot : slotsInOrder) {
-    slot->first = next;
+  for (nameRowsS* slot : slotsInOrder) {
+    slot->rows = rowsByName + next;
     next += slot->count;
     slot->count = 0;
   }
   for (uint32_t i = 0; i < rowCount; ++i) {
-    nameSlotS* slot = slotOfRow[i];
-    rowsByName[slot->first + slot->count++] = &table.rows[i];
+    nameRowsS* slot = slotOfRow[i];
+    rowsByName[uint32_t(slot->rows - rowsByName) + slot->count++] = &table.rows[i];
   }
+}
+
+bool proxyClassC::sameMiddle(const char* left, const char* right, size_t length) {
+  return std::memcmp(left + 8, right + 8, length - 16) == 0;
 }
 
 void proxyClassC::prepareAll() {

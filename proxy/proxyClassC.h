@@ -15,7 +15,10 @@
 // list kept by hand (the fuzz targets take them from here).
 #pragma once
 
+#include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <mutex>
 #include <string>
 
@@ -54,19 +57,42 @@ class proxyClassC {
   // class that adds no rows shares its base's; any other owns a merged copy.
   const proxyMethodTableS& getMethodTable() const;
 
-  // The rows whose name equals name with ASCII case folded (null as ""), in table order.
+  // The rows of one name as a call tries them: the first is copied here, beside the name, so
+  // that a call of a name with one row reads nothing but its slot of the index; all of them,
+  // the first included, are rows[0] .. rows[count - 1] of the table, in table order.
+  struct nameRowsS {
+    const char* name;  // null for an empty slot of the index
+    uint64_t head;     // the name's words (nameWordsS) as the table writes them
+    uint64_t tail;
+    uint32_t length;
+    uint32_t key;
+    const proxyMethodEntryS* const* rows;
+    uint32_t count;
+    proxyMethodEntryS firstRow;
+  };
+
+  // The rows whose name equals name with ASCII case folded (null as ""); null for a name
+  // without rows.
+  const nameRowsS* findName(const char* name) const {
+    if (!name) name = "";
+    const nameWordsS words = nameWords(name);
+    const uint32_t key = nameKey(words);
+    for (uint32_t i = key & slotMask;; i = (i + 1) & slotMask) {
+      const nameRowsS& slot = slots[i];
+      if (sameBytes(slot, words, name)) return &slot;
+      if (!slot.name) return nullptr;
+      if (slot.key == key && methodNamesEqual(slot.name, name)) return &slot;
+    }
+  }
+
+  // The same rows as an array, in table order.
   struct rowsOfNameS {
     const proxyMethodEntryS* const* rows;
     uint32_t count;
   };
   rowsOfNameS findRows(const char* name) const {
-    if (!name) name = "";
-    const uint32_t key = nameKey(name);
-    for (uint32_t i = key & slotMask;; i = (i + 1) & slotMask) {
-      const nameSlotS& slot = slots[i];
-      if (!slot.name) return rowsOfNameS{nullptr, 0};
-      if (slot.key == key && sameFoldedName(slot.name, name)) return rowsOfNameS{rowsByName + slot.first, slot.count};
-    }
+    const nameRowsS* found = findName(name);
+    return found ? rowsOfNameS{found->rows, found->count} : rowsOfNameS{nullptr, 0};
   }
 
   // Every description of the process, in no fixed order.
@@ -76,32 +102,52 @@ class proxyClassC {
   static void prepareAll();
 
  private:
-  struct nameSlotS {
-    const char* name;  // null for an empty slot
-    uint32_t key;
-    uint32_t first;
-    uint32_t count;
+  // What a probe compares of a name without walking it again: its length and two words that
+  // together hold every byte of a name of up to 16 bytes, read from inside the name (they
+  // overlap in a name shorter than 16 bytes; one of up to 3 bytes is packed into head).
+  struct nameWordsS {
+    uint64_t head;
+    uint64_t tail;
+    size_t length;
   };
 
-  // A key of the folded name from its first four bytes at most: no walk over the whole name,
-  // which the comparison at the end of a probe makes anyway. Setting bit 5 of every byte folds
-  // the letters and keeps equal names equal; names of one class that share their first bytes
-  // share a key and are told apart by that comparison.
-  static uint32_t nameKey(const char* name) {
-    uint32_t bytes = 0;
-    for (int i = 0; i < 4 && name[i]; ++i) bytes |= (static_cast<unsigned char>(name[i]) | 0x20u) << (8 * i);
-    const uint32_t key = bytes * 0x9E3779B1u;
-    return key ^ key >> 16;
+  static nameWordsS nameWords(const char* name) {
+    const size_t length = std::strlen(name);
+    nameWordsS words{0, 0, length};
+    if (length >= 8) {
+      std::memcpy(&words.head, name, 8);
+      std::memcpy(&words.tail, name + length - 8, 8);
+    } else if (length >= 4) {
+      uint32_t head, tail;
+      std::memcpy(&head, name, 4);
+      std::memcpy(&tail, name + length - 4, 4);
+      words.head = head;
+      words.tail = tail;
+    } else if (length) {
+      const auto byte = [name](size_t i) { return uint64_t(static_cast<unsigned char>(name[i])); };
+      words.head = byte(0) | byte(length / 2) << 8 | byte(length - 1) << 16;
+    }
+    return words;
   }
 
-  // Equal with ASCII letters folded. Most names come as the table writes them: the letters
-  // are folded only from the first byte that differs.
-  static bool sameFoldedName(const char* left, const char* right) {
-    for (;; ++left, ++right) {
-      if (*left != *right) return methodNamesEqual(left, right);
-      if (!*left) return true;
-    }
+  // The key of the folded name. Setting bit 5 of every byte folds the letters and keeps equal
+  // names equal; names it makes equal that are not are told apart by the comparison. The tail
+  // is turned so that the words of a name of 8 bytes, which are one word twice, do not cancel.
+  static uint32_t nameKey(const nameWordsS& words) {
+    constexpr uint64_t foldLetters = 0x2020202020202020u;
+    const uint64_t folded = (words.head | foldLetters) ^ std::rotl(words.tail | foldLetters, 29);
+    return uint32_t((folded + words.length) * 0x9E3779B97F4A7C15u >> 32);
   }
+
+  // The slot's name byte for byte: most names come as the table writes them. A name of other
+  // case is compared with its letters folded after this. An empty slot holds the words of no
+  // name: all 0 (as only "" has) with a length other than 0.
+  static bool sameBytes(const nameRowsS& slot, const nameWordsS& words, const char* name) {
+    if (slot.head != words.head || slot.tail != words.tail || slot.length != words.length) return false;
+    return words.length <= 16 || sameMiddle(slot.name, name, words.length);
+  }
+  // Bytes 8 .. length - 9 of two names of length bytes, equal byte for byte.
+  static bool sameMiddle(const char* left, const char* right, size_t length);
 
   void build() const;
   void buildIndex() const;
@@ -120,7 +166,7 @@ class proxyClassC {
   mutable proxyMethodTableS table;
   // Open addressing over the distinct folded names, at most half full; each slot names a run
   // of rowsByName, which holds every row grouped by name, each group in table order.
-  mutable nameSlotS* slots = nullptr;
+  mutable nameRowsS* slots = nullptr;
   mutable uint32_t slotMask = 0;
   mutable const proxyMethodEntryS** rowsByName = nullptr;
 };

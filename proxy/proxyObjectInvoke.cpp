@@ -2,6 +2,7 @@
 // turn every failure into a result code and an error object.
 #include <cxxabi.h>
 
+#include <cstddef>
 #include <cstring>
 
 #include "base/str.h"
@@ -62,24 +63,37 @@ void moveVariant(mzVariantS& from, mzVariantS& to) {
   return 1;
 }
 
+// The row takes a call of kind with count arguments. Most rows name both exactly, which one
+// comparison of the two adjacent words tells.
+inline bool rowFits(const proxyMethodEntryS& row, uint32_t kind, uint32_t count) {
+  static_assert(offsetof(proxyMethodEntryS, argumentCount) == offsetof(proxyMethodEntryS, kind) + 4);
+  uint64_t rowKindAndCount;
+  std::memcpy(&rowKindAndCount, &row.kind, sizeof rowKindAndCount);
+  if (rowKindAndCount == (kind | uint64_t(count) << 32)) return true;
+  return (kind == proxyAnyKind || row.kind == kind) &&
+         (row.argumentCount == proxyAnyArgumentCount || row.argumentCount == count);
+}
+
 }  // namespace
 
 [[gnu::always_inline]] inline bool proxyObjectC::callRows(const char* name, uint32_t kind,
                                                           proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
+  const proxyClassC::nameRowsS* candidates = proxyClass->findName(name);
+  if (!candidates) return false;
   const uint32_t count = arguments.getCount();
-  const proxyClassC::rowsOfNameS candidates = proxyClass->findRows(name);
-  for (uint32_t i = 0; i < candidates.count; ++i) {
-    const proxyMethodEntryS* row = candidates.rows[i];
-    if (kind != proxyAnyKind && row->kind != kind) continue;
-    if (row->argumentCount != proxyAnyArgumentCount && row->argumentCount != count) continue;
-    try {
-      row->handler(nativeObject, arguments, result);
-      return true;
-    } catch (const proxyAutoTypeCastExceptionC&) {
-      // this row does not fit the arguments; the next one of the name may
+  // The first row is read from the name's slot itself; the others through the table.
+  const proxyMethodEntryS* row = &candidates->firstRow;
+  for (uint32_t next = 1;; row = candidates->rows[next++]) {
+    if (rowFits(*row, kind, count)) {
+      try {
+        row->handler(nativeObject, arguments, result);
+        return true;
+      } catch (const proxyAutoTypeCastExceptionC&) {
+        // this row does not fit the arguments; the next one of the name may
+      }
     }
+    if (next == candidates->count) return false;
   }
-  return false;
 }
 
 bool proxyObjectC::callByName(const char* name, uint32_t kind, proxyAutoParaListC& arguments,

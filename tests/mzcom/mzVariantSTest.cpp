@@ -145,6 +145,18 @@ TEST(mzVariantS, ConversionsThatDoNotExistLeaveTheVariant) {
   EXPECT_EQ(number.getString(text), 1u);  // no conversion
 }
 
+// A host may hand over any type word: one that is none of the owning types, even if it shares
+// their bits, owns nothing, so clearing it releases nothing and leaves the variant empty.
+TEST(mzVariantS, VariantsOfUnknownTypesClearWithoutReleasingAnything) {
+  for (uint32_t type : {3u, 12u, 20u, 64u, 0x8004u, 0x800Cu, 0xFFFFFFFFu}) {
+    mzVariantS variant;
+    variant.interfaceValue = reinterpret_cast<mzIUnknown*>(uintptr_t(0xDEAD0000));  // not an object
+    variant.type = type;
+    variant.clear();
+    EXPECT_EQ(variant.type, mzVariantS::typeEmpty) << type;
+  }
+}
+
 TEST(mzVariantS, Equality) {
   mzVariantS a, b;
   EXPECT_FALSE(a.isEqual(b, true));

@@ -2,11 +2,15 @@
 // name that finds the rows of a name in table order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "proxy/proxyClassC.h"
+#include "tests/helpers/scriptCalls.h"
 #include "tests/proxy/testProxies.h"
 
 namespace {
@@ -37,6 +41,17 @@ std::string swappedCase(const char* name) {
   std::string text = name ? name : "";
   for (char& c : text) c = char(std::islower(static_cast<unsigned char>(c)) ? std::toupper(c) : std::tolower(c));
   return text;
+}
+
+// Handlers that answer their own number, so that a call shows which row ran.
+template <int number>
+void answer(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
+  result.setInt(number);
+}
+
+template <int... numbers>
+constexpr std::array<proxyMethodHandlerT, sizeof...(numbers)> answers(std::integer_sequence<int, numbers...>) {
+  return {&answer<numbers>...};
 }
 
 }  // namespace
@@ -104,4 +119,57 @@ TEST(proxyClassC, FindsEveryRowOfANameInTableOrder) {
   EXPECT_EQ(found(crowded, names[7].c_str()).size(), 2u);
   EXPECT_EQ(found(crowded, nullptr), scanned(crowded.getMethodTable(), ""));
   EXPECT_TRUE(found(crowded, "m0999x").empty());
+}
+
+// Names of every length up to 40, each beside a twin that differs in one byte only (first,
+// middle or last, where the index packs or overlaps a name's bytes), and names whose bytes
+// differ only in bit 5 where it folds no letter: a call by name through Invoke runs the row of
+// its own name, in either case, and a name the table lacks finds nothing.
+TEST(proxyClassC, CallsFindTheirOwnNameAmongNearTwins) {
+  std::vector<std::string> names;
+  for (size_t length = 0; length <= 40; ++length) {
+    std::string name;
+    for (size_t i = 0; i < length; ++i) name += char('a' + (i * 7) % 26);
+    names.push_back(name);
+    if (length == 0) continue;
+    for (size_t at : {size_t(0), length / 2, length - 1}) {
+      std::string twin = name;
+      twin[at] = twin[at] == 'q' ? 'r' : 'q';
+      if (twin != name) names.push_back(twin);
+    }
+  }
+  for (const char* name : {"a@b", "x[y]", "tilde^", "under_score", "digit1"}) names.push_back(name);
+  std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
+
+  constexpr auto handlers = answers(std::make_integer_sequence<int, 200>());
+  ASSERT_LE(names.size(), handlers.size());
+  std::vector<proxyMethodEntryS> rows;
+  for (size_t i = 0; i < names.size(); ++i) rows.push_back({names[i].c_str(), mzInvokeMethod, 0, handlers[i]});
+  rows.push_back({});
+  const proxyClassC twins("class twinsC *", rows.data(), nullptr);
+  mzSmartPtr<mzIDispatch> object(held(new proxyObjectC(twins, 0)), false);
+
+  for (size_t i = 0; i < names.size(); ++i) {
+    for (const std::string& spelling : {names[i], swappedCase(names[i].c_str())}) {
+      invokeTest::callS done = invokeTest::call(object.get(), spelling.c_str(), mzInvokeMethod);
+      EXPECT_EQ(done.outcome, 0u) << spelling;
+      EXPECT_EQ(done.result.intValue, int(i)) << spelling;
+    }
+  }
+  std::vector<std::string> absent = {"a`b", "x{y}", "tilde~", "under\x7fscore", "digit!"};
+  for (const std::string& name : names) {
+    if (name.empty()) continue;
+    for (size_t at : {name.size() / 2, name.size() - 1}) {
+      std::string other = name;
+      other[at] = '#';
+      absent.push_back(other);
+    }
+    absent.push_back(name + "#");
+  }
+  for (const std::string& name : absent) {
+    invokeTest::callS done = invokeTest::call(object.get(), name.c_str(), mzInvokeMethod);
+    EXPECT_EQ(done.outcome, 1u) << name;
+    EXPECT_EQ(done.source, "methode:" + name);
+  }
 }
