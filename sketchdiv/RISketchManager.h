@@ -27,6 +27,11 @@ class RISketchManager {
   uint32_t loopCount() const { return loops.count(); }
   bool isEmpty() const { return loops.count() == 0; }
   void clear();
+  // Exchanges the loops and boxes of the two pieces without copying them.
+  void swapWith(RISketchManager& other) {
+    loops.swapWith(other.loops);
+    boxes.swapWith(other.boxes);
+  }
   // Around the stored loop boxes; from +1e29 to -1e29 without loops.
   RISketchBoundingBox getBoundingBox() const;
   // Every loop's crossings with the cut appended to points; count receives their number.
