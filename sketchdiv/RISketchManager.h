@@ -20,6 +20,8 @@ class RISketchManager {
   // Takes the loop's box, snaps the given loop's near-zero coordinates to 0.0, then keeps
   // copies of both.
   void addLoop(RISketchGeoLoop& loop);
+  // The same, moving the loop in: the caller's loop is left empty.
+  void takeLoop(RISketchGeoLoop& loop);
   // Arcs plus lines over all loops: the count held against the limit.
   uint32_t countObjects() const;
   // Null at or beyond the count.
@@ -27,6 +29,8 @@ class RISketchManager {
   uint32_t loopCount() const { return loops.count(); }
   bool isEmpty() const { return loops.count() == 0; }
   void clear();
+  // Appends the piece to the list by moving it in: the piece is left empty.
+  static void moveInto(RISketchManager& piece, sketchListT<RISketchManager>& list);
   // Exchanges the loops and boxes of the two pieces without copying them.
   void swapWith(RISketchManager& other) {
     loops.swapWith(other.loops);
