@@ -55,7 +55,7 @@ struct RISketchDivider::regroupStateS {
 
 RISketchDivider::pieceCutE RISketchDivider::regroupOne(RISketchManager& piece, uint8_t axis,
                                                        sketchListT<RISketchManager>& made, double& c) {
-  if (piece.countChains() == 1) piece.mergeLoops();
+  if (piece.formsOneChain()) piece.mergeLoops();
   const RISketchBoundingBox b = piece.getBoundingBox();
   sketchListT<double> coordinates;
   coordinates.append(axis == 1 ? (b.minX + b.maxX) / 2.0 : (b.minY + b.maxY) / 2.0);
@@ -69,7 +69,7 @@ RISketchDivider::pieceCutE RISketchDivider::regroupOne(RISketchManager& piece, u
   piece.splitByCut(line, halves, RISketchManager::everyLoop, this);
   for (uint32_t k = 0; k < halves.count(); ++k) {
     RISketchManager& half = halves[k];
-    if (half.countChains() == 1) {
+    if (half.formsOneChain()) {
       half.mergeLoops();
       made.append(half);
     } else {

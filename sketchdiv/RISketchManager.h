@@ -60,6 +60,8 @@ class RISketchManager {
   // leaves the piece's curves with that loop's tolerance 1e-6.
   // How many separate chains the curves form; 0 without curves.
   uint32_t countChains();
+  // Whether countChains is 1; walks no further than a second chain.
+  bool formsOneChain();
   // One loop of every arc and line, loop after loop, arcs first.
   void mergeLoops();
   // One new piece per outer chain with the chains nested in it, appended in the order made.
@@ -116,6 +118,8 @@ class RISketchManager {
   sketchListT<RISketchBoundingBox> boxes;
 
  private:
+  // The chains counted; most + 1 as soon as there are more than most.
+  uint32_t countChainsUpTo(uint32_t most);
   void findFreeCut(uint32_t limit, uint8_t axis, double& coordinate, bool& found);
   // Every curve of every loop, arcs before lines, appended through a scratch loop of eps 1e-6.
   void gatherInto(RISketchGeoLoop& scratch);
