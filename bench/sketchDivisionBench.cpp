@@ -8,10 +8,12 @@
 // The whole division against the number of islands N: "DivideSketch" of the divider's script
 // object on a part whose sketch is the rectangle (0,0)-(2N+1,4) with the N islands
 // (2k+1,1)-(2k+2,3), limit 15, and the desk alone on that sketch (intake, division, conversion
-// of the pieces). Each island becomes a piece of its own. Most of the time goes to ordering the
-// pieces by neighbourhood, where every piece is tested against every other for a shared edge,
-// so the time grows about as N^2 towards the larger N; the cuts, splits, conversion and the
-// rewrite of the part grow about as N.
+// of the pieces). Each island becomes a piece of its own. The neighbourhood order tests only the
+// pieces a sweep along the row finds near each other, which grows about as N. The time still
+// grows about as N^2 towards the larger N: placing the N - 1 island cuts asks every curve of the
+// sketch about every cut (its crossings and whether the cut meets an end point), and each cut
+// along the row copies the islands not yet cut off once; the splits, the rebuild by chains, the
+// conversion and the rewrite of the part grow about as N.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>

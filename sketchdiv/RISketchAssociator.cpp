@@ -54,6 +54,26 @@ RISketchAssociator RISketchAssociator::associate(sketchListT<RISketchManager>& p
   return associate(pieces, piece, extents);
 }
 
+bool RISketchAssociator::apart(const edgeExtentS& own, const edgeExtentS& other) {
+  const double reach = std::fmax(own.reach, other.reach);
+  return own.box.maxX + reach < other.box.minX || other.box.maxX + reach < own.box.minX ||
+         own.box.maxY + reach < other.box.minY || other.box.maxY + reach < own.box.minY;
+}
+
+namespace {
+
+// Whether the piece's lines can share an edge with anything.
+bool holdsAxisLines(const RISketchManager& piece) {
+  for (uint32_t i = 0; i < piece.loops.count(); ++i)
+    for (uint32_t k = 0; k < piece.loops[i].lines.count(); ++k) {
+      const RISketchGeoLine& line = piece.loops[i].lines[k];
+      if (line.isVertical() || line.isHorizontal()) return true;
+    }
+  return false;
+}
+
+}  // namespace
+
 RISketchAssociator RISketchAssociator::associate(sketchListT<RISketchManager>& pieces, const RISketchManager& piece,
                                                  const sketchListT<edgeExtentS>& extents) {
   sketchListT<RISketchGeoLine> edges;
@@ -65,11 +85,28 @@ RISketchAssociator RISketchAssociator::associate(sketchListT<RISketchManager>& p
       associator.key = i;
       continue;
     }
-    const edgeExtentS& other = extents[i];
-    const double reach = std::fmax(own.reach, other.reach);
-    if (own.box.maxX + reach < other.box.minX || other.box.maxX + reach < own.box.minX ||
-        own.box.maxY + reach < other.box.minY || other.box.maxY + reach < own.box.minY)
-      continue;
+    if (apart(own, extents[i])) continue;
+    for (uint32_t k = 0; k < edges.count(); ++k) {
+      double overlap = 0.0;
+      if (pieces[i].sharesEdge(edges[k], overlap)) {
+        associator.add(i, overlap);
+        break;
+      }
+    }
+  }
+  return associator;
+}
+
+RISketchAssociator RISketchAssociator::associateAmong(sketchListT<RISketchManager>& pieces, uint32_t index,
+                                                      const sketchListT<edgeExtentS>& extents,
+                                                      const std::vector<uint32_t>& others) {
+  RISketchAssociator associator;
+  associator.key = index;
+  if (others.empty()) return associator;
+  sketchListT<RISketchGeoLine> edges;
+  pieces[index].collectAxisLines(edges);
+  for (const uint32_t i : others) {
+    if (apart(extents[index], extents[i])) continue;
     for (uint32_t k = 0; k < edges.count(); ++k) {
       double overlap = 0.0;
       if (pieces[i].sharesEdge(edges[k], overlap)) {
@@ -86,30 +123,35 @@ void RISketchAssociator::neighbourOrder(sketchListT<RISketchManager>& pieces, sk
   const uint32_t n = pieces.count();
   if (n == 0) return;
   sketchListT<edgeExtentS> extents;
-  for (uint32_t i = 0; i < n; ++i) extents.append(edgeExtentOf(pieces[i]));
-  sketchListT<RISketchAssociator> associators;
-  for (uint32_t i = 0; i < n; ++i) associators.append(associate(pieces, pieces[i], extents));
-  std::vector<uint32_t> walk{associators[0].key};
-  for (uint32_t j = 0; j < walk.size(); ++j) {
-    const uint32_t current = walk[j];
-    if (current >= n) continue;
-    RISketchAssociator placed;
-    for (const uint32_t index : walk) placed.associated.append(index);
+  for (uint32_t i = 0; i < n; ++i) {
+    edgeExtentS extent = edgeExtentOf(pieces[i]);
+    // A piece without vertical or horizontal lines shares no edge: it is nobody's candidate.
+    if (!holdsAxisLines(pieces[i])) extent.reach = -1.0;
+    extents.append(extent);
+  }
+  const std::vector<std::vector<uint32_t>> candidates = candidateNeighbours(extents);
+  std::vector<RISketchAssociator> associators;
+  associators.reserve(n);
+  for (uint32_t i = 0; i < n; ++i) associators.push_back(associateAmong(pieces, i, extents, candidates[i]));
+  // The walk as a linked list: each piece placed follows the one it was found from, behind
+  // those found from it before.
+  constexpr uint32_t none = 0xFFFFFFFF;
+  std::vector<uint32_t> following(n, none);
+  std::vector<bool> placed(n, false);
+  placed[0] = true;
+  for (uint32_t current = 0; current != none; current = following[current]) {
+    uint32_t behind = current;
     const RISketchAssociator& neighbours = associators[current];
-    uint32_t behind = j + 1;
     for (uint32_t k = 0; k < neighbours.associated.count(); ++k) {
       const uint32_t index = neighbours.associated[k];
-      if (placed.contains(index)) continue;
-      walk.insert(walk.begin() + behind, index);
-      ++behind;
+      if (placed[index]) continue;
+      placed[index] = true;
+      following[index] = following[behind];
+      following[behind] = index;
+      behind = index;
     }
   }
-  std::vector<bool> reached(n, false);
-  for (const uint32_t index : walk) {
-    if (index >= n || reached[index]) continue;
-    reached[index] = true;
-    order.append(index);
-  }
+  for (uint32_t current = 0; current != none; current = following[current]) order.append(current);
   for (uint32_t i = 0; i < n; ++i)
-    if (!reached[i]) order.append(i);
+    if (!placed[i]) order.append(i);
 }

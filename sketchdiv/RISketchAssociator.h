@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "sketchdiv/RISketchBoundingBox.h"
 #include "sketchdiv/sketchListT.h"
@@ -39,6 +40,10 @@ class RISketchAssociator {
   // the edge tests between pieces that lie apart.
   static RISketchAssociator associate(sketchListT<RISketchManager>& pieces, const RISketchManager& piece,
                                       const sketchListT<edgeExtentS>& extents);
+  // For each piece, by rising index, the other pieces that the extents do not show to lie
+  // apart: every pair the edge tests could join is among them. Pieces are sorted along one
+  // axis, so pieces in a row or a grid meet only those near them.
+  static std::vector<std::vector<uint32_t>> candidateNeighbours(const sketchListT<edgeExtentS>& extents);
   // The order of the pieces in which each is followed by its not yet placed neighbours,
   // starting from piece 0; pieces no chain of neighbours reaches follow in their order.
   static void neighbourOrder(sketchListT<RISketchManager>& pieces, sketchListT<uint32_t>& order);
@@ -46,4 +51,12 @@ class RISketchAssociator {
   uint32_t key = noKey;
   sketchListT<uint32_t> associated;
   sketchListT<double> overlaps;
+
+ private:
+  // The associator of pieces[index], testing only the given other pieces (rising indices).
+  static RISketchAssociator associateAmong(sketchListT<RISketchManager>& pieces, uint32_t index,
+                                           const sketchListT<edgeExtentS>& extents,
+                                           const std::vector<uint32_t>& others);
+  // Whether the extents lie too far apart for the pieces to share an edge.
+  static bool apart(const edgeExtentS& own, const edgeExtentS& other);
 };

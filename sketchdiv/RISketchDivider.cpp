@@ -48,66 +48,6 @@ int RISketchDivider::divide(bool top) {
   return regroup();
 }
 
-bool RISketchDivider::redivide(bool more) {
-  RISketchDivider child;
-  child.setDesk(desk);
-  sketchListT<RISketchManager> work = pieces;
-  for (uint32_t sweeps = 0; more; ++sweeps) {
-    if (sweeps == maxSweeps) {
-      bounded = true;
-      return false;
-    }
-    more = false;
-    sketchListT<RISketchManager> collected;
-    tallyS tally;
-    for (uint32_t i = 0; i < work.count(); ++i) {
-      child.setObjects(work[i]);
-      child.setLimit(limit);
-      child.divide(false);
-      if (child.boundReached()) {
-        bounded = true;
-        return false;
-      }
-      if (child.pieces.count() > 1) more = true;
-      collected.appendAll(child.pieces);
-      if (!admit(collected, tally)) return false;
-    }
-    work = collected;
-  }
-  // Records of the last child's cuts only; nothing steers by them.
-  yCuts.appendAll(child.yCuts);
-  xCuts.appendAll(child.xCuts);
-  pieces = work;
-  return true;
-}
-
-int RISketchDivider::regroup() {
-  sketchListT<RISketchManager> over;
-  sketchListT<RISketchManager> out;
-  bool ok = checkPieceLimits(pieces, over);
-  uint8_t axis = 1;
-  bool previousPassCut = true;
-  for (uint32_t passes = 0; !ok;) {
-    const bool cut = regroupPieces(over, out, axis);
-    if (bounded) return overLimit;
-    over.setEmpty();
-    ok = checkPieceLimits(out, over);
-    axis = axis == 1 ? 0 : 1;
-    ++passes;
-    if (ok) break;
-    // A vertical and a horizontal pass that both cut nothing will never cut again.
-    if (passes == maxPasses || (!cut && !previousPassCut)) {
-      pieces.appendAll(out);
-      return overLimit;
-    }
-    previousPassCut = cut;
-  }
-  pieces.appendAll(out);
-  orderPieces(pieces);
-  for (uint32_t i = 0; i < pieces.count(); ++i) pieces[i].orientLoops();
-  return divided;
-}
-
 void RISketchDivider::getResult(sketchListT<RISketchManager>& out) const { out = pieces; }
 
 bool RISketchDivider::checkPieceLimits(sketchListT<RISketchManager>& list, sketchListT<RISketchManager>& over) const {

@@ -108,5 +108,21 @@ class RISketchDivider final : public IRILostObjectsCollector {
   bool redivide(bool more);
   int regroup();
 
+  // What a regrouping pass does with one piece: its cut is dropped (one crossing, or it cannot
+  // be cleared), it cuts the piece in two, or it leaves the piece whole.
+  enum class pieceCutE { dropped, cut, uncut };
+  // One piece of a pass: merged when its curves form one chain, then cut through the centre of
+  // its box; the halves, merged or rebuilt by chains, are appended to made and c receives the
+  // cut's coordinate. The piece is left as the pass changed it.
+  pieceCutE regroupOne(RISketchManager& piece, uint8_t axis, sketchListT<RISketchManager>& made, double& c);
+  // The passes over pieces kept by content: a piece met again with the same axis takes what
+  // was made of it before, with the same cut record and the same lost curves.
+  struct regroupStateS;
+  bool regroupPass(regroupStateS& state, uint8_t axis, uint32_t pass);
+  // Moves the ids over the limit, last first, from out to over; true when there were none.
+  bool splitOverLimit(regroupStateS& state);
+  // Forgets what passes before the last of each axis made, and the pieces nothing holds.
+  void forgetOldPasses(regroupStateS& state, uint32_t pass);
+
   bool bounded = false;
 };

@@ -34,6 +34,14 @@ void orderCentreFirst(sketchListT<double>& list, double lo, double hi) {
   list = ordered;
 }
 
+// Removes the piece at index, moving the later ones down without copying them.
+void removePiece(sketchListT<RISketchManager>& list, uint32_t index) {
+  const uint32_t n = list.count();
+  if (index >= n) return;
+  for (uint32_t k = index + 1; k < n; ++k) list[k - 1].swapWith(list[k]);
+  list.shrinkBy(1);
+}
+
 RISketchGeoLine verticalCut(double x, const RISketchBoundingBox& box) {
   RISketchGeoLine line;
   line.setCoordinates(x, box.minY - 10.0, x, box.maxY + 10.0);
@@ -69,7 +77,7 @@ void RISketchDivider::cutVertically(const RISketchBoundingBox& outerBox) {
   while (xCuts.count() > 0) {
     const uint32_t last = pieces.count() - 1;
     pieces[last].splitByCut(verticalCut(xCuts[0], outerBox), pieces, RISketchManager::firstLoop, this);
-    pieces.removeAt(last);
+    removePiece(pieces, last);
     xCuts.removeAt(0);
     if (!admit(pieces)) return;
   }
@@ -95,7 +103,7 @@ void RISketchDivider::cutHorizontally(const RISketchBoundingBox& outerBox) {
     while (!done && ycs.count() > 0) {
       const uint32_t last = local.count() - 1;
       local[last].splitByCut(horizontalCut(ycs[0], outerBox), local, RISketchManager::firstLoop, this);
-      local.removeAt(last);
+      removePiece(local, last);
       if (!admit(local)) return;
       done = finish(local, i);
       if (!done) ycs.removeAt(0);

@@ -1,6 +1,7 @@
 #include "sketchdiv/RISketchGeoLoop.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "draw2d/shapes/mBaseArc2dC.h"
 #include "draw2d/shapes/mBaseCircle2dC.h"
@@ -16,6 +17,15 @@ RISketchGeoLoop& RISketchGeoLoop::operator=(const RISketchGeoLoop& other) {
   pointEps = other.pointEps;
   tag = other.tag;
   return *this;
+}
+
+void RISketchGeoLoop::swapWith(RISketchGeoLoop& other) {
+  arcs.swapWith(other.arcs);
+  lines.swapWith(other.lines);
+  chainLines.swapWith(other.chainLines);
+  chainArcs.swapWith(other.chainArcs);
+  std::swap(pointEps, other.pointEps);
+  std::swap(tag, other.tag);
 }
 
 void RISketchGeoLoop::reset() {

@@ -25,6 +25,8 @@ class RISketchGeoLoop {
   // Copies the curves, the tolerance and the tag; the chain copies are not taken.
   RISketchGeoLoop(const RISketchGeoLoop& other);
   RISketchGeoLoop& operator=(const RISketchGeoLoop& other);
+  // Exchanges everything with the other loop without copying a curve.
+  void swapWith(RISketchGeoLoop& other);
 
   // Intake. The source is the identity of the input curve.
   void setEps(double value) { pointEps = value; }

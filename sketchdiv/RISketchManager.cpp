@@ -9,6 +9,17 @@ void RISketchManager::addLoop(RISketchGeoLoop& loop) {
   boxes.append(box);
 }
 
+void RISketchManager::takeLoop(RISketchGeoLoop& loop) {
+  const RISketchBoundingBox box = loop.getBoundingBox();
+  loop.snapToZero();
+  loops.append(RISketchGeoLoop()).swapWith(loop);
+  boxes.append(box);
+}
+
+void RISketchManager::moveInto(RISketchManager& piece, sketchListT<RISketchManager>& list) {
+  list.append(RISketchManager()).swapWith(piece);
+}
+
 uint32_t RISketchManager::countObjects() const {
   uint32_t total = 0;
   for (uint32_t i = 0; i < loops.count(); ++i) total += loops[i].arcCount() + loops[i].lineCount();

@@ -20,6 +20,8 @@ class RISketchManager {
   // Takes the loop's box, snaps the given loop's near-zero coordinates to 0.0, then keeps
   // copies of both.
   void addLoop(RISketchGeoLoop& loop);
+  // The same, moving the loop in: the caller's loop is left empty.
+  void takeLoop(RISketchGeoLoop& loop);
   // Arcs plus lines over all loops: the count held against the limit.
   uint32_t countObjects() const;
   // Null at or beyond the count.
@@ -27,6 +29,13 @@ class RISketchManager {
   uint32_t loopCount() const { return loops.count(); }
   bool isEmpty() const { return loops.count() == 0; }
   void clear();
+  // Appends the piece to the list by moving it in: the piece is left empty.
+  static void moveInto(RISketchManager& piece, sketchListT<RISketchManager>& list);
+  // Exchanges the loops and boxes of the two pieces without copying them.
+  void swapWith(RISketchManager& other) {
+    loops.swapWith(other.loops);
+    boxes.swapWith(other.boxes);
+  }
   // Around the stored loop boxes; from +1e29 to -1e29 without loops.
   RISketchBoundingBox getBoundingBox() const;
   // Every loop's crossings with the cut appended to points; count receives their number.
@@ -51,6 +60,8 @@ class RISketchManager {
   // leaves the piece's curves with that loop's tolerance 1e-6.
   // How many separate chains the curves form; 0 without curves.
   uint32_t countChains();
+  // Whether countChains is 1; walks no further than a second chain.
+  bool formsOneChain();
   // One loop of every arc and line, loop after loop, arcs first.
   void mergeLoops();
   // One new piece per outer chain with the chains nested in it, appended in the order made.
@@ -107,6 +118,8 @@ class RISketchManager {
   sketchListT<RISketchBoundingBox> boxes;
 
  private:
+  // The chains counted; most + 1 as soon as there are more than most.
+  uint32_t countChainsUpTo(uint32_t most);
   void findFreeCut(uint32_t limit, uint8_t axis, double& coordinate, bool& found);
   // Every curve of every loop, arcs before lines, appended through a scratch loop of eps 1e-6.
   void gatherInto(RISketchGeoLoop& scratch);

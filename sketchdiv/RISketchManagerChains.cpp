@@ -1,6 +1,7 @@
 // The chains of a piece: the chain test, merging, the rebuild into pieces of nested loops and
 // the nesting test.
 #include <cmath>
+#include <cstdint>
 
 #include "sketchdiv/RISketchManager.h"
 
@@ -38,7 +39,11 @@ void RISketchManager::gatherInto(RISketchGeoLoop& scratch) {
   }
 }
 
-uint32_t RISketchManager::countChains() {
+uint32_t RISketchManager::countChains() { return countChainsUpTo(UINT32_MAX); }
+
+bool RISketchManager::formsOneChain() { return countChainsUpTo(1) == 1; }
+
+uint32_t RISketchManager::countChainsUpTo(uint32_t most) {
   RISketchGeoLoop all;
   gatherInto(all);
   sketchPointList ends;
@@ -54,6 +59,8 @@ uint32_t RISketchManager::countChains() {
     removeCoincidentPoints(walked);
     removeReachedEnds(walked, ends, startedAtFirstEnd);
     ++count;
+    // Ends left over mean at least one chain more.
+    if (count == most && ends.count() > 0) return count + 1;
     if (ends.count() > 0) start = ends[0];
     startedAtFirstEnd = true;
   }

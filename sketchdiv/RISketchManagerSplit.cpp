@@ -21,17 +21,18 @@ void splitFirstLoop(RISketchManager& piece, const RISketchGeoLine& cut, sketchLi
   }
   RISketchManager first;
   RISketchManager second;
-  first.addLoop(halves[0]);
-  second.addLoop(halves[1]);
+  first.takeLoop(halves[0]);
+  second.takeLoop(halves[1]);
   const RISketchRect firstBox = first.boxes[0];
   const RISketchRect secondBox = second.boxes[0];
+  // Each further loop is copied once, then moved; the pieces too are moved into the list.
   for (uint32_t i = 1; i < piece.loops.count(); ++i) {
     RISketchGeoLoop loop = piece.loops[i];
     const RISketchBoundingBox box = loop.getBoundingBox();
-    (goesToFirstSide(firstBox, secondBox, box) ? first : second).addLoop(loop);
+    (goesToFirstSide(firstBox, secondBox, box) ? first : second).takeLoop(loop);
   }
-  out.append(first);
-  out.append(second);
+  RISketchManager::moveInto(first, out);
+  RISketchManager::moveInto(second, out);
 }
 
 void appendClosingSegment(RISketchManager& side, RISketchGeoLine& segment) {
@@ -70,7 +71,7 @@ void splitEveryLoop(RISketchManager& piece, const RISketchGeoLine& cut, sketchPo
   for (uint32_t i = 0; i < parts.count(); ++i) {
     const RISketchBoundingBox partBox = parts[i].getBoundingBox();
     parts[i].clearMarks();
-    (goesToFirstSide(first, second, partBox) ? firstSide : secondSide).addLoop(parts[i]);
+    (goesToFirstSide(first, second, partBox) ? firstSide : secondSide).takeLoop(parts[i]);
   }
   const double eps = piece.loops[0].eps();
   for (uint32_t k = 0; k + 1 < points.count(); k += 2) {
@@ -80,8 +81,8 @@ void splitEveryLoop(RISketchManager& piece, const RISketchGeoLine& cut, sketchPo
     segment.set(points[k], points[k + 1]);
     appendClosingSegment(secondSide, segment);
   }
-  out.append(firstSide);
-  out.append(secondSide);
+  RISketchManager::moveInto(firstSide, out);
+  RISketchManager::moveInto(secondSide, out);
 }
 
 }  // namespace

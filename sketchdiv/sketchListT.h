@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 #include "memman/pageMemReserve.h"
 #include "memman/pageMemT.h"
@@ -39,6 +40,14 @@ class sketchListT : public pageMemT<T, 3> {
   void appendAll(const sketchListT& other) {
     const uint32_t n = other.count();
     for (uint32_t i = 0; i < n; ++i) append(other[i]);
+  }
+
+  // Exchanges the records of the two lists without copying one.
+  void swapWith(sketchListT& other) {
+    std::swap(this->pageTable.data, other.pageTable.data);
+    std::swap(this->pageTable.size, other.pageTable.size);
+    std::swap(this->pageCount, other.pageCount);
+    std::swap(this->elementCount, other.elementCount);
   }
 
   // Count 0; the pages and the records in them stay for reuse.

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+#include <random>
 #include <vector>
 
 #include "sketchdiv/RISketchAssociator.h"
@@ -84,4 +87,77 @@ TEST(SketchAssociator, NeighbourOrderFollowsSharedEdgesThenKeepsTheRest) {
   ASSERT_EQ(order.count(), 4u);
   const uint32_t expected[] = {0, 2, 1, 3};
   for (uint32_t i = 0; i < 4; ++i) EXPECT_EQ(order[i], expected[i]) << i;
+}
+
+namespace {
+
+// The order as every piece tested against every other gives it, walked over a plain list.
+std::vector<uint32_t> allPairsOrder(sketchListT<RISketchManager>& pieces) {
+  const uint32_t n = pieces.count();
+  std::vector<RISketchAssociator> associators;
+  for (uint32_t i = 0; i < n; ++i) associators.push_back(RISketchAssociator::associate(pieces, pieces[i]));
+  std::vector<uint32_t> walk{0};
+  for (uint32_t j = 0; j < walk.size(); ++j) {
+    std::vector<uint32_t> placed = walk;
+    uint32_t behind = j + 1;
+    const RISketchAssociator& neighbours = associators[walk[j]];
+    for (uint32_t k = 0; k < neighbours.associated.count(); ++k) {
+      const uint32_t index = neighbours.associated[k];
+      if (std::find(placed.begin(), placed.end(), index) != placed.end()) continue;
+      walk.insert(walk.begin() + behind++, index);
+    }
+  }
+  for (uint32_t i = 0; i < n; ++i)
+    if (std::find(walk.begin(), walk.end(), i) == walk.end()) walk.push_back(i);
+  return walk;
+}
+
+}  // namespace
+
+TEST(SketchAssociator, NeighbourOrderMatchesTestingEveryPair) {
+  // Grids of unit cells listed in shuffled order, some cells split, slanted or missing, now and
+  // then a piece with a coordinate that is not finite or very large, which may meet anything.
+  std::mt19937 random(7);
+  const double odd[] = {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e300,
+                        -1e300};
+  for (int round = 0; round < 60; ++round) {
+    const int columns = 1 + int(random() % 12);
+    const int rows = 1 + int(random() % 5);
+    std::vector<RISketchManager> cells;
+    for (int x = 0; x < columns; ++x)
+      for (int y = 0; y < rows; ++y) {
+        if (random() % 7 == 0) continue;
+        const double gap = random() % 5 == 0 ? 0.0005 * (random() % 4) : 0.0;
+        RISketchGeoLoop loop;
+        switch (random() % 4) {
+          case 0:  // a side in two lines
+            loop.addLine(x + gap, y, x + 1, y);
+            loop.addLine(x + 1, y, x + 1, y + 0.5);
+            loop.addLine(x + 1, y + 0.5, x + 1, y + 1);
+            loop.addLine(x + 1, y + 1, x + gap, y + 1);
+            loop.addLine(x + gap, y + 1, x + gap, y);
+            break;
+          case 1:  // slanted: only its bottom can be shared
+            loop.addLine(x, y, x + 1, y);
+            loop.addLine(x + 1, y, x + 0.5, y + 1);
+            loop.addLine(x + 0.5, y + 1, x, y);
+            break;
+          default:
+            loop = rectangle({x + gap, double(y), x + 1.0, y + 1.0});
+        }
+        if (random() % 40 == 0) loop.addLine(odd[random() % 4], y, x, y);
+        RISketchManager piece;
+        piece.addLoop(loop);
+        cells.push_back(piece);
+      }
+    std::shuffle(cells.begin(), cells.end(), random);
+    sketchListT<RISketchManager> pieces;
+    for (const RISketchManager& cell : cells) pieces.append(cell);
+    if (pieces.count() == 0) continue;
+    sketchListT<uint32_t> order;
+    RISketchAssociator::neighbourOrder(pieces, order);
+    const std::vector<uint32_t> expected = allPairsOrder(pieces);
+    ASSERT_EQ(order.count(), expected.size()) << "round " << round;
+    for (uint32_t i = 0; i < order.count(); ++i) ASSERT_EQ(order[i], expected[i]) << "round " << round << " at " << i;
+  }
 }

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <limits>
 #include <vector>
 
 #include "sketchdiv/RISketchDivider.h"
+#include "sketchdiv/RISketchPieceStore.h"
 #include "tests/sketchdiv/sketchDivisionHelpers.h"
 
 using namespace sketchDivisionTest;
@@ -168,4 +171,191 @@ TEST(SketchDivider, DegenerateSketchesEndWithinTheBounds) {
       EXPECT_EQ(result, RISketchDivider::overLimit) << c.name;
     }
   }
+}
+
+namespace {
+
+// What a division leaves when every piece of every re-division sweep is divided anew by the
+// child divider and every regrouping pass cuts every piece anew, on plain lists of copies.
+struct plainDivisionS {
+  int result;
+  sketchListT<RISketchManager> pieces;
+  sketchListT<double> xCuts;
+  sketchListT<double> yCuts;
+  uint32_t lostLines;
+  uint32_t lostArcs;
+};
+
+plainDivisionS dividePlainly(const RISketchManager& sketch, uint32_t limit) {
+  RISketchDivider divider;
+  divider.setLimit(limit);
+  divider.setObjects(sketch);
+  divider.islandCuts();
+  divider.placeCuts(divider.objects, divider.yCuts, 0);
+  divider.placeCuts(divider.objects, divider.xCuts, 1);
+  divider.buildPieces();
+  bool more = divider.pieces.count() > 1;
+  RISketchDivider child;
+  sketchListT<RISketchManager> work = divider.pieces;
+  for (uint32_t sweeps = 0; more; ++sweeps) {
+    if (sweeps == RISketchDivider::maxSweeps) return {RISketchDivider::overLimit, {}, {}, {}, 0, 0};
+    more = false;
+    sketchListT<RISketchManager> collected;
+    for (uint32_t i = 0; i < work.count(); ++i) {
+      child.setObjects(work[i]);
+      child.setLimit(limit);
+      child.divide(false);
+      if (child.boundReached()) return {RISketchDivider::overLimit, {}, {}, {}, 0, 0};
+      more = more || child.pieces.count() > 1;
+      collected.appendAll(child.pieces);
+    }
+    work = collected;
+  }
+  divider.yCuts.appendAll(child.yCuts);
+  divider.xCuts.appendAll(child.xCuts);
+  divider.pieces = work;
+  sketchListT<RISketchManager> over;
+  sketchListT<RISketchManager> out;
+  bool ok = divider.checkPieceLimits(divider.pieces, over);
+  uint8_t axis = 1;
+  bool previousPassCut = true;
+  int result = RISketchDivider::divided;
+  for (uint32_t passes = 0; !ok;) {
+    const bool cut = divider.regroupPieces(over, out, axis);
+    if (divider.boundReached()) {
+      // Only the pieces within the limit before the passes stay.
+      out.setEmpty();
+      result = RISketchDivider::overLimit;
+      break;
+    }
+    over.setEmpty();
+    ok = divider.checkPieceLimits(out, over);
+    axis = axis == 1 ? 0 : 1;
+    ++passes;
+    if (ok) break;
+    if (passes == RISketchDivider::maxPasses || (!cut && !previousPassCut)) {
+      result = RISketchDivider::overLimit;
+      break;
+    }
+    previousPassCut = cut;
+  }
+  divider.pieces.appendAll(out);
+  if (result == RISketchDivider::divided) {
+    divider.orderPieces(divider.pieces);
+    for (uint32_t i = 0; i < divider.pieces.count(); ++i) divider.pieces[i].orientLoops();
+  }
+  return {result,
+          divider.pieces,
+          divider.xCuts,
+          divider.yCuts,
+          divider.orphanage.lineCount(),
+          divider.orphanage.arcCount()};
+}
+
+RISketchManager polygon(std::initializer_list<vectorC2d<double>> corners) {
+  RISketchGeoLoop loop;
+  const std::vector<vectorC2d<double>> points(corners);
+  for (size_t i = 0; i < points.size(); ++i)
+    loop.addLine(points[i], points[(i + 1) % points.size()], int32_t(i));
+  RISketchManager sketch;
+  sketch.addLoop(loop);
+  return sketch;
+}
+
+}  // namespace
+
+TEST(SketchDivider, RegroupingByContentGivesWhatPlainPassesGive) {
+  using point = vectorC2d<double>;
+  struct caseS {
+    const char* name;
+    RISketchManager sketch;
+    uint32_t limit;
+  };
+  RISketchManager circles;
+  for (int k = 0; k < 3; ++k) {
+    RISketchGeoLoop circle;
+    circle.addArc(point(0, 0), 1, 0, 360, 1, k);
+    circles.addLoop(circle);
+  }
+  // Slanted islands, half circles and a column of lines: pieces come back from the passes as
+  // they were, curves are lost, and the passes end at their bound.
+  RISketchManager mixed = polygon({point(0, 21), point(15.25, 28.625), point(7.625, 51.5), point(-1, 36.25)});
+  RISketchGeoLoop halfCircles;
+  halfCircles.addArc(point(30, -1.75), point(23.5, 4.75), point(17, -1.75), 4);
+  halfCircles.addArc(point(17, -1.75), point(23.5, -8.25), point(30, -1.75), 5);
+  mixed.addLoop(halfCircles);
+  for (const std::vector<point>& corners :
+       {std::vector<point>{point(23, 22), point(34, 27.5), point(28.5, 44), point(22, 33)},
+        std::vector<point>{point(24, 8), point(29, 10.5), point(26.5, 18), point(23, 13)},
+        std::vector<point>{point(23, 16), point(46, 27.5), point(34.5, 62), point(22, 39)},
+        std::vector<point>{point(3.5, 12), point(7.5, 12), point(7.5, 13.5), point(3.5, 13.5)}}) {
+    RISketchGeoLoop loop;
+    for (size_t i = 0; i < corners.size(); ++i) loop.addLine(corners[i], corners[(i + 1) % corners.size()], 10);
+    mixed.addLoop(loop);
+  }
+  RISketchGeoLoop column;
+  for (int k = 0; k < 5; ++k) column.addLine(7, 10.5 + k, 7, 11.5 + k, 20 + k);
+  mixed.addLoop(column);
+  RISketchManager apart = polygon({point(0, 0), point(4, 1), point(3, 5), point(-1, 3)});
+  RISketchGeoLoop far = rectangle({20, 20, 21, 21}, 10);
+  apart.addLoop(far);
+  const std::vector<caseS> cases = {
+      {"slanted quadrilateral", polygon({point(0, 0), point(4, 1), point(3, 5), point(-1, 3)}), 3},
+      {"slanted quadrilateral and a square outside it", apart, 4},
+      {"comb", combLoop(40), 6},
+      {"equal circles", circles, 2},
+      {"zero width", polygon({point(5, 0), point(5, 1), point(5, 2), point(5, 3), point(5, 4)}), 2},
+      {"islands, arcs and a column", mixed, 7},
+      {"three islands", pieceOf({{0, 0, 10, 4}, {1, 1, 2, 3}, {4, 1, 5, 3}, {7, 1, 8, 3}}), 15},
+      {"twelve islands", islandRow(12), 9},
+  };
+  for (const caseS& c : cases) {
+    const plainDivisionS expected = dividePlainly(c.sketch, c.limit);
+    RISketchDivider divider;
+    divider.setLimit(c.limit);
+    divider.setObjects(c.sketch);
+    EXPECT_EQ(divider.divide(true), expected.result) << c.name;
+    ASSERT_EQ(divider.pieces.count(), expected.pieces.count()) << c.name;
+    for (uint32_t i = 0; i < expected.pieces.count(); ++i)
+      EXPECT_TRUE(RISketchPieceStore::sameContent(divider.pieces[i], expected.pieces[i])) << c.name << " piece " << i;
+    ASSERT_EQ(divider.xCuts.count(), expected.xCuts.count()) << c.name;
+    for (uint32_t i = 0; i < expected.xCuts.count(); ++i) EXPECT_EQ(divider.xCuts[i], expected.xCuts[i]) << c.name;
+    ASSERT_EQ(divider.yCuts.count(), expected.yCuts.count()) << c.name;
+    for (uint32_t i = 0; i < expected.yCuts.count(); ++i) EXPECT_EQ(divider.yCuts[i], expected.yCuts[i]) << c.name;
+    EXPECT_EQ(divider.orphanage.lineCount(), expected.lostLines) << c.name;
+    EXPECT_EQ(divider.orphanage.arcCount(), expected.lostArcs) << c.name;
+  }
+}
+
+TEST(SketchPieceStore, KeepsEachContentOnceBitForBit) {
+  RISketchPieceStore store;
+  RISketchManager first = pieceOf({{0, 0, 1, 1}});
+  RISketchManager same = pieceOf({{0, 0, 1, 1}});
+  RISketchManager negativeZero = pieceOf({{-0.0, 0, 1, 1}});
+  RISketchManager otherSource = pieceOf({{0, 0, 1, 1}});
+  otherSource.loops[0].lines[2].setSource(99);
+  RISketchManager otherTolerance = pieceOf({{0, 0, 1, 1}});
+  otherTolerance.loops[0].lines[0].setTolerance(1e-3);
+  const uint32_t id = store.intern(first);
+  EXPECT_EQ(first.loopCount(), 0u) << "a new piece moves into the store";
+  EXPECT_EQ(store.curves(id), 4u);
+  EXPECT_EQ(store.intern(same), id);
+  EXPECT_EQ(same.loopCount(), 1u) << "a piece already kept stays with the caller";
+  std::vector<uint32_t> ids = {id};
+  for (RISketchManager* piece : {&negativeZero, &otherSource, &otherTolerance}) {
+    const uint32_t next = store.intern(*piece);
+    EXPECT_EQ(std::count(ids.begin(), ids.end(), next), 0) << "ids " << ids.size();
+    ids.push_back(next);
+  }
+  // Released numbers are given out again, and their content is forgotten.
+  std::vector<bool> marked(store.size(), false);
+  marked[id] = true;
+  store.releaseUnmarked(marked);
+  RISketchManager again = pieceOf({{-0.0, 0, 1, 1}});
+  const uint32_t reused = store.intern(again);
+  EXPECT_NE(reused, id);
+  EXPECT_LT(reused, store.size());
+  EXPECT_EQ(store.size(), 4u);
+  RISketchManager firstAgain = pieceOf({{0, 0, 1, 1}});
+  EXPECT_EQ(store.intern(firstAgain), id);
 }
