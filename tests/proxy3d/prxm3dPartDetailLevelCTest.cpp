@@ -44,7 +44,7 @@ TEST_F(m3dDetailLevelScript, LevelsAreFoundByNameListedInAHostArrayAndAppliedToA
   dispatchT p = s.make("topart", twoLevels);
   dispatchT levels = get(p, "PartDetailLevel");
   EXPECT_EQ(method(levels, "GetDetailLevelNames").get(), static_cast<mzIDispatch*>(&array));
-  EXPECT_EQ(array.items, (std::vector<std::string>{"L", "L"}));
+  EXPECT_EQ(array.texts(), (std::vector<std::string>{"L", "L"}));
   EXPECT_EQ(integer(get(method(levels, "GetDetailLevel", {text("L")}), "ExcludeFeatureList"), "Count"), 2);
   EXPECT_EQ(integer(method(levels, "GetDetailLevel", {text("x")}), "ValidObj"), 0);
 
