@@ -7,7 +7,7 @@
 
 #include "sketchdiv/RISketchAssociator.h"
 #include "sketchdiv/RISketchDivider.h"
-#include "sketchdiv/RISketchPieceStore.h"
+#include "sketchdiv/RISketchContentStore.h"
 
 struct RISketchDivider::regroupStateS {
   // What a pass made of one piece.
@@ -22,7 +22,7 @@ struct RISketchDivider::regroupStateS {
     uint32_t lastPass = 0;
   };
 
-  RISketchPieceStore store;
+  RISketchContentStore store;
   // By the piece's id, one table per axis.
   std::unordered_map<uint32_t, madeS> made[2];
   std::vector<uint32_t> over;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "sketchdiv/RISketchDivider.h"
-#include "sketchdiv/RISketchPieceStore.h"
+#include "sketchdiv/RISketchContentStore.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ struct sweptS {
 bool RISketchDivider::redivide(bool more) {
   RISketchDivider child;
   child.setDesk(desk);
-  RISketchPieceStore store;
+  RISketchContentStore store;
   std::unordered_map<uint32_t, sweptS> swept;
   std::vector<uint32_t> work;
   for (uint32_t i = 0; i < pieces.count(); ++i) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "sketchdiv/RISketchDivider.h"
-#include "sketchdiv/RISketchPieceStore.h"
+#include "sketchdiv/RISketchContentStore.h"
 #include "tests/sketchdiv/sketchDivisionHelpers.h"
 
 using namespace sketchDivisionTest;
@@ -317,7 +317,7 @@ TEST(SketchDivider, RegroupingByContentGivesWhatPlainPassesGive) {
     EXPECT_EQ(divider.divide(true), expected.result) << c.name;
     ASSERT_EQ(divider.pieces.count(), expected.pieces.count()) << c.name;
     for (uint32_t i = 0; i < expected.pieces.count(); ++i)
-      EXPECT_TRUE(RISketchPieceStore::sameContent(divider.pieces[i], expected.pieces[i])) << c.name << " piece " << i;
+      EXPECT_TRUE(RISketchContentStore::sameContent(divider.pieces[i], expected.pieces[i])) << c.name << " piece " << i;
     ASSERT_EQ(divider.xCuts.count(), expected.xCuts.count()) << c.name;
     for (uint32_t i = 0; i < expected.xCuts.count(); ++i) EXPECT_EQ(divider.xCuts[i], expected.xCuts[i]) << c.name;
     ASSERT_EQ(divider.yCuts.count(), expected.yCuts.count()) << c.name;
@@ -328,7 +328,7 @@ TEST(SketchDivider, RegroupingByContentGivesWhatPlainPassesGive) {
 }
 
 TEST(SketchPieceStore, KeepsEachContentOnceBitForBit) {
-  RISketchPieceStore store;
+  RISketchContentStore store;
   RISketchManager first = pieceOf({{0, 0, 1, 1}});
   RISketchManager same = pieceOf({{0, 0, 1, 1}});
   RISketchManager negativeZero = pieceOf({{-0.0, 0, 1, 1}});

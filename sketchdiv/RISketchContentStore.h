@@ -10,11 +10,11 @@
 
 #include "sketchdiv/RISketchManager.h"
 
-class RISketchPieceStore {
+class RISketchContentStore {
  public:
-  RISketchPieceStore() = default;
-  RISketchPieceStore(const RISketchPieceStore&) = delete;
-  RISketchPieceStore& operator=(const RISketchPieceStore&) = delete;
+  RISketchContentStore() = default;
+  RISketchContentStore(const RISketchContentStore&) = delete;
+  RISketchContentStore& operator=(const RISketchContentStore&) = delete;
 
   // The number of the piece's content; a piece not kept yet is moved into the store (the
   // caller's piece is left empty or unchanged).

@@ -1,4 +1,4 @@
-#include "sketchdiv/RISketchPieceStore.h"
+#include "sketchdiv/RISketchContentStore.h"
 
 #include <bit>
 #include <cstring>
@@ -81,13 +81,13 @@ struct wordsVisitS {
 
 }  // namespace
 
-uint64_t RISketchPieceStore::contentHash(const RISketchManager& piece) {
+uint64_t RISketchContentStore::contentHash(const RISketchManager& piece) {
   hashVisitS visit;
   contentC(piece).visit(visit);
   return visit.h;
 }
 
-bool RISketchPieceStore::sameContent(const RISketchManager& a, const RISketchManager& b) {
+bool RISketchContentStore::sameContent(const RISketchManager& a, const RISketchManager& b) {
   if (a.loops.count() != b.loops.count() || a.boxes.count() != b.boxes.count()) return false;
   wordsVisitS left;
   wordsVisitS right;
@@ -96,7 +96,7 @@ bool RISketchPieceStore::sameContent(const RISketchManager& a, const RISketchMan
   return left.words == right.words;
 }
 
-uint32_t RISketchPieceStore::intern(RISketchManager& piece) {
+uint32_t RISketchContentStore::intern(RISketchManager& piece) {
   const uint64_t hash = contentHash(piece);
   const auto [first, last] = byHash.equal_range(hash);
   for (auto it = first; it != last; ++it)
@@ -120,7 +120,7 @@ uint32_t RISketchPieceStore::intern(RISketchManager& piece) {
   return id;
 }
 
-void RISketchPieceStore::releaseUnmarked(const std::vector<bool>& marked) {
+void RISketchContentStore::releaseUnmarked(const std::vector<bool>& marked) {
   for (uint32_t id = 0; id < size(); ++id) {
     if (!live[id] || (id < marked.size() && marked[id])) continue;
     const auto [first, last] = byHash.equal_range(hashes[id]);
