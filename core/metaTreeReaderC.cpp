@@ -22,10 +22,23 @@ constexpr int maxTokenCapacity = 0x7FFFFFFF;
 constexpr size_t chunkSize = 65536;
 constexpr unsigned char endMark = 255;
 
-enum byteClassE : uint8_t { classIllegal, classSeparator, classLineFeed, classWord, classQuote, classOpen, classClose, classEndMark };
+// Word bytes a number may start with have a class of their own; the two word classes come
+// first, so that one comparison tells a word's first byte.
+enum byteClassE : uint8_t {
+  classWord,
+  classNumberStart,
+  classOpen,
+  classClose,
+  classSeparator,
+  classQuote,
+  classLineFeed,
+  classEndMark,
+  classIllegal
+};
 
 struct byteTableS {
   uint8_t byteClass[256] = {};
+  bool word[256] = {};
   bool stringPlain[256] = {};  // bytes a string takes without a closer look
 
   constexpr byteTableS() {
@@ -37,6 +50,9 @@ struct byteTableS {
     for (int c = 'a'; c <= 'z'; ++c) byteClass[c] = classWord;
     for (int c = '0'; c <= '9'; ++c) byteClass[c] = classWord;
     for (unsigned char c : {'-', '+', '.', '_', '@'}) byteClass[c] = classWord;
+    for (int c = 0; c < 256; ++c) word[c] = byteClass[c] == classWord;
+    for (int c = '0'; c <= '9'; ++c) byteClass[c] = classNumberStart;
+    for (unsigned char c : {'-', '+', '.'}) byteClass[c] = classNumberStart;
     for (unsigned char c : {' ', '\t', '\r', ','}) byteClass[c] = classSeparator;
     byteClass[uint8_t('\n')] = classLineFeed;
     byteClass[uint8_t('"')] = classQuote;
@@ -50,9 +66,18 @@ constexpr byteTableS byteTable;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The end of the run of word characters from at.
+bool isWordByte(unsigned char c) { return byteTable.word[c]; }
+
+// The end of the run of word characters from at; four bytes a step while four may be read,
+// so that the bound is tested once per step.
 const unsigned char* endOfWord(const unsigned char* at, const unsigned char* limit) {
-  while (at < limit && byteTable.byteClass[*at] == classWord) ++at;
+  for (; limit - at >= 4; at += 4) {
+    if (!isWordByte(at[0])) return at;
+    if (!isWordByte(at[1])) return at + 1;
+    if (!isWordByte(at[2])) return at + 2;
+    if (!isWordByte(at[3])) return at + 3;
+  }
+  while (at < limit && isWordByte(*at)) ++at;
   return at;
 }
 
@@ -87,58 +112,73 @@ locale_t cLocale() {
   return locale;
 }
 
-// The run of up to eight digits at the start of the eight bytes at text: how many, and their value.
-int leadingDigits(const char* text, uint32_t& value) {
-  constexpr uint64_t ones = 0x0101010101010101ull, high = 0x8080808080808080ull;
+uint64_t load8(const char* bytes) {
   uint64_t word;
-  std::memcpy(&word, text, 8);
+  std::memcpy(&word, bytes, 8);
+  return word;
+}
+
+constexpr uint64_t ones = 0x0101010101010101ull;
+
+// How many of the eight bytes of word, from the first, are digits before any other byte.
+int leadingDigitCount(uint64_t word) {
   // Zero bytes where the byte is a digit: its high nibble is 3, and still 3 after adding 6.
   uint64_t other = ((word & 0xF0 * ones) ^ 0x30 * ones) | (((word + 6 * ones) & 0xF0 * ones) ^ 0x30 * ones);
-  uint64_t digitBytes = ~(((other & 0x7F * ones) + 0x7F * ones) | other | 0x7F * ones);
-  uint64_t firstOther = ~digitBytes & high;
-  int count = firstOther ? __builtin_ctzll(firstOther) / 8 : 8;
-  if (count == 0) return 0;
-  // The digits moved to the top, zero bytes below them standing for leading zeros; then pairs,
-  // fours and all eight are joined.
+  uint64_t firstOther = (((other & 0x7F * ones) + 0x7F * ones) | other) & 0x80 * ones;
+  return firstOther ? __builtin_ctzll(firstOther) / 8 : 8;
+}
+
+// The value of the first count (1 to 8) bytes of word, all digits: moved to the top, zero bytes
+// below them standing for leading zeros; then pairs, fours and all eight are joined.
+uint32_t digitsValue(uint64_t word, int count) {
   uint64_t digits = count == 8 ? word : word << (8 * (8 - count));
   digits = ((digits & 0x0F * ones) * 2561) >> 8;
   digits = ((digits & 0x00FF00FF00FF00FFull) * 6553601) >> 16;
-  value = uint32_t(((digits & 0x0000FFFF0000FFFFull) * 42949672960001ull) >> 32);
-  return count;
+  return uint32_t(((digits & 0x0000FFFF0000FFFFull) * 42949672960001ull) >> 32);
 }
 
 constexpr double smallPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
 
-// The numbers documents are mostly made of, read in place: a sign, up to eight digits, and a
-// fraction of up to eight digits, with 8 bytes readable from each run of digits. The value
-// is the one general reading gives (an exact mantissa divided by an exact power of ten
-// rounds correctly). False, value untouched, for every other number.
-bool readCommonNumber(const char* text, int length, size_t readable, double& value) {
-  const char* end = text + length;
+// The numbers documents are mostly made of: a sign, and up to seven digits, a point among them
+// or not, with 9 bytes readable from the first digit. The digits on both sides of the point are
+// joined into one word and read at once. The value is the one general reading gives (an exact
+// mantissa divided by an exact power of ten rounds correctly). Returns the end of the number's
+// bytes, or null, value untouched, where the bytes at text do not start so (readable counts the
+// bytes that may be read from text on).
+[[gnu::always_inline]] inline const char* readCommonNumberPrefix(const char* text, size_t readable, double& value) {
   const char* at = text;
   bool negative = *at == '-';
   if (negative || *at == '+') ++at;
-  if (readable < size_t(at - text) + 8) return false;
-  uint32_t whole;
-  int wholeDigits = leadingDigits(at, whole);
-  if (wholeDigits == 0 || wholeDigits == 8) return false;
-  at += wholeDigits;
-  uint64_t mantissa = whole;
+  if (readable < size_t(at - text) + 9) return nullptr;
+  uint64_t word = load8(at);
+  int wholeDigits = leadingDigitCount(word);
+  if (wholeDigits == 0 || wholeDigits == 8) return nullptr;
+  int digits = wholeDigits;
   int places = 0;
-  if (at < end) {
-    if (*at != '.' || readable < size_t(at + 1 - text) + 8) return false;
+  if (at[wholeDigits] == '.') {
+    uint64_t whole = (uint64_t(1) << (8 * wholeDigits)) - 1;
+    word = (word & whole) | (load8(at + 1) & ~whole);
+    digits = leadingDigitCount(word);
+    places = digits - wholeDigits;
+    if (places == 0 || digits == 8) return nullptr;
     ++at;
-    uint32_t fraction;
-    places = leadingDigits(at, fraction);
-    if (places == 0 || places == 8) return false;
-    at += places;
-    mantissa = mantissa * uint64_t(smallPowersOfTen[places]) + fraction;
   }
-  if (at != end) return false;
-  double result = double(mantissa) / smallPowersOfTen[places];
+  double result = double(digitsValue(word, digits)) / smallPowersOfTen[places];
   value = negative ? -result : result;
+  return at + digits;
+}
+
+// The same for a whole word of length bytes; false, value untouched, for every other number.
+bool readCommonNumber(const char* text, int length, size_t readable, double& value) {
+  double read;
+  if (readCommonNumberPrefix(text, readable, read) != text + length) return false;
+  value = read;
   return true;
 }
+
+// The bytes the in-place number reader may look at from a number's first byte on: a sign and
+// nine bytes of digits and point, the byte after the number among them.
+constexpr size_t numberReach = 1 + 9;
 
 // Converts a decimal number word; a number beyond the double range gives the infinity of its
 // sign, one below it rounds towards 0.
@@ -165,7 +205,7 @@ size_t metaTreeReaderC::grownTokenCapacity(size_t capacity, size_t needed) {
 bool metaTreeReaderC::isKeyword(std::string_view text) {
   if (text.empty() || startsLikeNumber(text[0])) return false;
   for (unsigned char c : text) {
-    if (byteTable.byteClass[c] != classWord) return false;
+    if (!isWordByte(c)) return false;
   }
   return true;
 }
@@ -276,8 +316,6 @@ void metaTreeReaderC::appendToToken(const unsigned char* bytes, size_t count) {
   tokenText = tokenBuffer;
 }
 
-// The token scanners and the node maker are inlined into the parse loop, the reader's hot
-// path: a call per token costs as much as the scan of a short word.
 [[gnu::always_inline]] inline void metaTreeReaderC::scanWord() {
   const unsigned char* end = endOfWord(cursor, limit);
   tokenText = reinterpret_cast<const char*>(cursor);
@@ -340,38 +378,10 @@ bool metaTreeReaderC::scanString() {
   return true;
 }
 
-// The classes tested in the order they are met most in documents: words and numbers, then
-// braces, then commas and the rest.
-[[gnu::always_inline]] inline metaTreeReaderC::tokenE metaTreeReaderC::nextToken() {
-  for (;;) {
-    if (cursor == limit && !refill()) return tokenEnd;
-    uint8_t byteClass = byteTable.byteClass[*cursor];
-    if (byteClass == classWord) {
-      scanWord();
-      return tokenWord;
-    }
-    ++cursor;
-    if (byteClass == classOpen) return tokenOpen;
-    if (byteClass == classClose) return tokenClose;
-    if (byteClass == classSeparator) continue;
-    if (byteClass == classQuote) return scanString() ? tokenString : tokenEnd;
-    if (byteClass == classLineFeed) {
-      ++line;
-      continue;
-    }
-    if (byteClass == classEndMark) {
-      endMarkSeen = true;
-      return tokenEnd;
-    }
-    fail("ill seperator char");
-    return tokenEnd;
-  }
-}
-
-[[gnu::always_inline]] inline metaTreeC* metaTreeReaderC::newValueNode(tokenE kind) {
+[[gnu::always_inline]] inline metaTreeC* metaTreeReaderC::newValueNode(bool word) {
   const int position[2] = {line, 0};
   char first = tokenLength > 0 ? tokenText[0] : 0;
-  if (kind == tokenWord && startsLikeNumber(first)) {
+  if (word && startsLikeNumber(first)) {
     double number;
     if (!readCommonNumber(tokenText, tokenLength, readableFromToken(), number) &&
         !convertNumber(tokenText, tokenLength, number)) {
@@ -383,7 +393,6 @@ bool metaTreeReaderC::scanString() {
     return node;
   }
   metaTreeC* node = newNode();
-  bool word = kind == tokenWord;
   metaTokenC::kindE textKind = word ? metaTokenC::kindWord : metaTokenC::kindString;
   bool firstAsKeyword;
   if (metaTokenTextC* text = sharedTexts.find(tokenText, tokenLength, readableFromToken(), word, firstAsKeyword)) {
@@ -399,83 +408,116 @@ bool metaTreeReaderC::scanString() {
   return node;
 }
 
+// A number that starts at the cursor (with a number's first byte) and ends, with room to spare, before the input's limit is
+// read in place, without scanning its word first: its value node, or null (nothing read) when
+// the word is not a common number and takes the general way.
+[[gnu::always_inline]] inline metaTreeC* metaTreeReaderC::readNumberInPlace() {
+  if (size_t(limit - cursor) < numberReach) return nullptr;
+  double number;
+  const char* text = reinterpret_cast<const char*>(cursor);
+  const char* end = readCommonNumberPrefix(text, size_t(limit - cursor), number);
+  if (!end || isWordByte(static_cast<unsigned char>(*end))) return nullptr;
+  cursor = reinterpret_cast<const unsigned char*>(end);
+  const int position[2] = {line, 0};
+  metaTreeC* node = newNode();
+  node->value.setDouble(position, number);
+  return node;
+}
+
 // One level per open block, kept on an explicit stack: the item the block belongs to and the
 // chain read so far. A block's chain is put in front of the item's existing children when
 // the block closes, so a second block after the same item lists its children first.
+// The token scanners and node makers are inlined into this loop, the reader's hot path: a
+// call per token costs as much as the scan of a short word. Byte classes are tested in the
+// order documents use them: words and numbers, then braces, then commas and the rest.
 metaTreeC* metaTreeReaderC::parse() {
   struct levelS {
     metaTreeC* owner;
     metaTreeC* first;
     metaTreeC* last;
   };
-  std::vector<levelS> levels;
-  levels.reserve(64);
-  levels.push_back({nullptr, nullptr, nullptr});
-  levelS* level = &levels.back();
+  // Room for the deepest nesting taken, so that a level is a step of a pointer.
+  std::vector<levelS> levels(size_t(maxDepth) + 1);
+  levelS* level = levels.data();
+  *level = {nullptr, nullptr, nullptr};
   // Links made: the change counter moves by as many, once, when the parse ends.
   uint32_t links = 0;
   depth = 0;
   for (;;) {
-    tokenE token = nextToken();
-    if (error) break;
-    if (token == tokenWord || token == tokenString) {
-      metaTreeC* node = newValueNode(token);
-      if (!node) break;
-      node->parent = level->owner;
-      if (level->last) {
-        level->last->next = node;
-        node->previous = level->last;
-      } else {
-        level->first = node;
+    if (cursor == limit && !refill()) break;
+    uint8_t byteClass = byteTable.byteClass[*cursor];
+    metaTreeC* node;
+    if (byteClass <= classNumberStart) {
+      node = byteClass == classNumberStart ? readNumberInPlace() : nullptr;
+      if (!node) {
+        scanWord();
+        node = newValueNode(true);
       }
-      level->last = node;
-      ++links;
-      continue;
-    }
-    if (token == tokenOpen) {
-      if (!level->last) {
-        fail("section without key found");
+    } else {
+      ++cursor;
+      if (byteClass == classOpen) {
+        if (!level->last) {
+          fail("section without key found");
+          break;
+        }
+        if (depth >= maxDepth) {
+          fail("section nesting too deep");
+          break;
+        }
+        ++depth;
+        level[1] = {level->last, nullptr, nullptr};
+        ++level;
+        continue;
+      }
+      if (byteClass == classClose) {
+        if (--depth < 0) {
+          fail("section count wrong");
+          break;
+        }
+        levelS block = *level--;
+        if (block.first) {
+          block.last->next = block.owner->firstChild;
+          if (block.owner->firstChild) block.owner->firstChild->previous = block.last;
+          block.owner->firstChild = block.first;
+        }
+        ++links;
+        continue;
+      }
+      if (byteClass == classSeparator) continue;
+      if (byteClass == classLineFeed) {
+        ++line;
+        continue;
+      }
+      if (byteClass == classEndMark) {
+        endMarkSeen = true;
         break;
       }
-      if (depth >= maxDepth) {
-        fail("section nesting too deep");
+      if (byteClass != classQuote) {
+        fail("ill seperator char");
         break;
       }
-      ++depth;
-      levels.push_back({level->last, nullptr, nullptr});
-      level = &levels.back();
-      continue;
+      if (!scanString()) break;
+      node = newValueNode(false);
     }
-    if (token == tokenClose) {
-      if (--depth < 0) {
-        fail("section count wrong");
-        break;
-      }
-      levelS block = *level;
-      levels.pop_back();
-      level = &levels.back();
-      if (block.first) {
-        block.last->next = block.owner->firstChild;
-        if (block.owner->firstChild) block.owner->firstChild->previous = block.last;
-        block.owner->firstChild = block.first;
-      }
-      ++links;
-      continue;
+    if (!node) break;
+    node->parent = level->owner;
+    if (level->last) {
+      level->last->next = node;
+      node->previous = level->last;
+    } else {
+      level->first = node;
     }
-    if (depth == 0) {
-      metaTreeChangeCounter += links;
-      return level->first;
-    }
-    fail("section count wrong");
-    break;
+    level->last = node;
+    ++links;
   }
   metaTreeChangeCounter += links;
+  if (!error) {
+    if (depth == 0) return level->first;
+    fail("section count wrong");
+  }
   // Nothing of a failed read survives: the open blocks' chains go first, innermost first,
   // while the items they belong to still exist.
-  while (!levels.empty()) {
-    delete levels.back().first;
-    levels.pop_back();
-  }
+  for (levelS* open = level + 1; open != levels.data();) delete (--open)->first;
   return nullptr;
 }
 

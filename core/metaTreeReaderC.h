@@ -58,16 +58,15 @@ class metaTreeReaderC {
   static size_t grownTokenCapacity(size_t capacity, size_t needed);
 
  private:
-  enum tokenE { tokenEnd, tokenWord, tokenString, tokenOpen, tokenClose };
-
   void reset();
   bool refill();
   void fail(const char* text, const char* word = nullptr, int wordLength = 0);
   void appendToToken(const unsigned char* bytes, size_t count);
-  tokenE nextToken();
   void scanWord();
   bool scanString();
-  metaTreeC* newValueNode(tokenE kind);
+  // The node of the word (or string) token just scanned; null after a reader error.
+  metaTreeC* newValueNode(bool word);
+  metaTreeC* readNumberInPlace();
   metaTreeC* parse();
   void noteKeyword(const char* word);
   metaTreeC* newNode();

@@ -398,3 +398,40 @@ TEST(metaTreeReaderC, NumbersReadAsTheGeneralConversionReadsThem) {
   delete fromString;
   delete fromStream;
 }
+
+TEST(metaTreeReaderC, NumbersEndAtTheSameBytesWhereverTheyLie) {
+  // Each number before every kind of byte that ends it, and with the end of the input at every
+  // distance behind it; and followed by word bytes, which make the word no number.
+  const char* const numbers[] = {"0", "-0", "+7", "12", "-123.456", "999.999", "1234567", "-0.000001",
+                                 "12.5", "1.", ".5", "-.5", "1234.5678", "12345678", "1.5e3"};
+  const char* const ends[] = {"}", ",", " ", "\n", "\t", "\r", "\"s\""};
+  for (const char* number : numbers) {
+    double expected = std::strtod(number, nullptr);
+    for (const char* end : ends) {
+      for (size_t padding = 0; padding < 12; ++padding) {
+        std::string text = "X{" + std::string(number) + end + std::string(padding, ' ') + (end[0] == '}' ? "" : "}");
+        metaTreeC* root = parse(text.c_str());
+        ASSERT_NE(root, nullptr) << text;
+        ASSERT_TRUE(root->firstChild && root->firstChild->value.isDouble()) << text;
+        EXPECT_EQ(std::signbit(root->firstChild->value.getDouble()), std::signbit(expected)) << text;
+        EXPECT_EQ(root->firstChild->value.getDouble(), expected) << text;
+        delete root;
+      }
+    }
+    for (const char* tail : {"x", "-", ".", "5.", "e", "_", "@", "+1", ".0.0"}) {
+      std::string word = std::string(number) + tail;
+      std::string text = "X{" + word + "}" + std::string(12, ' ');
+      // A point or a digit and a point after a number without them leave a number.
+      if (std::strchr(tail, '.') && std::strlen(tail) <= 2 && !std::strpbrk(number, ".e")) continue;
+      EXPECT_EQ(readDescribed(text), "error: Line:1 - value invalid :" + word) << text;
+    }
+  }
+  EXPECT_EQ(readDescribed("X{1{2}}"), "W:X{D:1{D:2}}");
+  EXPECT_EQ(readDescribed("A\nB\n-12.5\nC{1.25}"), "W:A W:B D:-12.5 W:C{D:1.25}");
+  metaTreeC* root = parse("A\nB\n-12.5 7\nC{1.25}");
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(root->next->next->value.getPosition()[0], 3);
+  EXPECT_EQ(root->next->next->next->value.getPosition()[0], 3);
+  EXPECT_EQ(root->next->next->next->next->firstChild->value.getPosition()[0], 4);
+  delete root;
+}
