@@ -262,9 +262,9 @@ inline void releaseBlock(memPoolPageS* page, memPoolBlockHeaderS* header) {
   else --page->used;
 }
 
-// A free that is not of a live small block of a slab found at home in the slab index: a block
-// of another slab is freed as memDataPoolFree frees, a large block goes back to the C heap;
-// anything else is reported and changes nothing.
+// A free the short way does not take: null is ignored; a live small block (of a slab not at
+// home in the slab index, or while call stacks are kept) is freed as memDataPoolFree frees, a
+// large block goes back to the C heap; anything else is reported and changes nothing.
 [[gnu::noinline]] void freeOther(void* payload) {
   if (!payload) return;
   memPoolBlockHeaderS* header = headerOf(payload);
