@@ -18,7 +18,7 @@ constexpr uint32_t memPoolOwnerLarge = 0xFFFFFFFE;  // a block straight from the
 // With location tracking the allocation call stack follows these two words.
 struct memPoolBlockHeaderS {
   uint32_t owner;       // the page's number while the block is live
-  uint32_t sizeOrLink;  // live: the size asked for; free: link to the next free block, 0 at the end
+  uint32_t sizeOrLink;  // live: the size asked for; free: link to the next free block (see memPoolPageS::linkTo)
 };
 
 struct memPoolPageS;
