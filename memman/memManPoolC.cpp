@@ -56,9 +56,10 @@ constinit bool locationTracking = false;
 constinit uint32_t largeBlockCount = 0;
 constinit bool releaseAllFlag = false;
 constinit uint32_t inReportFlag = 0;
-// The header size is settled, no report runs and no call stack is kept: a small block takes
-// the short way.
-constinit bool plainAllocation = false;
+// The classes whose blocks may take the short way: all of them once the header size is
+// settled while no report runs and no call stack is kept, else none. One comparison tells
+// both whether the size is small and whether the short way is open.
+constinit uint32_t shortWayClasses = 0;
 // The header size without location tracking. The short ways take it as a constant, so that
 // finding a block's header waits for no load.
 constexpr uint32_t plainHeaderSize = sizeof(memPoolBlockHeaderS);
@@ -71,7 +72,7 @@ void settleHeaderSize() {
   uint32_t tracked = plainHeaderSize + memTrackStackDepth * sizeof(uint64_t);
   uint32_t minimum = locationTracking ? std::max(plainHeaderSize, tracked) : plainHeaderSize;
   headerSize = (minimum + 7) & ~7u;
-  plainAllocation = !locationTracking && !inReportFlag;
+  shortWayClasses = !locationTracking && !inReportFlag ? memPoolClassCount : 0;
 }
 
 memPoolBlockHeaderS* headerOf(const void* payload) {
@@ -215,7 +216,7 @@ void* memDataPoolAlloc(uint32_t size) {
   // Sizes 1 to 8 are class 0; 0 and every size above 2048 come out at 256 or more.
   uint32_t sizeClass = (size - 1) >> 3;
   memPoolPageS* page;
-  if (plainAllocation && sizeClass < memPoolClassCount && (page = classListHeads[sizeClass]) && page->hasFreeBlock()) {
+  if (sizeClass < shortWayClasses && (page = classListHeads[sizeClass]) && page->hasFreeBlock()) {
     memPoolBlockHeaderS* header = page->freeHead;
     memPoolBlockHeaderS* following = page->blockAtLink(header->sizeOrLink);
     page->freeHead = following;
@@ -363,7 +364,7 @@ uint32_t memPoolInReportFlag() { return inReportFlag; }
 uint32_t setMemPoolInReportFlag(uint32_t value) {
   uint32_t previous = inReportFlag;
   inReportFlag = value;
-  plainAllocation = headerSize != 0 && !locationTracking && !inReportFlag;
+  shortWayClasses = headerSize != 0 && !locationTracking && !inReportFlag ? memPoolClassCount : 0;
   return previous;
 }
 
