@@ -56,20 +56,23 @@ constinit bool locationTracking = false;
 constinit uint32_t largeBlockCount = 0;
 constinit bool releaseAllFlag = false;
 constinit uint32_t inReportFlag = 0;
-// The header size is settled, no report runs and no call stack is kept: a small block takes
-// the short way.
-constinit bool plainAllocation = false;
+// The classes whose blocks may take the short way: all of them once the header size is
+// settled while no report runs and no call stack is kept, else none. One comparison tells
+// both whether the size is small and whether the short way is open.
+constinit uint32_t shortWayClasses = 0;
+// The header size without location tracking. The short ways take it as a constant, so that
+// finding a block's header waits for no load.
+constexpr uint32_t plainHeaderSize = sizeof(memPoolBlockHeaderS);
 constinit memPoolPageTableC pageTable;
 
 memManPoolC heapAtUnload;
 
 void settleHeaderSize() {
   locationTracking = (readMemTrackSwitches() & memTrackLocationBit) != 0;
-  uint32_t plain = sizeof(memPoolBlockHeaderS);
-  uint32_t tracked = plain + memTrackStackDepth * sizeof(uint64_t);
-  uint32_t minimum = locationTracking ? std::max(plain, tracked) : plain;
+  uint32_t tracked = plainHeaderSize + memTrackStackDepth * sizeof(uint64_t);
+  uint32_t minimum = locationTracking ? std::max(plainHeaderSize, tracked) : plainHeaderSize;
   headerSize = (minimum + 7) & ~7u;
-  plainAllocation = !locationTracking && !inReportFlag;
+  shortWayClasses = !locationTracking && !inReportFlag ? memPoolClassCount : 0;
 }
 
 memPoolBlockHeaderS* headerOf(const void* payload) {
@@ -131,11 +134,7 @@ void* allocLargeBlock(uint32_t size) {
 
 // The page whose handed-out slot the header is in the frame at offset; null when it is none.
 inline memPoolPageS* pageOfSlotIn(memPoolPageS* page, uint32_t offset) {
-  if (!page || offset >= memPoolBlockArea || page->magic != memPoolPageMagic) return nullptr;
-  // Offset times stride stays below 2^32, so the rounded-up inverse gives the exact quotient.
-  uint32_t index = uint32_t((uint64_t(offset) * page->strideInverse) >> 32);
-  if (index * page->stride != offset || index < page->firstSetUp || index >= page->capacity) return nullptr;
-  return page;
+  return page && page->magic == memPoolPageMagic && page->startsHandedOutSlot(offset) ? page : nullptr;
 }
 
 // The page whose handed-out slot the header is, found from its address alone (so that the
@@ -171,7 +170,7 @@ memPoolPageS* classPage(uint32_t sizeClass, uint32_t rounded) {
 // Hands out the next block of a page that has one.
 void* takeBlock(memPoolPageS* page, uint32_t size) {
   memPoolBlockHeaderS* header = page->freeHead;
-  if (header) {
+  if (page->hasFreeBlock()) {
     page->freeHead = page->blockAtLink(header->sizeOrLink);
   } else {
     header = page->setUpNextSlot();
@@ -217,17 +216,18 @@ void* memDataPoolAlloc(uint32_t size) {
   // Sizes 1 to 8 are class 0; 0 and every size above 2048 come out at 256 or more.
   uint32_t sizeClass = (size - 1) >> 3;
   memPoolPageS* page;
-  if (plainAllocation && sizeClass < memPoolClassCount && (page = classListHeads[sizeClass]) && page->freeHead) {
+  if (sizeClass < shortWayClasses && (page = classListHeads[sizeClass]) && page->hasFreeBlock()) {
     memPoolBlockHeaderS* header = page->freeHead;
     memPoolBlockHeaderS* following = page->blockAtLink(header->sizeOrLink);
     page->freeHead = following;
     // Freed blocks come back in any order: the next one's header is fetched now, while the
-    // caller works, rather than stalling the class's next allocation.
+    // caller works, rather than stalling the class's next allocation. At the list's end this
+    // fetches the page's own trailer.
     __builtin_prefetch(following, 1);
     header->owner = page->number;
     header->sizeOrLink = size;
     noteUsed(page, sizeClass, 1);
-    void* payload = payloadOf(header);
+    void* payload = reinterpret_cast<unsigned char*>(header) + plainHeaderSize;
     markBlockLive(payload, size);
     return payload;
   }
@@ -263,10 +263,12 @@ inline void releaseBlock(memPoolPageS* page, memPoolBlockHeaderS* header) {
   else --page->used;
 }
 
-// A free that is not of a live small block of a slab found at home in the slab index: a block
-// of another slab is freed as memDataPoolFree frees, a large block goes back to the C heap;
-// anything else is reported and changes nothing.
-[[gnu::noinline]] void freeOther(memPoolBlockHeaderS* header) {
+// A free the short way does not take: null is ignored; a live small block (of a slab not at
+// home in the slab index, or while call stacks are kept) is freed as memDataPoolFree frees, a
+// large block goes back to the C heap; anything else is reported and changes nothing.
+[[gnu::noinline]] void freeOther(void* payload) {
+  if (!payload) return;
+  memPoolBlockHeaderS* header = headerOf(payload);
   memPoolPageS* page = pageOfSlot(header);
   if (page && header->owner == page->number) {
     releaseBlock(page, header);
@@ -299,13 +301,15 @@ inline void releaseBlock(memPoolPageS* page, memPoolBlockHeaderS* header) {
 }  // namespace
 
 void memDataPoolFree(void* payload) {
-  if (!payload) return;
-  memPoolBlockHeaderS* header = headerOf(payload);
-  uint32_t offset = 0;
-  memPoolPageS* frame = memPoolFrameAtHome(header, offset);
-  memPoolPageS* page = pageOfSlotIn(frame, offset);
-  if (!page || header->owner != page->number) return freeOther(header);
-  releaseBlock(page, header);
+  uintptr_t at = reinterpret_cast<uintptr_t>(payload) - plainHeaderSize;
+  memPoolPageS* page;
+  uint32_t offset;
+  if (headerSize == plainHeaderSize && memPoolFrameAtHome(at, page, offset) && page->magic == memPoolPageMagic &&
+      page->startsHandedOutSlot(offset)) {
+    auto* header = reinterpret_cast<memPoolBlockHeaderS*>(at);
+    if (header->owner == page->number) return releaseBlock(page, header);
+  }
+  freeOther(payload);
 }
 
 void* memDataPoolRealloc(void* payload, uint32_t size) {
@@ -360,7 +364,7 @@ uint32_t memPoolInReportFlag() { return inReportFlag; }
 uint32_t setMemPoolInReportFlag(uint32_t value) {
   uint32_t previous = inReportFlag;
   inReportFlag = value;
-  plainAllocation = headerSize != 0 && !locationTracking && !inReportFlag;
+  shortWayClasses = headerSize != 0 && !locationTracking && !inReportFlag ? memPoolClassCount : 0;
   return previous;
 }
 

@@ -18,7 +18,7 @@ constexpr uint32_t memPoolOwnerLarge = 0xFFFFFFFE;  // a block straight from the
 // With location tracking the allocation call stack follows these two words.
 struct memPoolBlockHeaderS {
   uint32_t owner;       // the page's number while the block is live
-  uint32_t sizeOrLink;  // live: the size asked for; free: link to the next free block, 0 at the end
+  uint32_t sizeOrLink;  // live: the size asked for; free: link to the next free block (see memPoolPageS::linkTo)
 };
 
 struct memPoolPageS;
@@ -29,18 +29,25 @@ struct memPoolPageS;
 // never been handed out and holds nothing of the heap's (its owner counts as fresh).
 void initPoolPage(memPoolPageS* page, uint32_t elementSize, uint32_t headerSize);
 
-// Frames are 64-byte aligned and the trailer's first 40 bytes, all that an allocation or a free
+// Frames are 64-byte aligned and the trailer's first 48 bytes, all that an allocation or a free
 // reads, share one cache line.
 struct alignas(64) memPoolPageS {
   unsigned char blocks[memPoolBlockArea];
   uint32_t magic;
   uint32_t number;  // the owner word of this page's live blocks
+  // The first free block; freeEnd() when there is none.
   memPoolBlockHeaderS* freeHead;
   uint32_t used;
   uint32_t capacity;
-  uint32_t firstSetUp;     // slots from here to capacity have been handed out at least once
+  // Offsets in the block area of the slot at firstSetUp and of the end of the last slot: a
+  // handed-out slot starts in between.
+  uint32_t setUpOffset;
+  uint32_t slotsEnd;
+  // 2^64 / stride, rounded up: an offset below 2^32 is a multiple of the stride exactly when
+  // its product with this, taken modulo 2^64, is below it.
+  uint64_t strideDivisor;
+  uint32_t firstSetUp;  // slots from here to capacity have been handed out at least once
   uint32_t stride;
-  uint32_t strideInverse;  // 2^32 / stride, rounded up: divides offsets in the block area exactly
   uint32_t elementSize;
   memPoolPageS* next;
   memPoolPageS* previous;
@@ -53,20 +60,28 @@ struct alignas(64) memPoolPageS {
   const memPoolBlockHeaderS* slot(uint32_t index) const {
     return reinterpret_cast<const memPoolBlockHeaderS*>(blocks + size_t(index) * stride);
   }
-  // A free link is the in-page offset of the next free block's payload, which is never 0,
-  // so 0 can end the list.
+  // The end of the free list: the block area's end, which no slot starts at. Taking the next
+  // block reads no pointer and tests no null.
+  memPoolBlockHeaderS* freeEnd() { return reinterpret_cast<memPoolBlockHeaderS*>(blocks + memPoolBlockArea); }
+  bool hasFreeBlock() const { return freeHead != reinterpret_cast<const memPoolBlockHeaderS*>(blocks + memPoolBlockArea); }
+  // A free link is the in-page offset of the next free block's header, memPoolBlockArea at the end.
   uint32_t linkTo(const memPoolBlockHeaderS* header) const {
-    if (!header) return 0;
-    return uint32_t(reinterpret_cast<const unsigned char*>(header) - blocks) + headerSize();
+    return uint32_t(reinterpret_cast<const unsigned char*>(header) - blocks);
   }
-  memPoolBlockHeaderS* blockAtLink(uint32_t link) {
-    if (link == 0) return nullptr;
-    return reinterpret_cast<memPoolBlockHeaderS*>(blocks + (link - headerSize()));
+  memPoolBlockHeaderS* blockAtLink(uint32_t link) { return reinterpret_cast<memPoolBlockHeaderS*>(blocks + link); }
+  // Whether offset in the block area starts a slot that has been handed out.
+  bool startsHandedOutSlot(uint32_t offset) const {
+    return offset >= setUpOffset && offset < slotsEnd && uint64_t(offset) * strideDivisor < strideDivisor;
   }
   // The slot that has never been handed out with the highest index; null when none is left.
-  memPoolBlockHeaderS* setUpNextSlot() { return firstSetUp > 0 ? slot(--firstSetUp) : nullptr; }
+  memPoolBlockHeaderS* setUpNextSlot() {
+    if (firstSetUp == 0) return nullptr;
+    setUpOffset -= stride;
+    return slot(--firstSetUp);
+  }
 };
 
 static_assert(offsetof(memPoolPageS, magic) == memPoolBlockArea, "the trailer follows the block area");
-static_assert(offsetof(memPoolPageS, next) - memPoolBlockArea <= 64 - memPoolBlockArea % 64, "the hot fields share a line");
+static_assert(offsetof(memPoolPageS, firstSetUp) - memPoolBlockArea <= 64 - memPoolBlockArea % 64, "the hot fields share a line");
+static_assert(sizeof(memPoolPageS) == 10112, "the trailer fits the block area's alignment slack");
 static_assert(sizeof(memPoolBlockHeaderS) == 8, "the plain block header is two 32-bit words");

@@ -42,16 +42,18 @@ void memPoolReleaseRetainedSlabs();
 memPoolPageS* memPoolFrameOf(const void* address, uint32_t& offset);
 
 // The same for an address whose slab has its base in its home slot of the index: found there
-// with a single probe, and otherwise left to memPoolFrameOf (null here).
-inline memPoolPageS* memPoolFrameAtHome(const void* address, uint32_t& offset) {
-  uintptr_t at = reinterpret_cast<uintptr_t>(address);
+// with a single probe, and otherwise left to memPoolFrameOf (false here). Takes the address
+// as a number, so that one computed from a null pointer is merely refused.
+inline bool memPoolFrameAtHome(uintptr_t at, memPoolPageS*& frame, uint32_t& offset) {
   uintptr_t base = at & ~uintptr_t(memPoolSlabBytes - 1);
-  if (memPoolSlabIndex.bases[uint32_t(base / memPoolSlabBytes) & memPoolSlabIndex.mask] != base) return nullptr;
+  if (memPoolSlabIndex.bases[uint32_t(base / memPoolSlabBytes) & memPoolSlabIndex.mask] != base) return false;
   uint32_t inSlab = uint32_t(at - base);
-  uint32_t frame = inSlab / uint32_t(sizeof(memPoolPageS));
-  if (frame >= memPoolFramesPerSlab) return nullptr;
-  offset = inSlab - frame * uint32_t(sizeof(memPoolPageS));
-  return reinterpret_cast<memPoolPageS*>(base + size_t(frame) * sizeof(memPoolPageS));
+  if (inSlab >= memPoolFramesPerSlab * uint32_t(sizeof(memPoolPageS))) return false;
+  uint32_t index = inSlab / uint32_t(sizeof(memPoolPageS));
+  uintptr_t start = base + size_t(index) * sizeof(memPoolPageS);
+  offset = uint32_t(at - start);
+  frame = reinterpret_cast<memPoolPageS*>(start);
+  return true;
 }
 
 // Slabs mapped now, and how many of them are kept with every frame free.

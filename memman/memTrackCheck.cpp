@@ -13,28 +13,25 @@ namespace {
 
 bool isValidPage(const memPoolPageS* page, const memPoolPageS& copy) {
   if (copy.magic != memPoolPageMagic) return false;
-  uintptr_t freeHead = reinterpret_cast<uintptr_t>(copy.freeHead);
-  if (freeHead != 0 && freeHead - reinterpret_cast<uintptr_t>(page) > memPoolBlockArea) return false;
+  if (reinterpret_cast<uintptr_t>(copy.freeHead) - reinterpret_cast<uintptr_t>(page) > memPoolBlockArea) return false;
   // A stride or capacity that leaves the block area would send the slot walk outside the page.
   return copy.stride >= sizeof(memPoolBlockHeaderS) && uint64_t(copy.capacity) * copy.stride <= memPoolBlockArea &&
          copy.firstSetUp <= copy.capacity;
 }
 
-// A free link is the in-page offset of the payload of a slot that has been handed out.
-bool linksToSlot(const memPoolPageS& copy, uint32_t link, uint32_t headerSize) {
-  if (link < headerSize) return false;
-  uint32_t offset = link - headerSize;
-  return offset % copy.stride == 0 && offset / copy.stride >= copy.firstSetUp && offset / copy.stride < copy.capacity;
+// A free link is the in-page offset of a slot that has been handed out, or the block area's end.
+bool linksToSlot(const memPoolPageS& copy, uint32_t link) {
+  if (link == memPoolBlockArea) return true;
+  return link % copy.stride == 0 && link / copy.stride >= copy.firstSetUp && link / copy.stride < copy.capacity;
 }
 
 // Only slots that have been handed out are checked: each is live or freed since.
-bool isValidSlot(const memPoolPageS& copy, const memPoolBlockHeaderS& header, uint32_t headerSize) {
-  if (header.owner == memPoolOwnerFreed) return header.sizeOrLink == 0 || linksToSlot(copy, header.sizeOrLink, headerSize);
+bool isValidSlot(const memPoolPageS& copy, const memPoolBlockHeaderS& header) {
+  if (header.owner == memPoolOwnerFreed) return linksToSlot(copy, header.sizeOrLink);
   return header.owner == copy.number && header.sizeOrLink <= copy.elementSize;
 }
 
 void checkPageList(const memPoolPageS* head, memPoolPageS& copy, std::string& out) {
-  uint32_t headerSize = memPoolHeaderSize();
   uint32_t pagesLeft = memPoolPageCount();
   for (const memPoolPageS* page = head; page; page = copy.next) {
     if (pagesLeft-- == 0 || !safeMemoryRead(page, &copy, sizeof copy) || !isValidPage(page, copy)) {
@@ -44,7 +41,7 @@ void checkPageList(const memPoolPageS* head, memPoolPageS& copy, std::string& ou
     for (uint32_t index = copy.firstSetUp; index < copy.capacity; ++index) {
       size_t offset = size_t(index) * copy.stride;
       auto* header = reinterpret_cast<const memPoolBlockHeaderS*>(copy.blocks + offset);
-      if (isValidSlot(copy, *header, headerSize)) continue;
+      if (isValidSlot(copy, *header)) continue;
       appendFormatted(out, "Invalid Block %" PRIxPTR "\n", reinterpret_cast<uintptr_t>(page) + offset);
     }
   }

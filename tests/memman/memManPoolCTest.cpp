@@ -435,3 +435,45 @@ TEST(memManPoolC, OnlyTheStartOfAHandedOutSlotNamesABlockInEveryClass) {
     }
   }
 }
+
+namespace {
+
+// Runs in a fresh process that keeps call stacks. A free names a block only by its payload:
+// the address where a block's payload would start behind a plain header (which heads a live
+// slot) is refused, as are a second free and the frees of every class; nothing is counted.
+int withCallStacksOnlyPayloadsAreFreed() {
+  memPoolTestBlocks held;
+  held.take(1);
+  if (memPoolHeaderSize() != 136) return 1;
+  for (uint32_t elementSize = 8; elementSize <= 2048; elementSize += 8) {
+    // Two neighbouring live blocks, so that every word a refused free reads is addressable.
+    auto* upper = static_cast<unsigned char*>(held.take(elementSize));
+    auto* lower = static_cast<unsigned char*>(held.take(elementSize));
+    const memPoolPageS* page = memPoolPageOfBlock(upper);
+    while (lower + page->stride != upper) {
+      upper = lower;
+      lower = static_cast<unsigned char*>(held.take(elementSize));
+      page = memPoolPageOfBlock(upper);
+    }
+    uint32_t outstanding = memPoolOutstandingCount(), used = page->used;
+    memDataPoolFree(upper - 136 + sizeof(memPoolBlockHeaderS));
+    if (memPoolOutstandingCount() != outstanding || page->used != used || memPoolPageOfBlock(upper) != page) return 2;
+  }
+  void* twice = memDataPoolAlloc(24);
+  memDataPoolFree(twice);
+  uint32_t outstanding = memPoolOutstandingCount();
+  memDataPoolFree(twice);
+  return memPoolOutstandingCount() == outstanding && memDataPoolBlockSize(twice) == 0 ? 0 : 3;
+}
+
+}  // namespace
+
+TEST(memManPoolC, WithCallStacksKeptOnlyAPayloadFreesItsBlock) {
+  std::string style = GTEST_FLAG_GET(death_test_style);
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  {
+    environmentVariable location("MZMEMTRACK_LOCATION", "1");
+    EXPECT_EXIT(std::_Exit(withCallStacksOnlyPayloadsAreFreed()), testing::ExitedWithCode(0), "");
+  }
+  GTEST_FLAG_SET(death_test_style, style);
+}
