@@ -53,14 +53,6 @@ metaTreeC* newStringField(const char* key, std::string_view text) {
   return field;
 }
 
-// Links node as the last child of parent, whose last child the caller keeps in last; long
-// files would otherwise walk every sibling on each append.
-void appendKnownLast(metaTreeC* parent, metaTreeC*& last, metaTreeC* node) {
-  if (last) metaTreeC::linkAfter(node, last);
-  else metaTreeC::appendChild(node, parent);
-  last = node;
-}
-
 // The first child of record with the key word, as peekFieldNode finds it, without the views
 // a lookup through the access API builds: the writer looks up three fields per entry.
 const metaTreeC* keyNodeOf(const metaTreeC* record, std::string_view key) {
@@ -156,7 +148,7 @@ mIniFileC parseLines(std::string_view text, const char* path, lineEndsE lineEnds
   using words = iniTreeBuilderC;
   metaTreeC* root = metaTreeC::newWithKeyword(mIniFileC::classKey);
   metaTreeC* lastTop = nullptr;
-  appendKnownLast(root, lastTop, newStringField("FNAME", path ? path : ""));
+  iniTreeBuilderC::appendNew(root, lastTop, newStringField("FNAME", path ? path : ""));
   metaTreeC* sections = nullptr;
   metaTreeC* lastSection = nullptr;
   metaTreeC* entries = nullptr;
@@ -164,45 +156,42 @@ mIniFileC parseLines(std::string_view text, const char* path, lineEndsE lineEnds
   metaTreeC* lastInSection = nullptr;
 
   const char* const bytes = text.data();
+  const size_t size = text.size();
+  // Most texts hold no zero byte: their lines need not be searched for one.
+  const bool zeroBytes = size > 0 && std::memchr(bytes, 0, size) != nullptr;
   // The bytes of the text from a part of it on.
-  auto readableFrom = [&text, bytes](std::string_view part) { return text.size() - size_t(part.data() - bytes); };
-  for (size_t start = 0; start < text.size();) {
-    const void* lineFeed = std::memchr(bytes + start, '\n', text.size() - start);
-    size_t end = lineFeed ? size_t(static_cast<const char*>(lineFeed) - bytes) : text.size();
+  auto readableFrom = [size, bytes](std::string_view part) { return size - size_t(part.data() - bytes); };
+  for (size_t start = 0; start < size;) {
+    const void* lineFeed = std::memchr(bytes + start, '\n', size - start);
+    size_t end = lineFeed ? size_t(static_cast<const char*>(lineFeed) - bytes) : size;
     std::string_view line(bytes + start, end - start);
     start = end + 1;
     if (lineEnds == lineEndsE::asStored && lineFeed && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-    line = readerLine(line);
+    if (zeroBytes) line = readerLine(line);
+    else if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
 
     std::string_view name;
     if (isHeader(line, name)) {
-      if (!sections) {
-        sections = make.newWord(words::sections);
-        appendKnownLast(root, lastTop, sections);
-      }
-      metaTreeC* section = make.newWord(words::section);
-      appendKnownLast(sections, lastSection, section);
+      if (!sections) sections = make.appendWord(root, lastTop, words::sections);
+      metaTreeC* section = make.appendWord(sections, lastSection, words::section);
       lastInSection = nullptr;
-      appendKnownLast(section, lastInSection, make.newStringField(words::name, name, readableFrom(name)));
+      make.appendStringField(section, lastInSection, words::name, name, readableFrom(name));
       entries = nullptr;
       lastEntry = nullptr;
       continue;
     }
 
     if (!lastSection || line.empty() || line.front() == ';') continue;
-    size_t equals = line.find('=');
-    if (equals == std::string_view::npos) continue;
-    if (!entries) {
-      entries = make.newWord(words::entries);
-      appendKnownLast(lastSection, lastInSection, entries);
-    }
-    metaTreeC* entry = make.newWord(words::entry);
-    appendKnownLast(entries, lastEntry, entry);
+    const void* equalsSign = std::memchr(line.data(), '=', line.size());
+    if (!equalsSign) continue;
+    size_t equals = size_t(static_cast<const char*>(equalsSign) - line.data());
+    if (!entries) entries = make.appendWord(lastSection, lastInSection, words::entries);
+    metaTreeC* entry = make.appendWord(entries, lastEntry, words::entry);
     metaTreeC* lastField = nullptr;
     std::string_view key = trimSpaces(line.substr(0, equals));
     std::string_view value = line.substr(equals + 1);
-    appendKnownLast(entry, lastField, make.newStringField(words::key, key, readableFrom(key)));
-    appendKnownLast(entry, lastField, make.newStringField(words::text, value, readableFrom(value)));
+    make.appendStringField(entry, lastField, words::key, key, readableFrom(key));
+    make.appendStringField(entry, lastField, words::text, value, readableFrom(value));
   }
   ++metaTreeChangeCounter;
   return mIniFileC(root, 1);
