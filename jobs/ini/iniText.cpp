@@ -13,11 +13,13 @@ constexpr std::string_view blanks = " \t";
 // What ends or cuts a line as the reader takes it.
 constexpr std::string_view lineBreakers("\r\n\0", 3);
 
+// Plain loops: lines are short, and the generic searches cost more per line than they save.
 std::string_view trimSpaces(std::string_view text) {
-  size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return text.substr(0, 0);
-  size_t last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
+  size_t first = 0;
+  size_t end = text.size();
+  while (first < end && text[first] == ' ') ++first;
+  while (end > first && text[end - 1] == ' ') --end;
+  return text.substr(first, end - first);
 }
 
 // The line as the reader sees it: ended at a zero byte, less one trailing CR.
@@ -32,11 +34,12 @@ std::string_view readerLine(std::string_view line) {
 // is the text up to the first "]" without the spaces around it, and the rest is ignored. So
 // "Name[de]=x", "if [ -f x ]" and ";[old]" are no headers.
 bool isHeader(std::string_view line, std::string_view& name) {
-  size_t open = line.find_first_not_of(blanks);
-  if (open == std::string_view::npos || line[open] != '[') return false;
-  size_t close = line.find(']', open + 1);
-  if (close == std::string_view::npos) return false;
-  name = trimSpaces(line.substr(open + 1, close - open - 1));
+  size_t open = 0;
+  while (open < line.size() && (line[open] == ' ' || line[open] == '\t')) ++open;
+  if (open == line.size() || line[open] != '[') return false;
+  const void* close = std::memchr(line.data() + open + 1, ']', line.size() - open - 1);
+  if (!close) return false;
+  name = trimSpaces(line.substr(open + 1, size_t(static_cast<const char*>(close) - line.data()) - open - 1));
   return true;
 }
 
