@@ -13,11 +13,13 @@ constexpr std::string_view blanks = " \t";
 // What ends or cuts a line as the reader takes it.
 constexpr std::string_view lineBreakers("\r\n\0", 3);
 
+// Plain loops: lines are short, and the generic searches cost more per line than they save.
 std::string_view trimSpaces(std::string_view text) {
-  size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return text.substr(0, 0);
-  size_t last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
+  size_t first = 0;
+  size_t end = text.size();
+  while (first < end && text[first] == ' ') ++first;
+  while (end > first && text[end - 1] == ' ') --end;
+  return text.substr(first, end - first);
 }
 
 // The line as the reader sees it: ended at a zero byte, less one trailing CR.
@@ -32,11 +34,12 @@ std::string_view readerLine(std::string_view line) {
 // is the text up to the first "]" without the spaces around it, and the rest is ignored. So
 // "Name[de]=x", "if [ -f x ]" and ";[old]" are no headers.
 bool isHeader(std::string_view line, std::string_view& name) {
-  size_t open = line.find_first_not_of(blanks);
-  if (open == std::string_view::npos || line[open] != '[') return false;
-  size_t close = line.find(']', open + 1);
-  if (close == std::string_view::npos) return false;
-  name = trimSpaces(line.substr(open + 1, close - open - 1));
+  size_t open = 0;
+  while (open < line.size() && (line[open] == ' ' || line[open] == '\t')) ++open;
+  if (open == line.size() || line[open] != '[') return false;
+  const void* close = std::memchr(line.data() + open + 1, ']', line.size() - open - 1);
+  if (!close) return false;
+  name = trimSpaces(line.substr(open + 1, size_t(static_cast<const char*>(close) - line.data()) - open - 1));
   return true;
 }
 
@@ -51,14 +54,6 @@ metaTreeC* newStringField(const char* key, std::string_view text) {
   metaTreeC* field = metaTreeC::newWithKeyword(key);
   metaTreeC::linkAsFirstChildren(newStringNode(text), field);
   return field;
-}
-
-// Links node as the last child of parent, whose last child the caller keeps in last; long
-// files would otherwise walk every sibling on each append.
-void appendKnownLast(metaTreeC* parent, metaTreeC*& last, metaTreeC* node) {
-  if (last) metaTreeC::linkAfter(node, last);
-  else metaTreeC::appendChild(node, parent);
-  last = node;
 }
 
 // The first child of record with the key word, as peekFieldNode finds it, without the views
@@ -156,7 +151,7 @@ mIniFileC parseLines(std::string_view text, const char* path, lineEndsE lineEnds
   using words = iniTreeBuilderC;
   metaTreeC* root = metaTreeC::newWithKeyword(mIniFileC::classKey);
   metaTreeC* lastTop = nullptr;
-  appendKnownLast(root, lastTop, newStringField("FNAME", path ? path : ""));
+  iniTreeBuilderC::appendNew(root, lastTop, newStringField("FNAME", path ? path : ""));
   metaTreeC* sections = nullptr;
   metaTreeC* lastSection = nullptr;
   metaTreeC* entries = nullptr;
@@ -164,45 +159,42 @@ mIniFileC parseLines(std::string_view text, const char* path, lineEndsE lineEnds
   metaTreeC* lastInSection = nullptr;
 
   const char* const bytes = text.data();
+  const size_t size = text.size();
+  // Most texts hold no zero byte: their lines need not be searched for one.
+  const bool zeroBytes = size > 0 && std::memchr(bytes, 0, size) != nullptr;
   // The bytes of the text from a part of it on.
-  auto readableFrom = [&text, bytes](std::string_view part) { return text.size() - size_t(part.data() - bytes); };
-  for (size_t start = 0; start < text.size();) {
-    const void* lineFeed = std::memchr(bytes + start, '\n', text.size() - start);
-    size_t end = lineFeed ? size_t(static_cast<const char*>(lineFeed) - bytes) : text.size();
+  auto readableFrom = [size, bytes](std::string_view part) { return size - size_t(part.data() - bytes); };
+  for (size_t start = 0; start < size;) {
+    const void* lineFeed = std::memchr(bytes + start, '\n', size - start);
+    size_t end = lineFeed ? size_t(static_cast<const char*>(lineFeed) - bytes) : size;
     std::string_view line(bytes + start, end - start);
     start = end + 1;
     if (lineEnds == lineEndsE::asStored && lineFeed && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-    line = readerLine(line);
+    if (zeroBytes) line = readerLine(line);
+    else if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
 
     std::string_view name;
     if (isHeader(line, name)) {
-      if (!sections) {
-        sections = make.newWord(words::sections);
-        appendKnownLast(root, lastTop, sections);
-      }
-      metaTreeC* section = make.newWord(words::section);
-      appendKnownLast(sections, lastSection, section);
+      if (!sections) sections = make.appendWord(root, lastTop, words::sections);
+      metaTreeC* section = make.appendWord(sections, lastSection, words::section);
       lastInSection = nullptr;
-      appendKnownLast(section, lastInSection, make.newStringField(words::name, name, readableFrom(name)));
+      make.appendStringField(section, lastInSection, words::name, name, readableFrom(name));
       entries = nullptr;
       lastEntry = nullptr;
       continue;
     }
 
     if (!lastSection || line.empty() || line.front() == ';') continue;
-    size_t equals = line.find('=');
-    if (equals == std::string_view::npos) continue;
-    if (!entries) {
-      entries = make.newWord(words::entries);
-      appendKnownLast(lastSection, lastInSection, entries);
-    }
-    metaTreeC* entry = make.newWord(words::entry);
-    appendKnownLast(entries, lastEntry, entry);
+    const void* equalsSign = std::memchr(line.data(), '=', line.size());
+    if (!equalsSign) continue;
+    size_t equals = size_t(static_cast<const char*>(equalsSign) - line.data());
+    if (!entries) entries = make.appendWord(lastSection, lastInSection, words::entries);
+    metaTreeC* entry = make.appendWord(entries, lastEntry, words::entry);
     metaTreeC* lastField = nullptr;
     std::string_view key = trimSpaces(line.substr(0, equals));
     std::string_view value = line.substr(equals + 1);
-    appendKnownLast(entry, lastField, make.newStringField(words::key, key, readableFrom(key)));
-    appendKnownLast(entry, lastField, make.newStringField(words::text, value, readableFrom(value)));
+    make.appendStringField(entry, lastField, words::key, key, readableFrom(key));
+    make.appendStringField(entry, lastField, words::text, value, readableFrom(value));
   }
   ++metaTreeChangeCounter;
   return mIniFileC(root, 1);

@@ -20,8 +20,9 @@ iniTreeBuilderC::iniTreeBuilderC()
 
 iniTreeBuilderC::~iniTreeBuilderC() {
   for (metaTokenTextC* word : words) word->releaseHolder();
-  // Blocks of the last run that no node took go back to the heap.
+  // Blocks of the last runs that nothing took go back to the heap.
   while (nodeBlocksLeft > 0) memDataPoolFree(nodeBlocks[--nodeBlocksLeft]);
+  while (textBlocksLeft > 0) memDataPoolFree(textBlocks[--textBlocksLeft]);
 }
 
 metaTreeC* iniTreeBuilderC::newNode() {
@@ -29,14 +30,34 @@ metaTreeC* iniTreeBuilderC::newNode() {
   return new (nodeBlocks[--nodeBlocksLeft]) metaTreeC;
 }
 
-metaTreeC* iniTreeBuilderC::newWord(wordE word) {
+// A block of a run is a block as operator new gives it, so the last holder deletes the text as
+// any other.
+metaTokenTextC* iniTreeBuilderC::newText(const char* bytes, int length) {
+  if (textBlocksLeft == 0) textBlocksLeft = memDataPoolAllocRun(sizeof(metaTokenTextC), textBlocks, textRun);
+  return new (textBlocks[--textBlocksLeft]) metaTokenTextC(bytes, length);
+}
+
+void iniTreeBuilderC::appendNew(metaTreeC* parent, metaTreeC*& last, metaTreeC* node) {
+  node->parent = parent;
+  node->previous = last;
+  if (last) last->next = node;
+  else parent->firstChild = node;
+  last = node;
+}
+
+metaTreeC* iniTreeBuilderC::appendWord(metaTreeC* parent, metaTreeC*& last, wordE word) {
   metaTreeC* node = newNode();
   node->value.holdText(metaTokenC::kindWord, nullptr, words[word]);
+  appendNew(parent, last, node);
   return node;
 }
 
-metaTreeC* iniTreeBuilderC::newStringField(wordE word, std::string_view value, size_t readable) {
+void iniTreeBuilderC::appendStringField(metaTreeC* parent, metaTreeC*& last, wordE word, std::string_view value,
+                                        size_t readable) {
+  metaTreeC* field = appendWord(parent, last, word);
   metaTreeC* string = newNode();
+  string->parent = field;
+  field->firstChild = string;
   bool firstAsKeyword;
   const char* bytes = value.data() ? value.data() : "";
   // Keys repeat from section to section and short texts often do; long texts seldom do, and
@@ -48,11 +69,8 @@ metaTreeC* iniTreeBuilderC::newStringField(wordE word, std::string_view value, s
     string->value.holdText(metaTokenC::kindString, nullptr, text);
   } else {
     // A text of its own, when it is long or the table has no room.
-    metaTokenTextC* own = new metaTokenTextC(bytes, int(value.size()));
+    metaTokenTextC* own = newText(bytes, int(value.size()));
     string->value.holdText(metaTokenC::kindString, nullptr, own);
     own->releaseHolder();
   }
-  metaTreeC* field = newWord(word);
-  metaTreeC::linkAsFirstChildren(string, field);
-  return field;
 }

@@ -237,3 +237,22 @@ TEST(iniText, FilesReadAsTheirFoldedTextReads) {
   entries.getItem(0).setText("w");
   EXPECT_EQ(sectionsOf(file), "s:z=w,k=v");
 }
+
+// The reader links its nodes by hand: every link must agree with its neighbours, so that
+// later edits through the usual primitives find the tree as they would have built it.
+TEST(iniText, ReadTreesAreLinkedAsTheLinkPrimitivesLinkThem) {
+  testFiles::scratchFile path("links.ini");
+  testFiles::writeBytes(path.path(), "[a]\r\nk=1\r\nlong key name=a text of its own\r\n[b]\r\n[c]\r\nx=y\r\n");
+  mIniFileC file = readIniText(path.path());
+  ASSERT_TRUE(treeTest::linksConsistent(file.getNode(), nullptr));
+
+  mIniEntryListC entries = file.findSection("b").getEntries();
+  addIniEntry(entries).setKey("n");
+  mIniSectionC added = file.addSection();
+  added.setName("d");
+  file.getSections().getItem(0).getEntries().getItem(1).setText("t");
+  EXPECT_TRUE(treeTest::linksConsistent(file.getNode(), nullptr));
+  EXPECT_EQ(sectionsOf(file), "a:k=1,long key name=t;b:n=;c:x=y;d:");
+  ASSERT_EQ(writeIniText(file, path.path()), 1u);
+  EXPECT_EQ(testFiles::readBytes(path.path()), "[a]\r\nk=1\r\nlong key name=t\r\n[b]\r\nn=\r\n[c]\r\nx=y\r\n[d]\r\n");
+}
