@@ -30,38 +30,45 @@ bool pointGridC::chooseSide(double extent, double tolerance) {
 }
 
 void pointGridC::file(const std::vector<uint64_t>& keys) {
-  // Counts the points of each cell, gives each cell its run of entries, then files the points
-  // in index order, so every run is ascending without a sort. The table starts with a slot
-  // per point, as curves put two ends in most cells, and doubles while more than half of
-  // its slots hold cells.
+  // Chains the points of each cell, last index first, with the table reached once per
+  // point; a walk of the table in its own order then lays every cell's run out ascending,
+  // so only the table's slots are visited at random. The table starts with a slot per point,
+  // as curves put two ends in most cells, and doubles while more than half of its slots hold
+  // cells. While filing, a cell's first is the head of its chain and end its point count.
+  constexpr uint32_t endOfChain = UINT32_MAX;
   size_t slots = 4;
   while (slots < keys.size()) slots *= 2;
-  std::vector<uint32_t> slotOfPoint(keys.size(), UINT32_MAX);
+  std::vector<uint32_t> nextInCell(keys.size());
   for (bool full = true; full;) {
     cells.assign(slots, cellS());
     full = false;
     size_t held = 0;
-    for (uint32_t i = 0; i < keys.size() && !full; ++i) {
+    for (uint32_t i = uint32_t(keys.size()); i-- > 0 && !full;) {
       const uint64_t key = keys[i];
       if (key == unfiled) continue;
       size_t at = slotOf(key, slots);
       while (cells[at].end != 0 && cells[at].key != key) at = (at + 1) & (slots - 1);
-      if (cells[at].end == 0 && 2 * ++held > slots) full = true;
-      cells[at].key = key;
-      ++cells[at].end;
-      slotOfPoint[i] = uint32_t(at);
+      cellS& cell = cells[at];
+      if (cell.end == 0) {
+        if (2 * ++held > slots) full = true;
+        cell.key = key;
+        cell.first = endOfChain;
+      }
+      nextInCell[i] = cell.first;
+      cell.first = i;
+      ++cell.end;
     }
     if (full) slots *= 2;
   }
+  entries.resize(keys.size());
   uint32_t filed = 0;
   for (cellS& cell : cells) {
+    uint32_t point = cell.end != 0 ? cell.first : endOfChain;
     cell.first = filed;
-    filed += cell.end;
-    cell.end = cell.first;
+    for (; point != endOfChain; point = nextInCell[point]) entries[filed++] = point;
+    cell.end = filed;
   }
   entries.resize(filed);
-  for (uint32_t i = 0; i < keys.size(); ++i)
-    if (keys[i] != unfiled) entries[cells[slotOfPoint[i]].end++] = i;
 }
 
 const pointGridC::cellS* pointGridC::findCell(uint64_t key) const {
