@@ -31,10 +31,14 @@ bool pointGridC::chooseSide(double extent, double tolerance) {
 
 void pointGridC::file(const std::vector<uint64_t>& keys) {
   // Chains the points of each cell, last index first, with the table reached once per
-  // point; a walk of the table in its own order then lays every cell's run out ascending,
+  // point; a walk of the table in its own order then stores every cell's points ascending,
   // so only the table's slots are visited at random. The table starts with a slot per point,
   // as curves put two ends in most cells, and doubles while more than half of its slots hold
-  // cells. While filing, a cell's first is the head of its chain and end its point count.
+  // cells. So many points that an index would reach runMark make every point a candidate.
+  if (keys.size() >= runMark) {
+    everyPoint = true;
+    return;
+  }
   constexpr uint32_t endOfChain = UINT32_MAX;
   size_t slots = 4;
   while (slots < keys.size()) slots *= 2;
@@ -60,21 +64,29 @@ void pointGridC::file(const std::vector<uint64_t>& keys) {
     }
     if (full) slots *= 2;
   }
-  entries.resize(keys.size());
   uint32_t filed = 0;
   for (cellS& cell : cells) {
-    uint32_t point = cell.end != 0 ? cell.first : endOfChain;
-    cell.first = filed;
-    for (; point != endOfChain; point = nextInCell[point]) entries[filed++] = point;
-    cell.end = filed;
+    const uint32_t count = cell.end;
+    if (count == 0) {
+      cell.end = freeMark;
+    } else if (count == 1) {
+      cell.end = oneMark;
+    } else if (count == 2) {
+      cell.end = nextInCell[cell.first];
+    } else {
+      uint32_t point = cell.first;
+      cell.first = filed | runMark;
+      for (; point != endOfChain; point = nextInCell[point]) entries.push_back(point);
+      filed += count;
+      cell.end = filed;
+    }
   }
-  entries.resize(filed);
 }
 
 const pointGridC::cellS* pointGridC::findCell(uint64_t key) const {
   for (size_t at = slotOf(key, cells.size());; at = (at + 1) & (cells.size() - 1)) {
     const cellS& cell = cells[at];
-    if (cell.first == cell.end) return nullptr;
+    if (cell.end == freeMark) return nullptr;
     if (cell.key == key) return &cell;
   }
 }
@@ -100,7 +112,7 @@ void pointGridC::candidates(const vectorC2d<double>& p, std::vector<uint32_t>& o
     return;
   }
   if (!isFinitePoint(p)) return;
-  if (entries.empty()) return;
+  if (cells.empty()) return;
   // The cells within reach of the query: its own, and a neighbour where it lies near an edge.
   const double x = p.x / side, y = p.y / side;
   const int64_t firstRow = cellOf(y - reach), lastColumn = cellOf(x + reach), lastRow = cellOf(y + reach);
@@ -109,7 +121,12 @@ void pointGridC::candidates(const vectorC2d<double>& p, std::vector<uint32_t>& o
     for (int64_t row = firstRow; row <= lastRow; ++row) {
       const cellS* cell = findCell(cellKey(column, row));
       if (!cell) continue;
-      out.insert(out.end(), entries.begin() + cell->first, entries.begin() + cell->end);
+      if (cell->first & runMark) {
+        out.insert(out.end(), entries.begin() + (cell->first & ~runMark), entries.begin() + cell->end);
+      } else {
+        out.push_back(cell->first);
+        if (cell->end != oneMark) out.push_back(cell->end);
+      }
       ++cellsFound;
     }
   }
