@@ -30,44 +30,63 @@ bool pointGridC::chooseSide(double extent, double tolerance) {
 }
 
 void pointGridC::file(const std::vector<uint64_t>& keys) {
-  // Counts the points of each cell, gives each cell its run of entries, then files the points
-  // in index order, so every run is ascending without a sort. The table starts with a slot
-  // per point, as curves put two ends in most cells, and doubles while more than half of
-  // its slots hold cells.
+  // Chains the points of each cell, last index first, with the table reached once per
+  // point; a walk of the table in its own order then stores every cell's points ascending,
+  // so only the table's slots are visited at random. The table starts with a slot per point,
+  // as curves put two ends in most cells, and doubles while more than half of its slots hold
+  // cells. So many points that an index would reach runMark make every point a candidate.
+  if (keys.size() >= runMark) {
+    everyPoint = true;
+    return;
+  }
+  constexpr uint32_t endOfChain = UINT32_MAX;
   size_t slots = 4;
   while (slots < keys.size()) slots *= 2;
-  std::vector<uint32_t> slotOfPoint(keys.size(), UINT32_MAX);
+  std::vector<uint32_t> nextInCell(keys.size());
   for (bool full = true; full;) {
     cells.assign(slots, cellS());
     full = false;
     size_t held = 0;
-    for (uint32_t i = 0; i < keys.size() && !full; ++i) {
+    for (uint32_t i = uint32_t(keys.size()); i-- > 0 && !full;) {
       const uint64_t key = keys[i];
       if (key == unfiled) continue;
       size_t at = slotOf(key, slots);
       while (cells[at].end != 0 && cells[at].key != key) at = (at + 1) & (slots - 1);
-      if (cells[at].end == 0 && 2 * ++held > slots) full = true;
-      cells[at].key = key;
-      ++cells[at].end;
-      slotOfPoint[i] = uint32_t(at);
+      cellS& cell = cells[at];
+      if (cell.end == 0) {
+        if (2 * ++held > slots) full = true;
+        cell.key = key;
+        cell.first = endOfChain;
+      }
+      nextInCell[i] = cell.first;
+      cell.first = i;
+      ++cell.end;
     }
     if (full) slots *= 2;
   }
   uint32_t filed = 0;
   for (cellS& cell : cells) {
-    cell.first = filed;
-    filed += cell.end;
-    cell.end = cell.first;
+    const uint32_t count = cell.end;
+    if (count == 0) {
+      cell.end = freeMark;
+    } else if (count == 1) {
+      cell.end = oneMark;
+    } else if (count == 2) {
+      cell.end = nextInCell[cell.first];
+    } else {
+      uint32_t point = cell.first;
+      cell.first = filed | runMark;
+      for (; point != endOfChain; point = nextInCell[point]) entries.push_back(point);
+      filed += count;
+      cell.end = filed;
+    }
   }
-  entries.resize(filed);
-  for (uint32_t i = 0; i < keys.size(); ++i)
-    if (keys[i] != unfiled) entries[cells[slotOfPoint[i]].end++] = i;
 }
 
 const pointGridC::cellS* pointGridC::findCell(uint64_t key) const {
   for (size_t at = slotOf(key, cells.size());; at = (at + 1) & (cells.size() - 1)) {
     const cellS& cell = cells[at];
-    if (cell.first == cell.end) return nullptr;
+    if (cell.end == freeMark) return nullptr;
     if (cell.key == key) return &cell;
   }
 }
@@ -93,7 +112,7 @@ void pointGridC::candidates(const vectorC2d<double>& p, std::vector<uint32_t>& o
     return;
   }
   if (!isFinitePoint(p)) return;
-  if (entries.empty()) return;
+  if (cells.empty()) return;
   // The cells within reach of the query: its own, and a neighbour where it lies near an edge.
   const double x = p.x / side, y = p.y / side;
   const int64_t firstRow = cellOf(y - reach), lastColumn = cellOf(x + reach), lastRow = cellOf(y + reach);
@@ -102,7 +121,12 @@ void pointGridC::candidates(const vectorC2d<double>& p, std::vector<uint32_t>& o
     for (int64_t row = firstRow; row <= lastRow; ++row) {
       const cellS* cell = findCell(cellKey(column, row));
       if (!cell) continue;
-      out.insert(out.end(), entries.begin() + cell->first, entries.begin() + cell->end);
+      if (cell->first & runMark) {
+        out.insert(out.end(), entries.begin() + (cell->first & ~runMark), entries.begin() + cell->end);
+      } else {
+        out.push_back(cell->first);
+        if (cell->end != oneMark) out.push_back(cell->end);
+      }
       ++cellsFound;
     }
   }

@@ -41,12 +41,19 @@ class pointGridC {
   void candidates(const vectorC2d<double>& p, std::vector<uint32_t>& out) const;
 
  private:
-  // A cell holding points: the run of entries filed under it.
+  // A cell holding points. One or two points are held in the slot itself, which a lookup
+  // then reads alone: first is the point and end oneMark, or first and end are the two
+  // points. More points are the run of entries from first without runMark to end. end
+  // freeMark: a free slot. While filing, first is the head of the cell's chain and end its
+  // point count (0: free).
   struct cellS {
     uint64_t key = 0;
     uint32_t first = 0;
-    uint32_t end = 0;  // first == end: a free slot
+    uint32_t end = 0;
   };
+  static constexpr uint32_t freeMark = UINT32_MAX;
+  static constexpr uint32_t oneMark = UINT32_MAX - 1;
+  static constexpr uint32_t runMark = uint32_t(1) << 31;
   // The key of no cell.
   static constexpr uint64_t unfiled = UINT64_MAX;
   // The cell side for points within extent of the origin; false when every point is a candidate.
@@ -57,7 +64,7 @@ class pointGridC {
   static int64_t cellOf(double position);
   const cellS* findCell(uint64_t key) const;
 
-  std::vector<uint32_t> entries;  // the indices of the points, by cell, ascending in a cell
+  std::vector<uint32_t> entries;  // the indices of the points of the cells of three or more, by cell, ascending in a cell
   std::vector<cellS> cells;       // open addressing, a power of two at least twice the cells held
   double side = 1.0;
   uint32_t pointCount = 0;

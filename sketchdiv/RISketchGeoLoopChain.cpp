@@ -77,8 +77,8 @@ void collectBetween(sketchListT<Object>& list, const vectorC2d<double>& p, const
 void removeCoincidentVertices(sketchPointList& points) {
   constexpr double coincidence = 0.0001;
   const uint32_t n = points.count();
-  // The walk gives each vertex twice: a finite copy of the point before coincides with what
-  // that one coincides with, or with it, so it goes; the others are filed.
+  // The walk gives each vertex twice, or a finite one once: a finite copy of the point before
+  // coincides with what that one coincides with, or with it, so it goes; the others are filed.
   std::vector<bool> repeats(n);
   std::vector<uint32_t> filed;
   for (uint32_t i = 0; i < n; ++i) {
@@ -99,9 +99,15 @@ void removeCoincidentVertices(sketchPointList& points) {
   points.shrinkBy(n - kept);
 }
 
-// The walk of RISketchGeoLoop::walk over the filed curves of the loop, which it takes.
+// The walk of RISketchGeoLoop::walk over the filed curves of the loop, which it takes. With
+// finiteOnce a finite vertex is given once, as what removeCoincidentVertices keeps of the
+// walk's points does not change when the second copy is left out.
 bool walkFiled(filedLoopS& rest, double pointEps, const vectorC2d<double>& start, sketchPointList& points,
-               sketchListT<str>* names) {
+               sketchListT<str>* names, bool finiteOnce) {
+  const auto add = [&points, finiteOnce](const vectorC2d<double>& vertex) {
+    points.append(vertex);
+    if (!finiteOnce || !isFinitePoint(vertex)) points.append(vertex);
+  };
   vectorC2d<double> current = start;
   // A curve starting at p before one ending there, lines before arcs.
   auto next = [&rest](const vectorC2d<double>& p) -> const IRIBaseGeoObject* {
@@ -113,8 +119,7 @@ bool walkFiled(filedLoopS& rest, double pointEps, const vectorC2d<double>& start
   };
   const IRIBaseGeoObject* object = next(current);
   if (!object) return false;
-  points.append(start);
-  points.append(start);
+  add(start);
   // Every step takes the curve it went along, so the walk ends after at most as many steps as
   // the loop has curves.
   while (object) {
@@ -125,8 +130,7 @@ bool walkFiled(filedLoopS& rest, double pointEps, const vectorC2d<double>& start
     }
     vectorC2d<double> vertex;
     if (!object->getOtherEnd(current, vertex)) break;
-    points.append(vertex);
-    points.append(vertex);
+    add(vertex);
     if (!rest.lines.take(object)) rest.arcs.take(object);
     if (pointsEqual(vertex, start, pointEps)) break;
     current = vertex;
@@ -174,7 +178,7 @@ bool RISketchGeoLoop::removeObject(const IRIBaseGeoObject* object) {
 
 bool RISketchGeoLoop::walk(const vectorC2d<double>& start, sketchPointList& points, sketchListT<str>* names) const {
   filedLoopS filed(*this);
-  return walkFiled(filed, pointEps, start, points, names);
+  return walkFiled(filed, pointEps, start, points, names, false);
 }
 
 bool RISketchGeoLoop::walkChain(const vectorC2d<double>& start, sketchPointList& points) const {
@@ -223,7 +227,7 @@ bool RISketchGeoLoop::buildChain(RIBaseObjectChain*& head) {
   sketchPointList vertices;
   vectorC2d<double> start;
   // The walk takes curves, which the lookups between vertices do not look at.
-  if (firstPoint(start)) walkFiled(*filed, pointEps, start, vertices, nullptr);
+  if (firstPoint(start)) walkFiled(*filed, pointEps, start, vertices, nullptr, true);
   removeCoincidentVertices(vertices);
   head = new RIBaseObjectChain;
 

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
+#include "core/metaTreeC.h"
+#include "model3d/documents/m3dPartC.h"
+#include "proxy3d/prxm3dPartC.h"
 #include "tests/helpers/fakeScriptObjects.h"
 #include "tests/proxy3d/hostArrayEngine.h"
 #include "tests/proxy3d/modelScript.h"
@@ -14,7 +20,65 @@ constexpr const char* twoLevels =
     R"(PART{ITEMS{BASE{NAME{"A"}},BASE{NAME{"A"}},BASE{NAME{"B"}}},PARTLOD{PARTLODENTS{)"
     R"(PARTLODENT{NAME{"L"},PARTLODEXCFEATLST{"A","A"}},NOTE,PARTLODENT{NAME{"L"},PARTLODEXCFEATLST{"B"}}}}})";
 
+// Recalculation by the level "L" as a search from the first feature for each excluded name,
+// deleting as it goes.
+int recalcOneByOne(metaTreeC* part) {
+  m3dPartC document(part, 0);
+  m3dPartItemsC items = document.getItems();
+  m3dPartDetailLevelEntryC entry = document.getDetailLevel().findEntry("L");
+  if (!entry.isValid()) return 0;
+  metaObjListStrContainerC excluded = entry.getExcludedFeatures();
+  const uint32_t count = excluded.getCount();
+  for (uint32_t i = 0; i < count; ++i) {
+    metaTreeC* feature = items.findFeatureByName(excluded.getItem(int(i))).getNode();
+    if (!feature) continue;
+    metaTreeC::unlink(feature);
+    ++metaTreeChangeCounter;
+    metaTreeC::deleteTree(feature);
+  }
+  return 1;
+}
+
+// A part of up to 14 features named from a few names (some twice, some without a text name)
+// and up to two levels "L", excluding names that partly match, repeat or are no text.
+std::string randomPart(std::mt19937& random) {
+  auto pick = [&random](std::initializer_list<const char*> choices) {
+    return *(choices.begin() + random() % choices.size());
+  };
+  std::string text = "PART{ITEMS{";
+  for (uint32_t i = random() % 15; i > 0; --i)
+    text.append(pick({R"(BASE{NAME{"A"}},)", R"(BASE{NAME{"B"}},)", R"(SKETCH{NAME{"C"}},)", R"(BASE{NAME{""}},)",
+                      "BASE{NAME{A}},", "BASE,", R"(BASE{NAME{"AB"}},)", R"(BASE{NAME{"B"},NAME{"A"}},)"}));
+  text += "},PARTLOD{PARTLODENTS{";
+  for (uint32_t level = random() % 3; level > 0; --level) {
+    text.append(pick({R"(PARTLODENT{NAME{"L"},PARTLODEXCFEATLST{)", R"(PARTLODENT{NAME{"M"},PARTLODEXCFEATLST{)"}));
+    for (uint32_t i = random() % 9; i > 0; --i)
+      text.append(pick({R"("A",)", R"("B",)", R"("C",)", R"("",)", R"("D",)", "7,", "A,", R"("AB",)"}));
+    text += "}},";
+  }
+  return text + "}}}";
+}
+
 }  // namespace
+
+TEST(m3dDetailLevelRecalculation, DeletesWhatASearchFromTheFirstFeatureForEachNameDeletes) {
+  std::mt19937 random(2024);
+  for (int round = 0; round < 300; ++round) {
+    const std::string partText = randomPart(random);
+    SCOPED_TRACE(partText);
+    metaTreeC* expected = metaObjectC::readFromString(partText.c_str(), 0).getNode();
+    const uint32_t changesBefore = metaTreeChangeCounter;
+    const int expectedResult = recalcOneByOne(expected);
+    const uint32_t expectedChanges = metaTreeChangeCounter - changesBefore;
+    const dispatchT reference(new prxm3dPartC(metaObjectC(expected, 1)));
+
+    const dispatchT part(new prxm3dPartC(metaObjectC::readFromString(partText.c_str(), 1)));
+    const uint32_t changesAtCall = metaTreeChangeCounter;
+    EXPECT_EQ(integer(part, "RecalcWithDetailLevel", {text("L")}), expectedResult);
+    EXPECT_EQ(metaTreeChangeCounter - changesAtCall, expectedChanges);
+    EXPECT_EQ(compact(part), compact(reference));
+  }
+}
 
 class m3dDetailLevelScript : public hostArrayEngineTest {};
 
