@@ -139,12 +139,16 @@ uint64_t throughFirstZero(uint64_t word) {
 // A word is read whole even where the name ends inside it: 16 bytes from the name never
 // leave the page it starts on unless it starts near the page's end, and the bytes past the
 // name's end are cleared.
-[[gnu::always_inline]] inline proxyClassC::nameWordsS proxyClassC::nameWords(const char* name) {
+[[gnu::always_inline]] inline bool proxyClassC::readsWordWise(const char* name) {
   constexpr uintptr_t pageBytes = 4096;
-  if ((reinterpret_cast<uintptr_t>(name) & (pageBytes - 1)) > pageBytes - 16) return nameWordsByBytes(name);
+  return name && (reinterpret_cast<uintptr_t>(name) & (pageBytes - 1)) <= pageBytes - 16;
+}
+
+[[gnu::always_inline]] inline proxyClassC::nameWordsS proxyClassC::nameWords(const char* name) {
   const uint64_t first = wordAt(name);
+  const uint64_t second = wordAt(name + 8);
   if (zeroBytes(first)) return {throughFirstZero(first), 0};
-  return {first, throughFirstZero(wordAt(name + 8))};
+  return {first, throughFirstZero(second)};
 }
 
 bool proxyClassC::sameName(const nameRowsS& slot, const nameWordsS& words, uint32_t key, const char* name) {
@@ -156,16 +160,25 @@ bool proxyClassC::sameName(const nameRowsS& slot, const nameWordsS& words, uint3
 
 // Most calls find the name in its first slot, byte for byte as the table writes it.
 const proxyClassC::nameRowsS* proxyClassC::findName(const char* name) const {
-  if (!name) name = "";
+  if (!readsWordWise(name)) [[unlikely]]
+    return findByBytes(name);
   const nameWordsS words = nameWords(name);
   const uint32_t key = nameKey(words);
   const nameRowsS& slot = slots[key & slotMask];
   if (slot.first == words.first && slot.second == words.second && !isLong(words)) return &slot;
-  return findFrom(key & slotMask, words, key, name);
+  return findFrom(key & slotMask, words.first, words.second, key, name);
 }
 
-[[gnu::noinline]] const proxyClassC::nameRowsS* proxyClassC::findFrom(uint32_t i, const nameWordsS& words, uint32_t key,
-                                                     const char* name) const {
+[[gnu::noinline]] const proxyClassC::nameRowsS* proxyClassC::findByBytes(const char* name) const {
+  if (!name) name = "";
+  const nameWordsS words = nameWordsByBytes(name);
+  const uint32_t key = nameKey(words);
+  return findFrom(key & slotMask, words.first, words.second, key, name);
+}
+
+[[gnu::noinline]] const proxyClassC::nameRowsS* proxyClassC::findFrom(uint32_t i, uint64_t first, uint64_t second,
+                                                                    uint32_t key, const char* name) const {
+  const nameWordsS words{first, second};
   for (;; i = (i + 1) & slotMask) {
     const nameRowsS& slot = slots[i];
     if (sameName(slot, words, key, name)) return &slot;

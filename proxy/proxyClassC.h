@@ -103,8 +103,9 @@ class proxyClassC {
 
   static bool isLong(const nameWordsS& words) { return words.second >> 56 != 0; }
 
-  // The name's words read word-wise, without finding its length first; defined where
-  // findName is.
+  // The name's words read word-wise, without finding its length first, where readsWordWise
+  // says that may be done; both defined where findName is.
+  static bool readsWordWise(const char* name);
   static nameWordsS nameWords(const char* name);
   // The same words, read byte by byte: for a name near the end of a page, and for the index.
   static nameWordsS nameWordsByBytes(const char* name);
@@ -118,8 +119,11 @@ class proxyClassC {
     return uint32_t(folded * 0x9E3779B97F4A7C15u >> 32);
   }
 
-  // The slot of words past the first probe: of an index with colliding names, or no slot.
-  const nameRowsS* findFrom(uint32_t slot, const nameWordsS& words, uint32_t key, const char* name) const;
+  // findName for a name the words of which are read byte by byte (null as "").
+  const nameRowsS* findByBytes(const char* name) const;
+  // The slot of the name's words from slot on: past the first probe of colliding names, or
+  // no slot.
+  const nameRowsS* findFrom(uint32_t slot, uint64_t first, uint64_t second, uint32_t key, const char* name) const;
   // The slot's name is name, compared byte for byte and then with letters folded.
   static bool sameName(const nameRowsS& slot, const nameWordsS& words, uint32_t key, const char* name);
 

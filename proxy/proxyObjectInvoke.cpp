@@ -183,10 +183,12 @@ __attribute__((no_sanitize("null"))) uint32_t proxyObjectC::finishCall(const cha
   }
 }
 
-__attribute__((no_sanitize("null"))) uint32_t proxyObjectC::invokeByRows(const char* name, uint32_t kind, uint32_t argumentCount, mzVariantS* arguments,
-                                    mzVariantS* result, mzIException** error,
-                                    const proxyClassC::nameRowsS* candidates) {
-  if (argumentCount && !arguments) {
+__attribute__((no_sanitize("null"))) uint32_t proxyObjectC::invokeWithArguments(const char* name, uint32_t kind,
+                                                                               uint32_t argumentCount,
+                                                                               mzVariantS* arguments,
+                                                                               mzVariantS* result,
+                                                                               mzIException** error) {
+  if (!arguments) {
     try {
       return failCall(name, -1, invokeFailureS(), error);
     } catch (abi::__forced_unwind&) {
@@ -197,20 +199,27 @@ __attribute__((no_sanitize("null"))) uint32_t proxyObjectC::invokeByRows(const c
   }
   proxyAutoParaListC list(argumentCount, arguments);
   proxyAutoTypeCastC resultCast;
-  return finishCall(name, kind, candidates, 0, list, resultCast, result, error);
+  return finishCall(name, kind, proxyClass->findName(name), 0, list, resultCast, result, error);
+}
+
+uint32_t proxyObjectC::invokeWithoutFit(const char* name, uint32_t kind, const proxyClassC::nameRowsS* candidates,
+                                        mzVariantS* result, mzIException** error) {
+  proxyAutoTypeCastC resultCast;
+  return finishCall(name, kind, candidates, 0, noArguments.list, resultCast, result, error);
 }
 
 // Thread cancellation unwinds as an exception without an object: its catch clauses bind a
 // reference to null by design, so the sanitizer's null check is off where they are (in the
-// attribute spelling both g++ and clang honour). Most calls name a member of one row that
-// takes no arguments: that row runs here, the rest of the road out of line, as do the
-// failures, so that a call that succeeds sets up none of their texts.
+// attribute spelling both g++ and clang honour). Most calls take no arguments and name a
+// member whose first row fits: that row runs here, the rest of the road out of line, as do
+// the failures, so that a call that succeeds sets up none of their texts.
 __attribute__((no_sanitize("null"))) uint32_t proxyObjectC::Invoke(const char* name, uint32_t kind,
                                                                   uint32_t argumentCount, mzVariantS* arguments,
                                                                   mzVariantS* result, mzIException** error) {
+  if (argumentCount) return invokeWithArguments(name, kind, argumentCount, arguments, result, error);
   const proxyClassC::nameRowsS* candidates = proxyClass->findName(name);
-  if (argumentCount || !candidates || !rowFits(candidates->firstRow, kind, 0))
-    return invokeByRows(name, kind, argumentCount, arguments, result, error, candidates);
+  if (!candidates || !rowFits(candidates->firstRow, kind, 0))
+    return invokeWithoutFit(name, kind, candidates, result, error);
   proxyAutoTypeCastC resultCast;
   try {
     candidates->firstRow.handler(nativeObject, noArguments.list, resultCast);
