@@ -84,6 +84,24 @@ union noArgumentsU {
 };
 constinit noArgumentsU noArguments;
 
+// The result of a call without arguments, in Invoke's frame. The cast's destructor would
+// release its two values and then note the memory manager for the pooled objects that follow;
+// only the values are released here, which is all a cast on the stack needs.
+class resultOfCallC {
+ public:
+  resultOfCallC() : cast() {}
+  resultOfCallC(const resultOfCallC&) = delete;
+  resultOfCallC& operator=(const resultOfCallC&) = delete;
+  ~resultOfCallC() {
+    cast.clear();
+    cast.resolvedValue.clear();
+  }
+
+  union {
+    proxyAutoTypeCastC cast;
+  };
+};
+
 // The failure that the exception being handled makes of a call; only forced unwinding
 // leaves.
 [[gnu::noinline, gnu::cold]] __attribute__((no_sanitize("null"))) uint32_t failOnException(const char* name, mzIException** error) {
@@ -220,7 +238,8 @@ __attribute__((no_sanitize("null"))) uint32_t proxyObjectC::Invoke(const char* n
   const proxyClassC::nameRowsS* candidates = proxyClass->findName(name);
   if (!candidates || !rowFits(candidates->firstRow, kind, 0))
     return invokeWithoutFit(name, kind, candidates, result, error);
-  proxyAutoTypeCastC resultCast;
+  resultOfCallC resultOfCall;
+  proxyAutoTypeCastC& resultCast = resultOfCall.cast;
   try {
     candidates->firstRow.handler(nativeObject, noArguments.list, resultCast);
     if (result) moveVariant(resultCast, *result);
