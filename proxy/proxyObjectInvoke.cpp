@@ -104,7 +104,8 @@ class resultOfCallC {
 
 // The failure that the exception being handled makes of a call; only forced unwinding
 // leaves.
-[[gnu::noinline, gnu::cold]] __attribute__((no_sanitize("null"))) uint32_t failOnException(const char* name, mzIException** error) {
+[[gnu::noinline, gnu::cold]] __attribute__((no_sanitize("null"))) uint32_t failOnException(const char* name,
+                                                                                         mzIException** error) {
   try {
     try {
       throw;
@@ -178,9 +179,11 @@ bool proxyObjectC::callThroughDefaultMembers(const char* name, uint32_t kind, pr
   return invokeOnObject(defaultValue.get(), name, kind, arguments, &result) == 0;
 }
 
-__attribute__((no_sanitize("null"))) uint32_t proxyObjectC::finishCall(const char* name, uint32_t kind, const proxyClassC::nameRowsS* candidates,
-                                  uint32_t next, proxyAutoParaListC& arguments, proxyAutoTypeCastC& resultCast,
-                                  mzVariantS* result, mzIException** error) {
+__attribute__((no_sanitize("null"))) uint32_t proxyObjectC::finishCall(const char* name, uint32_t kind,
+                                                                      const proxyClassC::nameRowsS* candidates,
+                                                                      uint32_t next, proxyAutoParaListC& arguments,
+                                                                      proxyAutoTypeCastC& resultCast,
+                                                                      mzVariantS* result, mzIException** error) {
   try {
     if (callRows(candidates, next, kind, arguments, resultCast) ||
         callThroughDefaultMembers(name, kind, arguments, resultCast)) {

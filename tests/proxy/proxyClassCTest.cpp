@@ -182,7 +182,8 @@ TEST(proxyClassC, CallsFindTheirOwnNameAmongNearTwins) {
 // its own name, and a near name finds nothing.
 TEST(proxyClassC, NamesAreFoundWhereverTheyLie) {
   std::vector<std::string> names;
-  for (size_t length = 0; length <= 20; ++length) names.push_back(std::string("ValidObjectNameOfMany").substr(0, length));
+  for (size_t length = 0; length <= 20; ++length)
+    names.push_back(std::string("ValidObjectNameOfMany").substr(0, length));
   constexpr auto handlers = answers(std::make_integer_sequence<int, 21>());
   std::vector<proxyMethodEntryS> rows;
   for (size_t i = 0; i < names.size(); ++i) rows.push_back({names[i].c_str(), mzInvokePropertyGet, 0, handlers[i]});
