@@ -15,7 +15,7 @@ class proxyAutoParaListC : public memManInterfaceC {
   // count empty arguments of the list's own, set with setScriptArgument.
   explicit proxyAutoParaListC(uint32_t count);
   // The caller's count variants, read in place; they must outlive the list.
-  proxyAutoParaListC(uint32_t argumentCount, const mzVariantS* callerArguments)
+  constexpr proxyAutoParaListC(uint32_t argumentCount, const mzVariantS* callerArguments)
       : count(argumentCount), values(callerArguments) {}
   proxyAutoParaListC(const proxyAutoParaListC&) = delete;
   proxyAutoParaListC& operator=(const proxyAutoParaListC&) = delete;

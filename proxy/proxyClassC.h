@@ -62,28 +62,17 @@ class proxyClassC {
   // the first included, are rows[0] .. rows[count - 1] of the table, in table order.
   struct nameRowsS {
     const char* name;  // null for an empty slot of the index
-    uint64_t head;     // the name's words (nameWordsS) as the table writes them
-    uint64_t tail;
-    uint32_t length;
+    uint64_t first;    // the name's first 16 bytes (nameWordsS)
+    uint64_t second;
     uint32_t key;
-    const proxyMethodEntryS* const* rows;
     uint32_t count;
+    const proxyMethodEntryS* const* rows;
     proxyMethodEntryS firstRow;
   };
 
   // The rows whose name equals name with ASCII case folded (null as ""); null for a name
   // without rows.
-  const nameRowsS* findName(const char* name) const {
-    if (!name) name = "";
-    const nameWordsS words = nameWords(name);
-    const uint32_t key = nameKey(words);
-    for (uint32_t i = key & slotMask;; i = (i + 1) & slotMask) {
-      const nameRowsS& slot = slots[i];
-      if (sameBytes(slot, words, name)) return &slot;
-      if (!slot.name) return nullptr;
-      if (slot.key == key && methodNamesEqual(slot.name, name)) return &slot;
-    }
-  }
+  const nameRowsS* findName(const char* name) const;
 
   // The same rows as an array, in table order.
   struct rowsOfNameS {
@@ -102,52 +91,41 @@ class proxyClassC {
   static void prepareAll();
 
  private:
-  // What a probe compares of a name without walking it again: its length and two words that
-  // together hold every byte of a name of up to 16 bytes, read from inside the name (they
-  // overlap in a name shorter than 16 bytes; one of up to 3 bytes is packed into head).
+  // What a probe compares of a name without walking it: its first 16 bytes as two words, the
+  // bytes from its terminating zero on cleared. A name of 16 bytes or more is the one whose
+  // last word ends in a byte other than 0; its bytes from 16 on are compared apart. An empty
+  // slot holds such a long name's words with a first word of 0, which no name has.
   struct nameWordsS {
-    uint64_t head;
-    uint64_t tail;
-    size_t length;
+    uint64_t first;
+    uint64_t second;
   };
+  static constexpr nameWordsS emptySlotWords{0, uint64_t(0xFF) << 56};
 
-  static nameWordsS nameWords(const char* name) {
-    const size_t length = std::strlen(name);
-    nameWordsS words{0, 0, length};
-    if (length >= 8) {
-      std::memcpy(&words.head, name, 8);
-      std::memcpy(&words.tail, name + length - 8, 8);
-    } else if (length >= 4) {
-      uint32_t head, tail;
-      std::memcpy(&head, name, 4);
-      std::memcpy(&tail, name + length - 4, 4);
-      words.head = head;
-      words.tail = tail;
-    } else if (length) {
-      const auto byte = [name](size_t i) { return uint64_t(static_cast<unsigned char>(name[i])); };
-      words.head = byte(0) | byte(length / 2) << 8 | byte(length - 1) << 16;
-    }
-    return words;
-  }
+  static bool isLong(const nameWordsS& words) { return words.second >> 56 != 0; }
+
+  // The name's words read word-wise, without finding its length first, where readsWordWise
+  // says that may be done; both defined where findName is.
+  static bool readsWordWise(const char* name);
+  static nameWordsS nameWords(const char* name);
+  // The same words, read byte by byte: for a name near the end of a page, and for the index.
+  static nameWordsS nameWordsByBytes(const char* name);
 
   // The key of the folded name. Setting bit 5 of every byte folds the letters and keeps equal
-  // names equal; names it makes equal that are not are told apart by the comparison. The tail
-  // is turned so that the words of a name of 8 bytes, which are one word twice, do not cancel.
+  // names equal; names it makes equal that are not are told apart by the comparison. The
+  // second word is turned so that equal words do not cancel.
   static uint32_t nameKey(const nameWordsS& words) {
     constexpr uint64_t foldLetters = 0x2020202020202020u;
-    const uint64_t folded = (words.head | foldLetters) ^ std::rotl(words.tail | foldLetters, 29);
-    return uint32_t((folded + words.length) * 0x9E3779B97F4A7C15u >> 32);
+    const uint64_t folded = (words.first | foldLetters) ^ std::rotl(words.second | foldLetters, 29);
+    return uint32_t(folded * 0x9E3779B97F4A7C15u >> 32);
   }
 
-  // The slot's name byte for byte: most names come as the table writes them. A name of other
-  // case is compared with its letters folded after this. An empty slot holds the words of no
-  // name: all 0 (as only "" has) with a length other than 0.
-  static bool sameBytes(const nameRowsS& slot, const nameWordsS& words, const char* name) {
-    if (slot.head != words.head || slot.tail != words.tail || slot.length != words.length) return false;
-    return words.length <= 16 || sameMiddle(slot.name, name, words.length);
-  }
-  // Bytes 8 .. length - 9 of two names of length bytes, equal byte for byte.
-  static bool sameMiddle(const char* left, const char* right, size_t length);
+  // findName for a name the words of which are read byte by byte (null as "").
+  const nameRowsS* findByBytes(const char* name) const;
+  // The slot of the name's words from slot on: past the first probe of colliding names, or
+  // no slot.
+  const nameRowsS* findFrom(uint32_t slot, uint64_t first, uint64_t second, uint32_t key, const char* name) const;
+  // The slot's name is name, compared byte for byte and then with letters folded.
+  static bool sameName(const nameRowsS& slot, const nameWordsS& words, uint32_t key, const char* name);
 
   void build() const;
   void buildIndex() const;

@@ -114,8 +114,21 @@ class proxyObjectC : public mzIDispatch, public memManInterfaceC, public mzComRe
   const proxyClassC* proxyClass;
 
  private:
-  // callByName's body, defined where Invoke is.
-  inline bool callRows(const char* name, uint32_t kind, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result);
+  // Tries the candidates' rows from index next on, as callByName does.
+  bool callRows(const proxyClassC::nameRowsS* candidates, uint32_t next, uint32_t kind,
+                proxyAutoParaListC& arguments, proxyAutoTypeCastC& result);
+  // Invoke for a call with arguments.
+  uint32_t invokeWithArguments(const char* name, uint32_t kind, uint32_t argumentCount, mzVariantS* arguments,
+                               mzVariantS* result, mzIException** error);
+  // Invoke for a call without arguments whose name's first row does not fit (or that names
+  // nothing).
+  uint32_t invokeWithoutFit(const char* name, uint32_t kind, const proxyClassC::nameRowsS* candidates,
+                            mzVariantS* result, mzIException** error);
+  // The rest of a call from the candidates' row next on: the other rows, the default
+  // members, and the failure when none of them ran.
+  uint32_t finishCall(const char* name, uint32_t kind, const proxyClassC::nameRowsS* candidates, uint32_t next,
+                      proxyAutoParaListC& arguments, proxyAutoTypeCastC& resultCast, mzVariantS* result,
+                      mzIException** error);
   // The fallbacks of dispatchWithDefaultMember, once callByName found no row.
   bool callThroughDefaultMembers(const char* name, uint32_t kind, proxyAutoParaListC& arguments,
                                  proxyAutoTypeCastC& result);

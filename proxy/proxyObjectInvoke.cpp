@@ -74,31 +74,82 @@ inline bool rowFits(const proxyMethodEntryS& row, uint32_t kind, uint32_t count)
          (row.argumentCount == proxyAnyArgumentCount || row.argumentCount == count);
 }
 
+// The arguments of every call without any. Such a list is never written to: every read of
+// it fails before it records an index, and it keeps nothing. It is never destroyed either, so
+// that it serves calls made while the process ends.
+union noArgumentsU {
+  constexpr noArgumentsU() : list(0, nullptr) {}
+  ~noArgumentsU() {}
+  proxyAutoParaListC list;
+};
+constinit noArgumentsU noArguments;
+
+// The result of a call without arguments, in Invoke's frame. The cast's destructor would
+// release its two values and then note the memory manager for the pooled objects that follow;
+// only the values are released here, which is all a cast on the stack needs.
+class resultOfCallC {
+ public:
+  resultOfCallC() : cast() {}
+  resultOfCallC(const resultOfCallC&) = delete;
+  resultOfCallC& operator=(const resultOfCallC&) = delete;
+  ~resultOfCallC() {
+    cast.clear();
+    cast.resolvedValue.clear();
+  }
+
+  union {
+    proxyAutoTypeCastC cast;
+  };
+};
+
+// The failure that the exception being handled makes of a call; only forced unwinding
+// leaves.
+[[gnu::noinline, gnu::cold]] __attribute__((no_sanitize("null"))) uint32_t failOnException(const char* name,
+                                                                                         mzIException** error) {
+  try {
+    try {
+      throw;
+    } catch (const proxyExecuteExceptionC& e) {
+      return failCall(name, -1, invokeFailureS{e.source, e.description, {}, false}, error);
+    } catch (const proxyExecuteComExceptionC& e) {
+      return failCall(name, -1, invokeFailureS{{}, {}, e.error, false}, error);
+    } catch (abi::__forced_unwind&) {
+      throw;
+    } catch (...) {
+      return failCall(name, -1, invokeFailureS{{}, "unhandle exception", {}, false}, error);
+    }
+  } catch (abi::__forced_unwind&) {
+    throw;
+  } catch (...) {
+    // Only composing the error itself can get here; the call has failed all the same.
+    return 1;
+  }
+}
+
 }  // namespace
 
-[[gnu::always_inline]] inline bool proxyObjectC::callRows(const char* name, uint32_t kind,
-                                                          proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
-  const proxyClassC::nameRowsS* candidates = proxyClass->findName(name);
+bool proxyObjectC::callRows(const proxyClassC::nameRowsS* candidates, uint32_t next, uint32_t kind,
+                            proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
   if (!candidates) return false;
   const uint32_t count = arguments.getCount();
   // The first row is read from the name's slot itself; the others through the table.
-  const proxyMethodEntryS* row = &candidates->firstRow;
-  for (uint32_t next = 1;; row = candidates->rows[next++]) {
-    if (rowFits(*row, kind, count)) {
+  for (; next < candidates->count; ++next) {
+    const proxyMethodEntryS& row = next ? *candidates->rows[next] : candidates->firstRow;
+    if (rowFits(row, kind, count)) {
       try {
-        row->handler(nativeObject, arguments, result);
+        row.handler(nativeObject, arguments, result);
         return true;
       } catch (const proxyAutoTypeCastExceptionC&) {
         // this row does not fit the arguments; the next one of the name may
       }
     }
-    if (next == candidates->count) return false;
   }
+  return false;
 }
 
 bool proxyObjectC::callByName(const char* name, uint32_t kind, proxyAutoParaListC& arguments,
                               proxyAutoTypeCastC& result) {
-  return callRows(name, kind, arguments, result);
+  return callRows(proxyClass->findName(name), 0, kind, arguments, result);
 }
 
 bool proxyObjectC::dispatchWithDefaultMember(const char* name, uint32_t kind, proxyAutoParaListC& arguments,
@@ -113,8 +164,7 @@ bool proxyObjectC::callThroughDefaultMembers(const char* name, uint32_t kind, pr
 
   if (kind == mzInvokeMethod) {
     // N holds an object: its default member takes the arguments (an item by index).
-    proxyAutoParaListC noArguments(0);
-    if (callByName(name, mzInvokePropertyGet, noArguments, result)) {
+    if (callByName(name, mzInvokePropertyGet, noArguments.list, result)) {
       mzSmartPtr<mzIDispatch> value;
       if (variantToDispatch(value, result) &&
           invokeOnObject(value.get(), nullptr, mzInvokeMethod, arguments, &result) == 0)
@@ -123,44 +173,86 @@ bool proxyObjectC::callThroughDefaultMembers(const char* name, uint32_t kind, pr
   }
 
   // N of the object's own default value.
-  proxyAutoParaListC noArguments(0);
-  if (!callByName("", mzInvokeMethod, noArguments, result)) return false;
+  if (!callByName("", mzInvokeMethod, noArguments.list, result)) return false;
   mzSmartPtr<mzIDispatch> defaultValue;
   if (!variantToDispatch(defaultValue, result)) return false;
   return invokeOnObject(defaultValue.get(), name, kind, arguments, &result) == 0;
 }
 
-// Thread cancellation unwinds as an exception without an object: its catch clause binds
-// a reference to null by design, so the sanitizer's null check is off here (in the
-// attribute spelling both g++ and clang honour). The failures are composed apart, so that a
-// call that succeeds sets up none of their texts.
-__attribute__((no_sanitize("null"))) uint32_t proxyObjectC::Invoke(const char* name, uint32_t kind,
-                                                                  uint32_t argumentCount, mzVariantS* arguments,
-                                                                  mzVariantS* result, mzIException** error) {
+__attribute__((no_sanitize("null"))) uint32_t proxyObjectC::finishCall(const char* name, uint32_t kind,
+                                                                      const proxyClassC::nameRowsS* candidates,
+                                                                      uint32_t next, proxyAutoParaListC& arguments,
+                                                                      proxyAutoTypeCastC& resultCast,
+                                                                      mzVariantS* result, mzIException** error) {
   try {
-    if (argumentCount && !arguments) return failCall(name, -1, invokeFailureS(), error);
-    proxyAutoParaListC list(argumentCount, arguments);
-    proxyAutoTypeCastC resultCast;
-    try {
-      // dispatchWithDefaultMember, its first step inline.
-      if (callRows(name, kind, list, resultCast) || callThroughDefaultMembers(name, kind, list, resultCast)) {
-        if (result) moveVariant(resultCast, *result);
-        return 0;
-      }
-    } catch (const proxyExecuteExceptionC& e) {
-      return failCall(name, -1, invokeFailureS{e.source, e.description, {}, false}, error);
-    } catch (const proxyExecuteComExceptionC& e) {
-      return failCall(name, -1, invokeFailureS{{}, {}, e.error, false}, error);
-    } catch (abi::__forced_unwind&) {
-      throw;
-    } catch (...) {
-      return failCall(name, -1, invokeFailureS{{}, "unhandle exception", {}, false}, error);
+    if (callRows(candidates, next, kind, arguments, resultCast) ||
+        callThroughDefaultMembers(name, kind, arguments, resultCast)) {
+      if (result) moveVariant(resultCast, *result);
+      return 0;
     }
-    return failCall(name, list.getCurrentIndex(), invokeFailureS(), error);
   } catch (abi::__forced_unwind&) {
     throw;
   } catch (...) {
-    // Only composing the error itself can get here; the call has failed all the same.
+    return failOnException(name, error);
+  }
+  try {
+    return failCall(name, arguments.getCurrentIndex(), invokeFailureS(), error);
+  } catch (abi::__forced_unwind&) {
+    throw;
+  } catch (...) {
     return 1;
   }
+}
+
+__attribute__((no_sanitize("null"))) uint32_t proxyObjectC::invokeWithArguments(const char* name, uint32_t kind,
+                                                                               uint32_t argumentCount,
+                                                                               mzVariantS* arguments,
+                                                                               mzVariantS* result,
+                                                                               mzIException** error) {
+  if (!arguments) {
+    try {
+      return failCall(name, -1, invokeFailureS(), error);
+    } catch (abi::__forced_unwind&) {
+      throw;
+    } catch (...) {
+      return 1;
+    }
+  }
+  proxyAutoParaListC list(argumentCount, arguments);
+  proxyAutoTypeCastC resultCast;
+  return finishCall(name, kind, proxyClass->findName(name), 0, list, resultCast, result, error);
+}
+
+uint32_t proxyObjectC::invokeWithoutFit(const char* name, uint32_t kind, const proxyClassC::nameRowsS* candidates,
+                                        mzVariantS* result, mzIException** error) {
+  proxyAutoTypeCastC resultCast;
+  return finishCall(name, kind, candidates, 0, noArguments.list, resultCast, result, error);
+}
+
+// Thread cancellation unwinds as an exception without an object: its catch clauses bind a
+// reference to null by design, so the sanitizer's null check is off where they are (in the
+// attribute spelling both g++ and clang honour). Most calls take no arguments and name a
+// member whose first row fits: that row runs here, the rest of the road out of line, as do
+// the failures, so that a call that succeeds sets up none of their texts.
+__attribute__((no_sanitize("null"))) uint32_t proxyObjectC::Invoke(const char* name, uint32_t kind,
+                                                                  uint32_t argumentCount, mzVariantS* arguments,
+                                                                  mzVariantS* result, mzIException** error) {
+  if (argumentCount) return invokeWithArguments(name, kind, argumentCount, arguments, result, error);
+  const proxyClassC::nameRowsS* candidates = proxyClass->findName(name);
+  if (!candidates || !rowFits(candidates->firstRow, kind, 0))
+    return invokeWithoutFit(name, kind, candidates, result, error);
+  resultOfCallC resultOfCall;
+  proxyAutoTypeCastC& resultCast = resultOfCall.cast;
+  try {
+    candidates->firstRow.handler(nativeObject, noArguments.list, resultCast);
+    if (result) moveVariant(resultCast, *result);
+    return 0;
+  } catch (const proxyAutoTypeCastExceptionC&) {
+    // the row does not fit; the name's other rows and the default members may
+  } catch (abi::__forced_unwind&) {
+    throw;
+  } catch (...) {
+    return failOnException(name, error);
+  }
+  return finishCall(name, kind, candidates, 1, noArguments.list, resultCast, result, error);
 }

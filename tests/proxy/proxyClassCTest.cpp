@@ -1,8 +1,11 @@
 // Class descriptions: one merged table per class, shared by its objects, and the lookup by
 // name that finds the rows of a name in table order.
 #include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
 #include <array>
 #include <cctype>
 #include <string>
@@ -172,4 +175,46 @@ TEST(proxyClassC, CallsFindTheirOwnNameAmongNearTwins) {
     EXPECT_EQ(done.outcome, 1u) << name;
     EXPECT_EQ(done.source, "methode:" + name);
   }
+}
+
+// A name is read in words where it lies: one that ends on the last byte of a page before a
+// page that may not be read, and one followed in memory by other bytes, each runs the row of
+// its own name, and a near name finds nothing.
+TEST(proxyClassC, NamesAreFoundWhereverTheyLie) {
+  std::vector<std::string> names;
+  for (size_t length = 0; length <= 20; ++length)
+    names.push_back(std::string("ValidObjectNameOfMany").substr(0, length));
+  constexpr auto handlers = answers(std::make_integer_sequence<int, 21>());
+  std::vector<proxyMethodEntryS> rows;
+  for (size_t i = 0; i < names.size(); ++i) rows.push_back({names[i].c_str(), mzInvokePropertyGet, 0, handlers[i]});
+  rows.push_back({});
+  const proxyClassC prefixes("class prefixesC *", rows.data(), nullptr);
+  mzSmartPtr<mzIDispatch> object(held(new proxyObjectC(prefixes, 0)), false);
+
+  const size_t pageBytes = size_t(sysconf(_SC_PAGESIZE));
+  void* pages = mmap(nullptr, 2 * pageBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  ASSERT_NE(pages, MAP_FAILED);
+  ASSERT_EQ(mprotect(static_cast<char*>(pages) + pageBytes, pageBytes, PROT_NONE), 0);
+  char* pageEnd = static_cast<char*>(pages) + pageBytes;
+  for (size_t i = 0; i < names.size(); ++i) {
+    for (const std::string& spelling : {names[i], swappedCase(names[i].c_str())}) {
+      char* atEnd = pageEnd - spelling.size() - 1;
+      std::memcpy(atEnd, spelling.c_str(), spelling.size() + 1);
+      invokeTest::callS done = invokeTest::call(object.get(), atEnd, mzInvokePropertyGet);
+      EXPECT_EQ(done.outcome, 0u) << spelling;
+      EXPECT_EQ(done.result.intValue, int(i)) << spelling;
+
+      char followed[48];
+      std::memset(followed, 'y', sizeof followed);
+      std::memcpy(followed + 1, spelling.c_str(), spelling.size() + 1);
+      done = invokeTest::call(object.get(), followed + 1, mzInvokePropertyGet);
+      EXPECT_EQ(done.outcome, 0u) << spelling;
+      EXPECT_EQ(done.result.intValue, int(i)) << spelling;
+    }
+  }
+  std::strcpy(pageEnd - 4, "Vay");
+  EXPECT_EQ(invokeTest::call(object.get(), pageEnd - 4, mzInvokePropertyGet).outcome, 1u);
+  std::strcpy(pageEnd - 23, "ValidObjectNameOfManyy");
+  EXPECT_EQ(invokeTest::call(object.get(), pageEnd - 23, mzInvokePropertyGet).outcome, 1u);
+  munmap(pages, 2 * pageBytes);
 }
