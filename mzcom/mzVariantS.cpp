@@ -75,6 +75,12 @@ void mzVariantS::releasePayload() {
   }
 }
 
+void mzVariantS::replacePayload(uint64_t word, uint32_t newType) {
+  releasePayload();
+  setPayloadWord(word);
+  type = newType;
+}
+
 void mzVariantS::setString(const char* text) {
   str* value = new str(text ? text : "");
   clear();

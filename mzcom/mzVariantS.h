@@ -52,7 +52,7 @@ struct mzVariantS {
   // Releases the payload; the variant becomes empty. One test of the type's bits sends
   // every variant that may own its payload (and any of an unknown type) out of line.
   void clear() {
-    if (type & (typeString | typeInterface | typeArray))
+    if (ownsPayload())
       releasePayload();
     else
       type = typeEmpty;
@@ -62,19 +62,22 @@ struct mzVariantS {
   // A null object leaves the variant empty; else it holds the object with a new reference.
   void setDispatch(mzIUnknown* object);
   // The narrow setters write the whole payload (its unused bytes 0), so that a copy of the
-  // variant, which reads all eight bytes, is served from that one store.
+  // variant, which reads all eight bytes, is served from that one store. A variant that owns
+  // its payload is left to an out-of-line step, so that the common case needs no frame.
   void setInt(int32_t value) {
-    clear();
+    if (ownsPayload()) return replacePayload(uint32_t(value), typeInt);
     setPayloadWord(uint32_t(value));
     type = typeInt;
   }
   void setDouble(double value) {
-    clear();
+    uint64_t word;
+    std::memcpy(&word, &value, sizeof word);
+    if (ownsPayload()) return replacePayload(word, typeDouble);
     doubleValue = value;
     type = typeDouble;
   }
   void setByte(uint8_t value) {
-    clear();
+    if (ownsPayload()) return replacePayload(value, typeByte);
     setPayloadWord(value);
     type = typeByte;
   }
@@ -102,8 +105,11 @@ struct mzVariantS {
   const char* stringText() const;
 
  private:
+  bool ownsPayload() const { return (type & (typeString | typeInterface | typeArray)) != 0; }
   // clear for a variant that owns a string or an array or holds an interface.
   void releasePayload();
+  // releasePayload, then the payload word and the type.
+  void replacePayload(uint64_t word, uint32_t newType);
   void setPayloadWord(uint64_t word) { std::memcpy(payload, &word, sizeof payload); }
 };
 
