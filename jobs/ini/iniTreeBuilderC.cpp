@@ -1,12 +1,9 @@
 #include "jobs/ini/iniTreeBuilderC.h"
 
-#include <new>
-
 #include "core/metaTokenTextC.h"
 #include "core/metaTreeC.h"
 #include "jobs/ini/mIniEntryC.h"
 #include "jobs/ini/mIniSectionC.h"
-#include "memman/memManPoolC.h"
 
 namespace {
 
@@ -20,14 +17,9 @@ iniTreeBuilderC::iniTreeBuilderC()
 
 iniTreeBuilderC::~iniTreeBuilderC() {
   for (metaTokenTextC* word : words) word->releaseHolder();
-  // Blocks of the last run that no node took go back to the heap.
-  while (nodeBlocksLeft > 0) memDataPoolFree(nodeBlocks[--nodeBlocksLeft]);
 }
 
-metaTreeC* iniTreeBuilderC::newNode() {
-  if (nodeBlocksLeft == 0) nodeBlocksLeft = memDataPoolAllocRun(sizeof(metaTreeC), nodeBlocks, nodeRun);
-  return new (nodeBlocks[--nodeBlocksLeft]) metaTreeC;
-}
+metaTreeC* iniTreeBuilderC::newNode() { return nodes.newNode(); }
 
 metaTreeC* iniTreeBuilderC::newWord(wordE word) {
   metaTreeC* node = newNode();

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/metaTokenTextTableC.h"
+#include "core/metaTreeNodeRunC.h"
 
 class metaTokenTextC;
 class metaTreeC;
@@ -34,7 +35,5 @@ class iniTreeBuilderC {
 
   metaTokenTextC* words[wordCount];
   metaTokenTextTableC sharedTexts;
-  static constexpr uint32_t nodeRun = 64;
-  void* nodeBlocks[nodeRun];
-  uint32_t nodeBlocksLeft = 0;
+  metaTreeNodeRunC nodes;
 };
