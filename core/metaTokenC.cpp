@@ -25,29 +25,52 @@ metaTokenC::metaTokenC(int kind, const int* position, int value) : metaTokenC() 
 
 metaTokenC::metaTokenC(const metaTokenC& other) : metaTokenC() { assign(other); }
 
-metaTokenC::~metaTokenC() { clear(); }
+metaTokenC::~metaTokenC() {
+  clear();
+  if (pairKind == pairStored) metaTokenPositionsC::forget(this);
+}
 
 void metaTokenC::assign(const metaTokenC& other) {
   if (this == &other) return;
   switch (other.kind) {
     case kindWord:
     case kindString:
-      setText(other.kind, other.position, other.value.text->c_str(), other.value.text->length());
+      setText(other.kind, nullptr, other.value.text->c_str(), other.value.text->length());
       break;
     case kindDouble:
-      setDouble(other.position, other.value.number);
+      setDouble(nullptr, other.value.number);
       break;
     case kindInteger:
-      setInteger(other.position, other.value.integer);
+      setInteger(nullptr, other.value.integer);
       break;
     case kindInteger2:
-      setInteger2(other.position, other.value.integer);
+      setInteger2(nullptr, other.value.integer);
       break;
     default:
-      copyPosition(other.position);
       clear();
       break;
   }
+  takePosition(other);
+}
+
+void metaTokenC::storePosition(const int* from) {
+  if (!from || (from[0] == -1 && from[1] == -1)) {
+    if (pairKind == pairStored) metaTokenPositionsC::forget(this);
+    line = -1;
+    pairKind = pairNone;
+    return;
+  }
+  line = from[0];
+  metaTokenPositionsC::store(this, from[0], from[1]);
+  pairKind = pairStored;
+}
+
+// Without looking the pair up where the other token shares it.
+void metaTokenC::takePosition(const metaTokenC& other) {
+  if (other.pairKind == pairStored) return copyPosition(metaTokenPositionsC::find(&other));
+  if (pairKind == pairStored) metaTokenPositionsC::forget(this);
+  line = other.line;
+  pairKind = other.pairKind;
 }
 
 void metaTokenC::setText(uint32_t textKind, const int* position, const char* text, int length) {

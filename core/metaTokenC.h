@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "base/str.h"
+#include "core/metaTokenPositionsC.h"
 #include "core/metaTokenTextC.h"
 
 class metaTokenC {
@@ -20,10 +21,7 @@ class metaTokenC {
 
   // The constructors take the kind first, then the position pair (line, second number;
   // null gives -1/-1), then the value. A kind that does not fit the value leaves the token empty.
-  metaTokenC() : kind(kindNone) {
-    value.text = nullptr;
-    copyPosition(nullptr);
-  }
+  metaTokenC() : kind(kindNone) { value.text = nullptr; }
   metaTokenC(int kind, const int* position, const str& text);
   metaTokenC(int kind, const int* position, double value);
   metaTokenC(int kind, const int* position, int value);
@@ -76,10 +74,14 @@ class metaTokenC {
   str* getText() const { return kind == kindWord || kind == kindString ? value.text : nullptr; }
   double getDouble() const { return value.number; }
   int getInteger() const { return value.integer; }
-  const int* getPosition() const { return position; }
-  void setPosition(int line, int second) {
-    position[0] = line;
-    position[1] = second;
+  // The pair stays where it is until the token's position changes or the token goes.
+  const int* getPosition() const {
+    if (pairKind == pairOnLine) return metaTokenPositionsC::onLine(line);
+    return pairKind == pairNone ? metaTokenPositionsC::none() : metaTokenPositionsC::find(this);
+  }
+  void setPosition(int newLine, int second) {
+    const int pair[2] = {newLine, second};
+    copyPosition(pair);
   }
 
   // Kinds must match; texts compare byte for byte, doubles with == (a NaN equals nothing);
@@ -88,25 +90,38 @@ class metaTokenC {
   bool operator!=(const metaTokenC& other) const { return !(*this == other); }
 
  private:
+  enum pairKindE : uint8_t {
+    pairNone = 0,    // -1/-1
+    pairOnLine = 1,  // line/0, a shared pair
+    pairStored = 2,  // kept by metaTokenPositionsC for this token
+  };
+
+  // from may be this token's own pair.
   void copyPosition(const int* from) {
-    static constexpr int noPosition[2] = {-1, -1};
-    if (!from) from = noPosition;
-    int line = from[0], second = from[1];
-    position[0] = line;
-    position[1] = second;
+    if (from && metaTokenPositionsC::isShared(from[0], from[1])) {
+      int newLine = from[0];
+      if (pairKind == pairStored) metaTokenPositionsC::forget(this);
+      line = newLine;
+      pairKind = pairOnLine;
+    } else {
+      storePosition(from);
+    }
   }
+  void storePosition(const int* from);
+  void takePosition(const metaTokenC& other);
   void setText(uint32_t textKind, const int* position, const char* text, int length);
   void dropText();
 
-  // Ordered so that the token's last six bytes are padding, which a tree node fills with
+  // Ordered so that the token's last two bytes are padding, which a tree node fills with
   // fields of its own.
   union {
     str* text;
     double number;
     int32_t integer;
   } value;
-  int32_t position[2];
+  int32_t line = -1;
   uint8_t kind;  // a kindE
   // The text is a metaTokenTextC this token holds with others.
-  bool sharedText = false;
+  bool sharedText : 1 = false;
+  uint8_t pairKind : 2 = pairNone;  // a pairKindE
 };
