@@ -20,7 +20,7 @@ tablesS& tables() {
 }  // namespace
 
 const int* metaTokenPositionsC::addChunkFor(int line) {
-  std::vector<int (*)[2]>& kept = tables().chunks;
+  std::vector<int(*)[2]>& kept = tables().chunks;
   uint32_t at = uint32_t(line) >> chunkBits;
   if (kept.size() <= at) kept.resize(at + 1, nullptr);
   int(*chunk)[2] = new int[size_t(1) << chunkBits][2];
