@@ -54,15 +54,17 @@ void metaTokenC::assign(const metaTokenC& other) {
 }
 
 void metaTokenC::storePosition(const int* from) {
-  if (!from || (from[0] == -1 && from[1] == -1)) {
-    if (pairKind == pairStored) metaTokenPositionsC::forget(this);
-    line = -1;
+  int newLine = from ? from[0] : -1, second = from ? from[1] : -1;
+  if (pairKind == pairStored) metaTokenPositionsC::forget(this);
+  line = newLine;
+  if (metaTokenPositionsC::isShared(newLine, second)) {
+    pairKind = pairOnLine;
+  } else if (newLine == -1 && second == -1) {
     pairKind = pairNone;
-    return;
+  } else {
+    metaTokenPositionsC::store(this, newLine, second);
+    pairKind = pairStored;
   }
-  line = from[0];
-  metaTokenPositionsC::store(this, from[0], from[1]);
-  pairKind = pairStored;
 }
 
 // Without looking the pair up where the other token shares it.

@@ -98,14 +98,19 @@ class metaTokenC {
 
   // from may be this token's own pair.
   void copyPosition(const int* from) {
-    if (from && metaTokenPositionsC::isShared(from[0], from[1])) {
-      int newLine = from[0];
-      if (pairKind == pairStored) metaTokenPositionsC::forget(this);
-      line = newLine;
-      pairKind = pairOnLine;
-    } else {
-      storePosition(from);
+    if (pairKind != pairStored) [[likely]] {
+      if (!from) {
+        line = -1;
+        pairKind = pairNone;
+        return;
+      }
+      if (metaTokenPositionsC::isShared(from[0], from[1])) {
+        line = from[0];
+        pairKind = pairOnLine;
+        return;
+      }
     }
+    storePosition(from);
   }
   void storePosition(const int* from);
   void takePosition(const metaTokenC& other);
