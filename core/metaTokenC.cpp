@@ -55,16 +55,14 @@ void metaTokenC::assign(const metaTokenC& other) {
 
 void metaTokenC::storePosition(const int* from) {
   int newLine = from ? from[0] : -1, second = from ? from[1] : -1;
-  if (pairKind == pairStored) metaTokenPositionsC::forget(this);
   line = newLine;
-  if (metaTokenPositionsC::isShared(newLine, second)) {
-    pairKind = pairOnLine;
-  } else if (newLine == -1 && second == -1) {
-    pairKind = pairNone;
-  } else {
-    metaTokenPositionsC::store(this, newLine, second);
-    pairKind = pairStored;
-  }
+  pairKindE kept = metaTokenPositionsC::isShared(newLine, second) ? pairOnLine
+                   : newLine == -1 && second == -1           ? pairNone
+                                                             : pairStored;
+  // A kept pair is replaced where it is.
+  if (kept == pairStored) metaTokenPositionsC::store(this, newLine, second);
+  else if (pairKind == pairStored) metaTokenPositionsC::forget(this);
+  pairKind = kept;
 }
 
 // Without looking the pair up where the other token shares it.
