@@ -25,11 +25,6 @@ metaTokenC::metaTokenC(int kind, const int* position, int value) : metaTokenC() 
 
 metaTokenC::metaTokenC(const metaTokenC& other) : metaTokenC() { assign(other); }
 
-metaTokenC::~metaTokenC() {
-  clear();
-  if (pairKind == pairStored) metaTokenPositionsC::forget(this);
-}
-
 void metaTokenC::assign(const metaTokenC& other) {
   if (this == &other) return;
   switch (other.kind) {
@@ -56,21 +51,22 @@ void metaTokenC::assign(const metaTokenC& other) {
 void metaTokenC::storePosition(const int* from) {
   int newLine = from ? from[0] : -1, second = from ? from[1] : -1;
   line = newLine;
-  pairKindE kept = metaTokenPositionsC::isShared(newLine, second) ? pairOnLine
-                   : newLine == -1 && second == -1           ? pairNone
-                                                             : pairStored;
+  bool onLine = metaTokenPositionsC::isShared(newLine, second);
+  bool kept = !onLine && !(newLine == -1 && second == -1);
   // A kept pair is replaced where it is.
-  if (kept == pairStored) metaTokenPositionsC::store(this, newLine, second);
-  else if (pairKind == pairStored) metaTokenPositionsC::forget(this);
-  pairKind = kept;
+  if (kept) metaTokenPositionsC::store(this, newLine, second);
+  else if (pairStored) metaTokenPositionsC::forget(this);
+  pairOnLine = onLine;
+  pairStored = kept;
 }
 
 // Without looking the pair up where the other token shares it.
 void metaTokenC::takePosition(const metaTokenC& other) {
-  if (other.pairKind == pairStored) return copyPosition(metaTokenPositionsC::find(&other));
-  if (pairKind == pairStored) metaTokenPositionsC::forget(this);
+  if (other.pairStored) return copyPosition(metaTokenPositionsC::find(&other));
+  if (pairStored) metaTokenPositionsC::forget(this);
   line = other.line;
-  pairKind = other.pairKind;
+  pairOnLine = other.pairOnLine;
+  pairStored = false;
 }
 
 void metaTokenC::setText(uint32_t textKind, const int* position, const char* text, int length) {

@@ -26,7 +26,11 @@ class metaTokenC {
   metaTokenC(int kind, const int* position, double value);
   metaTokenC(int kind, const int* position, int value);
   metaTokenC(const metaTokenC& other);
-  ~metaTokenC();
+  ~metaTokenC() {
+    clear();
+    if (pairStored) [[unlikely]]
+      metaTokenPositionsC::forget(this);
+  }
 
   metaTokenC& operator=(const metaTokenC& other) {
     assign(other);
@@ -76,8 +80,8 @@ class metaTokenC {
   int getInteger() const { return value.integer; }
   // The pair stays where it is until the token's position changes or the token goes.
   const int* getPosition() const {
-    if (pairKind == pairOnLine) return metaTokenPositionsC::onLine(line);
-    return pairKind == pairNone ? metaTokenPositionsC::none() : metaTokenPositionsC::find(this);
+    if (pairOnLine) return metaTokenPositionsC::onLine(line);
+    return pairStored ? metaTokenPositionsC::find(this) : metaTokenPositionsC::none();
   }
   void setPosition(int newLine, int second) {
     const int pair[2] = {newLine, second};
@@ -90,23 +94,17 @@ class metaTokenC {
   bool operator!=(const metaTokenC& other) const { return !(*this == other); }
 
  private:
-  enum pairKindE : uint8_t {
-    pairNone = 0,    // -1/-1
-    pairOnLine = 1,  // line/0, a shared pair
-    pairStored = 2,  // kept by metaTokenPositionsC for this token
-  };
-
   // from may be this token's own pair.
   void copyPosition(const int* from) {
-    if (pairKind != pairStored) [[likely]] {
+    if (!pairStored) [[likely]] {
       if (!from) {
         line = -1;
-        pairKind = pairNone;
+        pairOnLine = false;
         return;
       }
       if (metaTokenPositionsC::isShared(from[0], from[1])) {
         line = from[0];
-        pairKind = pairOnLine;
+        pairOnLine = true;
         return;
       }
     }
@@ -128,5 +126,8 @@ class metaTokenC {
   uint8_t kind;  // a kindE
   // The text is a metaTokenTextC this token holds with others.
   bool sharedText : 1 = false;
-  uint8_t pairKind : 2 = pairNone;  // a pairKindE
+  // The position pair: {line, 0} shared by line, or kept for the token by
+  // metaTokenPositionsC; neither for -1/-1.
+  bool pairOnLine : 1 = false;
+  bool pairStored : 1 = false;
 };

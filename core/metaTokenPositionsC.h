@@ -10,9 +10,8 @@ class metaTokenPositionsC {
   using pairT = int[2];
 
  public:
-  // Lines with a shared pair {line, 0}.
-  static constexpr int sharedLines = 1 << 24;
-  static bool isShared(int line, int second) { return second == 0 && line >= 0 && line < sharedLines; }
+  // Whether the pair is a shared one, {line, 0}.
+  static bool isShared(int line, int second) { return second == 0 && line >= 0; }
 
   // {line, 0} for a line with a shared pair.
   static const int* onLine(int line) {
