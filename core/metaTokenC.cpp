@@ -25,29 +25,48 @@ metaTokenC::metaTokenC(int kind, const int* position, int value) : metaTokenC() 
 
 metaTokenC::metaTokenC(const metaTokenC& other) : metaTokenC() { assign(other); }
 
-metaTokenC::~metaTokenC() { clear(); }
-
 void metaTokenC::assign(const metaTokenC& other) {
   if (this == &other) return;
   switch (other.kind) {
     case kindWord:
     case kindString:
-      setText(other.kind, other.position, other.value.text->c_str(), other.value.text->length());
+      setText(other.kind, nullptr, other.value.text->c_str(), other.value.text->length());
       break;
     case kindDouble:
-      setDouble(other.position, other.value.number);
+      setDouble(nullptr, other.value.number);
       break;
     case kindInteger:
-      setInteger(other.position, other.value.integer);
+      setInteger(nullptr, other.value.integer);
       break;
     case kindInteger2:
-      setInteger2(other.position, other.value.integer);
+      setInteger2(nullptr, other.value.integer);
       break;
     default:
-      copyPosition(other.position);
       clear();
       break;
   }
+  takePosition(other);
+}
+
+void metaTokenC::storePosition(const int* from) {
+  int newLine = from ? from[0] : -1, second = from ? from[1] : -1;
+  line = newLine;
+  bool onLine = metaTokenPositionsC::isShared(newLine, second);
+  bool kept = !onLine && !(newLine == -1 && second == -1);
+  // A kept pair is replaced where it is.
+  if (kept) metaTokenPositionsC::store(this, newLine, second);
+  else if (pairStored) metaTokenPositionsC::forget(this);
+  pairOnLine = onLine;
+  pairStored = kept;
+}
+
+// Without looking the pair up where the other token shares it.
+void metaTokenC::takePosition(const metaTokenC& other) {
+  if (other.pairStored) return copyPosition(metaTokenPositionsC::find(&other));
+  if (pairStored) metaTokenPositionsC::forget(this);
+  line = other.line;
+  pairOnLine = other.pairOnLine;
+  pairStored = false;
 }
 
 void metaTokenC::setText(uint32_t textKind, const int* position, const char* text, int length) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "base/str.h"
+#include "core/metaTokenPositionsC.h"
 #include "core/metaTokenTextC.h"
 
 class metaTokenC {
@@ -20,15 +21,16 @@ class metaTokenC {
 
   // The constructors take the kind first, then the position pair (line, second number;
   // null gives -1/-1), then the value. A kind that does not fit the value leaves the token empty.
-  metaTokenC() : kind(kindNone) {
-    value.text = nullptr;
-    copyPosition(nullptr);
-  }
+  metaTokenC() : kind(kindNone) { value.text = nullptr; }
   metaTokenC(int kind, const int* position, const str& text);
   metaTokenC(int kind, const int* position, double value);
   metaTokenC(int kind, const int* position, int value);
   metaTokenC(const metaTokenC& other);
-  ~metaTokenC();
+  ~metaTokenC() {
+    clear();
+    if (pairStored) [[unlikely]]
+      metaTokenPositionsC::forget(this);
+  }
 
   metaTokenC& operator=(const metaTokenC& other) {
     assign(other);
@@ -76,10 +78,14 @@ class metaTokenC {
   str* getText() const { return kind == kindWord || kind == kindString ? value.text : nullptr; }
   double getDouble() const { return value.number; }
   int getInteger() const { return value.integer; }
-  const int* getPosition() const { return position; }
-  void setPosition(int line, int second) {
-    position[0] = line;
-    position[1] = second;
+  // The pair stays where it is until the token's position changes or the token goes.
+  const int* getPosition() const {
+    if (pairOnLine) return metaTokenPositionsC::onLine(line);
+    return pairStored ? metaTokenPositionsC::find(this) : metaTokenPositionsC::none();
+  }
+  void setPosition(int newLine, int second) {
+    const int pair[2] = {newLine, second};
+    copyPosition(pair);
   }
 
   // Kinds must match; texts compare byte for byte, doubles with == (a NaN equals nothing);
@@ -88,25 +94,40 @@ class metaTokenC {
   bool operator!=(const metaTokenC& other) const { return !(*this == other); }
 
  private:
+  // from may be this token's own pair.
   void copyPosition(const int* from) {
-    static constexpr int noPosition[2] = {-1, -1};
-    if (!from) from = noPosition;
-    int line = from[0], second = from[1];
-    position[0] = line;
-    position[1] = second;
+    if (!pairStored) [[likely]] {
+      if (!from) {
+        line = -1;
+        pairOnLine = false;
+        return;
+      }
+      if (metaTokenPositionsC::isShared(from[0], from[1])) {
+        line = from[0];
+        pairOnLine = true;
+        return;
+      }
+    }
+    storePosition(from);
   }
+  void storePosition(const int* from);
+  void takePosition(const metaTokenC& other);
   void setText(uint32_t textKind, const int* position, const char* text, int length);
   void dropText();
 
-  // Ordered so that the token's last six bytes are padding, which a tree node fills with
+  // Ordered so that the token's last two bytes are padding, which a tree node fills with
   // fields of its own.
   union {
     str* text;
     double number;
     int32_t integer;
   } value;
-  int32_t position[2];
+  int32_t line = -1;
   uint8_t kind;  // a kindE
   // The text is a metaTokenTextC this token holds with others.
-  bool sharedText = false;
+  bool sharedText : 1 = false;
+  // The position pair: {line, 0} shared by line, or kept for the token by
+  // metaTokenPositionsC; neither for -1/-1.
+  bool pairOnLine : 1 = false;
+  bool pairStored : 1 = false;
 };

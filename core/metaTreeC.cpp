@@ -1,5 +1,6 @@
 #include "core/metaTreeC.h"
 
+#include <unordered_map>
 #include <vector>
 
 #include "core/metaNodeCompareInterfaceC.h"
@@ -8,10 +9,16 @@
 
 uint32_t metaTreeChangeCounter = 0;
 
-// Trees are large: a node (with its 8-byte pool header) stays within 64 bytes.
-static_assert(sizeof(metaTreeC) <= 56, "a tree node grew");
+// Trees are large: a node (with its 8-byte pool header) stays within 56 bytes.
+static_assert(sizeof(metaTreeC) <= 48, "a tree node grew");
 
 namespace {
+
+// The view counts of nodes viewed metaTreeC::manyViews times or more.
+std::unordered_map<const metaTreeC*, uint32_t>& manyViewCounts() {
+  static auto* counts = new std::unordered_map<const metaTreeC*, uint32_t>;
+  return *counts;
+}
 
 // Gives every node of chain the parent and takes it out of the orphans; returns the chain's
 // last node.
@@ -42,6 +49,7 @@ metaTreeC::~metaTreeC() {
   deleteTree(next);
   value.clear();
   // Nothing may find this address again once it is reused by another node.
+  if (views == manyViews) manyViewCounts().erase(this);
   if (marks & topCachedMark) metaTreeTopCacheC::forget(this);
   if (marks & handleNamedMark) metaTreeNodeHandleTableC::instance().forget(this);
 }
@@ -134,7 +142,7 @@ void metaTreeC::deleteTree(metaTreeC* chain) {
   while (pending) {
     metaTreeC* node = pending;
     pending = node->next;
-    bool kept = node->viewCount || node->anchored;
+    bool kept = node->views || node->anchored;
     if (kept && node->parent) metaTreeTopCacheC::parentChanging(node);
     node->parent = node->next = node->previous = nullptr;
     if (kept) {
@@ -152,8 +160,26 @@ void metaTreeC::deleteTree(metaTreeC* chain) {
   }
 }
 
+void metaTreeC::addManyView(metaTreeC* node) {
+  if (node->views == manyViews) {
+    ++manyViewCounts()[node];
+    return;
+  }
+  manyViewCounts()[node] = manyViews;
+  node->views = manyViews;
+}
+
+uint32_t metaTreeC::manyViewCount() const { return manyViewCounts().find(this)->second; }
+
 void metaTreeC::releaseView(metaTreeC* node) {
-  if (--node->viewCount != 0 || !node->orphaned) return;
+  if (node->views == manyViews) {
+    auto count = manyViewCounts().find(node);
+    if (--count->second >= manyViews) return;
+    manyViewCounts().erase(count);
+    node->views = manyViews - 1;
+    return;
+  }
+  if (--node->views != 0 || !node->orphaned) return;
   node->orphaned = false;
   deleteTree(node);
 }

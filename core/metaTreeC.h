@@ -66,9 +66,12 @@ class metaTreeC : public MTreeNode<metaTreeC> {
   static void deleteTree(metaTreeC* chain);
   // Views are counted by the objects that show the node. Dropping the last view of an
   // orphaned node deletes it through deleteTree, so viewed nodes below it are kept again.
-  static void addView(metaTreeC* node) { ++node->viewCount; }
+  static void addView(metaTreeC* node) {
+    if (node->views < manyViews - 1) ++node->views;
+    else addManyView(node);
+  }
   static void releaseView(metaTreeC* node);
-  uint32_t getViewCount() const { return viewCount; }
+  uint32_t getViewCount() const { return views == manyViews ? manyViewCount() : views; }
   // Removed while viewed, and owned by nobody since.
   bool isOrphaned() const { return orphaned; }
   // The root of a tree that an anchor keeps (metaTreeAnchorC), which alone frees it.
@@ -123,12 +126,17 @@ class metaTreeC : public MTreeNode<metaTreeC> {
     handleNamedMark = 2,   // metaTreeNodeHandleTableC has given the node a handle
     liveHandleMark = 4,    // see holdsLiveHandle
   };
+  // Views are counted here up to manyViews - 1; from manyViews on the count is kept aside.
+  static constexpr uint8_t manyViews = 255;
+  static void addManyView(metaTreeC* node);
+  uint32_t manyViewCount() const;
+
   bool orphaned : 1 = false;
   bool anchored : 1 = false;
   // The marks of the tables that know the node by address, and liveHandleMark, which alone
   // goes with the value into copies.
-  mutable uint8_t marks = 0;
-  uint32_t viewCount = 0;
+  mutable uint8_t marks : 3 = 0;
+  uint8_t views = 0;
 };
 
 // Steps a pre-order walk from node to the next node below top (node's subtree first, then its

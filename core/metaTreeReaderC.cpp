@@ -12,7 +12,6 @@
 #include "core/metaTokenTextC.h"
 #include "core/metaTreeC.h"
 #include "core/metaTreeCustomHooks.h"
-#include "memman/memManPoolC.h"
 #include "platform/textFile.h"
 
 namespace {
@@ -222,14 +221,7 @@ size_t metaTreeReaderC::readableFromToken() const {
   return tokenText == tokenBuffer ? size_t(tokenCapacity) : size_t(reinterpret_cast<const char*>(limit) - tokenText);
 }
 
-metaTreeC* metaTreeReaderC::newNode() {
-  if (nodeBlocksLeft == 0) nodeBlocksLeft = memDataPoolAllocRun(sizeof(metaTreeC), nodeBlocks, nodeRun);
-  return new (nodeBlocks[--nodeBlocksLeft]) metaTreeC;
-}
-
-void metaTreeReaderC::returnNodeBlocks() {
-  while (nodeBlocksLeft > 0) memDataPoolFree(nodeBlocks[--nodeBlocksLeft]);
-}
+metaTreeC* metaTreeReaderC::newNode() { return nodes.newNode(); }
 
 // A key word the load hooks may act on means they must run after the read.
 void metaTreeReaderC::noteKeyword(const char* word) {
@@ -527,7 +519,7 @@ metaTreeC* metaTreeReaderC::read(uint32_t postLoad) {
   loadNeeded = !loadGated;
   metaTreeC* root = parse();
   sharedTexts.clear();
-  returnNodeBlocks();
+  nodes.giveBack();
   if (!error && endMarkSeen) {
     fail("eof fail");
     delete root;

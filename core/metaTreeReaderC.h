@@ -12,6 +12,7 @@
 
 #include "base/str.h"
 #include "core/metaTokenTextTableC.h"
+#include "core/metaTreeNodeRunC.h"
 
 class metaTreeC;
 class metaTokenTextC;
@@ -71,7 +72,6 @@ class metaTreeReaderC {
   void noteKeyword(const char* word);
   metaTreeC* newNode();
   size_t readableFromToken() const;
-  void returnNodeBlocks();
 
   bool rawStrings = false;
   int depth = 0;
@@ -96,11 +96,8 @@ class metaTreeReaderC {
   std::istream* stream = nullptr;
   char* chunk = nullptr;
 
-  // Blocks for the read's nodes, taken from the heap a run at a time; those left over go back
-  // when the read ends.
-  static constexpr uint32_t nodeRun = 64;
-  void* nodeBlocks[nodeRun];
-  uint32_t nodeBlocksLeft = 0;
+  // The read's nodes; the blocks no node took go back when the read ends.
+  metaTreeNodeRunC nodes;
 
   // The texts of the read, shared by the tokens with equal bytes.
   metaTokenTextTableC sharedTexts;

@@ -1,7 +1,5 @@
 #include "jobs/ini/iniTreeBuilderC.h"
 
-#include <new>
-
 #include "core/metaTokenTextC.h"
 #include "core/metaTreeC.h"
 #include "jobs/ini/mIniEntryC.h"
@@ -20,15 +18,11 @@ iniTreeBuilderC::iniTreeBuilderC()
 
 iniTreeBuilderC::~iniTreeBuilderC() {
   for (metaTokenTextC* word : words) word->releaseHolder();
-  // Blocks of the last runs that nothing took go back to the heap.
-  while (nodeBlocksLeft > 0) memDataPoolFree(nodeBlocks[--nodeBlocksLeft]);
+  // Text blocks of the last run that nothing took go back to the heap.
   while (textBlocksLeft > 0) memDataPoolFree(textBlocks[--textBlocksLeft]);
 }
 
-metaTreeC* iniTreeBuilderC::newNode() {
-  if (nodeBlocksLeft == 0) nodeBlocksLeft = memDataPoolAllocRun(sizeof(metaTreeC), nodeBlocks, nodeRun);
-  return new (nodeBlocks[--nodeBlocksLeft]) metaTreeC;
-}
+metaTreeC* iniTreeBuilderC::newNode() { return nodes.newNode(); }
 
 // A block of a run is a block as operator new gives it, so the last holder deletes the text as
 // any other.

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "core/metaTokenTextTableC.h"
+#include "core/metaTreeNodeRunC.h"
 
 class metaTokenTextC;
 class metaTreeC;
@@ -45,9 +46,7 @@ class iniTreeBuilderC {
 
   metaTokenTextC* words[wordCount];
   metaTokenTextTableC sharedTexts;
-  static constexpr uint32_t nodeRun = 64;
-  void* nodeBlocks[nodeRun];
-  uint32_t nodeBlocksLeft = 0;
+  metaTreeNodeRunC nodes;
   static constexpr uint32_t textRun = 64;
   void* textBlocks[textRun];
   uint32_t textBlocksLeft = 0;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 #include "core/metaObjectVirtualDataBaseC.h"
 #include "core/metaTreeC.h"
 #include "memman/memManPoolC.h"
@@ -93,5 +96,33 @@ TEST(metaTreeViewC, DeletingVeryWideAndDeepTreesWithViewsInsideNeedsNoRecursion)
   metaTreeC::deleteTree(root);
   EXPECT_TRUE(deep.getNode()->isOrphaned());
   deep.release();
+  balance.expectBalanced();
+}
+
+// Counts past what the node holds itself are kept aside and come back to the node as they fall.
+TEST(metaTreeViewC, ManyViewsCountExactlyAndTheLastFreesAnOrphan) {
+  poolBalance balance;
+  metaTreeC* root = parse("R{A{X}}");
+  metaTreeC* a = root->firstChild;
+  constexpr uint32_t viewCount = 600;
+  std::vector<std::unique_ptr<metaTreeViewC>> views;
+  for (uint32_t i = 1; i <= viewCount; ++i) {
+    views.push_back(std::make_unique<metaTreeViewC>(a));
+    ASSERT_EQ(a->getViewCount(), i);
+  }
+  metaTreeC::deleteTree(root);
+  ASSERT_TRUE(a->isOrphaned());
+  EXPECT_EQ(describe(a), "W:A{W:X}");
+  for (uint32_t i = viewCount; i > 1; --i) {
+    views.pop_back();
+    ASSERT_EQ(a->getViewCount(), i - 1);
+    ASSERT_TRUE(isLive(a));
+  }
+  // A copy starts unviewed; the view count goes with no copy.
+  metaTreeC* copy = metaTreeC::deepCopyNode(a);
+  EXPECT_EQ(copy->getViewCount(), 0u);
+  delete copy;
+  views.clear();
+  EXPECT_FALSE(isLive(a));
   balance.expectBalanced();
 }
