@@ -10,8 +10,9 @@ class metaTokenPositionsC {
   using pairT = int[2];
 
  public:
-  // Whether the pair is a shared one, {line, 0}.
-  static bool isShared(int line, int second) { return second == 0 && line >= 0; }
+  // Whether the pair is a shared one, {line, 0}. Lines past any real text's are kept by
+  // token, so that one huge line number does not grow the table of shared pairs.
+  static bool isShared(int line, int second) { return second == 0 && line >= 0 && line < sharedLineLimit; }
 
   // {line, 0} for a line with a shared pair.
   static const int* onLine(int line) {
@@ -30,6 +31,7 @@ class metaTokenPositionsC {
   static uint32_t storedCount();
 
  private:
+  static constexpr int sharedLineLimit = 1 << 24;
   static constexpr uint32_t chunkBits = 10;
   static constexpr uint32_t chunkMask = (1u << chunkBits) - 1;
   static const int* addChunkFor(int line);
