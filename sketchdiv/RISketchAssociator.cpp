@@ -72,6 +72,18 @@ bool holdsAxisLines(const RISketchManager& piece) {
   return false;
 }
 
+// Adds the piece at index with the overlap of the first of edges it shares.
+void addOnFirstSharedEdge(RISketchAssociator& associator, const RISketchManager& piece, uint32_t index,
+                          const sketchListT<RISketchGeoLine>& edges) {
+  for (uint32_t k = 0; k < edges.count(); ++k) {
+    double overlap = 0.0;
+    if (piece.sharesEdge(edges[k], overlap)) {
+      associator.add(index, overlap);
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 RISketchAssociator RISketchAssociator::associate(sketchListT<RISketchManager>& pieces, const RISketchManager& piece,
@@ -86,13 +98,7 @@ RISketchAssociator RISketchAssociator::associate(sketchListT<RISketchManager>& p
       continue;
     }
     if (apart(own, extents[i])) continue;
-    for (uint32_t k = 0; k < edges.count(); ++k) {
-      double overlap = 0.0;
-      if (pieces[i].sharesEdge(edges[k], overlap)) {
-        associator.add(i, overlap);
-        break;
-      }
-    }
+    addOnFirstSharedEdge(associator, pieces[i], i, edges);
   }
   return associator;
 }
@@ -107,13 +113,7 @@ RISketchAssociator RISketchAssociator::associateAmong(sketchListT<RISketchManage
   pieces[index].collectAxisLines(edges);
   for (const uint32_t i : others) {
     if (apart(extents[index], extents[i])) continue;
-    for (uint32_t k = 0; k < edges.count(); ++k) {
-      double overlap = 0.0;
-      if (pieces[i].sharesEdge(edges[k], overlap)) {
-        associator.add(i, overlap);
-        break;
-      }
-    }
+    addOnFirstSharedEdge(associator, pieces[i], i, edges);
   }
   return associator;
 }

@@ -4,7 +4,6 @@
 #include "core/metaTreeC.h"
 #include "jobs/ini/mIniEntryC.h"
 #include "jobs/ini/mIniSectionC.h"
-#include "memman/memManPoolC.h"
 
 namespace {
 
@@ -18,8 +17,6 @@ iniTreeBuilderC::iniTreeBuilderC()
 
 iniTreeBuilderC::~iniTreeBuilderC() {
   for (metaTokenTextC* word : words) word->releaseHolder();
-  // Text blocks of the last run that nothing took go back to the heap.
-  while (textBlocksLeft > 0) memDataPoolFree(textBlocks[--textBlocksLeft]);
 }
 
 metaTreeC* iniTreeBuilderC::newNode() { return nodes.newNode(); }
@@ -27,8 +24,7 @@ metaTreeC* iniTreeBuilderC::newNode() { return nodes.newNode(); }
 // A block of a run is a block as operator new gives it, so the last holder deletes the text as
 // any other.
 metaTokenTextC* iniTreeBuilderC::newText(const char* bytes, int length) {
-  if (textBlocksLeft == 0) textBlocksLeft = memDataPoolAllocRun(sizeof(metaTokenTextC), textBlocks, textRun);
-  return new (textBlocks[--textBlocksLeft]) metaTokenTextC(bytes, length);
+  return new (textBlocks.take()) metaTokenTextC(bytes, length);
 }
 
 void iniTreeBuilderC::appendNew(metaTreeC* parent, metaTreeC*& last, metaTreeC* node) {

@@ -12,10 +12,11 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/metaTokenTextC.h"
 #include "core/metaTokenTextTableC.h"
 #include "core/metaTreeNodeRunC.h"
+#include "memman/memPoolBlockRunC.h"
 
-class metaTokenTextC;
 class metaTreeC;
 
 class iniTreeBuilderC {
@@ -47,7 +48,5 @@ class iniTreeBuilderC {
   metaTokenTextC* words[wordCount];
   metaTokenTextTableC sharedTexts;
   metaTreeNodeRunC nodes;
-  static constexpr uint32_t textRun = 64;
-  void* textBlocks[textRun];
-  uint32_t textBlocksLeft = 0;
+  memPoolBlockRunC textBlocks{sizeof(metaTokenTextC)};
 };
