@@ -1,31 +1,37 @@
 // The links of a node in a tree of T: parent, next and previous sibling, first child.
 // Sibling chains are doubly linked and not circular; every node of a chain has the same parent.
-// Nodes live in the memory manager's heap as pooled objects do, but without a virtual table:
-// T is deleted as T, and a document's many nodes do not each carry a table pointer.
+// Nodes live in the memory manager's slot arena, without a virtual table: T is deleted as T,
+// and a document's many nodes carry neither a table pointer nor a block header. Links are the
+// arena's 32-bit numbers of the nodes.
 #pragma once
 
 #include <cstddef>
+#include <new>
 
-#include "memman/memManInterfaceC.h"
+#include "core/treeLinkT.h"
+#include "memman/memSlotArenaC.h"
 
 template <class T>
 class MTreeNode {
  public:
-  T* parent = nullptr;
-  T* next = nullptr;
-  T* firstChild = nullptr;
-  T* previous = nullptr;
+  treeLinkT<T> parent;
+  treeLinkT<T> next;
+  treeLinkT<T> firstChild;
+  treeLinkT<T> previous;
 
   MTreeNode() = default;
   // A copy starts unlinked.
   MTreeNode(const MTreeNode&) {}
   MTreeNode& operator=(const MTreeNode&) = delete;
 
-  static void* operator new(size_t size) { return memManInterfaceC::operator new(size); }
-  static void operator delete(void* payload) { memManInterfaceC::operator delete(payload); }
-  // Placement form for nodes constructed in blocks taken from the heap beforehand.
-  static void* operator new(size_t, void* place) noexcept { return place; }
-  static void operator delete(void*, void*) noexcept {}
+  static void* operator new(size_t size) {
+    void* slot = size == memSlotArenaC::slotBytes ? memSlotArenaC::take() : nullptr;
+    if (!slot) throw std::bad_alloc();
+    return slot;
+  }
+  static void operator delete(void* payload) {
+    if (payload) memSlotArenaC::giveBack(payload);
+  }
 
   // Deletes the node's subtree and every node after it in its chain. The walk is iterative:
   // each node is cut loose before it is deleted, so no destructor walks further, whatever

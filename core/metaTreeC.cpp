@@ -10,7 +10,7 @@
 uint32_t metaTreeChangeCounter = 0;
 
 // Trees are large: a node (with its 8-byte pool header) stays within 56 bytes.
-static_assert(sizeof(metaTreeC) <= 48, "a tree node grew");
+static_assert(sizeof(metaTreeC) == memSlotArenaC::slotBytes, "a tree node fills one slot of the arena");
 
 namespace {
 

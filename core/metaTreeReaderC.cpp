@@ -221,7 +221,7 @@ size_t metaTreeReaderC::readableFromToken() const {
   return tokenText == tokenBuffer ? size_t(tokenCapacity) : size_t(reinterpret_cast<const char*>(limit) - tokenText);
 }
 
-metaTreeC* metaTreeReaderC::newNode() { return nodes.newNode(); }
+metaTreeC* metaTreeReaderC::newNode() { return new metaTreeC; }
 
 // A key word the load hooks may act on means they must run after the read.
 void metaTreeReaderC::noteKeyword(const char* word) {
@@ -519,7 +519,6 @@ metaTreeC* metaTreeReaderC::read(uint32_t postLoad) {
   loadNeeded = !loadGated;
   metaTreeC* root = parse();
   sharedTexts.clear();
-  nodes.giveBack();
   if (!error && endMarkSeen) {
     fail("eof fail");
     delete root;

@@ -12,7 +12,6 @@
 
 #include "base/str.h"
 #include "core/metaTokenTextTableC.h"
-#include "core/metaTreeNodeRunC.h"
 
 class metaTreeC;
 class metaTokenTextC;
@@ -95,9 +94,6 @@ class metaTreeReaderC {
   std::string ownedText;
   std::istream* stream = nullptr;
   char* chunk = nullptr;
-
-  // The read's nodes; the blocks no node took go back when the read ends.
-  metaTreeNodeRunC nodes;
 
   // The texts of the read, shared by the tokens with equal bytes.
   metaTokenTextTableC sharedTexts;

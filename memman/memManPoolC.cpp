@@ -9,6 +9,7 @@
 #include "memman/memPoolPageTableC.h"
 #include "memman/memPoolSlabs.h"
 #include "memman/memPoolSystemHeap.h"
+#include "memman/memSlotArenaC.h"
 #include "memman/memTrackHooks.h"
 #include "memman/memTrackReports.h"
 
@@ -322,6 +323,7 @@ void* memDataPoolRealloc(void* payload, uint32_t size) {
 }
 
 uint32_t memDataPoolBlockSize(void* payload) {
+  if (memSlotArenaC::holds(payload)) return memSlotArenaC::blockSize(payload);
   const memPoolBlockHeaderS* header = headerOf(payload);
   return isLiveBlock(header) ? header->sizeOrLink : 0;
 }
@@ -340,6 +342,7 @@ void releaseAllPoolPages() {
     }
   }
   memPoolReleaseRetainedSlabs();
+  memSlotArenaC::releaseFreeMemory();
 }
 
 memManPoolC::~memManPoolC() {
@@ -350,7 +353,7 @@ memManPoolC::~memManPoolC() {
 
 uint32_t memPoolHeaderSize() { return headerSize; }
 uint32_t memPoolOutstandingCount() {
-  uint32_t count = largeBlockCount;
+  uint32_t count = largeBlockCount + memSlotArenaC::liveCount();
   auto addPages = [&count](const memPoolPageS* page) {
     for (; page; page = page->next) count += page->used;
   };

@@ -40,7 +40,7 @@ void replaceToken(void* native, proxyAutoTypeCastC& result, const metaTokenC& to
 
 // Navigation: a new proxy over the neighbour, sharing the keeper; the result takes its
 // first reference.
-template <metaTreeC* MTreeNode<metaTreeC>::*link>
+template <treeLinkT<metaTreeC> MTreeNode<metaTreeC>::*link>
 void step(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
   prxMTreeObjectC& from = self(native);
   metaTreeC* target = from.getNode() ? from.getNode()->*link : nullptr;

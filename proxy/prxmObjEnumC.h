@@ -34,7 +34,7 @@ class prxmObjEnumC : public prxmObjEnumBaseC {
   static const proxyMethodEntryS enumRows[];
 
   // 1 and moves when there is a sibling that way; else 0 and stays.
-  template <metaTreeC* MTreeNode<metaTreeC>::*link>
+  template <treeLinkT<metaTreeC> MTreeNode<metaTreeC>::*link>
   static void step(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
     prxmObjEnumC& self = proxyOf<prxmObjEnumC>(native);
     metaTreeC* node = self.current.getNode();

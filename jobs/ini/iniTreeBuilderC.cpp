@@ -19,7 +19,7 @@ iniTreeBuilderC::~iniTreeBuilderC() {
   for (metaTokenTextC* word : words) word->releaseHolder();
 }
 
-metaTreeC* iniTreeBuilderC::newNode() { return nodes.newNode(); }
+metaTreeC* iniTreeBuilderC::newNode() { return new metaTreeC; }
 
 // A block of a run is a block as operator new gives it, so the last holder deletes the text as
 // any other.

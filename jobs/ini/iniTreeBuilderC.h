@@ -14,7 +14,7 @@
 
 #include "core/metaTokenTextC.h"
 #include "core/metaTokenTextTableC.h"
-#include "core/metaTreeNodeRunC.h"
+#include "core/metaTreeC.h"
 #include "memman/memPoolBlockRunC.h"
 
 class metaTreeC;
@@ -47,6 +47,5 @@ class iniTreeBuilderC {
 
   metaTokenTextC* words[wordCount];
   metaTokenTextTableC sharedTexts;
-  metaTreeNodeRunC nodes;
   memPoolBlockRunC textBlocks{sizeof(metaTokenTextC)};
 };
