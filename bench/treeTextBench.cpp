@@ -25,6 +25,7 @@
 #include "core/metaTreeWriterC.h"
 #include "memman/memManPoolInspect.h"
 #include "memman/memPoolSlabs.h"
+#include "memman/memSlotArenaC.h"
 
 namespace {
 
@@ -149,10 +150,11 @@ double statusBytes(const char* field) {
 }
 
 // Everything resident that some earlier run left free goes back first (the C heap's free
-// memory, the small-block heap's slabs kept for reuse), so that what the measured step takes
+// memory, the small-block heap's slabs kept for reuse, the node arena's free chunks), so that what the measured step takes
 // shows in the resident memory; then the peak is reset to the present.
 bool startMeasuring(double& residentBefore) {
   memPoolReleaseRetainedSlabs();
+  memSlotArenaC::releaseFreeMemory();
   malloc_trim(0);
   residentBefore = statusBytes("VmRSS");
   FILE* clear = std::fopen("/proc/self/clear_refs", "w");
@@ -161,12 +163,13 @@ bool startMeasuring(double& residentBefore) {
   return std::fclose(clear) == 0 && reset && residentBefore > 0;
 }
 
-// What the heaps hold: the C heap's blocks in use, and the small-block heap's pages whole,
-// each with its share of the slab it lies in.
+// What the heaps hold: the C heap's blocks in use, the small-block heap's pages whole, each
+// with its share of the slab it lies in, and the node arena's chunks that have memory.
 double heapBytesHeld() {
   struct mallinfo2 info = mallinfo2();
   return double(info.uordblks + info.hblkhd) +
-         double(memPoolPageCount()) * double(memPoolSlabBytes) / double(memPoolFramesPerSlab);
+         double(memPoolPageCount()) * double(memPoolSlabBytes) / double(memPoolFramesPerSlab) +
+         double(memSlotArenaC::bytesHeld());
 }
 
 // The memory of reading and writing the document: per node of the read tree, everything it

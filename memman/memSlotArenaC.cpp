@@ -107,6 +107,8 @@ void memSlotArenaC::refuse(void* block) {
   reportMemError(holds(block) ? "free called on free object\n" : "free called on unknown object\n");
 }
 
+uint64_t memSlotArenaC::bytesHeld() { return uint64_t(chunkCount - releasedCount) * chunkBytes; }
+
 void memSlotArenaC::releaseFreeMemory() {
   // Every free slot is found again from the live bits: wholly free chunks go back to the
   // system and are taken again as fresh runs; the free slots of the others form the new list.

@@ -57,6 +57,8 @@ class memSlotArenaC {
   // slotBytes for a live block, 0 for a freed one or an address outside the arena.
   static uint32_t blockSize(const void* block) { return isLiveNumber(numberOf(block)) ? slotBytes : 0; }
   static uint32_t liveCount() { return live; }
+  // The memory of the chunks that have not gone back to the system.
+  static uint64_t bytesHeld();
   // Gives the memory of every wholly free run of slots back to the system; the slots stay
   // the arena's and are taken again as fresh ones.
   static void releaseFreeMemory();
