@@ -21,8 +21,9 @@ constinit uint32_t slotLimit = 0;
 constinit uint32_t chunkCount = 0;
 constinit uint32_t* releasedChunks = nullptr;
 constinit uint32_t releasedCount = 0;
-// The run of slots taken before the free list grows again: never handed out, or handed back
-// to the system with their chunk.
+// The run of slots [freshNumber, freshEnd) taken when the free list is empty: never handed
+// out, or handed back to the system with their chunk.
+constinit uint32_t freshNumber = 0;
 constinit uint32_t freshEnd = 0;
 constinit bool reservationFailed = false;
 

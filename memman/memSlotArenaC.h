@@ -67,7 +67,7 @@ class memSlotArenaC {
   static void* takeFresh();
   static void refuse(void* block);
   static bool isLiveNumber(uint32_t number) {
-    return number != 0 && number < freshNumber && (liveBits[number / 64] >> (number % 64) & 1) != 0;
+    return number != 0 && (liveBits[number / 64] >> (number % 64) & 1) != 0;
   }
   // Under AddressSanitizer a slot is addressable only while its block is live.
   static void unpoison([[maybe_unused]] void* block) {
@@ -97,7 +97,5 @@ class memSlotArenaC {
   static inline constinit uint64_t* liveBits = nullptr;
   static inline constinit uint64_t committedBytes = 0;
   static inline constinit uint32_t freeHead = 0;
-  // Slots from here on were never handed out, or were given back to the system.
-  static inline constinit uint32_t freshNumber = 0;
   static inline constinit uint32_t live = 0;
 };
