@@ -9,7 +9,7 @@
 
 uint32_t metaTreeChangeCounter = 0;
 
-// Trees are large: a node (with its 8-byte pool header) stays within 56 bytes.
+// Trees are large: a node takes one slot of the arena, and no header.
 static_assert(sizeof(metaTreeC) == memSlotArenaC::slotBytes, "a tree node fills one slot of the arena");
 
 namespace {
@@ -138,25 +138,47 @@ void metaTreeC::deleteTree(metaTreeC* chain) {
   if (!chain) return;
   if (chain->previous) chain->previous->next = nullptr;
   else if (chain->parent && chain->parent->firstChild == chain) chain->parent->firstChild = nullptr;
-  metaTreeC* pending = chain;
-  while (pending) {
-    metaTreeC* node = pending;
-    pending = node->next;
+  // Pre-order, the order a reader made the nodes in, so the walk runs through memory in one
+  // direction; the following siblings of the nodes above wait on a stack as deep as the tree.
+  constexpr size_t inlineDepth = 64;
+  metaTreeC* inlineLevels[inlineDepth];
+  std::vector<metaTreeC*> deeperLevels;
+  size_t depth = 0;
+  metaTreeC* node = chain;
+  for (;;) {
+    metaTreeC* following = node->next;
     bool kept = node->views || node->anchored;
     if (kept && node->parent) metaTreeTopCacheC::parentChanging(node);
     node->parent = node->next = node->previous = nullptr;
+    metaTreeC* children = kept ? nullptr : node->firstChild.get();
     if (kept) {
       node->orphaned = !node->anchored;
       // Freed nodes move the counter as they go; a kept one has left its tree all the same.
       ++metaTreeChangeCounter;
-      continue;
-    }
-    if (metaTreeC* children = node->firstChild) {
+    } else {
       node->firstChild = nullptr;
-      lastSibling(children)->next = pending;
-      pending = children;
+      delete node;
     }
-    delete node;
+    if (children) {
+      if (following) {
+        if (depth < inlineDepth) inlineLevels[depth] = following;
+        else deeperLevels.push_back(following);
+        ++depth;
+      }
+      node = children;
+    } else if (following) {
+      node = following;
+    } else if (depth > 0) {
+      --depth;
+      if (depth < inlineDepth) {
+        node = inlineLevels[depth];
+      } else {
+        node = deeperLevels.back();
+        deeperLevels.pop_back();
+      }
+    } else {
+      return;
+    }
   }
 }
 

@@ -32,7 +32,7 @@ class treeLinkT {
  private:
   static uint32_t numberOf(const T* node) {
     if (!node) return 0;
-    uint32_t found = memSlotArenaC::numberOf(node);
+    uint32_t found = memSlotArenaC::numberOfBlock(node);
     if (found == 0) [[unlikely]]
       treeLinkOutsideArena();
     return found;

@@ -21,10 +21,6 @@ constinit uint32_t slotLimit = 0;
 constinit uint32_t chunkCount = 0;
 constinit uint32_t* releasedChunks = nullptr;
 constinit uint32_t releasedCount = 0;
-// The run of slots [freshNumber, freshEnd) taken when the free list is empty: never handed
-// out, or handed back to the system with their chunk.
-constinit uint32_t freshNumber = 0;
-constinit uint32_t freshEnd = 0;
 constinit bool reservationFailed = false;
 
 void* reserve(uint64_t bytes) {
@@ -87,21 +83,17 @@ bool memSlotArenaC::growByChunk() {
   return true;
 }
 
-void* memSlotArenaC::takeFresh() {
-  if (freshNumber == freshEnd) {
-    if (releasedCount > 0) {
-      uint64_t firstSlot = uint64_t(releasedChunks[--releasedCount]) * chunkSlots;
-      freshNumber = uint32_t(firstSlot);
-      freshEnd = uint32_t(firstSlot + chunkSlots);
-    } else if (!growByChunk()) {
-      return nullptr;
-    }
+void* memSlotArenaC::takeFromNewRun() {
+  if (releasedCount > 0) {
+    uint64_t firstSlot = uint64_t(releasedChunks[--releasedCount]) * chunkSlots;
+    freshNumber = uint32_t(firstSlot);
+    freshEnd = uint32_t(firstSlot + chunkSlots);
+  } else if (!growByChunk()) {
+    return nullptr;
   }
   // Number 0 stands for no block.
   if (freshNumber == 0) ++freshNumber;
-  uint32_t number = freshNumber++;
-  markLive(number);
-  return at(number);
+  return take();
 }
 
 void memSlotArenaC::refuse(void* block) {

@@ -28,12 +28,17 @@ class memSlotArenaC {
   // Null when the address space or the memory is exhausted.
   static void* take() {
     uint32_t number = freeHead;
-    if (number == 0) [[unlikely]]
-      return takeFresh();
-    void* block = at(number);
+    if (number != 0) {
+      void* block = at(number);
+      markLive(number);
+      freeHead = *static_cast<uint32_t*>(block);
+      return block;
+    }
+    if (freshNumber == freshEnd) [[unlikely]]
+      return takeFromNewRun();
+    number = freshNumber++;
     markLive(number);
-    freeHead = *static_cast<uint32_t*>(block);
-    return block;
+    return at(number);
   }
   // Reports and ignores a block that is not live in the arena.
   static void giveBack(void* block) {
@@ -47,12 +52,17 @@ class memSlotArenaC {
 
   // The block with that number; number must not be 0.
   static void* at(uint32_t number) { return base + uint64_t(number) * slotBytes; }
-  // The number of a block of the arena; 0 for null or any other address.
+  // The number of a block of the arena; 0 for null or any other address inside or outside it.
   static uint32_t numberOf(const void* block) {
     uint64_t offset = reinterpret_cast<uintptr_t>(block) - reinterpret_cast<uintptr_t>(base);
     return offset < committedBytes && offset % slotBytes == 0 ? uint32_t(offset / slotBytes) : 0;
   }
   static bool holds(const void* block) { return numberOf(block) != 0; }
+  // The number of a pointer to a block of the arena, or 0 for null or an address outside it.
+  static uint32_t numberOfBlock(const void* block) {
+    uint64_t offset = reinterpret_cast<uintptr_t>(block) - reinterpret_cast<uintptr_t>(base);
+    return offset < committedBytes ? uint32_t(offset / slotBytes) : 0;
+  }
 
   // slotBytes for a live block, 0 for a freed one or an address outside the arena.
   static uint32_t blockSize(const void* block) { return isLiveNumber(numberOf(block)) ? slotBytes : 0; }
@@ -64,7 +74,7 @@ class memSlotArenaC {
   static void releaseFreeMemory();
 
  private:
-  static void* takeFresh();
+  static void* takeFromNewRun();
   static void refuse(void* block);
   static bool isLiveNumber(uint32_t number) {
     return number != 0 && (liveBits[number / 64] >> (number % 64) & 1) != 0;
@@ -97,5 +107,9 @@ class memSlotArenaC {
   static inline constinit uint64_t* liveBits = nullptr;
   static inline constinit uint64_t committedBytes = 0;
   static inline constinit uint32_t freeHead = 0;
+  // The run of slots [freshNumber, freshEnd) taken when the free list is empty: never handed
+  // out, or handed back to the system with their chunk. Never slot 0.
+  static inline constinit uint32_t freshNumber = 0;
+  static inline constinit uint32_t freshEnd = 0;
   static inline constinit uint32_t live = 0;
 };
