@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 #include <vector>
 
 #include "core/metaObjectVirtualDataBaseC.h"
@@ -24,7 +25,58 @@ metaTreeC* child(metaTreeC* node, int index) {
 
 bool isLive(const metaTreeC* node) { return memDataPoolBlockSize(const_cast<metaTreeC*>(node)) != 0; }
 
+uint32_t subtreeSize(const metaTreeC* node) {
+  uint32_t size = 1;
+  for (const metaTreeC* each = node->firstChild; each; each = each->next) size += subtreeSize(each);
+  return size;
+}
+
 }  // namespace
+
+// Trees of many shapes (deep combs whose levels wait with siblings, bushes, chains) with views
+// on random nodes: deletion frees every node but the viewed ones met first on each path, and
+// keeps each of those whole with its subtree until its view goes.
+TEST(metaTreeViewC, DeletionKeepsExactlyTheFirstViewedNodeOfEachPathWithItsSubtree) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 40; ++round) {
+    poolBalance balance;
+    uint32_t empty = memPoolOutstandingCount();
+    metaTreeC* root = metaTreeC::newWithKeyword("R");
+    std::vector<metaTreeC*> nodes{root};
+    metaTreeC* spine = root;
+    for (int i = 0; i < 2000; ++i) {
+      metaTreeC* parent = round % 2 == 0 ? spine : nodes[random() % nodes.size()];
+      nodes.push_back(metaTreeC::appendWordChild(parent, "N"));
+      // Every other node of a comb's spine goes one level down, past the inline stack.
+      if (round % 2 == 0 && random() % 2 == 0) spine = nodes.back();
+    }
+    // A node holds the blocks of its text too.
+    uint32_t blocksPerNode = (memPoolOutstandingCount() - empty) / uint32_t(nodes.size());
+    std::vector<std::unique_ptr<metaTreeViewC>> views;
+    for (int v = 0; v < 6; ++v) views.push_back(std::make_unique<metaTreeViewC>(nodes[1 + random() % (nodes.size() - 1)]));
+    uint32_t expectedKept = 0;
+    std::vector<std::pair<metaTreeC*, uint32_t>> kept;
+    for (auto& view : views) {
+      metaTreeC* node = view->getNode();
+      bool underAnother = false;
+      for (const metaTreeC* up = node->parent; up; up = up->parent) underAnother = underAnother || up->getViewCount() > 0;
+      bool counted = false;
+      for (auto& entry : kept) counted = counted || entry.first == node;
+      if (underAnother || counted) continue;
+      kept.emplace_back(node, subtreeSize(node));
+      expectedKept += kept.back().second;
+    }
+    uint32_t before = memPoolOutstandingCount();
+    metaTreeC::deleteTree(root);
+    EXPECT_EQ(before - memPoolOutstandingCount(), (nodes.size() - expectedKept) * blocksPerNode) << "round " << round;
+    for (auto& [node, size] : kept) {
+      EXPECT_TRUE(isLive(node) && node->isOrphaned() && !node->parent && !node->next && !node->previous);
+      EXPECT_EQ(subtreeSize(node), size);
+    }
+    views.clear();
+    balance.expectBalanced();
+  }
+}
 
 TEST(metaTreeViewC, RemovalKeepsViewedNodesAsOrphansUntilTheirLastViewGoes) {
   poolBalance balance;
