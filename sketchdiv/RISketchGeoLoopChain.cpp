@@ -140,7 +140,7 @@ bool walkFiled(filedLoopS& rest, double pointEps, const vectorC2d<double>& start
 }
 
 bool isFullCircle(const IRIBaseGeoObject* object) {
-  return object && object->getTypeName() == "arc" && static_cast<const RISketchGeoArc*>(object)->isFullCircle();
+  return object && object->isArc() && static_cast<const RISketchGeoArc*>(object)->isFullCircle();
 }
 
 }  // namespace
