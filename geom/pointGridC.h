@@ -28,13 +28,19 @@ class pointGridC {
       if (isFinitePoint(p)) extent = std::max({extent, std::fabs(p.x), std::fabs(p.y)});
     }
     if (!chooseSide(extent, tolerance)) return;
-    std::vector<uint64_t> keys(count);
+    std::vector<uint64_t>& keys = keyScratch(count);
     for (uint32_t i = 0; i < count; ++i) {
       const vectorC2d<double> p = pointAt(i);
       keys[i] = isFinitePoint(p) ? cellKey(cellOf(p.x / side), cellOf(p.y / side)) : unfiled;
     }
     file(keys);
   }
+  pointGridC(const pointGridC&) = default;
+  pointGridC(pointGridC&&) = default;
+  pointGridC& operator=(const pointGridC&) = default;
+  pointGridC& operator=(pointGridC&&) = default;
+  // Hands the tables to the thread's spares, for the next grid.
+  ~pointGridC();
 
   // The indices of the filed points that may lie within the tolerance of p, ascending: every
   // point that does is among them.
@@ -56,6 +62,13 @@ class pointGridC {
   static constexpr uint32_t runMark = uint32_t(1) << 31;
   // The key of no cell.
   static constexpr uint64_t unfiled = UINT64_MAX;
+  // Grids built one after another on a thread, such as the few of each chain a loop builds,
+  // reuse these tables rather than have large ones handed back to the system and faulted in
+  // again page by page.
+  struct sparesS;
+  static sparesS& spares();
+  // The thread's key table, count long.
+  static std::vector<uint64_t>& keyScratch(uint32_t count);
   // The cell side for points within extent of the origin; false when every point is a candidate.
   bool chooseSide(double extent, double tolerance);
   void file(const std::vector<uint64_t>& keys);
