@@ -251,9 +251,12 @@ bool RISketchGeoLoop::buildChain(RIBaseObjectChain*& head) {
     if (reversed) line.reverse();
     head->append(&line);
   };
+  // Only full circles collapse: a chain without one is left unread.
+  bool fullCircles = false;
   auto chainArc = [&](bool reversed) {
     RISketchGeoArc& arc = chainArcs.append(foundArcs[0]);
     if (reversed) arc.reverse();
+    fullCircles = fullCircles || arc.isFullCircle();
     head->append(&arc);
   };
 
@@ -267,7 +270,7 @@ bool RISketchGeoLoop::buildChain(RIBaseObjectChain*& head) {
       // A line and an arc between the same two vertices make the whole loop.
       chainLine(reversed);
       chainArc(reversed);
-      collapseFullCircles(head);
+      if (fullCircles) collapseFullCircles(head);
       return true;
     }
     if (lineHits > 0 && arcHits > 0) continue;
@@ -279,6 +282,6 @@ bool RISketchGeoLoop::buildChain(RIBaseObjectChain*& head) {
     if (foundLines.count() == 1) chainLine(reversed);
     if (foundArcs.count() == 1) chainArc(reversed);
   }
-  collapseFullCircles(head);
+  if (fullCircles) collapseFullCircles(head);
   return true;
 }
