@@ -19,9 +19,12 @@
 class pointGridC {
  public:
   // Files the points pointAt(0) to pointAt(count - 1), which are read twice; tolerance is the
-  // largest that any comparison of a candidate will use.
+  // largest that any comparison of a candidate will use. The table is first sized for about
+  // sharedBy points in a cell (the two ends of curves meeting at a corner; 1 for points mostly
+  // apart), which spares filing again in a table twice as large.
   template <class PointAt>
-  pointGridC(uint32_t count, PointAt pointAt, double tolerance) : pointCount(count) {
+  pointGridC(uint32_t count, PointAt pointAt, double tolerance, uint32_t sharedBy = 2)
+      : pointCount(count), sharing(std::max<uint32_t>(sharedBy, 1)) {
     double extent = 0.0;
     for (uint32_t i = 0; i < count; ++i) {
       const vectorC2d<double> p = pointAt(i);
@@ -81,5 +84,6 @@ class pointGridC {
   std::vector<cellS> cells;       // open addressing, a power of two at least twice the cells held
   double side = 1.0;
   uint32_t pointCount = 0;
+  uint32_t sharing = 2;  // points expected in a cell
   bool everyPoint = false;
 };

@@ -85,7 +85,7 @@ void removeCoincidentVertices(sketchPointList& points) {
     repeats[i] = i > 0 && isFinitePoint(points[i]) && points[i].x == points[i - 1].x && points[i].y == points[i - 1].y;
     if (!repeats[i]) filed.push_back(i);
   }
-  const pointGridC grid(uint32_t(filed.size()), [&](uint32_t f) { return points[filed[f]]; }, coincidence);
+  const pointGridC grid(uint32_t(filed.size()), [&](uint32_t f) { return points[filed[f]]; }, coincidence, 1);
   std::vector<uint32_t> near;
   for (uint32_t f = 0; f < filed.size(); ++f) {
     const uint32_t i = filed[f];
