@@ -61,14 +61,16 @@ class sketchFiledCurvesT {
     return true;
   }
 
-  // Appends copies of the curves from p to q, taken or not, in list order; whether there was any.
-  bool between(const vectorC2d<double>& p, const vectorC2d<double>& q, sketchListT<Object>& out) {
-    const uint32_t before = out.count();
+  // The number of curves from p to q, taken or not; first receives the index of the first of
+  // them in list order.
+  uint32_t between(const vectorC2d<double>& p, const vectorC2d<double>& q, uint32_t& first) {
+    uint32_t count = 0;
     for (uint32_t entry : lookUp(p).near) {
       const uint32_t i = entry >> 1;
-      if (!(entry & 1) && list[i].startsAt(p) && list[i].endsAt(q)) out.append(list[i]);
+      if ((entry & 1) || !list[i].startsAt(p) || !list[i].endsAt(q)) continue;
+      if (count++ == 0) first = i;
     }
-    return out.count() > before;
+    return count;
   }
 
  private:
