@@ -91,9 +91,6 @@ class sketchFiledCurvesT {
     }
     return largest;
   }
-  // The candidates of p. The last two points looked up are kept: the walk asks for starts and
-  // ends at one point, and the chain asks at each vertex and, for a curve the other way round,
-  // at the next one.
   struct lookS {
     vectorC2d<double> point;
     std::vector<uint32_t> near;
@@ -102,6 +99,9 @@ class sketchFiledCurvesT {
     uint32_t resume[2] = {0, 0};
     bool valid = false;
   };
+  // The candidates of p. The last two points looked up are kept: the walk asks for starts and
+  // ends at one point, and the chain asks at each vertex and, for a curve the other way round,
+  // at the next one.
   lookS& lookUp(const vectorC2d<double>& p) {
     for (lookS& look : looks)
       if (look.valid && std::memcmp(&p.x, &look.point.x, sizeof(double)) == 0 &&
