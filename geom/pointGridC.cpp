@@ -20,7 +20,53 @@ size_t slotOf(uint64_t key, size_t slots) {
   return size_t((key * 0x9E3779B97F4A7C15ull) >> 32) & (slots - 1);
 }
 
+// Tables up to this size are kept for reuse; a larger one is freed, as one grid that large
+// costs far more than faulting its pages in.
+constexpr size_t keptBytes = size_t(1) << 20;
+
+template <class T>
+bool worthKeeping(const std::vector<T>& table) {
+  return table.capacity() > 0 && table.capacity() * sizeof(T) <= keptBytes;
+}
+
+template <class T>
+void releaseIfLarge(std::vector<T>& table) {
+  if (table.capacity() * sizeof(T) > keptBytes) std::vector<T>().swap(table);
+}
+
 }  // namespace
+
+// A grid takes the tables last given back: the grids of one chain are built in one order and
+// given back in the other, so each takes again the tables sized for it.
+struct pointGridC::sparesS {
+  static constexpr int most = 4;
+  std::vector<uint64_t> keys;
+  std::vector<uint32_t> nextInCell;
+  std::vector<cellS> cells[most];
+  std::vector<uint32_t> entries[most];
+  int cellsKept = 0;
+  int entriesKept = 0;
+};
+
+pointGridC::sparesS& pointGridC::spares() {
+  thread_local sparesS kept;
+  return kept;
+}
+
+std::vector<uint64_t>& pointGridC::keyScratch(uint32_t count) {
+  std::vector<uint64_t>& keys = spares().keys;
+  keys.resize(count);
+  return keys;
+}
+
+pointGridC::~pointGridC() {
+  sparesS& kept = spares();
+  if (kept.cellsKept < sparesS::most && worthKeeping(cells)) kept.cells[kept.cellsKept++].swap(cells);
+  if (kept.entriesKept < sparesS::most && worthKeeping(entries)) {
+    entries.clear();
+    kept.entries[kept.entriesKept++].swap(entries);
+  }
+}
 
 bool pointGridC::chooseSide(double extent, double tolerance) {
   side = std::max({tolerancesPerSide * tolerance, extent / cellsToTheEdge, leastSide});
@@ -32,17 +78,23 @@ bool pointGridC::chooseSide(double extent, double tolerance) {
 void pointGridC::file(const std::vector<uint64_t>& keys) {
   // Chains the points of each cell, last index first, with the table reached once per
   // point; a walk of the table in its own order then stores every cell's points ascending,
-  // so only the table's slots are visited at random. The table starts with a slot per point,
-  // as curves put two ends in most cells, and doubles while more than half of its slots hold
-  // cells. So many points that an index would reach runMark make every point a candidate.
+  // so only the table's slots are visited at random. The table starts with two slots per
+  // cell expected, and doubles while more than half of its slots hold cells. So many points that an index would reach runMark make every point a candidate.
+  sparesS& kept = spares();
   if (keys.size() >= runMark) {
     everyPoint = true;
+    releaseIfLarge(kept.keys);
     return;
   }
+  // No points: no table, and every lookup ends at once.
+  if (keys.empty()) return;
+  if (kept.cellsKept > 0) cells.swap(kept.cells[--kept.cellsKept]);
+  if (kept.entriesKept > 0) entries.swap(kept.entries[--kept.entriesKept]);
   constexpr uint32_t endOfChain = UINT32_MAX;
   size_t slots = 4;
-  while (slots < keys.size()) slots *= 2;
-  std::vector<uint32_t> nextInCell(keys.size());
+  while (slots * sharing < 2 * keys.size()) slots *= 2;
+  std::vector<uint32_t>& nextInCell = kept.nextInCell;
+  nextInCell.resize(keys.size());
   for (bool full = true; full;) {
     cells.assign(slots, cellS());
     full = false;
@@ -81,6 +133,8 @@ void pointGridC::file(const std::vector<uint64_t>& keys) {
       cell.end = filed;
     }
   }
+  releaseIfLarge(kept.keys);
+  releaseIfLarge(kept.nextInCell);
 }
 
 const pointGridC::cellS* pointGridC::findCell(uint64_t key) const {
@@ -116,11 +170,14 @@ void pointGridC::candidates(const vectorC2d<double>& p, std::vector<uint32_t>& o
   // The cells within reach of the query: its own, and a neighbour where it lies near an edge.
   const double x = p.x / side, y = p.y / side;
   const int64_t firstRow = cellOf(y - reach), lastColumn = cellOf(x + reach), lastRow = cellOf(y + reach);
+  // Where each cell's run starts; a query reaches at most four cells.
+  size_t runStarts[4];
   int cellsFound = 0;
   for (int64_t column = cellOf(x - reach); column <= lastColumn; ++column) {
     for (int64_t row = firstRow; row <= lastRow; ++row) {
       const cellS* cell = findCell(cellKey(column, row));
       if (!cell) continue;
+      runStarts[cellsFound] = out.size();
       if (cell->first & runMark) {
         out.insert(out.end(), entries.begin() + (cell->first & ~runMark), entries.begin() + cell->end);
       } else {
@@ -130,6 +187,15 @@ void pointGridC::candidates(const vectorC2d<double>& p, std::vector<uint32_t>& o
       ++cellsFound;
     }
   }
-  // The run of one cell is ascending already.
-  if (cellsFound > 1) std::sort(out.begin(), out.end());
+  // Each cell's run is ascending already: a few points are sorted, and the long runs of a
+  // crowded cell merged, which keeps a lookup in a stack of many ends linear in their number.
+  if (cellsFound < 2) return;
+  if (out.size() <= 16) {
+    std::sort(out.begin(), out.end());
+    return;
+  }
+  for (int run = 1; run < cellsFound; ++run) {
+    const size_t end = run + 1 < cellsFound ? runStarts[run + 1] : out.size();
+    std::inplace_merge(out.begin(), out.begin() + ptrdiff_t(runStarts[run]), out.begin() + ptrdiff_t(end));
+  }
 }

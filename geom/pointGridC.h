@@ -19,22 +19,31 @@
 class pointGridC {
  public:
   // Files the points pointAt(0) to pointAt(count - 1), which are read twice; tolerance is the
-  // largest that any comparison of a candidate will use.
+  // largest that any comparison of a candidate will use. The table is first sized for about
+  // sharedBy points in a cell (the two ends of curves meeting at a corner; 1 for points mostly
+  // apart), which spares filing again in a table twice as large.
   template <class PointAt>
-  pointGridC(uint32_t count, PointAt pointAt, double tolerance) : pointCount(count) {
+  pointGridC(uint32_t count, PointAt pointAt, double tolerance, uint32_t sharedBy = 2)
+      : pointCount(count), sharing(std::max<uint32_t>(sharedBy, 1)) {
     double extent = 0.0;
     for (uint32_t i = 0; i < count; ++i) {
       const vectorC2d<double> p = pointAt(i);
       if (isFinitePoint(p)) extent = std::max({extent, std::fabs(p.x), std::fabs(p.y)});
     }
     if (!chooseSide(extent, tolerance)) return;
-    std::vector<uint64_t> keys(count);
+    std::vector<uint64_t>& keys = keyScratch(count);
     for (uint32_t i = 0; i < count; ++i) {
       const vectorC2d<double> p = pointAt(i);
       keys[i] = isFinitePoint(p) ? cellKey(cellOf(p.x / side), cellOf(p.y / side)) : unfiled;
     }
     file(keys);
   }
+  pointGridC(const pointGridC&) = default;
+  pointGridC(pointGridC&&) = default;
+  pointGridC& operator=(const pointGridC&) = default;
+  pointGridC& operator=(pointGridC&&) = default;
+  // Hands the tables to the thread's spares, for the next grid.
+  ~pointGridC();
 
   // The indices of the filed points that may lie within the tolerance of p, ascending: every
   // point that does is among them.
@@ -56,6 +65,13 @@ class pointGridC {
   static constexpr uint32_t runMark = uint32_t(1) << 31;
   // The key of no cell.
   static constexpr uint64_t unfiled = UINT64_MAX;
+  // Grids built one after another on a thread, such as the few of each chain a loop builds,
+  // reuse these tables rather than have large ones handed back to the system and faulted in
+  // again page by page.
+  struct sparesS;
+  static sparesS& spares();
+  // The thread's key table, count long.
+  static std::vector<uint64_t>& keyScratch(uint32_t count);
   // The cell side for points within extent of the origin; false when every point is a candidate.
   bool chooseSide(double extent, double tolerance);
   void file(const std::vector<uint64_t>& keys);
@@ -68,5 +84,6 @@ class pointGridC {
   std::vector<cellS> cells;       // open addressing, a power of two at least twice the cells held
   double side = 1.0;
   uint32_t pointCount = 0;
+  uint32_t sharing = 2;  // points expected in a cell
   bool everyPoint = false;
 };

@@ -20,6 +20,8 @@ class IRIBaseGeoObject {
   virtual vectorC2d<double> getEndPoint() const = 0;
   // "line" or "arc".
   virtual str getTypeName() const = 0;
+  // The kind that getTypeName names, without building the text.
+  virtual bool isArc() const = 0;
   // An arc recomputes its points from its angles first.
   virtual RISketchBoundingBox getBoundingBox() = 0;
   // Whether the cut passes without touching an end point.

@@ -16,7 +16,7 @@ constexpr double turn = 2.0 * std::numbers::pi;
 // The relative rounding of a coordinate that a split computes.
 constexpr double rounding = 1e-12;
 
-bool isArc(const IRIBaseGeoObject& curve) { return curve.getTypeName() == "arc"; }
+bool isArc(const IRIBaseGeoObject& curve) { return curve.isArc(); }
 
 // The counter-clockwise angle from a to b, in [0, turn).
 double angleFromTo(double a, double b) {

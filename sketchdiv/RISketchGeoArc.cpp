@@ -184,7 +184,7 @@ bool RISketchGeoArc::isCutClean(const RISketchGeoLine& cut) {
 }
 
 bool RISketchGeoArc::isEqual(const IRIBaseGeoObject* other) const {
-  if (!other || !(other->getTypeName() == "arc")) return false;
+  if (!other || !other->isArc()) return false;
   const auto* arc = static_cast<const RISketchGeoArc*>(other);
   const bool ends = (startsAt(arc->startPoint) && endsAt(arc->endPoint)) ||
                     (startsAt(arc->endPoint) && endsAt(arc->startPoint));

@@ -30,6 +30,7 @@ class RISketchGeoArc final : public IRIBaseGeoObject {
   vectorC2d<double> getStartPoint() const override { return startPoint; }
   vectorC2d<double> getEndPoint() const override { return endPoint; }
   str getTypeName() const override { return str("arc"); }
+  bool isArc() const override { return true; }
   RISketchBoundingBox getBoundingBox() override;
   bool isCutClean(const RISketchGeoLine& cut) override;
   bool isEqual(const IRIBaseGeoObject* other) const override;

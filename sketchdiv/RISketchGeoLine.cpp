@@ -29,7 +29,7 @@ bool RISketchGeoLine::isCutClean(const RISketchGeoLine& cut) {
 }
 
 bool RISketchGeoLine::isEqual(const IRIBaseGeoObject* other) const {
-  if (!other || !(other->getTypeName() == "line")) return false;
+  if (!other || other->isArc()) return false;
   const auto* line = static_cast<const RISketchGeoLine*>(other);
   return (startsAt(line->start) && endsAt(line->end)) || (startsAt(line->end) && endsAt(line->start));
 }

@@ -18,6 +18,7 @@ class RISketchGeoLine final : public IRIBaseGeoObject {
   vectorC2d<double> getStartPoint() const override { return start; }
   vectorC2d<double> getEndPoint() const override { return end; }
   str getTypeName() const override { return str("line"); }
+  bool isArc() const override { return false; }
   RISketchBoundingBox getBoundingBox() override;
   bool isCutClean(const RISketchGeoLine& cut) override;
   bool isEqual(const IRIBaseGeoObject* other) const override;

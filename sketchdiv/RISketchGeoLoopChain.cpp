@@ -73,8 +73,9 @@ void collectBetween(sketchListT<Object>& list, const vectorC2d<double>& p, const
 }
 
 // What removeCoincidentPoints keeps, through a grid: of each group of points that coincide
-// (pointsCoincide, within 0.0001) the one that stood first.
-void removeCoincidentVertices(sketchPointList& points) {
+// (pointsCoincide, within 0.0001) the one that stood first. keptAt receives the index each
+// kept point had.
+void removeCoincidentVertices(sketchPointList& points, std::vector<uint32_t>& keptAt) {
   constexpr double coincidence = 0.0001;
   const uint32_t n = points.count();
   // The walk gives each vertex twice, or a finite one once: a finite copy of the point before
@@ -85,7 +86,7 @@ void removeCoincidentVertices(sketchPointList& points) {
     repeats[i] = i > 0 && isFinitePoint(points[i]) && points[i].x == points[i - 1].x && points[i].y == points[i - 1].y;
     if (!repeats[i]) filed.push_back(i);
   }
-  const pointGridC grid(uint32_t(filed.size()), [&](uint32_t f) { return points[filed[f]]; }, coincidence);
+  const pointGridC grid(uint32_t(filed.size()), [&](uint32_t f) { return points[filed[f]]; }, coincidence, 1);
   std::vector<uint32_t> near;
   for (uint32_t f = 0; f < filed.size(); ++f) {
     const uint32_t i = filed[f];
@@ -94,16 +95,45 @@ void removeCoincidentVertices(sketchPointList& points) {
       repeats[i] = !repeats[filed[near[k]]] && pointsCoincide(points[filed[near[k]]], points[i]);
   }
   uint32_t kept = 0;
-  for (uint32_t i = 0; i < n; ++i)
-    if (!repeats[i]) points[kept++] = points[i];
+  keptAt.clear();
+  for (uint32_t i = 0; i < n; ++i) {
+    if (repeats[i]) continue;
+    keptAt.push_back(i);
+    points[kept++] = points[i];
+  }
   points.shrinkBy(n - kept);
+}
+
+// The curves the chain takes between two vertices p and q: those from p to q, else those from
+// q to p (reversed); of each kind how many, and the first in list order.
+struct linkS {
+  uint32_t lineHits = 0;
+  uint32_t arcHits = 0;
+  uint32_t firstLine = 0;
+  uint32_t firstArc = 0;
+  bool reversed = false;
+  bool known = false;
+};
+
+linkS linkBetween(filedLoopS& filed, const vectorC2d<double>& p, const vectorC2d<double>& q) {
+  linkS link;
+  link.known = true;
+  for (const bool reversed : {false, true}) {
+    link.reversed = reversed;
+    link.lineHits = filed.lines.between(reversed ? q : p, reversed ? p : q, link.firstLine);
+    link.arcHits = filed.arcs.between(reversed ? q : p, reversed ? p : q, link.firstArc);
+    if (link.lineHits + link.arcHits > 0) break;
+  }
+  return link;
 }
 
 // The walk of RISketchGeoLoop::walk over the filed curves of the loop, which it takes. With
 // finiteOnce a finite vertex is given once, as what removeCoincidentVertices keeps of the
-// walk's points does not change when the second copy is left out.
+// walk's points does not change when the second copy is left out. With links, each step
+// also finds the chain's link from the point it leaves (links[i] for points[i]) to the next
+// point, while the step has that point's curves at hand.
 bool walkFiled(filedLoopS& rest, double pointEps, const vectorC2d<double>& start, sketchPointList& points,
-               sketchListT<str>* names, bool finiteOnce) {
+               sketchListT<str>* names, bool finiteOnce, std::vector<linkS>* links = nullptr) {
   const auto add = [&points, finiteOnce](const vectorC2d<double>& vertex) {
     points.append(vertex);
     if (!finiteOnce || !isFinitePoint(vertex)) points.append(vertex);
@@ -130,6 +160,10 @@ bool walkFiled(filedLoopS& rest, double pointEps, const vectorC2d<double>& start
     }
     vectorC2d<double> vertex;
     if (!object->getOtherEnd(current, vertex)) break;
+    if (links) {
+      links->resize(points.count());
+      links->back() = linkBetween(rest, current, vertex);
+    }
     add(vertex);
     if (!rest.lines.take(object)) rest.arcs.take(object);
     if (pointsEqual(vertex, start, pointEps)) break;
@@ -140,7 +174,7 @@ bool walkFiled(filedLoopS& rest, double pointEps, const vectorC2d<double>& start
 }
 
 bool isFullCircle(const IRIBaseGeoObject* object) {
-  return object && object->getTypeName() == "arc" && static_cast<const RISketchGeoArc*>(object)->isFullCircle();
+  return object && object->isArc() && static_cast<const RISketchGeoArc*>(object)->isFullCircle();
 }
 
 }  // namespace
@@ -226,59 +260,53 @@ bool RISketchGeoLoop::buildChain(RIBaseObjectChain*& head) {
   chainArcs.setEmpty();
   sketchPointList vertices;
   vectorC2d<double> start;
-  // The walk takes curves, which the lookups between vertices do not look at.
-  if (firstPoint(start)) walkFiled(*filed, pointEps, start, vertices, nullptr, true);
-  removeCoincidentVertices(vertices);
+  // The walk takes curves, which the lookups between vertices do not look at; it finds the
+  // links between the points it goes through, which serve the vertices kept next to each other.
+  std::vector<linkS> walkLinks;
+  if (firstPoint(start)) walkFiled(*filed, pointEps, start, vertices, nullptr, true, &walkLinks);
+  std::vector<uint32_t> keptAt;
+  removeCoincidentVertices(vertices, keptAt);
   head = new RIBaseObjectChain;
 
-  sketchListT<RISketchGeoLine> foundLines;
-  sketchListT<RISketchGeoArc> foundArcs;
-  // The curves from p to q, else those from q to p (then reversed is set).
-  auto collect = [&](const vectorC2d<double>& p, const vectorC2d<double>& q, bool& reversed) {
-    foundLines.setEmpty();
-    foundArcs.setEmpty();
-    reversed = false;
-    const auto between = [&](const vectorC2d<double>& from, const vectorC2d<double>& to) {
-      const bool lines = filed->lines.between(from, to, foundLines);
-      return filed->arcs.between(from, to, foundArcs) || lines;
-    };
-    if (between(p, q)) return;
-    between(q, p);
-    reversed = true;
+  // The link from vertex i to vertex k.
+  auto link = [&](uint32_t i, uint32_t k) {
+    const uint32_t from = keptAt[i];
+    if (keptAt[k] == from + 1 && from < walkLinks.size() && walkLinks[from].known) return walkLinks[from];
+    return linkBetween(*filed, vertices[i], vertices[k]);
   };
-  auto chainLine = [&](bool reversed) {
-    RISketchGeoLine& line = chainLines.append(foundLines[0]);
-    if (reversed) line.reverse();
+  auto chainLine = [&](const linkS& l) {
+    RISketchGeoLine& line = chainLines.append(lines[l.firstLine]);
+    if (l.reversed) line.reverse();
     head->append(&line);
   };
-  auto chainArc = [&](bool reversed) {
-    RISketchGeoArc& arc = chainArcs.append(foundArcs[0]);
-    if (reversed) arc.reverse();
+  // Only full circles collapse: a chain without one is left unread.
+  bool fullCircles = false;
+  auto chainArc = [&](const linkS& l) {
+    RISketchGeoArc& arc = chainArcs.append(arcs[l.firstArc]);
+    if (l.reversed) arc.reverse();
+    fullCircles = fullCircles || arc.isFullCircle();
     head->append(&arc);
   };
 
   const uint32_t n = vertices.count();
-  bool reversed = false;
   for (uint32_t i = 0; i + 1 < n; ++i) {
-    collect(vertices[i], vertices[i + 1], reversed);
-    const uint32_t lineHits = foundLines.count();
-    const uint32_t arcHits = foundArcs.count();
-    if (lineHits == 1 && arcHits == 1) {
+    const linkS l = link(i, i + 1);
+    if (l.lineHits == 1 && l.arcHits == 1) {
       // A line and an arc between the same two vertices make the whole loop.
-      chainLine(reversed);
-      chainArc(reversed);
-      collapseFullCircles(head);
+      chainLine(l);
+      chainArc(l);
+      if (fullCircles) collapseFullCircles(head);
       return true;
     }
-    if (lineHits > 0 && arcHits > 0) continue;
-    if (lineHits > 0) chainLine(reversed);
-    else if (arcHits > 0) chainArc(reversed);
+    if (l.lineHits > 0 && l.arcHits > 0) continue;
+    if (l.lineHits > 0) chainLine(l);
+    else if (l.arcHits > 0) chainArc(l);
   }
   if (n > 0) {
-    collect(vertices[n - 1], vertices[0], reversed);
-    if (foundLines.count() == 1) chainLine(reversed);
-    if (foundArcs.count() == 1) chainArc(reversed);
+    const linkS l = link(n - 1, 0);
+    if (l.lineHits == 1) chainLine(l);
+    if (l.arcHits == 1) chainArc(l);
   }
-  collapseFullCircles(head);
+  if (fullCircles) collapseFullCircles(head);
   return true;
 }

@@ -18,7 +18,7 @@ bool isFinite(const vectorC2d<double>& p) { return std::isfinite(p.x) && std::is
 // not finite.
 bool appendShape(metaTreeC* loopNode, const IRIBaseGeoObject& curve) {
   metaTreeC* shape = nullptr;
-  if (curve.getTypeName() == "arc") {
+  if (curve.isArc()) {
     const auto& arc = static_cast<const RISketchGeoArc&>(curve);
     if (arc.isFullCircle()) {
       if (!isFinite(arc.centre) || !std::isfinite(arc.radius)) return false;

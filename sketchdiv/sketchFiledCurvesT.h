@@ -24,7 +24,7 @@ class sketchFiledCurvesT {
   // a curve equal to curve i has its start or its end at i's start.
   bool repeatsEarlier(uint32_t i, const std::vector<bool>& repeats) {
     uint32_t tried = UINT32_MAX;
-    for (uint32_t entry : lookUp(list[i].getStartPoint())) {
+    for (uint32_t entry : lookUp(list[i].getStartPoint()).near) {
       const uint32_t k = entry >> 1;
       if (k >= i) break;
       if (k == tried || repeats[k]) continue;
@@ -34,10 +34,17 @@ class sketchFiledCurvesT {
     return false;
   }
 
-  // The first curve not taken that starts (or ends) at p; null when none does.
+  // The first curve not taken that starts (or ends) at p; null when none does. A candidate
+  // passed over once stays passed over, as curves are taken and never given back, so the
+  // look-up resumes where the last one at p found its curve: a walk through a point where a
+  // stack of many curves meets then reads their ends about once.
   const Object* firstAt(const vectorC2d<double>& p, bool atStart) {
     if (taken.empty()) taken.resize(list.count());
-    for (uint32_t entry : lookUp(p)) {
+    lookS& look = lookUp(p);
+    const std::vector<uint32_t>& near = look.near;
+    uint32_t& resume = look.resume[atStart];
+    for (; resume < near.size(); ++resume) {
+      const uint32_t entry = near[resume];
       const uint32_t i = entry >> 1;
       if ((entry & 1) == uint32_t(atStart) || taken[i]) continue;
       if (atStart ? list[i].startsAt(p) : list[i].endsAt(p)) {
@@ -54,14 +61,16 @@ class sketchFiledCurvesT {
     return true;
   }
 
-  // Appends copies of the curves from p to q, taken or not, in list order; whether there was any.
-  bool between(const vectorC2d<double>& p, const vectorC2d<double>& q, sketchListT<Object>& out) {
-    const uint32_t before = out.count();
-    for (uint32_t entry : lookUp(p)) {
+  // The number of curves from p to q, taken or not; first receives the index of the first of
+  // them in list order.
+  uint32_t between(const vectorC2d<double>& p, const vectorC2d<double>& q, uint32_t& first) {
+    uint32_t count = 0;
+    for (uint32_t entry : lookUp(p).near) {
       const uint32_t i = entry >> 1;
-      if (!(entry & 1) && list[i].startsAt(p) && list[i].endsAt(q)) out.append(list[i]);
+      if ((entry & 1) || !list[i].startsAt(p) || !list[i].endsAt(q)) continue;
+      if (count++ == 0) first = i;
     }
-    return out.count() > before;
+    return count;
   }
 
  private:
@@ -82,29 +91,33 @@ class sketchFiledCurvesT {
     }
     return largest;
   }
+  struct lookS {
+    vectorC2d<double> point;
+    std::vector<uint32_t> near;
+    // Where firstAt goes on for ends (0) and starts (1): the candidates before it are taken
+    // or do not lie at the point.
+    uint32_t resume[2] = {0, 0};
+    bool valid = false;
+  };
   // The candidates of p. The last two points looked up are kept: the walk asks for starts and
   // ends at one point, and the chain asks at each vertex and, for a curve the other way round,
   // at the next one.
-  const std::vector<uint32_t>& lookUp(const vectorC2d<double>& p) {
+  lookS& lookUp(const vectorC2d<double>& p) {
     for (lookS& look : looks)
       if (look.valid && std::memcmp(&p.x, &look.point.x, sizeof(double)) == 0 &&
           std::memcmp(&p.y, &look.point.y, sizeof(double)) == 0)
-        return look.near;
+        return look;
     lookS& older = looks[olderLook];
     olderLook ^= 1;
     grid.candidates(p, older.near);
     older.point = p;
+    older.resume[0] = older.resume[1] = 0;
     older.valid = true;
-    return older.near;
+    return older;
   }
 
   const sketchListT<Object>& list;
   pointGridC grid;
-  struct lookS {
-    vectorC2d<double> point;
-    std::vector<uint32_t> near;
-    bool valid = false;
-  };
   lookS looks[2];
   int olderLook = 0;
   std::vector<bool> taken;

@@ -285,3 +285,42 @@ TEST(SketchChainReference, GridLookupsGiveWhatScansGave) {
   // The rounds are no empty talk: most build chains of several curves.
   EXPECT_GT(chained, 150);
 }
+
+// Stacks of curves between a few points, many copies each, some turned, some with their own
+// tolerance: the walk comes back to the same points again and again, so its lookups resume
+// where earlier ones at the point stopped; walk and chain must still give what the scans gave.
+TEST(SketchChainReference, StacksOfCurvesThroughFewPointsGiveWhatScansGave) {
+  std::mt19937 random(97);
+  const point corners[] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}, {1e-7, 0}, {0, 5e-7}};
+  for (int round = 0; round < 60; ++round) {
+    RISketchGeoLoop source;
+    source.setEps(round % 3 == 0 ? 1e-6 : 1e-3);
+    const int copies = 1 + int(random() % 40);
+    for (int k = 0; k < copies; ++k) {
+      for (int side = 0; side < 4; ++side) {
+        point from = corners[(side + (random() % 3 == 0 ? 4 : 0)) % 6], to = corners[(side + 1) % 4];
+        if (random() % 2) std::swap(from, to);
+        if (random() % 5 == 0) source.addArc(from, point(0.5, 0.5 + 0.1 * double(k % 3)), to, k);
+        else source.addLine(from, to, 4 * k + side);
+      }
+    }
+    for (uint32_t i = 0; i < source.lineCount(); ++i)
+      if (random() % 9 == 0) source.lines[i].setTolerance(random() % 2 ? 1e-9 : 0.01);
+    RISketchGeoLoop expected = source, actual = source;
+    markSlots(expected);
+    markSlots(actual);
+    for (const point& start : corners) {
+      sketchPointList expectedPoints, actualPoints;
+      sketchListT<str> expectedNames, actualNames;
+      const bool expectedFound = reference::walk(source, start, expectedPoints, expectedNames);
+      const bool actualFound = source.walkChainTyped(start, actualPoints, actualNames);
+      ASSERT_EQ(walked(actualPoints, actualNames, actualFound), walked(expectedPoints, expectedNames, expectedFound))
+          << round;
+    }
+    RIBaseObjectChain* expectedHead = nullptr;
+    RIBaseObjectChain* actualHead = nullptr;
+    reference::buildChain(expected, expectedHead);
+    ASSERT_TRUE(actual.buildChain(actualHead));
+    ASSERT_EQ(outcome(actual, actualHead), outcome(expected, expectedHead)) << round;
+  }
+}
