@@ -73,6 +73,11 @@ struct alignas(64) memPoolPageS {
   bool startsHandedOutSlot(uint32_t offset) const {
     return offset >= setUpOffset && offset < slotsEnd && uint64_t(offset) * strideDivisor < strideDivisor;
   }
+  // The same for any address at all: one outside the page's block area is no slot of it.
+  bool startsHandedOutSlotAt(uintptr_t address) const {
+    uint64_t offset = address - reinterpret_cast<uintptr_t>(blocks);
+    return offset >= setUpOffset && offset < slotsEnd && offset * strideDivisor < strideDivisor;
+  }
   // The slot that has never been handed out with the highest index; null when none is left.
   memPoolBlockHeaderS* setUpNextSlot() {
     if (firstSetUp == 0) return nullptr;

@@ -1,5 +1,7 @@
 #include "memman/memPoolPageTableC.h"
 
+#include <algorithm>
+
 #include "memman/memPoolSystemHeap.h"
 
 uint32_t memPoolPageTableC::add(memPoolPageS* page) {
@@ -13,7 +15,9 @@ uint32_t memPoolPageTableC::add(memPoolPageS* page) {
       uint32_t grown = capacity ? capacity * 2 : 64;
       pages = static_cast<memPoolPageS**>(memPoolSystemRealloc(pages, size_t(grown) * sizeof(memPoolPageS*)));
       freeNumbers = static_cast<uint32_t*>(memPoolSystemRealloc(freeNumbers, size_t(grown) * sizeof(uint32_t)));
+      std::fill(pages + capacity, pages + grown, nullptr);
       capacity = grown;
+      setPlainHeaders(plainHeaders);
     }
   }
   pages[number] = page;
@@ -33,5 +37,10 @@ void memPoolPageTableC::remove(uint32_t number) {
   memPoolSystemFree(freeNumbers);
   pages = nullptr;
   freeNumbers = nullptr;
-  capacity = highestNumber = freeCount = 0;
+  capacity = highestNumber = freeCount = plainLimit = 0;
+}
+
+void memPoolPageTableC::setPlainHeaders(bool plain) {
+  plainHeaders = plain;
+  plainLimit = plain ? capacity : 0;
 }
