@@ -225,9 +225,9 @@ void* memDataPoolAlloc(uint32_t size) {
     // caller works, rather than stalling the class's next allocation. At the list's end this
     // fetches the page's own trailer.
     __builtin_prefetch(following, 1);
-    header->owner = page->number;
     header->sizeOrLink = size;
     noteUsed(page, sizeClass, 1);
+    header->owner = page->number;
     void* payload = reinterpret_cast<unsigned char*>(header) + plainHeaderSize;
     markBlockLive(payload, size);
     return payload;

@@ -58,7 +58,7 @@ TEST(memPoolFree, OnlyAHandedOutSlotOfThePageItsOwnerWordNamesIsFreed) {
       {"outside every slab", foreign, page->number, unknown},
       {"in another page's block", elsewhere - 8, page->number, unknown},
       {"a slot never handed out", page->blocks, page->number, unknown},
-      {"the block area's tail", page->blocks + page->slotsEnd, page->number, unknown},
+      {"the block area's tail", page->blocks + page->capacity * page->stride, page->number, unknown},
       {"inside a live block", live + 8, page->number, unknown},
       {"a number beyond every page", foreign, 0x7FFFFFF0u, unknown},
       {"a fresh slot's mark", foreign, memPoolOwnerFresh, unknown},
