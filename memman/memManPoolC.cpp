@@ -310,7 +310,7 @@ void memDataPoolFree(void* payload) {
   if (payload) {
     auto* header = reinterpret_cast<memPoolBlockHeaderS*>(static_cast<unsigned char*>(payload) - plainHeaderSize);
     memPoolPageS* page = pageTable.findByPlainOwnerWord(header->owner);
-    if (page && page->startsHandedOutSlotAt(reinterpret_cast<uintptr_t>(header))) return releaseBlock(page, header);
+    if (page->startsHandedOutSlotAt(reinterpret_cast<uintptr_t>(header))) return releaseBlock(page, header);
   }
   freeOther(payload);
 }

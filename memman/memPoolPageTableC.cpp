@@ -4,6 +4,8 @@
 
 #include "memman/memPoolSystemHeap.h"
 
+constinit memPoolPageS memPoolNoPage{};
+
 uint32_t memPoolPageTableC::add(memPoolPageS* page) {
   uint32_t number;
   if (freeCount > 0) {
@@ -15,7 +17,7 @@ uint32_t memPoolPageTableC::add(memPoolPageS* page) {
       uint32_t grown = capacity ? capacity * 2 : 64;
       pages = static_cast<memPoolPageS**>(memPoolSystemRealloc(pages, size_t(grown) * sizeof(memPoolPageS*)));
       freeNumbers = static_cast<uint32_t*>(memPoolSystemRealloc(freeNumbers, size_t(grown) * sizeof(uint32_t)));
-      std::fill(pages + capacity, pages + grown, nullptr);
+      std::fill(pages + capacity, pages + grown, &memPoolNoPage);
       capacity = grown;
       setPlainHeaders(plainHeaders);
     }
@@ -28,7 +30,7 @@ uint32_t memPoolPageTableC::add(memPoolPageS* page) {
 
 void memPoolPageTableC::remove(uint32_t number) {
   if (!find(number)) return;
-  pages[number] = nullptr;
+  pages[number] = &memPoolNoPage;
   freeNumbers[freeCount++] = number;
   if (--liveCount > 0) return;
   // The last page goes only at unload: the arrays go with it, so a library unloaded from a
