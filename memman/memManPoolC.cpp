@@ -74,6 +74,7 @@ void settleHeaderSize() {
   uint32_t minimum = locationTracking ? std::max(plainHeaderSize, tracked) : plainHeaderSize;
   headerSize = (minimum + 7) & ~7u;
   shortWayClasses = !locationTracking && !inReportFlag ? memPoolClassCount : 0;
+  pageTable.setPlainHeaders(!locationTracking);
 }
 
 memPoolBlockHeaderS* headerOf(const void* payload) {
@@ -225,9 +226,9 @@ void* memDataPoolAlloc(uint32_t size) {
     // caller works, rather than stalling the class's next allocation. At the list's end this
     // fetches the page's own trailer.
     __builtin_prefetch(following, 1);
-    header->owner = page->number;
     header->sizeOrLink = size;
     noteUsed(page, sizeClass, 1);
+    header->owner = page->number;
     void* payload = reinterpret_cast<unsigned char*>(header) + plainHeaderSize;
     markBlockLive(payload, size);
     return payload;
@@ -264,9 +265,9 @@ inline void releaseBlock(memPoolPageS* page, memPoolBlockHeaderS* header) {
   else --page->used;
 }
 
-// A free the short way does not take: null is ignored; a live small block (of a slab not at
-// home in the slab index, or while call stacks are kept) is freed as memDataPoolFree frees, a
-// large block goes back to the C heap; anything else is reported and changes nothing.
+// A free the short way does not take: null is ignored; a live small block (while call stacks
+// are kept) is freed as memDataPoolFree frees, a large block goes back to the C heap; anything
+// else is reported and changes nothing.
 [[gnu::noinline]] void freeOther(void* payload) {
   if (!payload) return;
   memPoolBlockHeaderS* header = headerOf(payload);
@@ -301,14 +302,16 @@ inline void releaseBlock(memPoolPageS* page, memPoolBlockHeaderS* header) {
 
 }  // namespace
 
+// The short way finds the page by the owner word alone: the page table, small and always at
+// hand, names the page, so no slab lookup precedes the write. A freed block's owner mark, a
+// large block's and any foreign word name no page, and an address that is no handed-out slot
+// of the page named is refused by the page. While call stacks are kept the table names no
+// page for the word read here, which lies inside a header, and every free takes the long way.
 void memDataPoolFree(void* payload) {
-  uintptr_t at = reinterpret_cast<uintptr_t>(payload) - plainHeaderSize;
-  memPoolPageS* page;
-  uint32_t offset;
-  if (headerSize == plainHeaderSize && memPoolFrameAtHome(at, page, offset) && page->magic == memPoolPageMagic &&
-      page->startsHandedOutSlot(offset)) {
-    auto* header = reinterpret_cast<memPoolBlockHeaderS*>(at);
-    if (header->owner == page->number) return releaseBlock(page, header);
+  if (payload) {
+    auto* header = reinterpret_cast<memPoolBlockHeaderS*>(static_cast<unsigned char*>(payload) - plainHeaderSize);
+    memPoolPageS* page = pageTable.findByPlainOwnerWord(header->owner);
+    if (page->startsHandedOutSlotAt(reinterpret_cast<uintptr_t>(header))) return releaseBlock(page, header);
   }
   freeOther(payload);
 }

@@ -9,8 +9,8 @@ void initPoolPage(memPoolPageS* page, uint32_t elementSize, uint32_t headerSize)
   page->previous = nullptr;
   page->freeHead = page->freeEnd();
   page->firstSetUp = page->capacity;
-  page->slotsEnd = page->capacity * page->stride;
-  page->setUpOffset = page->slotsEnd;
+  page->setUpOffset = page->capacity * page->stride;
+  page->handedOutBytes = 0;
   page->used = 0;
   page->magic = memPoolPageMagic;
 }

@@ -39,10 +39,10 @@ struct alignas(64) memPoolPageS {
   memPoolBlockHeaderS* freeHead;
   uint32_t used;
   uint32_t capacity;
-  // Offsets in the block area of the slot at firstSetUp and of the end of the last slot: a
-  // handed-out slot starts in between.
+  // The offset in the block area of the slot at firstSetUp, and the bytes from there to the end
+  // of the last slot: a handed-out slot starts in between.
   uint32_t setUpOffset;
-  uint32_t slotsEnd;
+  uint32_t handedOutBytes;
   // 2^64 / stride, rounded up: an offset below 2^32 is a multiple of the stride exactly when
   // its product with this, taken modulo 2^64, is below it.
   uint64_t strideDivisor;
@@ -70,13 +70,18 @@ struct alignas(64) memPoolPageS {
   }
   memPoolBlockHeaderS* blockAtLink(uint32_t link) { return reinterpret_cast<memPoolBlockHeaderS*>(blocks + link); }
   // Whether offset in the block area starts a slot that has been handed out.
-  bool startsHandedOutSlot(uint32_t offset) const {
-    return offset >= setUpOffset && offset < slotsEnd && uint64_t(offset) * strideDivisor < strideDivisor;
+  bool startsHandedOutSlot(uint32_t offset) const { return startsHandedOutSlotAt(uintptr_t(blocks) + offset); }
+  // The same for any address at all: one outside the page's block area is no slot of it. The
+  // slot at setUpOffset starts a stride's multiple, so one comparison bounds the address.
+  bool startsHandedOutSlotAt(uintptr_t address) const {
+    uint64_t sinceFirst = address - reinterpret_cast<uintptr_t>(blocks) - setUpOffset;
+    return sinceFirst < handedOutBytes && sinceFirst * strideDivisor < strideDivisor;
   }
   // The slot that has never been handed out with the highest index; null when none is left.
   memPoolBlockHeaderS* setUpNextSlot() {
     if (firstSetUp == 0) return nullptr;
     setUpOffset -= stride;
+    handedOutBytes += stride;
     return slot(--firstSetUp);
   }
 };

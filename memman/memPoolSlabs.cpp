@@ -22,14 +22,19 @@
 
 namespace {
 
+// The bases of the mapped slabs, by which memPoolFrameOf tells an address of a slab: open
+// addressing over a power-of-two table with linear probes, a base's home slot being its slab
+// number.
+struct slabIndexS {
+  uintptr_t* bases;  // never null: a table of one empty slot while no slab is mapped
+  uint32_t mask;     // slots - 1
+};
+// An empty slot: no base is odd.
+constexpr uintptr_t noSlabBase = 1;
+
 // The index while no slab is mapped: one empty slot.
-constinit uintptr_t noSlabBases[1] = {memPoolNoSlabBase};
-
-}  // namespace
-
-constinit memPoolSlabIndexS memPoolSlabIndex = {noSlabBases, 0};
-
-namespace {
+constinit uintptr_t noSlabBases[1] = {noSlabBase};
+constinit slabIndexS slabIndex = {noSlabBases, 0};
 
 constexpr uint32_t framesPerSlab = memPoolFramesPerSlab;
 
@@ -53,25 +58,25 @@ constinit slabS* retainedSlabs = nullptr;  // slabs with every frame free
 constinit uint32_t retainedCount = 0;
 constinit uint32_t mappedCount = 0;
 
-uint32_t homeOf(uintptr_t base) { return uint32_t(base / memPoolSlabBytes) & memPoolSlabIndex.mask; }
+uint32_t homeOf(uintptr_t base) { return uint32_t(base / memPoolSlabBytes) & slabIndex.mask; }
 
 void insertBase(uintptr_t base) {
   uint32_t at = homeOf(base);
-  while (memPoolSlabIndex.bases[at] != memPoolNoSlabBase) at = (at + 1) & memPoolSlabIndex.mask;
-  memPoolSlabIndex.bases[at] = base;
+  while (slabIndex.bases[at] != noSlabBase) at = (at + 1) & slabIndex.mask;
+  slabIndex.bases[at] = base;
 }
 
 // The index's memory comes from the C heap and goes with the last slab.
 void addSlabBase(uintptr_t base) {
-  uint32_t slots = memPoolSlabIndex.bases != noSlabBases ? memPoolSlabIndex.mask + 1 : 0;
+  uint32_t slots = slabIndex.bases != noSlabBases ? slabIndex.mask + 1 : 0;
   if (2 * (mappedCount + 1) > slots) {
-    uintptr_t* old = memPoolSlabIndex.bases;
+    uintptr_t* old = slabIndex.bases;
     uint32_t grown = slots ? 2 * slots : 64;
-    memPoolSlabIndex.bases = static_cast<uintptr_t*>(memPoolSystemAlloc(grown * sizeof(uintptr_t)));
-    memPoolSlabIndex.mask = grown - 1;
-    for (uint32_t i = 0; i < grown; ++i) memPoolSlabIndex.bases[i] = memPoolNoSlabBase;
+    slabIndex.bases = static_cast<uintptr_t*>(memPoolSystemAlloc(grown * sizeof(uintptr_t)));
+    slabIndex.mask = grown - 1;
+    for (uint32_t i = 0; i < grown; ++i) slabIndex.bases[i] = noSlabBase;
     for (uint32_t i = 0; i < slots; ++i)
-      if (old[i] != memPoolNoSlabBase) insertBase(old[i]);
+      if (old[i] != noSlabBase) insertBase(old[i]);
     if (old != noSlabBases) memPoolSystemFree(old);
   }
   insertBase(base);
@@ -79,18 +84,18 @@ void addSlabBase(uintptr_t base) {
 
 // Entries after the emptied slot that could have been placed in it move back into it.
 void removeSlabBase(uintptr_t base) {
-  uintptr_t* bases = memPoolSlabIndex.bases;
-  uint32_t mask = memPoolSlabIndex.mask;
+  uintptr_t* bases = slabIndex.bases;
+  uint32_t mask = slabIndex.mask;
   uint32_t at = homeOf(base);
   while (bases[at] != base) at = (at + 1) & mask;
-  for (uint32_t next = (at + 1) & mask; bases[next] != memPoolNoSlabBase; next = (next + 1) & mask) {
+  for (uint32_t next = (at + 1) & mask; bases[next] != noSlabBase; next = (next + 1) & mask) {
     uint32_t home = homeOf(bases[next]);
     if (((next - home) & mask) >= ((next - at) & mask)) {
       bases[at] = bases[next];
       at = next;
     }
   }
-  bases[at] = memPoolNoSlabBase;
+  bases[at] = noSlabBase;
 }
 
 unsigned char* baseOf(const slabS* slab) {
@@ -136,8 +141,8 @@ void unmapSlab(slabS* slab) {
   munmap(base, memPoolSlabBytes);
   removeSlabBase(reinterpret_cast<uintptr_t>(base));
   if (--mappedCount == 0) {
-    memPoolSystemFree(memPoolSlabIndex.bases);
-    memPoolSlabIndex = {noSlabBases, 0};
+    memPoolSystemFree(slabIndex.bases);
+    slabIndex = {noSlabBases, 0};
   }
 }
 
@@ -188,12 +193,12 @@ void memPoolReleaseRetainedSlabs() {
 }
 
 memPoolPageS* memPoolFrameOf(const void* address, uint32_t& offset) {
-  if (memPoolSlabIndex.bases == noSlabBases) return nullptr;
+  if (slabIndex.bases == noSlabBases) return nullptr;
   uintptr_t at = reinterpret_cast<uintptr_t>(address);
   uintptr_t base = at & ~uintptr_t(memPoolSlabBytes - 1);
-  for (uint32_t slot = homeOf(base);; slot = (slot + 1) & memPoolSlabIndex.mask) {
-    if (memPoolSlabIndex.bases[slot] == base) break;
-    if (memPoolSlabIndex.bases[slot] == memPoolNoSlabBase) return nullptr;
+  for (uint32_t slot = homeOf(base);; slot = (slot + 1) & slabIndex.mask) {
+    if (slabIndex.bases[slot] == base) break;
+    if (slabIndex.bases[slot] == noSlabBase) return nullptr;
   }
   uint32_t inSlab = uint32_t(at - base);
   uint32_t frame = inSlab / uint32_t(sizeof(memPoolPageS));

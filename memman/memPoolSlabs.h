@@ -18,17 +18,6 @@ constexpr uint32_t memPoolRetainedSlabs = 32;
 // As many frames as fit beside a slab's bookkeeping, which takes a byte per frame.
 constexpr uint32_t memPoolFramesPerSlab = uint32_t((memPoolSlabBytes - 3 * sizeof(void*)) / (sizeof(memPoolPageS) + 1));
 
-// The bases of the mapped slabs, by which memPoolFrameOf tells an address of a slab: open
-// addressing over a power-of-two table with linear probes, a base's home slot being its slab
-// number. Kept by memPoolSlabs.cpp.
-struct memPoolSlabIndexS {
-  uintptr_t* bases;  // never null: a table of one empty slot while no slab is mapped
-  uint32_t mask;     // slots - 1
-};
-// An empty slot: no base is odd.
-constexpr uintptr_t memPoolNoSlabBase = 1;
-extern memPoolSlabIndexS memPoolSlabIndex;
-
 // A frame for one page, its contents not set.
 memPoolPageS* memPoolTakeFrame();
 // The page's frame is free again; with releaseAll a slab that empties is never kept.
@@ -40,21 +29,6 @@ void memPoolReleaseRetainedSlabs();
 // of address in it; null for an address in no slab or in a slab's bookkeeping. Finding it
 // reads nothing at the address.
 memPoolPageS* memPoolFrameOf(const void* address, uint32_t& offset);
-
-// The same for an address whose slab has its base in its home slot of the index: found there
-// with a single probe, and otherwise left to memPoolFrameOf (false here). Takes the address
-// as a number, so that one computed from a null pointer is merely refused.
-inline bool memPoolFrameAtHome(uintptr_t at, memPoolPageS*& frame, uint32_t& offset) {
-  uintptr_t base = at & ~uintptr_t(memPoolSlabBytes - 1);
-  if (memPoolSlabIndex.bases[uint32_t(base / memPoolSlabBytes) & memPoolSlabIndex.mask] != base) return false;
-  uint32_t inSlab = uint32_t(at - base);
-  if (inSlab >= memPoolFramesPerSlab * uint32_t(sizeof(memPoolPageS))) return false;
-  uint32_t index = inSlab / uint32_t(sizeof(memPoolPageS));
-  uintptr_t start = base + size_t(index) * sizeof(memPoolPageS);
-  offset = uint32_t(at - start);
-  frame = reinterpret_cast<memPoolPageS*>(start);
-  return true;
-}
 
 // Slabs mapped now, and how many of them are kept with every frame free.
 uint32_t memPoolSlabCount();
