@@ -317,7 +317,7 @@ void divideInPart(FuzzedDataProvider& input, const sketchGeneratorC& sketch, con
   metaTreeC* partNode = scriptFuzz::nodeShownBy(part);
   metaTreeC* sketchNode = partNode->firstChild->firstChild;
   std::vector<mzIDispatch*> views;
-  for (metaTreeC* node : {sketchNode, sketchNode->next, sketchNode->firstChild->next}) {
+  for (metaTreeC* node : {sketchNode, sketchNode->next.get(), sketchNode->firstChild->next.get()}) {
     if (!node) continue;
     mzIDispatch* view = scriptFuzz::proxyOver(input.ConsumeIntegralInRange<int>(0, scriptFuzz::proxyKindCount() - 1), node);
     view->AddRef();
