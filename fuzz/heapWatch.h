@@ -1,8 +1,9 @@
-// The fuzz targets' watch over the library's small-block heap. AddressSanitizer sees into it
-// only as far as the heap poisons its free blocks: a block freed twice there only writes "free
-// called on free object" to the debugger output, which trapHeapErrors turns into a crash; a
-// node a proxy still shows must be a live block of the heap (checkNodeLive), whatever reuse
-// has made of its slot; and an input gives back every block it took (runBalanced).
+// The fuzz targets' watch over the library's small-block heap and node arena. AddressSanitizer
+// sees into them only as far as they poison their free blocks: a block freed twice there only
+// writes "free called on free object" to the debugger output, which trapHeapErrors turns into
+// a crash; a node a proxy still shows must be a live block of the arena, and its text live
+// blocks of the heap (checkNodeLive), whatever reuse has made of their slots; and an input
+// gives back every block it took (runBalanced).
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include "core/metaTreeC.h"
 #include "fuzz/fuzzCheck.h"
 #include "memman/memManPoolInspect.h"
+#include "memman/memSlotArenaC.h"
 
 namespace scriptFuzz {
 
@@ -21,7 +23,7 @@ inline void checkLiveBlock(const void* block) {
 }
 
 inline void checkTokenLive(const metaTreeC* node) {
-  checkLiveBlock(node);
+  FUZZ_CHECK(memSlotArenaC::blockSize(node) != 0);
   if (const str* text = node->value.getText()) {
     checkLiveBlock(text);
     if (text->buffer.data) checkLiveBlock(text->buffer.data);
