@@ -254,6 +254,34 @@ RISketchGeoLoop shuffledPolygon(std::mt19937& random, int n) {
   return loop;
 }
 
+// The walk from start gives what the scans gave.
+void expectWalkAsScanned(const RISketchGeoLoop& source, const point& start, int round) {
+  sketchPointList expectedPoints, actualPoints;
+  sketchListT<str> expectedNames, actualNames;
+  const bool expectedFound = reference::walk(source, start, expectedPoints, expectedNames);
+  const bool actualFound = source.walkChainTyped(start, actualPoints, actualNames);
+  EXPECT_EQ(walked(actualPoints, actualNames, actualFound), walked(expectedPoints, expectedNames, expectedFound))
+      << round;
+}
+
+// The chain of a copy of source gives what the scans gave; true when it holds several curves.
+bool expectChainAsScanned(const RISketchGeoLoop& source, int round) {
+  RISketchGeoLoop expected = source, actual = source;
+  markSlots(expected);
+  markSlots(actual);
+  RIBaseObjectChain* expectedHead = nullptr;
+  RIBaseObjectChain* actualHead = nullptr;
+  reference::buildChain(expected, expectedHead);
+  if (!actual.buildChain(actualHead)) {
+    ADD_FAILURE() << "no chain in round " << round;
+    return false;
+  }
+  // outcome takes the chain apart.
+  const bool several = actualHead->getNext() != nullptr;
+  EXPECT_EQ(outcome(actual, actualHead), outcome(expected, expectedHead)) << round;
+  return several;
+}
+
 }  // namespace
 
 TEST(SketchChainReference, GridLookupsGiveWhatScansGave) {
@@ -261,26 +289,10 @@ TEST(SketchChainReference, GridLookupsGiveWhatScansGave) {
   int chained = 0;
   for (int round = 0; round < 300; ++round) {
     RISketchGeoLoop source = round % 5 == 0 ? shuffledPolygon(random, 3 + int(random() % 200)) : randomLoop(random);
-    RISketchGeoLoop expected = source, actual = source;
-    markSlots(expected);
-    markSlots(actual);
-
-    if (source.lineCount() + source.arcCount() > 0) {
-      const point start = source.lineCount() ? source.lines[0].end : source.arcs[0].endPoint;
-      sketchPointList expectedPoints, actualPoints;
-      sketchListT<str> expectedNames, actualNames;
-      const bool expectedFound = reference::walk(source, start, expectedPoints, expectedNames);
-      const bool actualFound = source.walkChainTyped(start, actualPoints, actualNames);
-      ASSERT_EQ(walked(actualPoints, actualNames, actualFound), walked(expectedPoints, expectedNames, expectedFound))
-          << round;
-    }
-
-    RIBaseObjectChain* expectedHead = nullptr;
-    RIBaseObjectChain* actualHead = nullptr;
-    reference::buildChain(expected, expectedHead);
-    ASSERT_TRUE(actual.buildChain(actualHead));
-    chained += actualHead->getNext() != nullptr;
-    ASSERT_EQ(outcome(actual, actualHead), outcome(expected, expectedHead)) << round;
+    if (source.lineCount() + source.arcCount() > 0)
+      expectWalkAsScanned(source, source.lineCount() ? source.lines[0].end : source.arcs[0].endPoint, round);
+    chained += expectChainAsScanned(source, round);
+    if (::testing::Test::HasFailure()) return;
   }
   // The rounds are no empty talk: most build chains of several curves.
   EXPECT_GT(chained, 150);
@@ -306,21 +318,8 @@ TEST(SketchChainReference, StacksOfCurvesThroughFewPointsGiveWhatScansGave) {
     }
     for (uint32_t i = 0; i < source.lineCount(); ++i)
       if (random() % 9 == 0) source.lines[i].setTolerance(random() % 2 ? 1e-9 : 0.01);
-    RISketchGeoLoop expected = source, actual = source;
-    markSlots(expected);
-    markSlots(actual);
-    for (const point& start : corners) {
-      sketchPointList expectedPoints, actualPoints;
-      sketchListT<str> expectedNames, actualNames;
-      const bool expectedFound = reference::walk(source, start, expectedPoints, expectedNames);
-      const bool actualFound = source.walkChainTyped(start, actualPoints, actualNames);
-      ASSERT_EQ(walked(actualPoints, actualNames, actualFound), walked(expectedPoints, expectedNames, expectedFound))
-          << round;
-    }
-    RIBaseObjectChain* expectedHead = nullptr;
-    RIBaseObjectChain* actualHead = nullptr;
-    reference::buildChain(expected, expectedHead);
-    ASSERT_TRUE(actual.buildChain(actualHead));
-    ASSERT_EQ(outcome(actual, actualHead), outcome(expected, expectedHead)) << round;
+    for (const point& start : corners) expectWalkAsScanned(source, start, round);
+    expectChainAsScanned(source, round);
+    if (::testing::Test::HasFailure()) return;
   }
 }
