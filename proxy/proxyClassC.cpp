@@ -115,42 +115,6 @@ proxyClassC::nameWordsS proxyClassC::nameWordsByBytes(const char* name) {
   return words;
 }
 
-namespace {
-
-// Eight bytes from bytes on; those past the end of the name are whatever the page holds there.
-__attribute__((no_sanitize("address"))) uint64_t wordAt(const char* bytes) {
-  uint64_t word;
-  std::memcpy(&word, bytes, sizeof word);
-  return word;
-}
-
-// The top bit of the word's first zero byte is the lowest bit set (bytes after it may be
-// marked falsely); 0 when the word has no zero byte.
-uint64_t zeroBytes(uint64_t word) { return (word - 0x0101010101010101u) & ~word & 0x8080808080808080u; }
-
-// The word with its first zero byte and everything after it cleared.
-uint64_t throughFirstZero(uint64_t word) {
-  const uint64_t zeros = zeroBytes(word);
-  return zeros ? word & (zeros ^ (zeros - 1)) : word;
-}
-
-}  // namespace
-
-// A word is read whole even where the name ends inside it: 16 bytes from the name never
-// leave the page it starts on unless it starts near the page's end, and the bytes past the
-// name's end are cleared.
-[[gnu::always_inline]] inline bool proxyClassC::readsWordWise(const char* name) {
-  constexpr uintptr_t pageBytes = 4096;
-  return name && (reinterpret_cast<uintptr_t>(name) & (pageBytes - 1)) <= pageBytes - 16;
-}
-
-[[gnu::always_inline]] inline proxyClassC::nameWordsS proxyClassC::nameWords(const char* name) {
-  const uint64_t first = wordAt(name);
-  const uint64_t second = wordAt(name + 8);
-  if (zeroBytes(first)) return {throughFirstZero(first), 0};
-  return {first, throughFirstZero(second)};
-}
-
 bool proxyClassC::sameName(const nameRowsS& slot, const nameWordsS& words, uint32_t key, const char* name) {
   if (slot.first == words.first && slot.second == words.second &&
       (!isLong(words) || std::strcmp(slot.name + 16, name + 16) == 0))

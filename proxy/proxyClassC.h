@@ -74,6 +74,17 @@ class proxyClassC {
   // without rows.
   const nameRowsS* findName(const char* name) const;
 
+  // The rows of the name when the first slot it probes holds it byte for byte, as it does
+  // for most calls; null otherwise, whether the name has rows or not (findName tells). Inline,
+  // so that a call by name makes no call to find its rows.
+  const nameRowsS* findAtFirstProbe(const char* name) const {
+    if (!readsWordWise(name)) [[unlikely]]
+      return nullptr;
+    const nameWordsS words = nameWords(name);
+    const nameRowsS& slot = slots[nameKey(words) & slotMask];
+    return slot.first == words.first && slot.second == words.second && !isLong(words) ? &slot : nullptr;
+  }
+
   // The same rows as an array, in table order.
   struct rowsOfNameS {
     const proxyMethodEntryS* const* rows;
@@ -103,10 +114,35 @@ class proxyClassC {
 
   static bool isLong(const nameWordsS& words) { return words.second >> 56 != 0; }
 
+  // A word is read whole even where the name ends inside it: 16 bytes from the name never
+  // leave the page it starts on unless it starts near the page's end, and the bytes past the
+  // name's end are cleared.
+  static bool readsWordWise(const char* name) {
+    constexpr uintptr_t pageBytes = 4096;
+    return name && (reinterpret_cast<uintptr_t>(name) & (pageBytes - 1)) <= pageBytes - 16;
+  }
   // The name's words read word-wise, without finding its length first, where readsWordWise
-  // says that may be done; both defined where findName is.
-  static bool readsWordWise(const char* name);
-  static nameWordsS nameWords(const char* name);
+  // says that may be done.
+  static nameWordsS nameWords(const char* name) {
+    const uint64_t first = wordAt(name);
+    const uint64_t second = wordAt(name + 8);
+    if (zeroBytes(first)) return {throughFirstZero(first), 0};
+    return {first, throughFirstZero(second)};
+  }
+  // Eight bytes from bytes on; those past the end of the name are whatever the page holds there.
+  __attribute__((no_sanitize("address"))) static uint64_t wordAt(const char* bytes) {
+    uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+  }
+  // The top bit of the word's first zero byte is the lowest bit set (bytes after it may be
+  // marked falsely); 0 when the word has no zero byte.
+  static uint64_t zeroBytes(uint64_t word) { return (word - 0x0101010101010101u) & ~word & 0x8080808080808080u; }
+  // The word with its first zero byte and everything after it cleared.
+  static uint64_t throughFirstZero(uint64_t word) {
+    const uint64_t zeros = zeroBytes(word);
+    return zeros ? word & (zeros ^ (zeros - 1)) : word;
+  }
   // The same words, read byte by byte: for a name near the end of a page, and for the index.
   static nameWordsS nameWordsByBytes(const char* name);
 
