@@ -126,10 +126,11 @@ bool proxyClassC::sameName(const nameRowsS& slot, const nameWordsS& words, uint3
 const proxyClassC::nameRowsS* proxyClassC::findName(const char* name) const {
   if (!readsWordWise(name)) [[unlikely]]
     return findByBytes(name);
-  const nameWordsS words = nameWords(name);
+  uint32_t length;
+  const nameWordsS words = nameWords(name, length);
   const uint32_t key = nameKey(words);
   const nameRowsS& slot = slots[key & slotMask];
-  if (slot.first == words.first && slot.second == words.second && !isLong(words)) return &slot;
+  if (slot.first == words.first && slot.second == words.second && length < 16) return &slot;
   return findFrom(key & slotMask, words.first, words.second, key, name);
 }
 

@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <emmintrin.h>
 #include <mutex>
 #include <string>
 
@@ -80,9 +81,10 @@ class proxyClassC {
   const nameRowsS* findAtFirstProbe(const char* name) const {
     if (!readsWordWise(name)) [[unlikely]]
       return nullptr;
-    const nameWordsS words = nameWords(name);
+    uint32_t length;
+    const nameWordsS words = nameWords(name, length);
     const nameRowsS& slot = slots[nameKey(words) & slotMask];
-    return slot.first == words.first && slot.second == words.second && !isLong(words) ? &slot : nullptr;
+    return slot.first == words.first && slot.second == words.second && length < 16 ? &slot : nullptr;
   }
 
   // The same rows as an array, in table order.
@@ -114,35 +116,43 @@ class proxyClassC {
 
   static bool isLong(const nameWordsS& words) { return words.second >> 56 != 0; }
 
-  // A word is read whole even where the name ends inside it: 16 bytes from the name never
-  // leave the page it starts on unless it starts near the page's end, and the bytes past the
-  // name's end are cleared.
+  // The name's 16 bytes are read at once even where it ends among them: they never leave the
+  // page it starts on unless it starts near the page's end (or at its start, which the test
+  // takes for that so as to refuse null with the same comparison), and the bytes past its end
+  // are cleared.
   static bool readsWordWise(const char* name) {
     constexpr uintptr_t pageBytes = 4096;
-    return name && (reinterpret_cast<uintptr_t>(name) & (pageBytes - 1)) <= pageBytes - 16;
+    return ((reinterpret_cast<uintptr_t>(name) - 1) & (pageBytes - 1)) < pageBytes - 16;
   }
-  // The name's words read word-wise, without finding its length first, where readsWordWise
-  // says that may be done.
-  static nameWordsS nameWords(const char* name) {
-    const uint64_t first = wordAt(name);
-    const uint64_t second = wordAt(name + 8);
-    if (zeroBytes(first)) return {throughFirstZero(first), 0};
-    return {first, throughFirstZero(second)};
+  // The words of a name that readsWordWise, found without walking it, and the number of its
+  // bytes before the terminating zero: 16 when none of the 16 is 0, the name being long.
+  __attribute__((no_sanitize("address"))) static nameWordsS nameWords(const char* name, uint32_t& length) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(name));
+    const uint32_t zeros = uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_setzero_si128())));
+    length = uint32_t(std::countr_zero(zeros | 0x10000u));
+    const __m128i kept = _mm_and_si128(bytes, _mm_load_si128(reinterpret_cast<const __m128i*>(bytesBefore[length])));
+    return {uint64_t(_mm_cvtsi128_si64(kept)), uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(kept, kept)))};
   }
-  // Eight bytes from bytes on; those past the end of the name are whatever the page holds there.
-  __attribute__((no_sanitize("address"))) static uint64_t wordAt(const char* bytes) {
-    uint64_t word;
-    std::memcpy(&word, bytes, sizeof word);
-    return word;
-  }
-  // The top bit of the word's first zero byte is the lowest bit set (bytes after it may be
-  // marked falsely); 0 when the word has no zero byte.
-  static uint64_t zeroBytes(uint64_t word) { return (word - 0x0101010101010101u) & ~word & 0x8080808080808080u; }
-  // The word with its first zero byte and everything after it cleared.
-  static uint64_t throughFirstZero(uint64_t word) {
-    const uint64_t zeros = zeroBytes(word);
-    return zeros ? word & (zeros ^ (zeros - 1)) : word;
-  }
+  // Row n keeps the first n of 16 bytes.
+  alignas(16) static constexpr unsigned char bytesBefore[17][16] = {
+      {},
+      {0xFF},
+      {0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+  };
   // The same words, read byte by byte: for a name near the end of a page, and for the index.
   static nameWordsS nameWordsByBytes(const char* name);
 
