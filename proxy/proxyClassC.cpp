@@ -74,7 +74,7 @@ void proxyClassC::buildIndex() const {
   while (slotCount < 2 * rowCount) slotCount *= 2;
   slots = allocateArray<nameRowsS>(slotCount);
   std::fill_n(slots, slotCount, nameRowsS{nullptr, emptySlotWords.first, emptySlotWords.second, 0, 0, nullptr, {}});
-  slotMask = slotCount - 1;
+  homeMask = uint32_t((slotCount - 1) * sizeof(nameRowsS));
   rowsByName = allocateArray<const proxyMethodEntryS*>(rowCount ? rowCount : 1);
 
   // Each row's slot, counting the rows of every name; then the runs in order of first use.
@@ -84,9 +84,9 @@ void proxyClassC::buildIndex() const {
     const char* name = table.rows[i].name ? table.rows[i].name : "";
     const nameWordsS words = nameWordsByBytes(name);
     const uint32_t key = nameKey(words);
-    nameRowsS* slot = &slots[key & slotMask];
+    nameRowsS* slot = &slots[homeIndex(key)];
     while (slot->name && !(slot->key == key && methodNamesEqual(slot->name, name)))
-      slot = &slots[(uint32_t(slot - slots) + 1) & slotMask];
+      slot = &slots[(uint32_t(slot - slots) + 1) & slotMask()];
     if (!slot->name) {
       *slot = nameRowsS{name, words.first, words.second, key, 0, nullptr, table.rows[i]};
       slotsInOrder.push_back(slot);
@@ -129,22 +129,23 @@ const proxyClassC::nameRowsS* proxyClassC::findName(const char* name) const {
   uint32_t length;
   const nameWordsS words = nameWords(name, length);
   const uint32_t key = nameKey(words);
-  const nameRowsS& slot = slots[key & slotMask];
+  const nameRowsS& slot = homeSlot(key);
   if (slot.first == words.first && slot.second == words.second && length < 16) return &slot;
-  return findFrom(key & slotMask, words.first, words.second, key, name);
+  return findFrom(homeIndex(key), words.first, words.second, key, name);
 }
 
 [[gnu::noinline]] const proxyClassC::nameRowsS* proxyClassC::findByBytes(const char* name) const {
   if (!name) name = "";
   const nameWordsS words = nameWordsByBytes(name);
   const uint32_t key = nameKey(words);
-  return findFrom(key & slotMask, words.first, words.second, key, name);
+  return findFrom(homeIndex(key), words.first, words.second, key, name);
 }
 
 [[gnu::noinline]] const proxyClassC::nameRowsS* proxyClassC::findFrom(uint32_t i, uint64_t first, uint64_t second,
                                                                     uint32_t key, const char* name) const {
   const nameWordsS words{first, second};
-  for (;; i = (i + 1) & slotMask) {
+  const uint32_t mask = slotMask();
+  for (;; i = (i + 1) & mask) {
     const nameRowsS& slot = slots[i];
     if (sameName(slot, words, key, name)) return &slot;
     if (!slot.name) return nullptr;

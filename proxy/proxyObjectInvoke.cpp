@@ -36,14 +36,6 @@ struct invokeFailureS {
   bool appendArgumentIndex = true;
 };
 
-// Hands the value over without copying it; the source is left empty.
-void moveVariant(mzVariantS& from, mzVariantS& to) {
-  to.clear();
-  std::memcpy(to.payload, from.payload, sizeof to.payload);
-  to.type = from.type;
-  from.type = mzVariantS::typeEmpty;
-}
-
 // Composes the error of a failed call; 1, what Invoke answers then.
 [[gnu::noinline]] uint32_t failCall(const char* name, int argumentIndex, invokeFailureS failure, mzIException** error) {
   if (failure.source.isEmpty()) {
@@ -209,7 +201,7 @@ __attribute__((no_sanitize("null"))) uint32_t proxyObjectC::finishCall(const cha
   try {
     if (callRows(candidates, next, kind, arguments, resultCast) ||
         callThroughDefaultMembers(name, kind, arguments, resultCast)) {
-      if (result) moveVariant(resultCast, *result);
+      if (result) result->takeFrom(resultCast);
       return 0;
     }
   } catch (abi::__forced_unwind&) {
@@ -283,7 +275,7 @@ __attribute__((no_sanitize("null"))) uint32_t proxyObjectC::invokeWithoutArgumen
   proxyAutoTypeCastC& resultCast = call.resultOfCall.cast;
   try {
     candidates->firstRow.handler(nativeObject, noArguments.list, resultCast);
-    if (call.result) moveVariant(resultCast, *call.result);
+    if (call.result) call.result->takeFrom(resultCast);
     return 0;
   } catch (const proxyAutoTypeCastExceptionC&) {
     // the row does not fit; the name's other rows and the default members may
