@@ -58,6 +58,15 @@ struct mzVariantS {
       type = typeEmpty;
   }
 
+  // Takes from's value without copying it, releasing this variant's own first; from is left
+  // empty.
+  void takeFrom(mzVariantS& from) {
+    if (ownsPayload()) releasePayload();
+    std::memcpy(payload, from.payload, sizeof payload);
+    type = from.type;
+    from.type = typeEmpty;
+  }
+
   void setString(const char* text);
   // A null object leaves the variant empty; else it holds the object with a new reference.
   void setDispatch(mzIUnknown* object);

@@ -74,7 +74,7 @@ void proxyClassC::buildIndex() const {
   while (slotCount < 2 * rowCount) slotCount *= 2;
   slots = allocateArray<nameRowsS>(slotCount);
   std::fill_n(slots, slotCount, nameRowsS{nullptr, emptySlotWords.first, emptySlotWords.second, 0, 0, nullptr, {}});
-  slotMask = slotCount - 1;
+  homeMask = uint32_t((slotCount - 1) * sizeof(nameRowsS));
   rowsByName = allocateArray<const proxyMethodEntryS*>(rowCount ? rowCount : 1);
 
   // Each row's slot, counting the rows of every name; then the runs in order of first use.
@@ -84,9 +84,9 @@ void proxyClassC::buildIndex() const {
     const char* name = table.rows[i].name ? table.rows[i].name : "";
     const nameWordsS words = nameWordsByBytes(name);
     const uint32_t key = nameKey(words);
-    nameRowsS* slot = &slots[key & slotMask];
+    nameRowsS* slot = &slots[homeIndex(key)];
     while (slot->name && !(slot->key == key && methodNamesEqual(slot->name, name)))
-      slot = &slots[(uint32_t(slot - slots) + 1) & slotMask];
+      slot = &slots[(uint32_t(slot - slots) + 1) & slotMask()];
     if (!slot->name) {
       *slot = nameRowsS{name, words.first, words.second, key, 0, nullptr, table.rows[i]};
       slotsInOrder.push_back(slot);
@@ -115,42 +115,6 @@ proxyClassC::nameWordsS proxyClassC::nameWordsByBytes(const char* name) {
   return words;
 }
 
-namespace {
-
-// Eight bytes from bytes on; those past the end of the name are whatever the page holds there.
-__attribute__((no_sanitize("address"))) uint64_t wordAt(const char* bytes) {
-  uint64_t word;
-  std::memcpy(&word, bytes, sizeof word);
-  return word;
-}
-
-// The top bit of the word's first zero byte is the lowest bit set (bytes after it may be
-// marked falsely); 0 when the word has no zero byte.
-uint64_t zeroBytes(uint64_t word) { return (word - 0x0101010101010101u) & ~word & 0x8080808080808080u; }
-
-// The word with its first zero byte and everything after it cleared.
-uint64_t throughFirstZero(uint64_t word) {
-  const uint64_t zeros = zeroBytes(word);
-  return zeros ? word & (zeros ^ (zeros - 1)) : word;
-}
-
-}  // namespace
-
-// A word is read whole even where the name ends inside it: 16 bytes from the name never
-// leave the page it starts on unless it starts near the page's end, and the bytes past the
-// name's end are cleared.
-[[gnu::always_inline]] inline bool proxyClassC::readsWordWise(const char* name) {
-  constexpr uintptr_t pageBytes = 4096;
-  return name && (reinterpret_cast<uintptr_t>(name) & (pageBytes - 1)) <= pageBytes - 16;
-}
-
-[[gnu::always_inline]] inline proxyClassC::nameWordsS proxyClassC::nameWords(const char* name) {
-  const uint64_t first = wordAt(name);
-  const uint64_t second = wordAt(name + 8);
-  if (zeroBytes(first)) return {throughFirstZero(first), 0};
-  return {first, throughFirstZero(second)};
-}
-
 bool proxyClassC::sameName(const nameRowsS& slot, const nameWordsS& words, uint32_t key, const char* name) {
   if (slot.first == words.first && slot.second == words.second &&
       (!isLong(words) || std::strcmp(slot.name + 16, name + 16) == 0))
@@ -162,24 +126,26 @@ bool proxyClassC::sameName(const nameRowsS& slot, const nameWordsS& words, uint3
 const proxyClassC::nameRowsS* proxyClassC::findName(const char* name) const {
   if (!readsWordWise(name)) [[unlikely]]
     return findByBytes(name);
-  const nameWordsS words = nameWords(name);
+  uint32_t length;
+  const nameWordsS words = nameWords(name, length);
   const uint32_t key = nameKey(words);
-  const nameRowsS& slot = slots[key & slotMask];
-  if (slot.first == words.first && slot.second == words.second && !isLong(words)) return &slot;
-  return findFrom(key & slotMask, words.first, words.second, key, name);
+  const nameRowsS& slot = homeSlot(key);
+  if (slot.first == words.first && slot.second == words.second && length < 16) return &slot;
+  return findFrom(homeIndex(key), words.first, words.second, key, name);
 }
 
 [[gnu::noinline]] const proxyClassC::nameRowsS* proxyClassC::findByBytes(const char* name) const {
   if (!name) name = "";
   const nameWordsS words = nameWordsByBytes(name);
   const uint32_t key = nameKey(words);
-  return findFrom(key & slotMask, words.first, words.second, key, name);
+  return findFrom(homeIndex(key), words.first, words.second, key, name);
 }
 
 [[gnu::noinline]] const proxyClassC::nameRowsS* proxyClassC::findFrom(uint32_t i, uint64_t first, uint64_t second,
                                                                     uint32_t key, const char* name) const {
   const nameWordsS words{first, second};
-  for (;; i = (i + 1) & slotMask) {
+  const uint32_t mask = slotMask();
+  for (;; i = (i + 1) & mask) {
     const nameRowsS& slot = slots[i];
     if (sameName(slot, words, key, name)) return &slot;
     if (!slot.name) return nullptr;

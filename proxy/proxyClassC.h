@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <emmintrin.h>
 #include <mutex>
 #include <string>
 
@@ -74,6 +75,18 @@ class proxyClassC {
   // without rows.
   const nameRowsS* findName(const char* name) const;
 
+  // The rows of the name when the first slot it probes holds it byte for byte, as it does
+  // for most calls; null otherwise, whether the name has rows or not (findName tells). Inline,
+  // so that a call by name makes no call to find its rows.
+  const nameRowsS* findAtFirstProbe(const char* name) const {
+    if (!readsWordWise(name)) [[unlikely]]
+      return nullptr;
+    uint32_t length;
+    const nameWordsS words = nameWords(name, length);
+    const nameRowsS& slot = homeSlot(nameKey(words));
+    return slot.first == words.first && slot.second == words.second && length < 16 ? &slot : nullptr;
+  }
+
   // The same rows as an array, in table order.
   struct rowsOfNameS {
     const proxyMethodEntryS* const* rows;
@@ -103,21 +116,63 @@ class proxyClassC {
 
   static bool isLong(const nameWordsS& words) { return words.second >> 56 != 0; }
 
-  // The name's words read word-wise, without finding its length first, where readsWordWise
-  // says that may be done; both defined where findName is.
-  static bool readsWordWise(const char* name);
-  static nameWordsS nameWords(const char* name);
+  // The name's 16 bytes are read at once even where it ends among them: they never leave the
+  // page it starts on unless it starts near the page's end (or at its start, which the test
+  // takes for that so as to refuse null with the same comparison), and the bytes past its end
+  // are cleared.
+  static bool readsWordWise(const char* name) {
+    constexpr uintptr_t pageBytes = 4096;
+    return ((reinterpret_cast<uintptr_t>(name) - 1) & (pageBytes - 1)) < pageBytes - 16;
+  }
+  // The words of a name that readsWordWise, found without walking it, and the number of its
+  // bytes before the terminating zero: 16 when none of the 16 is 0, the name being long.
+  __attribute__((no_sanitize("address"))) static nameWordsS nameWords(const char* name, uint32_t& length) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(name));
+    const uint32_t zeros = uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_setzero_si128(), bytes)));
+    length = uint32_t(std::countr_zero(zeros | 0x10000u));
+    const __m128i kept = _mm_and_si128(_mm_load_si128(reinterpret_cast<const __m128i*>(bytesBefore[length])), bytes);
+    return {uint64_t(_mm_cvtsi128_si64(kept)), uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(kept, kept)))};
+  }
+  // Row n keeps the first n of 16 bytes.
+  alignas(16) static constexpr unsigned char bytesBefore[17][16] = {
+      {},
+      {0xFF},
+      {0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+      {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+  };
   // The same words, read byte by byte: for a name near the end of a page, and for the index.
   static nameWordsS nameWordsByBytes(const char* name);
 
   // The key of the folded name. Setting bit 5 of every byte folds the letters and keeps equal
   // names equal; names it makes equal that are not are told apart by the comparison. The
-  // second word is turned so that equal words do not cancel.
+  // second word is turned by whole bytes, so that equal words do not cancel and bit 5 of each
+  // byte stays bit 5 of a byte, where one setting folds both words.
   static uint32_t nameKey(const nameWordsS& words) {
     constexpr uint64_t foldLetters = 0x2020202020202020u;
-    const uint64_t folded = (words.first | foldLetters) ^ std::rotl(words.second | foldLetters, 29);
+    const uint64_t folded = (words.first ^ std::rotl(words.second, 24)) | foldLetters;
     return uint32_t(folded * 0x9E3779B97F4A7C15u >> 32);
   }
+  // The slot a key probes first. The mask keeps the key's bits that number a slot, shifted by
+  // the size of a slot, so that they are the slot's offset.
+  static_assert(std::has_single_bit(sizeof(nameRowsS)));
+  const nameRowsS& homeSlot(uint32_t key) const {
+    return *reinterpret_cast<const nameRowsS*>(reinterpret_cast<const char*>(slots) + (key & homeMask));
+  }
+  uint32_t homeIndex(uint32_t key) const { return (key & homeMask) / sizeof(nameRowsS); }
+  uint32_t slotMask() const { return homeMask / sizeof(nameRowsS); }
 
   // findName for a name the words of which are read byte by byte (null as "").
   const nameRowsS* findByBytes(const char* name) const;
@@ -145,6 +200,6 @@ class proxyClassC {
   // Open addressing over the distinct folded names, at most half full; each slot names a run
   // of rowsByName, which holds every row grouped by name, each group in table order.
   mutable nameRowsS* slots = nullptr;
-  mutable uint32_t slotMask = 0;
+  mutable uint32_t homeMask = 0;  // the number of slots less one, times the size of a slot
   mutable const proxyMethodEntryS** rowsByName = nullptr;
 };

@@ -117,13 +117,26 @@ class proxyObjectC : public mzIDispatch, public memManInterfaceC, public mzComRe
   // Tries the candidates' rows from index next on, as callByName does.
   bool callRows(const proxyClassC::nameRowsS* candidates, uint32_t next, uint32_t kind,
                 proxyAutoParaListC& arguments, proxyAutoTypeCastC& result);
-  // Invoke for a call with arguments.
-  uint32_t invokeWithArguments(const char* name, uint32_t kind, uint32_t argumentCount, mzVariantS* arguments,
-                               mzVariantS* result, mzIException** error);
-  // Invoke for a call without arguments whose name's first row does not fit (or that names
-  // nothing).
-  uint32_t invokeWithoutFit(const char* name, uint32_t kind, const proxyClassC::nameRowsS* candidates,
-                            mzVariantS* result, mzIException** error);
+  // The roads Invoke passes a call on to, each out of line so that Invoke's own frame stays
+  // as small as its shortest road needs.
+  // A call with arguments.
+  [[gnu::noinline]] uint32_t invokeWithArguments(const char* name, uint32_t kind, uint32_t argumentCount,
+                                                 mzVariantS* arguments, mzVariantS* result, mzIException** error);
+  // A call without arguments; apart from Invoke, so that its frame holds no argument passed on
+  // the stack.
+  [[gnu::noinline]] uint32_t invokeWithoutArguments(const char* name, uint32_t kind, mzVariantS* result,
+                                                    mzIException** error);
+  // A call without arguments whose name the first probe of the index did not find.
+  [[gnu::noinline]] uint32_t invokeAfterFirstProbe(const char* name, uint32_t kind, mzVariantS* result,
+                                                   mzIException** error);
+  // A call without arguments whose name's first row does not fit (or that names nothing).
+  [[gnu::noinline]] uint32_t invokeWithoutFit(const char* name, uint32_t kind,
+                                              const proxyClassC::nameRowsS* candidates, mzVariantS* result,
+                                              mzIException** error);
+  // A call without arguments whose name's first row was tried in Invoke's frame and did not
+  // fit: the road on from its next row.
+  struct firstRowCallS;
+  [[gnu::noinline]] uint32_t finishFirstRowCall(firstRowCallS& call);
   // The rest of a call from the candidates' row next on: the other rows, the default
   // members, and the failure when none of them ran.
   uint32_t finishCall(const char* name, uint32_t kind, const proxyClassC::nameRowsS* candidates, uint32_t next,

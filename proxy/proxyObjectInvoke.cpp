@@ -36,14 +36,6 @@ struct invokeFailureS {
   bool appendArgumentIndex = true;
 };
 
-// Hands the value over without copying it; the source is left empty.
-void moveVariant(mzVariantS& from, mzVariantS& to) {
-  to.clear();
-  std::memcpy(to.payload, from.payload, sizeof to.payload);
-  to.type = from.type;
-  from.type = mzVariantS::typeEmpty;
-}
-
 // Composes the error of a failed call; 1, what Invoke answers then.
 [[gnu::noinline]] uint32_t failCall(const char* name, int argumentIndex, invokeFailureS failure, mzIException** error) {
   if (failure.source.isEmpty()) {
@@ -101,6 +93,28 @@ class resultOfCallC {
     proxyAutoTypeCastC cast;
   };
 };
+
+}  // namespace
+
+// A call without arguments whose first row runs in Invoke's frame: its result, and what the
+// call needs after the handler, in one record whose address the handler gets with the result.
+struct proxyObjectC::firstRowCallS {
+  firstRowCallS(proxyObjectC* object, const char* name, uint32_t kind, const proxyClassC::nameRowsS* candidates,
+                mzVariantS* result, mzIException** error)
+      : object(object), name(name), candidates(candidates), result(result), error(error), kind(kind) {}
+  firstRowCallS(const firstRowCallS&) = delete;
+  firstRowCallS& operator=(const firstRowCallS&) = delete;
+
+  resultOfCallC resultOfCall;
+  proxyObjectC* object;
+  const char* name;
+  const proxyClassC::nameRowsS* candidates;
+  mzVariantS* result;
+  mzIException** error;
+  uint32_t kind;
+};
+
+namespace {
 
 // The failure that the exception being handled makes of a call; only forced unwinding
 // leaves.
@@ -187,7 +201,7 @@ __attribute__((no_sanitize("null"))) uint32_t proxyObjectC::finishCall(const cha
   try {
     if (callRows(candidates, next, kind, arguments, resultCast) ||
         callThroughDefaultMembers(name, kind, arguments, resultCast)) {
-      if (result) moveVariant(resultCast, *result);
+      if (result) result->takeFrom(resultCast);
       return 0;
     }
   } catch (abi::__forced_unwind&) {
@@ -229,30 +243,51 @@ uint32_t proxyObjectC::invokeWithoutFit(const char* name, uint32_t kind, const p
   return finishCall(name, kind, candidates, 0, noArguments.list, resultCast, result, error);
 }
 
+uint32_t proxyObjectC::invokeAfterFirstProbe(const char* name, uint32_t kind, mzVariantS* result,
+                                             mzIException** error) {
+  return invokeWithoutFit(name, kind, proxyClass->findName(name), result, error);
+}
+
+uint32_t proxyObjectC::Invoke(const char* name, uint32_t kind, uint32_t argumentCount, mzVariantS* arguments,
+                              mzVariantS* result, mzIException** error) {
+  if (argumentCount) return invokeWithArguments(name, kind, argumentCount, arguments, result, error);
+  return invokeWithoutArguments(name, kind, result, error);
+}
+
 // Thread cancellation unwinds as an exception without an object: its catch clauses bind a
 // reference to null by design, so the sanitizer's null check is off where they are (in the
 // attribute spelling both g++ and clang honour). Most calls take no arguments and name a
-// member whose first row fits: that row runs here, the rest of the road out of line, as do
-// the failures, so that a call that succeeds sets up none of their texts.
-__attribute__((no_sanitize("null"))) uint32_t proxyObjectC::Invoke(const char* name, uint32_t kind,
-                                                                  uint32_t argumentCount, mzVariantS* arguments,
-                                                                  mzVariantS* result, mzIException** error) {
-  if (argumentCount) return invokeWithArguments(name, kind, argumentCount, arguments, result, error);
-  const proxyClassC::nameRowsS* candidates = proxyClass->findName(name);
-  if (!candidates || !rowFits(candidates->firstRow, kind, 0))
-    return invokeWithoutFit(name, kind, candidates, result, error);
-  resultOfCallC resultOfCall;
-  proxyAutoTypeCastC& resultCast = resultOfCall.cast;
+// member that the first probe of the index finds and whose first row fits: that row runs
+// here, the rest of the road out of line, as do the failures, so that a call that succeeds
+// sets up none of their texts. What the call needs once the handler has returned or thrown
+// is written to the record beside the result the handler gets, and read back from there, so
+// that it stays out of registers the function would save and restore; the road on from the
+// next row takes the record alone, so that no argument goes on the stack (which would cost
+// the function a frame pointer).
+__attribute__((no_sanitize("null"))) uint32_t proxyObjectC::invokeWithoutArguments(const char* name, uint32_t kind,
+                                                                                  mzVariantS* result,
+                                                                                  mzIException** error) {
+  const proxyClassC::nameRowsS* candidates = proxyClass->findAtFirstProbe(name);
+  if (!candidates) [[unlikely]]
+    return invokeAfterFirstProbe(name, kind, result, error);
+  if (!rowFits(candidates->firstRow, kind, 0)) return invokeWithoutFit(name, kind, candidates, result, error);
+  firstRowCallS call(this, name, kind, candidates, result, error);
+  proxyAutoTypeCastC& resultCast = call.resultOfCall.cast;
   try {
     candidates->firstRow.handler(nativeObject, noArguments.list, resultCast);
-    if (result) moveVariant(resultCast, *result);
+    if (call.result) call.result->takeFrom(resultCast);
     return 0;
   } catch (const proxyAutoTypeCastExceptionC&) {
     // the row does not fit; the name's other rows and the default members may
   } catch (abi::__forced_unwind&) {
     throw;
   } catch (...) {
-    return failOnException(name, error);
+    return failOnException(call.name, call.error);
   }
-  return finishCall(name, kind, candidates, 1, noArguments.list, resultCast, result, error);
+  return call.object->finishFirstRowCall(call);
+}
+
+uint32_t proxyObjectC::finishFirstRowCall(firstRowCallS& call) {
+  return finishCall(call.name, call.kind, call.candidates, 1, noArguments.list, call.resultOfCall.cast, call.result,
+                    call.error);
 }

@@ -218,3 +218,40 @@ TEST(proxyClassC, NamesAreFoundWhereverTheyLie) {
   EXPECT_EQ(invokeTest::call(object.get(), pageEnd - 23, mzInvokePropertyGet).outcome, 1u);
   munmap(pages, 2 * pageBytes);
 }
+
+// A name is found at every place of a page between two that may not be read: from its first
+// byte on, and ending on every one of its last bytes, in either case; a near name at those
+// places finds nothing.
+TEST(proxyClassC, NamesAreFoundAtEveryPlaceOfAPage) {
+  const std::vector<std::string> names = {"", "X", "ValidObj", "ValidObjectName", "ValidObjectNameOf",
+                                          "AnswerOfManyLettersAndMore"};
+  constexpr auto handlers = answers(std::make_integer_sequence<int, 6>());
+  std::vector<proxyMethodEntryS> rows;
+  for (size_t i = 0; i < names.size(); ++i) rows.push_back({names[i].c_str(), mzInvokeMethod, 0, handlers[i]});
+  rows.push_back({});
+  const proxyClassC placed("class placedC *", rows.data(), nullptr);
+  mzSmartPtr<mzIDispatch> object(held(new proxyObjectC(placed, 0)), false);
+
+  const size_t pageBytes = size_t(sysconf(_SC_PAGESIZE));
+  void* pages = mmap(nullptr, 3 * pageBytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  ASSERT_NE(pages, MAP_FAILED);
+  char* page = static_cast<char*>(pages) + pageBytes;
+  ASSERT_EQ(mprotect(page, pageBytes, PROT_READ | PROT_WRITE), 0);
+  for (size_t i = 0; i < names.size(); ++i) {
+    const std::pair<std::string, bool> spellings[] = {
+        {names[i], true}, {swappedCase(names[i].c_str()), true}, {names[i] + "#", false}};
+    for (const auto& [spelling, known] : spellings) {
+      const size_t bytes = spelling.size() + 1;
+      for (size_t offset = 0; offset <= 40; ++offset) {
+        for (char* at : {page + offset, page + pageBytes - bytes - offset}) {
+          std::memcpy(at, spelling.c_str(), bytes);
+          invokeTest::callS done = invokeTest::call(object.get(), at, mzInvokeMethod);
+          EXPECT_EQ(done.outcome, known ? 0u : 1u) << spelling << " at " << (at - page);
+          EXPECT_EQ(done.result.intValue, known ? int(i) : 0) << spelling << " at " << (at - page);
+          std::memset(at, 'y', bytes);
+        }
+      }
+    }
+  }
+  munmap(pages, 3 * pageBytes);
+}

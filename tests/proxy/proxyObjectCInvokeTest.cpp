@@ -168,3 +168,100 @@ TEST(proxyObjectCInvoke, DefaultValuesLeadingBackEndTheSearch) {
   first->defaultValue.clear();
   second->defaultValue.clear();
 }
+
+namespace {
+
+fakeErrorC* firstRowError = nullptr;
+
+void answerSeven(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) { result.setInt(7); }
+void answerText(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) { result.setString("text"); }
+void misfit(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
+  result.setString("left behind");
+  throwTypeCastException();
+}
+void answerTwo(void*, proxyAutoParaListC&, proxyAutoTypeCastC& result) { result.setInt(2); }
+void failWithTexts(void*, proxyAutoParaListC&, proxyAutoTypeCastC&) { throw proxyExecuteExceptionC("src", "desc"); }
+void failWithObject(void*, proxyAutoParaListC&, proxyAutoTypeCastC&) { throwComException(firstRowError); }
+void failOtherwise(void*, proxyAutoParaListC&, proxyAutoTypeCastC&) { throw 5; }
+
+constexpr proxyMethodEntryS firstRowRows[] = {
+    {"Seven", mzInvokePropertyGet, 0, &answerSeven},
+    {"Text", mzInvokeMethod, 0, &answerText},
+    {"Retry", mzInvokeMethod, 0, &misfit},
+    {"Retry", mzInvokeMethod, 0, &answerTwo},
+    {"Misfit", mzInvokeMethod, 0, &misfit},
+    {"FailTexts", mzInvokeMethod, 0, &failWithTexts},
+    {"FailObject", mzInvokeMethod, 0, &failWithObject},
+    {"FailOtherwise", mzInvokeMethod, 0, &failOtherwise},
+    {"AnswerOfManyLetters", mzInvokeMethod, 0, &answerTwo},
+    {"", mzInvokePropertyGet, 0, &answerSeven},
+    {},
+};
+
+}  // namespace
+
+// Calls without arguments, each made with a result that already holds a text (which the call
+// must release or keep) and without a result: the value, the error texts and the inner error
+// are those of the row that ran or failed, whichever of the name's rows that is.
+TEST(proxyObjectCInvoke, CallsWithoutArgumentsAnswerWhatTheirRowDid) {
+  const proxyClassC description("class firstRowsC *", firstRowRows, nullptr);
+  mzSmartPtr<mzIDispatch> object(held(new proxyObjectC(description, 0)), false);
+  fakeErrorC error;
+  firstRowError = &error;
+
+  struct caseS {
+    const char* name;
+    uint32_t kind;
+    uint32_t outcome;
+    uint32_t type;  // of the result
+    int value;      // of an integer result
+    const char* source;
+    const char* description;
+  };
+  const caseS cases[] = {
+      {"Seven", mzInvokePropertyGet, 0, mzVariantS::typeInt, 7, "", ""},
+      {"SEVEN", mzInvokePropertyGet, 0, mzVariantS::typeInt, 7, "", ""},
+      {"Seven", mzInvokeMethod, 1, mzVariantS::typeString, 0, "methode:Seven", "Object call failed"},
+      {"Text", mzInvokeMethod, 0, mzVariantS::typeString, 0, "", ""},
+      {"Retry", mzInvokeMethod, 0, mzVariantS::typeInt, 2, "", ""},
+      {"retry", mzInvokeMethod, 0, mzVariantS::typeInt, 2, "", ""},
+      {"Misfit", mzInvokeMethod, 1, mzVariantS::typeString, 0, "methode:Misfit", "Object call failed"},
+      {"FailTexts", mzInvokeMethod, 1, mzVariantS::typeString, 0, "src", "desc"},
+      {"FailObject", mzInvokeMethod, 1, mzVariantS::typeString, 0, "methode:FailObject", "Object call failed"},
+      {"FailOtherwise", mzInvokeMethod, 1, mzVariantS::typeString, 0, "methode:FailOtherwise", "unhandle exception"},
+      {"answerofmanyletters", mzInvokeMethod, 0, mzVariantS::typeInt, 2, "", ""},
+      {"AnswerOfManyLetterz", mzInvokeMethod, 1, mzVariantS::typeString, 0, "methode:AnswerOfManyLetterz",
+       "Object call failed"},
+      {nullptr, mzInvokePropertyGet, 0, mzVariantS::typeInt, 7, "", ""},
+  };
+  for (const caseS& c : cases) {
+    const std::string name = c.name ? c.name : "(null)";
+    callS done;
+    done.result.setString("before");
+    mzIException* failure = nullptr;
+    done.outcome = object->Invoke(c.name, c.kind, 0, nullptr, &done.result, &failure);
+    EXPECT_EQ(done.outcome, c.outcome) << name;
+    EXPECT_EQ(done.result.type, c.type) << name;
+    if (c.type == mzVariantS::typeInt) {
+      EXPECT_EQ(done.result.intValue, c.value) << name;
+    } else {
+      EXPECT_EQ(textOf(done.result), c.outcome ? "before" : "text") << name;
+    }
+    EXPECT_EQ(failure != nullptr, c.outcome != 0) << name;
+    if (failure) {
+      mzVariantS text;
+      failure->getSource(&text);
+      EXPECT_EQ(textOf(text), c.source) << name;
+      failure->getDescription(&text);
+      EXPECT_EQ(textOf(text), c.description) << name;
+      mzIException* inner = nullptr;
+      failure->getInnerException(&inner);
+      EXPECT_EQ(inner, std::string(c.name ? c.name : "") == "FailObject" ? &error : nullptr) << name;
+      if (inner) inner->Release();
+      failure->Release();
+    }
+    EXPECT_EQ(object->Invoke(c.name, c.kind, 0, nullptr, nullptr, nullptr), c.outcome) << name;
+  }
+  EXPECT_EQ(error.references, 1u);
+  firstRowError = nullptr;
+}
