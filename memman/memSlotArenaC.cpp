@@ -12,16 +12,20 @@ namespace {
 
 // The arena grows, and gives memory back, a chunk at a time: a huge page of slots.
 constexpr uint32_t chunkSlots = 65536;
+constexpr uint32_t chunkWords = chunkSlots / 64;
 constexpr uint64_t chunkBytes = uint64_t(chunkSlots) * memSlotArenaC::slotBytes;
 constexpr uint64_t pageBytes = 4096;
 
 // What the arena reserved at its first block: room for slotLimit slots, their live bits and a
-// stack of the chunks whose memory went back to the system.
+// flag per chunk whose memory went back to the system.
 constinit uint32_t slotLimit = 0;
+constinit uint64_t* bitsArea = nullptr;
+constinit uint8_t* releasedChunks = nullptr;
 constinit uint32_t chunkCount = 0;
-constinit uint32_t* releasedChunks = nullptr;
-constinit uint32_t releasedCount = 0;
 constinit bool reservationFailed = false;
+// Set when the cursor went back to the first slot since the arena last grew: reaching the end
+// again grows the arena rather than sweep once more.
+constinit bool sweptSinceGrowth = false;
 
 void* reserve(uint64_t bytes) {
   void* at = mmap(nullptr, bytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
@@ -38,22 +42,22 @@ bool memSlotArenaC::reserveSpace() {
   // Address space is not unlimited everywhere (memory checkers, limits on a process's
   // mappings): a smaller arena still serves.
   for (uint64_t slots = uint64_t(1) << 31; slots >= (uint64_t(1) << 22); slots /= 2) {
-    uint64_t slotSpan = slots * slotBytes;
-    void* slotsAt = reserve(slotSpan + chunkBytes);
-    if (!slotsAt) continue;
+    uint64_t slotSpan = slots * slotBytes + chunkBytes;
+    uint64_t flagSpan = roundUpToPage(slots / chunkSlots);
+    void* slotsAt = reserve(slotSpan);
     void* bitsAt = reserve(slots / 8);
-    void* stackAt = reserve(roundUpToPage(slots / chunkSlots * sizeof(uint32_t)));
-    if (!bitsAt || !stackAt) {
-      munmap(slotsAt, slotSpan + chunkBytes);
+    void* flagsAt = reserve(flagSpan);
+    if (!slotsAt || !bitsAt || !flagsAt) {
+      if (slotsAt) munmap(slotsAt, slotSpan);
       if (bitsAt) munmap(bitsAt, slots / 8);
-      if (stackAt) munmap(stackAt, roundUpToPage(slots / chunkSlots * sizeof(uint32_t)));
+      if (flagsAt) munmap(flagsAt, flagSpan);
       continue;
     }
     // Chunks start on a huge-page boundary, so that each can be backed by one huge page.
     uintptr_t aligned = (reinterpret_cast<uintptr_t>(slotsAt) + chunkBytes - 1) & ~(chunkBytes - 1);
     base = reinterpret_cast<unsigned char*>(aligned);
-    liveBits = static_cast<uint64_t*>(bitsAt);
-    releasedChunks = static_cast<uint32_t*>(stackAt);
+    bitsArea = static_cast<uint64_t*>(bitsAt);
+    releasedChunks = static_cast<uint8_t*>(flagsAt);
     slotLimit = uint32_t(slots - 1);
     return true;
   }
@@ -66,66 +70,78 @@ bool memSlotArenaC::growByChunk() {
   uint64_t firstSlot = uint64_t(chunkCount) * chunkSlots;
   if (firstSlot + chunkSlots > slotLimit) return false;
   unsigned char* chunk = base + firstSlot * slotBytes;
-  uint32_t stackPageEntries = pageBytes / sizeof(uint32_t);
-  bool stackReady = chunkCount % stackPageEntries != 0 ||
-                    commit(releasedChunks + chunkCount, pageBytes);
-  if (!stackReady || !commit(chunk, chunkBytes) || !commit(liveBits + firstSlot / 64, chunkSlots / 8)) return false;
+  bool flagReady = chunkCount % pageBytes != 0 || commit(releasedChunks + chunkCount, pageBytes);
+  if (!flagReady || !commit(chunk, chunkBytes) || !commit(bitsArea + firstSlot / 64, chunkSlots / 8)) return false;
   madvise(chunk, chunkBytes, MADV_HUGEPAGE);
 #ifdef RUDEZAZE_ARENA_SANITIZER
   // Leak checking looks for pointers in the arena's blocks as it does in the C heap's.
   __lsan_register_root_region(chunk, chunkBytes);
   ASAN_POISON_MEMORY_REGION(chunk, chunkBytes);
 #endif
+  if (chunkCount == 0) {
+    liveBits = bitsArea;
+    liveBits[0] = 1;  // number 0 stands for no block
+  }
   ++chunkCount;
   committedBytes = uint64_t(chunkCount) * chunkBytes;
-  freshNumber = uint32_t(firstSlot);
-  freshEnd = uint32_t(firstSlot + chunkSlots);
+  cursorWord = uint32_t(firstSlot / 64);
+  sweptSinceGrowth = false;
   return true;
 }
 
-void* memSlotArenaC::takeFromNewRun() {
-  if (releasedCount > 0) {
-    uint64_t firstSlot = uint64_t(releasedChunks[--releasedCount]) * chunkSlots;
-    freshNumber = uint32_t(firstSlot);
-    freshEnd = uint32_t(firstSlot + chunkSlots);
-  } else if (!growByChunk()) {
-    return nullptr;
+void* memSlotArenaC::takeFurther() {
+  const uint32_t words = chunkCount * chunkWords;
+  // Slot 0 is taken for good.
+  const uint64_t freeSlots = words == 0 ? 0 : uint64_t(words) * 64 - 1 - live;
+  bool sweptNow = false;
+  for (uint32_t word = cursorWord + 1;;) {
+    while (word < words && liveBits[word] == ~uint64_t(0)) ++word;
+    if (word < words) {
+      cursorWord = word;
+      return take();
+    }
+    // At the end: sweep from the start while an eighth of the slots is free, so that one
+    // sweep pays for itself; else grow, and sweep only when the arena cannot.
+    if (!sweptNow && !sweptSinceGrowth && freeSlots * 8 >= uint64_t(words) * 64) {
+      sweptNow = sweptSinceGrowth = true;
+      word = 0;
+      continue;
+    }
+    if (growByChunk()) return take();
+    if (sweptNow || freeSlots == 0) return nullptr;
+    sweptNow = true;
+    word = 0;
   }
-  // Number 0 stands for no block.
-  if (freshNumber == 0) ++freshNumber;
-  return take();
 }
 
 void memSlotArenaC::refuse(void* block) {
   reportMemError(holds(block) ? "free called on free object\n" : "free called on unknown object\n");
 }
 
-uint64_t memSlotArenaC::bytesHeld() { return uint64_t(chunkCount - releasedCount) * chunkBytes; }
+namespace {
+
+bool chunkHasLiveBlocks(const uint64_t* bits, uint32_t chunk) {
+  const uint64_t* words = bits + uint64_t(chunk) * chunkWords;
+  // The first word of the first chunk always holds the bit of number 0.
+  if ((chunk == 0 ? words[0] & ~uint64_t(1) : words[0]) != 0) return true;
+  for (uint32_t word = 1; word < chunkWords; ++word)
+    if (words[word] != 0) return true;
+  return false;
+}
+
+}  // namespace
+
+uint64_t memSlotArenaC::bytesHeld() {
+  uint64_t held = 0;
+  for (uint32_t chunk = 0; chunk < chunkCount; ++chunk)
+    if (!releasedChunks[chunk] || chunkHasLiveBlocks(liveBits, chunk)) held += chunkBytes;
+  return held;
+}
 
 void memSlotArenaC::releaseFreeMemory() {
-  // Every free slot is found again from the live bits: wholly free chunks go back to the
-  // system and are taken again as fresh runs; the free slots of the others form the new list.
-  freeHead = 0;
-  freshNumber = freshEnd = 0;
-  releasedCount = 0;
-  for (uint32_t chunk = chunkCount; chunk-- > 0;) {
-    const uint64_t* words = liveBits + uint64_t(chunk) * chunkSlots / 64;
-    bool anyLive = false;
-    for (uint32_t word = 0; word < chunkSlots / 64 && !anyLive; ++word) anyLive = words[word] != 0;
-    unsigned char* memory = base + uint64_t(chunk) * chunkBytes;
-    if (!anyLive) {
-      madvise(memory, chunkBytes, MADV_DONTNEED);
-      releasedChunks[releasedCount++] = chunk;
-      continue;
-    }
-    for (uint32_t slot = chunkSlots; slot-- > 0;) {
-      uint32_t number = chunk * chunkSlots + slot;
-      if (number == 0 || (words[slot / 64] >> (slot % 64) & 1) != 0) continue;
-      void* block = at(number);
-      unpoison(block);
-      *static_cast<uint32_t*>(block) = freeHead;
-      poison(block);
-      freeHead = number;
-    }
+  for (uint32_t chunk = 0; chunk < chunkCount; ++chunk) {
+    bool free = !chunkHasLiveBlocks(liveBits, chunk);
+    if (free && !releasedChunks[chunk]) madvise(base + uint64_t(chunk) * chunkBytes, chunkBytes, MADV_DONTNEED);
+    releasedChunks[chunk] = free;
   }
 }

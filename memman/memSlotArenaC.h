@@ -4,7 +4,9 @@
 //
 // The arena counts its live blocks with the heap's outstanding blocks and refuses a double
 // free or a foreign pointer as the heap does. A bit per slot tells a live block from a free
-// one. Free slots are taken again last-freed first, after that the untouched end of the arena.
+// one, and the bits alone find free slots: a cursor moves through them in address order, so
+// the nodes a reader makes one after another lie one after another in memory however
+// scattered the earlier frees were. A free touches only its bit.
 #pragma once
 
 #include <cstdint>
@@ -27,27 +29,24 @@ class memSlotArenaC {
 
   // Null when the address space or the memory is exhausted.
   static void* take() {
-    uint32_t number = freeHead;
-    if (number != 0) {
-      void* block = at(number);
-      markLive(number);
-      freeHead = *static_cast<uint32_t*>(block);
-      return block;
-    }
-    if (freshNumber == freshEnd) [[unlikely]]
-      return takeFromNewRun();
-    number = freshNumber++;
-    markLive(number);
-    return at(number);
+    uint64_t bits = liveBits[cursorWord];
+    if (bits == ~uint64_t(0)) [[unlikely]]
+      return takeFurther();
+    uint32_t bit = uint32_t(__builtin_ctzll(~bits));
+    liveBits[cursorWord] = bits | uint64_t(1) << bit;
+    ++live;
+    void* block = at(cursorWord * 64 + bit);
+    unpoison(block);
+    return block;
   }
   // Reports and ignores a block that is not live in the arena.
   static void giveBack(void* block) {
     uint32_t number = numberOf(block);
     if (!isLiveNumber(number)) [[unlikely]]
       return refuse(block);
-    *static_cast<uint32_t*>(block) = freeHead;
-    markFree(number);
-    freeHead = number;
+    liveBits[number / 64] &= ~(uint64_t(1) << (number % 64));
+    --live;
+    poison(block);
   }
 
   // The block with that number; number must not be 0.
@@ -69,12 +68,12 @@ class memSlotArenaC {
   static uint32_t liveCount() { return live; }
   // The memory of the chunks that have not gone back to the system.
   static uint64_t bytesHeld();
-  // Gives the memory of every wholly free run of slots back to the system; the slots stay
-  // the arena's and are taken again as fresh ones.
+  // Gives the memory of every wholly free chunk back to the system; its slots stay the
+  // arena's and are taken again as any free slot.
   static void releaseFreeMemory();
 
  private:
-  static void* takeFromNewRun();
+  static void* takeFurther();
   static void refuse(void* block);
   static bool isLiveNumber(uint32_t number) {
     return number != 0 && (liveBits[number / 64] >> (number % 64) & 1) != 0;
@@ -90,26 +89,15 @@ class memSlotArenaC {
     ASAN_POISON_MEMORY_REGION(block, slotBytes);
 #endif
   }
-  static void markLive(uint32_t number) {
-    liveBits[number / 64] |= uint64_t(1) << (number % 64);
-    ++live;
-    unpoison(at(number));
-  }
-  static void markFree(uint32_t number) {
-    liveBits[number / 64] &= ~(uint64_t(1) << (number % 64));
-    --live;
-    poison(at(number));
-  }
   static bool reserveSpace();
   static bool growByChunk();
 
+  // Before the first chunk the cursor stands on a word with no free slot.
+  static inline constinit uint64_t noSlots = ~uint64_t(0);
   static inline constinit unsigned char* base = nullptr;
-  static inline constinit uint64_t* liveBits = nullptr;
+  // Bit 0 of the first word, the slot of number 0, is always set and is no block.
+  static inline constinit uint64_t* liveBits = &noSlots;
   static inline constinit uint64_t committedBytes = 0;
-  static inline constinit uint32_t freeHead = 0;
-  // The run of slots [freshNumber, freshEnd) taken when the free list is empty: never handed
-  // out, or handed back to the system with their chunk. Never slot 0.
-  static inline constinit uint32_t freshNumber = 0;
-  static inline constinit uint32_t freshEnd = 0;
+  static inline constinit uint32_t cursorWord = 0;
   static inline constinit uint32_t live = 0;
 };
