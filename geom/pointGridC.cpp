@@ -79,7 +79,8 @@ void pointGridC::file(const std::vector<uint64_t>& keys) {
   // Chains the points of each cell, last index first, with the table reached once per
   // point; a walk of the table in its own order then stores every cell's points ascending,
   // so only the table's slots are visited at random. The table starts with two slots per
-  // cell expected, and doubles while more than half of its slots hold cells. So many points that an index would reach runMark make every point a candidate.
+  // cell expected, and doubles while more than half of its slots hold cells. So many points
+  // that an index would reach runMark make every point a candidate.
   sparesS& kept = spares();
   if (keys.size() >= runMark) {
     everyPoint = true;

@@ -53,8 +53,7 @@ class memSlotArenaC {
   static void* at(uint32_t number) { return base + uint64_t(number) * slotBytes; }
   // The number of a block of the arena; 0 for null or any other address inside or outside it.
   static uint32_t numberOf(const void* block) {
-    uint64_t offset = reinterpret_cast<uintptr_t>(block) - reinterpret_cast<uintptr_t>(base);
-    return offset < committedBytes && offset % slotBytes == 0 ? uint32_t(offset / slotBytes) : 0;
+    return reinterpret_cast<uintptr_t>(block) % slotBytes == 0 ? numberOfBlock(block) : 0;
   }
   static bool holds(const void* block) { return numberOf(block) != 0; }
   // The number of a pointer to a block of the arena, or 0 for null or an address outside it.
