@@ -5,9 +5,6 @@
 
 namespace {
 
-// Filed points lie at most this many cells from the origin: their positions in cells, computed
-// with a relative error of 2^-53, are then off by less than 2^-22 of a cell.
-constexpr double cellsToTheEdge = 1073741824.0;  // 2^30
 // A side of sixteen tolerances puts a point within the tolerance of a query at most a
 // sixteenth of a cell from it; the reach adds a margin far above every rounding error, and a
 // query mostly looks at its own cell alone.
@@ -103,15 +100,16 @@ void pointGridC::file(const std::vector<uint64_t>& keys) {
     for (uint32_t i = uint32_t(keys.size()); i-- > 0 && !full;) {
       const uint64_t key = keys[i];
       if (key == unfiled) continue;
+      // Whether a point opens a cell or joins one follows no pattern, so neither the search
+      // nor the filing branches on it: a free slot or the cell's own ends the search alike.
       size_t at = slotOf(key, slots);
-      while (cells[at].end != 0 && cells[at].key != key) at = (at + 1) & (slots - 1);
+      while (!((cells[at].end == 0) | (cells[at].key == key))) at = (at + 1) & (slots - 1);
       cellS& cell = cells[at];
-      if (cell.end == 0) {
-        if (2 * ++held > slots) full = true;
-        cell.key = key;
-        cell.first = endOfChain;
-      }
-      nextInCell[i] = cell.first;
+      const bool opens = cell.end == 0;
+      held += opens;
+      full = 2 * held > slots;
+      cell.key = key;
+      nextInCell[i] = opens ? endOfChain : cell.first;
       cell.first = i;
       ++cell.end;
     }
@@ -120,19 +118,18 @@ void pointGridC::file(const std::vector<uint64_t>& keys) {
   uint32_t filed = 0;
   for (cellS& cell : cells) {
     const uint32_t count = cell.end;
-    if (count == 0) {
-      cell.end = freeMark;
-    } else if (count == 1) {
-      cell.end = oneMark;
-    } else if (count == 2) {
-      cell.end = nextInCell[cell.first];
-    } else {
+    if (count > 2) {
       uint32_t point = cell.first;
       cell.first = filed | runMark;
       for (; point != endOfChain; point = nextInCell[point]) entries.push_back(point);
       filed += count;
       cell.end = filed;
+      continue;
     }
+    // Free slots and cells of one or two points come in no order: the mark is picked by the
+    // count without a branch (the first of a free slot is 0, a point's index).
+    const uint32_t ends[3] = {freeMark, oneMark, nextInCell[cell.first]};
+    cell.end = ends[count];
   }
   releaseIfLarge(kept.keys);
   releaseIfLarge(kept.nextInCell);
@@ -140,24 +137,10 @@ void pointGridC::file(const std::vector<uint64_t>& keys) {
 
 const pointGridC::cellS* pointGridC::findCell(uint64_t key) const {
   for (size_t at = slotOf(key, cells.size());; at = (at + 1) & (cells.size() - 1)) {
+    // One test per slot: whether the cell is found or missing follows no pattern.
     const cellS& cell = cells[at];
-    if (cell.end == freeMark) return nullptr;
-    if (cell.key == key) return &cell;
+    if ((cell.end == freeMark) | (cell.key == key)) return cell.end == freeMark ? nullptr : &cell;
   }
-}
-
-int64_t pointGridC::cellOf(double position) {
-  // A query far outside the filed points is clamped to a cell none of them is near.
-  const double clamped = std::clamp(position, -cellsToTheEdge - 4, cellsToTheEdge + 4);
-  const int64_t truncated = int64_t(clamped);
-  return double(truncated) > clamped ? truncated - 1 : truncated;
-}
-
-uint64_t pointGridC::cellKey(int64_t column, int64_t row) {
-  // Cells lie within 2^30 + 5 of the origin: offset by 2^31, each number fills 32 bits and
-  // never reaches 2^32 - 1, which keeps the unfiled key apart.
-  constexpr int64_t offset = int64_t(1) << 31;
-  return (uint64_t(column + offset) << 32) | uint64_t(row + offset);
 }
 
 void pointGridC::candidates(const vectorC2d<double>& p, std::vector<uint32_t>& out) const {

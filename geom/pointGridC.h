@@ -75,9 +75,23 @@ class pointGridC {
   // The cell side for points within extent of the origin; false when every point is a candidate.
   bool chooseSide(double extent, double tolerance);
   void file(const std::vector<uint64_t>& keys);
-  static uint64_t cellKey(int64_t column, int64_t row);
-  // The cell of a position measured in cells.
-  static int64_t cellOf(double position);
+  // Filed points lie at most this many cells from the origin: their positions in cells, computed
+  // with a relative error of 2^-53, are then off by less than 2^-22 of a cell.
+  static constexpr double cellsToTheEdge = 1073741824.0;  // 2^30
+  static uint64_t cellKey(int64_t column, int64_t row) {
+    // Cells lie within 2^30 + 5 of the origin: offset by 2^31, each number fills 32 bits and
+    // never reaches 2^32 - 1, which keeps the unfiled key apart.
+    constexpr int64_t offset = int64_t(1) << 31;
+    return (uint64_t(column + offset) << 32) | uint64_t(row + offset);
+  }
+  // The cell of a position measured in cells. A query far outside the filed points is clamped
+  // to a cell none of them is near; the signs of positions follow no pattern, so neither the
+  // clamp nor the rounding down branches.
+  static int64_t cellOf(double position) {
+    const double clamped = std::min(std::max(position, -cellsToTheEdge - 4), cellsToTheEdge + 4);
+    const int64_t truncated = int64_t(clamped);
+    return truncated - int64_t(double(truncated) > clamped);
+  }
   const cellS* findCell(uint64_t key) const;
 
   std::vector<uint32_t> entries;  // the indices of the points of the cells of three or more, by cell, ascending in a cell

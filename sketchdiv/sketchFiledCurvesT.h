@@ -46,7 +46,7 @@ class sketchFiledCurvesT {
     for (; resume < near.size(); ++resume) {
       const uint32_t entry = near[resume];
       const uint32_t i = entry >> 1;
-      if ((entry & 1) == uint32_t(atStart) || taken[i]) continue;
+      if (((entry & 1) == uint32_t(atStart)) | taken[i]) continue;
       if (atStart ? list[i].startsAt(p) : list[i].endsAt(p)) {
         lastFound = i;
         return &list[i];
@@ -91,6 +91,15 @@ class sketchFiledCurvesT {
     }
     return largest;
   }
+  // The same bits.
+  static bool samePoint(const vectorC2d<double>& p, const vectorC2d<double>& q) {
+    uint64_t bits[4];
+    std::memcpy(&bits[0], &p.x, sizeof(double));
+    std::memcpy(&bits[1], &p.y, sizeof(double));
+    std::memcpy(&bits[2], &q.x, sizeof(double));
+    std::memcpy(&bits[3], &q.y, sizeof(double));
+    return ((bits[0] ^ bits[2]) | (bits[1] ^ bits[3])) == 0;
+  }
   struct lookS {
     vectorC2d<double> point;
     std::vector<uint32_t> near;
@@ -102,11 +111,11 @@ class sketchFiledCurvesT {
   // The candidates of p. The last two points looked up are kept: the walk asks for starts and
   // ends at one point, and the chain asks at each vertex and, for a curve the other way round,
   // at the next one.
+  // Whether a point was looked up last follows no pattern: the test takes one branch.
   lookS& lookUp(const vectorC2d<double>& p) {
-    for (lookS& look : looks)
-      if (look.valid && std::memcmp(&p.x, &look.point.x, sizeof(double)) == 0 &&
-          std::memcmp(&p.y, &look.point.y, sizeof(double)) == 0)
-        return look;
+    const bool atFirst = looks[0].valid & samePoint(p, looks[0].point);
+    const bool atSecond = looks[1].valid & samePoint(p, looks[1].point);
+    if (atFirst | atSecond) return looks[atFirst ? 0 : 1];
     lookS& older = looks[olderLook];
     olderLook ^= 1;
     grid.candidates(p, older.near);
