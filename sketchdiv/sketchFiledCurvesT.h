@@ -47,7 +47,7 @@ class sketchFiledCurvesT {
       const uint32_t entry = near[resume];
       const uint32_t i = entry >> 1;
       if (((entry & 1) == uint32_t(atStart)) | taken[i]) continue;
-      if (atStart ? list[i].startsAt(p) : list[i].endsAt(p)) {
+      if (liesAt(entry, p)) {
         lastFound = i;
         return &list[i];
       }
@@ -67,7 +67,7 @@ class sketchFiledCurvesT {
     uint32_t count = 0;
     for (uint32_t entry : lookUp(p).near) {
       const uint32_t i = entry >> 1;
-      if ((entry & 1) || !list[i].startsAt(p) || !list[i].endsAt(q)) continue;
+      if ((entry & 1) | !(liesAt(entry, p) & liesAt(entry | 1, q))) continue;
       if (count++ == 0) first = i;
     }
     return count;
@@ -90,6 +90,14 @@ class sketchFiledCurvesT {
       largest = std::max(largest, tolerance);
     }
     return largest;
+  }
+  // Whether the end entry lies at p: startsAt or endsAt of its curve, inline and testing both
+  // coordinates without a branch, as whether candidates match follows no pattern.
+  bool liesAt(uint32_t entry, const vectorC2d<double>& p) const {
+    const Object& curve = list[entry >> 1];
+    const vectorC2d<double> end = entry & 1 ? curve.getEndPoint() : curve.getStartPoint();
+    const double tolerance = curve.getTolerance();
+    return (std::fabs(end.x - p.x) <= tolerance) & (std::fabs(end.y - p.y) <= tolerance);
   }
   // The same bits.
   static bool samePoint(const vectorC2d<double>& p, const vectorC2d<double>& q) {
