@@ -75,8 +75,9 @@ bool pointGridC::chooseSide(double extent, double tolerance) {
 void pointGridC::file(const std::vector<uint64_t>& keys) {
   // Chains the points of each cell, last index first, with the table reached once per
   // point; a walk of the table in its own order then stores every cell's points ascending,
-  // so only the table's slots are visited at random. The table starts with two slots per
-  // cell expected, and doubles while more than half of its slots hold cells. So many points
+  // so only the table's slots are visited at random. The table starts with four slots per
+  // cell expected, as a search then mostly ends at its first slot, and doubles while more
+  // than half of its slots hold cells. So many points
   // that an index would reach runMark make every point a candidate.
   sparesS& kept = spares();
   if (keys.size() >= runMark) {
@@ -90,7 +91,7 @@ void pointGridC::file(const std::vector<uint64_t>& keys) {
   if (kept.entriesKept > 0) entries.swap(kept.entries[--kept.entriesKept]);
   constexpr uint32_t endOfChain = UINT32_MAX;
   size_t slots = 4;
-  while (slots * sharing < 2 * keys.size()) slots *= 2;
+  while (slots * sharing < 4 * keys.size()) slots *= 2;
   std::vector<uint32_t>& nextInCell = kept.nextInCell;
   nextInCell.resize(keys.size());
   for (bool full = true; full;) {
