@@ -74,12 +74,21 @@ void RISketchDivider::buildPieces() {
 }
 
 void RISketchDivider::cutVertically(const RISketchBoundingBox& outerBox) {
+  // The last piece is taken out and split away, so that the islands not yet cut off are moved
+  // rather than copied by every cut; the tally forgets it and counts what replaces it.
+  tallyS tally;
   while (xCuts.count() > 0) {
     const uint32_t last = pieces.count() - 1;
-    pieces[last].splitByCut(verticalCut(xCuts[0], outerBox), pieces, RISketchManager::firstLoop, this);
-    removePiece(pieces, last);
+    RISketchManager piece;
+    piece.swapWith(pieces[last]);
+    pieces.shrinkBy(1);
+    if (tally.counted > last) {
+      tally.counted = last;
+      tally.curves -= piece.countObjects();
+    }
+    piece.splitAwayByCut(verticalCut(xCuts[0], outerBox), pieces, this);
     xCuts.removeAt(0);
-    if (!admit(pieces)) return;
+    if (!admit(pieces, tally)) return;
   }
 }
 
