@@ -111,8 +111,13 @@ void RISketchManager::split(const RISketchGeoLine& cut, sketchListT<RISketchMana
                             IRILostObjectsCollector* collector, bool giveAway) {
   sketchPointList points;
   int count = 0;
-  crossings(cut, points, count);
-  removeCoincidentPoints(points);
+  if (mode == everyLoop) {
+    crossings(cut, points, count);
+    removeCoincidentPoints(points);
+  } else {
+    // Splitting the first loop needs only whether some loop is crossed, not the points.
+    for (uint32_t i = 0; i < loops.count() && count == 0; ++i) loops[i].crossings(cut, points, count);
+  }
   if (count == 0 || collector == nullptr || (!cut.isVertical() && !cut.isHorizontal())) {
     handOn(*this, out, giveAway);
     return;
