@@ -9,8 +9,8 @@
 
 namespace {
 
-// Replaces two overlapping ranges by their union; at the end no two ranges overlap.
-void mergeOverlappingRanges(sketchListT<RINumericRange>& ranges) {
+// Replaces two overlapping ranges by their union, pair by pair; at the end no two ranges overlap.
+void mergeOverlappingPairs(sketchListT<RINumericRange>& ranges) {
   auto mergePair = [&ranges]() {
     RINumericRange both;
     if (!RINumericRange::unionWith(ranges[0], ranges[1], both)) return;
@@ -40,6 +40,29 @@ void mergeOverlappingRanges(sketchListT<RINumericRange>& ranges) {
     }
     ranges.append(candidate);
     if (++unmerged == rest) return;
+  }
+}
+
+// Replaces every group of ranges that overlap one another, directly or through others, by its
+// hull, in ascending order: what merging pair by pair leaves, in another order (the gaps do not
+// depend on it). A bound that is not finite is left to the pairwise merge.
+void mergeOverlappingRanges(sketchListT<RINumericRange>& ranges) {
+  std::vector<RINumericRange> sorted;
+  for (uint32_t i = 0; i < ranges.count(); ++i) {
+    if (!std::isfinite(ranges[i].getMin()) || !std::isfinite(ranges[i].getMax())) {
+      mergeOverlappingPairs(ranges);
+      return;
+    }
+    sorted.push_back(ranges[i]);
+  }
+  std::sort(sorted.begin(), sorted.end(),
+            [](const RINumericRange& a, const RINumericRange& b) { return a.getMin() < b.getMin(); });
+  ranges.setEmpty();
+  for (const RINumericRange& range : sorted) {
+    RINumericRange both;
+    if (ranges.count() > 0 && RINumericRange::unionWith(ranges[ranges.count() - 1], range, both))
+      ranges[ranges.count() - 1] = both;
+    else ranges.append(range);
   }
 }
 
