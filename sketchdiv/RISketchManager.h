@@ -22,6 +22,8 @@ class RISketchManager {
   void addLoop(RISketchGeoLoop& loop);
   // The same, moving the loop in: the caller's loop is left empty.
   void takeLoop(RISketchGeoLoop& loop);
+  // The same with the loop's box, as the caller has just taken it from the loop.
+  void takeLoop(RISketchGeoLoop& loop, const RISketchBoundingBox& box);
   // Arcs plus lines over all loops: the count held against the limit.
   uint32_t countObjects() const;
   // Null at or beyond the count.

@@ -38,7 +38,7 @@ void splitFirstLoop(RISketchManager& piece, const RISketchGeoLine& cut, sketchLi
     if (!giveAway) copy = piece.loops[i];
     RISketchGeoLoop& loop = giveAway ? piece.loops[i] : copy;
     const RISketchBoundingBox box = loop.getBoundingBox();
-    (goesToFirstSide(firstBox, secondBox, box) ? first : second).takeLoop(loop);
+    (goesToFirstSide(firstBox, secondBox, box) ? first : second).takeLoop(loop, box);
   }
   if (giveAway) piece.clear();
   RISketchManager::moveInto(first, out);
