@@ -297,3 +297,30 @@ TEST(SketchDividerCutPlacement, IslandCutsFallInTheSameGapsAsMergingPairByPair) 
   }
   EXPECT_GT(cuts, 600u);
 }
+
+// The island cuts of a row of islands inside a circle: the circle alone spans the row, and
+// every cut through it splits it, however far it lies from the circle's centre.
+TEST(SketchDividerCutPlacement, IslandCutsSplitAnOuterLoopOfArcsOnly) {
+  // Islands, pieces along the island cuts (side by side islands share a piece within the limit).
+  const int cases[][2] = {{2, 2}, {5, 4}, {9, 6}};
+  for (const auto& [n, pieces] : cases) {
+    RISketchManager sketch;
+    RISketchGeoLoop outer;
+    outer.addArc(point(n + 0.5, 2.0), n + 1.0, 0.0, 360.0, 1, 0);
+    sketch.addLoop(outer);
+    for (int k = 0; k < n; ++k) {
+      RISketchGeoLoop island;
+      island.addLine(2.0 * k + 1, 1, 2.0 * k + 2, 1, 4 * k + 1);
+      island.addLine(2.0 * k + 2, 1, 2.0 * k + 2, 3, 4 * k + 2);
+      island.addLine(2.0 * k + 2, 3, 2.0 * k + 1, 3, 4 * k + 3);
+      island.addLine(2.0 * k + 1, 3, 2.0 * k + 1, 1, 4 * k + 4);
+      sketch.addLoop(island);
+    }
+    RISketchDivider divider;
+    divider.setLimit(4);
+    divider.setObjects(sketch);
+    divider.divide(false);
+    EXPECT_EQ(divider.pieces.count(), uint32_t(pieces)) << n << " islands";
+    EXPECT_EQ(divider.orphanage.lineCount() + divider.orphanage.arcCount(), 0u) << n;
+  }
+}
