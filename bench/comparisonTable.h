@@ -14,7 +14,7 @@
 // growth of a part's detail-level recalculation and its feature lookup by name, 185-189 growth
 // of a mate's type with the depth of its member, 190-194 growth of a sketch's epsilon repair
 // called by a script, 195-199 growth of a body feature's Threads over a wall cut into pieces,
-// 200-209 growth of the whole sketch division.
+// 200-210 growth of the whole sketch division.
 #pragma once
 
 #include <benchmark/benchmark.h>

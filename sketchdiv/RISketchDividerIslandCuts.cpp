@@ -1,5 +1,8 @@
 // The first pieces of a division: along the island cuts, rebuilt by chains, sorted by size,
 // with single loops absorbed by the pieces around them.
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <vector>
 
 #include "sketchdiv/RISketchDivider.h"
@@ -54,6 +57,39 @@ RISketchGeoLine horizontalCut(double y, const RISketchBoundingBox& box) {
   return line;
 }
 
+// Where along x a vertical cut can cross the curves of a piece: the lines' extents and the
+// arcs' whole circles, grown by more than the rounding of the crossing tests.
+struct xExtentS {
+  double low = 0.0;
+  double high = 0.0;
+  bool finite = false;
+  bool known = false;
+};
+
+xExtentS xExtentOf(const RISketchManager& piece) {
+  xExtentS extent;
+  extent.known = true;
+  double low = std::numeric_limits<double>::infinity();
+  double high = -low;
+  for (uint32_t i = 0; i < piece.loops.count(); ++i) {
+    const RISketchGeoLoop& loop = piece.loops[i];
+    for (uint32_t k = 0; k < loop.lines.count(); ++k)
+      for (const double x : {loop.lines[k].start.x, loop.lines[k].end.x}) {
+        low = std::min(low, x);
+        high = std::max(high, x);
+      }
+    for (uint32_t k = 0; k < loop.arcs.count(); ++k) {
+      low = std::min(low, loop.arcs[k].centre.x - std::fabs(loop.arcs[k].radius));
+      high = std::max(high, loop.arcs[k].centre.x + std::fabs(loop.arcs[k].radius));
+    }
+  }
+  const double slack = 1e-7 * (std::max(std::fabs(low), std::fabs(high)) + 1.0);
+  extent.low = low - slack;
+  extent.high = high + slack;
+  extent.finite = std::isfinite(extent.low) && std::isfinite(extent.high) && extent.low <= extent.high;
+  return extent;
+}
+
 }  // namespace
 
 void RISketchDivider::buildPieces() {
@@ -74,12 +110,30 @@ void RISketchDivider::buildPieces() {
 }
 
 void RISketchDivider::cutVertically(const RISketchBoundingBox& outerBox) {
+  // The last piece is taken out and split away, so that the islands not yet cut off are moved
+  // rather than copied by every cut; the tally forgets it and counts what replaces it. A cut
+  // beside the extent of the last piece's curves crosses none of them and leaves it as it is.
+  tallyS tally;
+  xExtentS extent;
   while (xCuts.count() > 0) {
     const uint32_t last = pieces.count() - 1;
-    pieces[last].splitByCut(verticalCut(xCuts[0], outerBox), pieces, RISketchManager::firstLoop, this);
-    removePiece(pieces, last);
+    if (!extent.known) extent = xExtentOf(pieces[last]);
+    if (extent.finite && (xCuts[0] < extent.low || xCuts[0] > extent.high)) {
+      xCuts.removeAt(0);
+      if (!admit(pieces, tally)) return;
+      continue;
+    }
+    extent.known = false;
+    RISketchManager piece;
+    piece.swapWith(pieces[last]);
+    pieces.shrinkBy(1);
+    if (tally.counted > last) {
+      tally.counted = last;
+      tally.curves -= piece.countObjects();
+    }
+    piece.splitAwayByCut(verticalCut(xCuts[0], outerBox), pieces, this);
     xCuts.removeAt(0);
-    if (!admit(pieces)) return;
+    if (!admit(pieces, tally)) return;
   }
 }
 

@@ -117,30 +117,34 @@ vectorC2d<double> RISketchGeoLoop::boxCentre() {
 
 bool RISketchGeoLoop::crossings(const RISketchGeoLine& cut, sketchPointList& points, int& count) {
   count = 0;
-  for (uint32_t i = 0; i < lines.count(); ++i) {
-    const RISketchGeoLine& line = lines[i];
-    vectorC2d<double> p;
-    if (line.intersect(cut, p) <= 0) continue;
-    double minX, maxX, minY, maxY;
-    line.getXRange(minX, maxX);
-    line.getYRange(minY, maxY);
-    if (minX <= p.x && p.x <= maxX && minY <= p.y && p.y <= maxY) {
-      points.append(p);
-      ++count;
-    }
-  }
-  for (uint32_t i = 0; i < arcs.count(); ++i) {
-    // A circle the cut misses leaves the points marked absent.
-    vectorC2d<double> p1(noPointMarker, noPointMarker);
-    vectorC2d<double> p2(noPointMarker, noPointMarker);
-    arcs[i].intersectLine(cut, p1, p2);
-    for (const vectorC2d<double>& p : {p1, p2}) {
-      if (!isPresentPoint(p)) continue;
-      points.append(p);
-      ++count;
-    }
-  }
+  for (uint32_t i = 0; i < lines.count(); ++i) count += lineCrossings(lines[i], cut, points);
+  for (uint32_t i = 0; i < arcs.count(); ++i) count += arcCrossings(arcs[i], cut, points);
   return count > 0;
+}
+
+int RISketchGeoLoop::lineCrossings(const RISketchGeoLine& line, const RISketchGeoLine& cut, sketchPointList& points) {
+  vectorC2d<double> p;
+  if (line.intersect(cut, p) <= 0) return 0;
+  double minX, maxX, minY, maxY;
+  line.getXRange(minX, maxX);
+  line.getYRange(minY, maxY);
+  if (!(minX <= p.x && p.x <= maxX && minY <= p.y && p.y <= maxY)) return 0;
+  points.append(p);
+  return 1;
+}
+
+int RISketchGeoLoop::arcCrossings(const RISketchGeoArc& arc, const RISketchGeoLine& cut, sketchPointList& points) {
+  // A circle the cut misses leaves the points marked absent.
+  vectorC2d<double> p1(noPointMarker, noPointMarker);
+  vectorC2d<double> p2(noPointMarker, noPointMarker);
+  arc.intersectLine(cut, p1, p2);
+  int count = 0;
+  for (const vectorC2d<double>& p : {p1, p2}) {
+    if (!isPresentPoint(p)) continue;
+    points.append(p);
+    ++count;
+  }
+  return count;
 }
 
 RISketchBoundingBox loopBoundingBox(RISketchGeoLoop& loop) { return loop.getBoundingBox(); }

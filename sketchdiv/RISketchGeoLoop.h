@@ -60,6 +60,9 @@ class RISketchGeoLoop {
   // The crossings of the infinite cut line with the lines' segments and the arcs, appended to
   // points (lines first); count receives their number. Whether there was any.
   bool crossings(const RISketchGeoLine& cut, sketchPointList& points, int& count);
+  // The same for one line or one arc; the number of points appended.
+  static int lineCrossings(const RISketchGeoLine& line, const RISketchGeoLine& cut, sketchPointList& points);
+  static int arcCrossings(const RISketchGeoArc& arc, const RISketchGeoLine& cut, sketchPointList& points);
 
   // Chains.
   // A new chain in boundary order into head (the caller destroys it), of copies kept in

@@ -9,8 +9,9 @@ void RISketchManager::addLoop(RISketchGeoLoop& loop) {
   boxes.append(box);
 }
 
-void RISketchManager::takeLoop(RISketchGeoLoop& loop) {
-  const RISketchBoundingBox box = loop.getBoundingBox();
+void RISketchManager::takeLoop(RISketchGeoLoop& loop) { takeLoop(loop, loop.getBoundingBox()); }
+
+void RISketchManager::takeLoop(RISketchGeoLoop& loop, const RISketchBoundingBox& box) {
   loop.snapToZero();
   loops.append(RISketchGeoLoop()).swapWith(loop);
   boxes.append(box);

@@ -22,6 +22,8 @@ class RISketchManager {
   void addLoop(RISketchGeoLoop& loop);
   // The same, moving the loop in: the caller's loop is left empty.
   void takeLoop(RISketchGeoLoop& loop);
+  // The same with the loop's box, as the caller has just taken it from the loop.
+  void takeLoop(RISketchGeoLoop& loop, const RISketchBoundingBox& box);
   // Arcs plus lines over all loops: the count held against the limit.
   uint32_t countObjects() const;
   // Null at or beyond the count.
@@ -55,6 +57,10 @@ class RISketchManager {
   // fit neither side equally go to the first. The piece itself stays as it is.
   void splitByCut(const RISketchGeoLine& cut, sketchListT<RISketchManager>& out, uint8_t mode,
                   IRILostObjectsCollector* collector);
+  // The same in first-loop mode, the piece giving its loops away instead of copying them: it is
+  // left empty. out must not hold the piece.
+  void splitAwayByCut(const RISketchGeoLine& cut, sketchListT<RISketchManager>& out,
+                      IRILostObjectsCollector* collector);
 
   // Chains. The chain test and the rebuild gather every curve into one scratch loop, which
   // leaves the piece's curves with that loop's tolerance 1e-6.
@@ -121,6 +127,8 @@ class RISketchManager {
   // The chains counted; most + 1 as soon as there are more than most.
   uint32_t countChainsUpTo(uint32_t most);
   void findFreeCut(uint32_t limit, uint8_t axis, double& coordinate, bool& found);
+  void split(const RISketchGeoLine& cut, sketchListT<RISketchManager>& out, uint8_t mode,
+             IRILostObjectsCollector* collector, bool giveAway);
   // Every curve of every loop, arcs before lines, appended through a scratch loop of eps 1e-6.
   void gatherInto(RISketchGeoLoop& scratch);
 };

@@ -1,7 +1,10 @@
 // The chains of a piece: the chain test, merging, the rebuild into pieces of nested loops and
 // the nesting test.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <numeric>
+#include <vector>
 
 #include "sketchdiv/RISketchManager.h"
 
@@ -29,6 +32,124 @@ bool equalBoxCentres(const RISketchBoundingBox& a, const RISketchBoundingBox& b,
   return std::fabs((a.minX + a.maxX) / 2.0 - (b.minX + b.maxX) / 2.0) <= eps &&
          std::fabs((a.minY + a.maxY) / 2.0 - (b.minY + b.maxY) / 2.0) <= eps;
 }
+
+// The curves of a scratch loop in groups whose end points lie apart by more than any test of
+// the chains reaches (a point's tolerance, the walk's and the coincidence of ends), so that a
+// walk, the ends it reaches and the curves between its vertices stay within the group of the
+// point it starts from. Each group keeps its curves in list order; the ends are listed as the
+// loop lists them, each with its group. Without finite end points nothing is grouped.
+class chainGroupsC {
+ public:
+  explicit chainGroupsC(const RISketchGeoLoop& all) {
+    const uint32_t arcs = all.arcs.count();
+    const uint32_t n = arcs + all.lines.count();
+    std::vector<endsS> boxes(n);
+    double widest = 0.0;
+    double loosest = 0.0;
+    for (uint32_t i = 0; i < n; ++i) {
+      const vectorC2d<double> a = i < arcs ? all.arcs[i].startPoint : all.lines[i - arcs].start;
+      const vectorC2d<double> b = i < arcs ? all.arcs[i].endPoint : all.lines[i - arcs].end;
+      const double tolerance = i < arcs ? all.arcs[i].getTolerance() : all.lines[i - arcs].getTolerance();
+      if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y) ||
+          !std::isfinite(tolerance))
+        return;
+      loosest = std::max(loosest, std::fabs(tolerance));
+      widest = std::max({widest, std::fabs(a.x), std::fabs(a.y), std::fabs(b.x), std::fabs(b.y)});
+      boxes[i] = {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y), i};
+    }
+    const double reach = std::max({std::fabs(all.eps()), loosest, 1e-4});
+    const double margin = 2.0 * reach + 1e-9 * widest;
+    if (!std::isfinite(margin)) return;
+    std::vector<uint32_t> parent(n);
+    std::iota(parent.begin(), parent.end(), 0u);
+    auto root = [&parent](uint32_t i) {
+      while (parent[i] != i) i = parent[i] = parent[parent[i]];
+      return i;
+    };
+    // A sweep along x joins the curves whose grown boxes overlap.
+    std::sort(boxes.begin(), boxes.end(), [](const endsS& a, const endsS& b) { return a.minX < b.minX; });
+    std::vector<uint32_t> open;
+    for (uint32_t k = 0; k < n; ++k) {
+      const endsS& box = boxes[k];
+      uint32_t kept = 0;
+      for (const uint32_t o : open) {
+        const endsS& other = boxes[o];
+        if (other.maxX + margin < box.minX) continue;
+        open[kept++] = o;
+        if (other.minY <= box.maxY + margin && box.minY <= other.maxY + margin)
+          parent[root(other.curve)] = root(box.curve);
+      }
+      open.resize(kept);
+      open.push_back(k);
+    }
+    std::vector<uint32_t> groupOf(n, UINT32_MAX);
+    for (uint32_t i = 0; i < n; ++i) {
+      const uint32_t r = root(i);
+      if (groupOf[r] == UINT32_MAX) {
+        groupOf[r] = uint32_t(loops.size());
+        loops.emplace_back();
+        loops.back().setEps(all.eps());
+        endsOf.emplace_back();
+      }
+      const uint32_t g = groupOf[r];
+      curveGroup.push_back(g);
+      if (i < arcs) loops[g].arcs.append(all.arcs[i]);
+      else loops[g].lines.append(all.lines[i - arcs]);
+    }
+    // The ends in the order of RISketchGeoLoop::endPoints: arcs, then lines.
+    for (uint32_t i = 0; i < n; ++i) {
+      const vectorC2d<double> a = i < arcs ? all.arcs[i].startPoint : all.lines[i - arcs].start;
+      const vectorC2d<double> b = i < arcs ? all.arcs[i].endPoint : all.lines[i - arcs].end;
+      for (const vectorC2d<double>& p : {a, b}) {
+        endsOf[curveGroup[i]].push_back(uint32_t(ends.size()));
+        ends.push_back({p, curveGroup[i], true});
+      }
+    }
+    grouped = true;
+  }
+
+  bool isGrouped() const { return grouped; }
+  // The group of the loop's first point (its first line's start, else its first arc's).
+  uint32_t firstGroup(const RISketchGeoLoop& all) const {
+    return curveGroup[all.lines.count() > 0 ? all.arcs.count() : 0];
+  }
+  RISketchGeoLoop& loop(uint32_t group) { return loops[group]; }
+
+  // The first end still listed; false when none is.
+  bool firstEnd(uint32_t& index) {
+    while (front < ends.size() && !ends[front].listed) ++front;
+    index = uint32_t(front);
+    return front < ends.size();
+  }
+  const vectorC2d<double>& endPoint(uint32_t index) const { return ends[index].point; }
+  uint32_t endGroup(uint32_t index) const { return ends[index].group; }
+  void unlist(uint32_t index) { ends[index].listed = false; }
+  // Unlists the group's ends that coincide with a walked point.
+  void unlistReached(uint32_t group, const sketchPointList& walked) {
+    for (const uint32_t e : endsOf[group]) {
+      if (!ends[e].listed) continue;
+      for (uint32_t k = 0; k < walked.count() && ends[e].listed; ++k)
+        if (pointsCoincide(walked[k], ends[e].point)) ends[e].listed = false;
+    }
+  }
+
+ private:
+  struct endsS {
+    double minX, minY, maxX, maxY;
+    uint32_t curve;
+  };
+  struct endS {
+    vectorC2d<double> point;
+    uint32_t group;
+    bool listed;
+  };
+  bool grouped = false;
+  std::vector<RISketchGeoLoop> loops;
+  std::vector<uint32_t> curveGroup;
+  std::vector<endS> ends;
+  std::vector<std::vector<uint32_t>> endsOf;
+  size_t front = 0;
+};
 
 }  // namespace
 
@@ -86,39 +207,61 @@ void RISketchManager::mergeLoops() {
 bool RISketchManager::splitIntoChains(sketchListT<RISketchManager>& out) {
   RISketchGeoLoop all;
   gatherInto(all);
-  sketchPointList ends;
-  all.endPoints(ends);
-  vectorC2d<double> start;
-  all.firstPoint(start);
   sketchListT<RISketchGeoLoop> chains;
-  bool startedAtFirstEnd = false;
-  while (ends.count() > 0) {
-    sketchPointList walked;
-    sketchListT<str> names;
-    all.walkChainTyped(start, walked, names);
-    // The walk lists every vertex and name twice: step k runs from point 2k+1 to 2k+2.
+  // The chain between the walked vertices: step k runs from point 2k+1 to 2k+2 of a walk that
+  // lists every vertex and name twice.
+  auto appendChain = [&](RISketchGeoLoop& walkedLoop, const sketchPointList& walked, const sketchListT<str>& names) {
     RISketchGeoLoop chain;
     for (uint32_t k = 0; 2 * k + 2 < walked.count() && 2 * k < names.count(); ++k) {
       const vectorC2d<double> from = walked[2 * k + 1];
       const vectorC2d<double> to = walked[2 * k + 2];
       if (names[2 * k] == "line") {
         RISketchGeoLine line(from, to);
-        if (const RISketchGeoLine* replaced = curveBetween(all.lines, from, to))
+        if (const RISketchGeoLine* replaced = curveBetween(walkedLoop.lines, from, to))
           line.setSource(replaced->getSource());
         chain.appendLine(line);
         continue;
       }
       RISketchGeoArc* arc = findArc(from, to);
-      if (!arc) arc = curveBetween(all.arcs, from, to);
+      if (!arc) arc = curveBetween(walkedLoop.arcs, from, to);
       if (arc) {
         RISketchGeoArc copy = *arc;
         chain.appendArc(copy);
       }
     }
     if (chain.lineCount() + chain.arcCount() > 0) chains.append(chain);
-    removeReachedEnds(walked, ends, startedAtFirstEnd);
-    if (ends.count() > 0) start = ends[0];
-    startedAtFirstEnd = true;
+  };
+  chainGroupsC groups(all);
+  vectorC2d<double> start;
+  all.firstPoint(start);
+  if (groups.isGrouped()) {
+    // Each walk runs in the group of its start and unlists only that group's ends.
+    uint32_t first = 0;
+    bool startedAtFirstEnd = false;
+    while (groups.firstEnd(first)) {
+      const uint32_t group = startedAtFirstEnd ? groups.endGroup(first) : groups.firstGroup(all);
+      if (startedAtFirstEnd) start = groups.endPoint(first);
+      sketchPointList walked;
+      sketchListT<str> names;
+      groups.loop(group).walkChainTyped(start, walked, names);
+      appendChain(groups.loop(group), walked, names);
+      if (startedAtFirstEnd) groups.unlist(first);
+      groups.unlistReached(group, walked);
+      startedAtFirstEnd = true;
+    }
+  } else {
+    sketchPointList ends;
+    all.endPoints(ends);
+    bool startedAtFirstEnd = false;
+    while (ends.count() > 0) {
+      sketchPointList walked;
+      sketchListT<str> names;
+      all.walkChainTyped(start, walked, names);
+      appendChain(all, walked, names);
+      removeReachedEnds(walked, ends, startedAtFirstEnd);
+      if (ends.count() > 0) start = ends[0];
+      startedAtFirstEnd = true;
+    }
   }
   sketchListT<RISketchGeoLoop> leftover;
   while (chains.count() > 0) {

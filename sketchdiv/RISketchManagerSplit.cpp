@@ -11,12 +11,18 @@ bool goesToFirstSide(const RISketchRect& first, const RISketchRect& second, cons
   return !(first.overlapMeasure(box) < second.overlapMeasure(box));
 }
 
+// Hands the piece on whole: moved when it is given away, else copied.
+void handOn(RISketchManager& piece, sketchListT<RISketchManager>& out, bool giveAway) {
+  if (giveAway) RISketchManager::moveInto(piece, out);
+  else out.append(piece);
+}
+
 void splitFirstLoop(RISketchManager& piece, const RISketchGeoLine& cut, sketchListT<RISketchManager>& out,
-                    IRILostObjectsCollector* collector) {
+                    IRILostObjectsCollector* collector, bool giveAway) {
   sketchListT<RISketchGeoLoop> halves;
   piece.loops[0].splitByCut(cut, halves, true, 0, collector);
   if (halves.count() < 2) {
-    out.append(piece);
+    handOn(piece, out, giveAway);
     return;
   }
   RISketchManager first;
@@ -25,12 +31,16 @@ void splitFirstLoop(RISketchManager& piece, const RISketchGeoLine& cut, sketchLi
   second.takeLoop(halves[1]);
   const RISketchRect firstBox = first.boxes[0];
   const RISketchRect secondBox = second.boxes[0];
-  // Each further loop is copied once, then moved; the pieces too are moved into the list.
+  // Each further loop is copied once (moved when the piece is given away), then moved; the
+  // pieces too are moved into the list.
   for (uint32_t i = 1; i < piece.loops.count(); ++i) {
-    RISketchGeoLoop loop = piece.loops[i];
+    RISketchGeoLoop copy;
+    if (!giveAway) copy = piece.loops[i];
+    RISketchGeoLoop& loop = giveAway ? piece.loops[i] : copy;
     const RISketchBoundingBox box = loop.getBoundingBox();
-    (goesToFirstSide(firstBox, secondBox, box) ? first : second).takeLoop(loop);
+    (goesToFirstSide(firstBox, secondBox, box) ? first : second).takeLoop(loop, box);
   }
+  if (giveAway) piece.clear();
   RISketchManager::moveInto(first, out);
   RISketchManager::moveInto(second, out);
 }
@@ -89,14 +99,29 @@ void splitEveryLoop(RISketchManager& piece, const RISketchGeoLine& cut, sketchPo
 
 void RISketchManager::splitByCut(const RISketchGeoLine& cut, sketchListT<RISketchManager>& out, uint8_t mode,
                                  IRILostObjectsCollector* collector) {
+  split(cut, out, mode, collector, false);
+}
+
+void RISketchManager::splitAwayByCut(const RISketchGeoLine& cut, sketchListT<RISketchManager>& out,
+                                     IRILostObjectsCollector* collector) {
+  split(cut, out, firstLoop, collector, true);
+}
+
+void RISketchManager::split(const RISketchGeoLine& cut, sketchListT<RISketchManager>& out, uint8_t mode,
+                            IRILostObjectsCollector* collector, bool giveAway) {
   sketchPointList points;
   int count = 0;
-  crossings(cut, points, count);
-  removeCoincidentPoints(points);
+  if (mode == everyLoop) {
+    crossings(cut, points, count);
+    removeCoincidentPoints(points);
+  } else {
+    // Splitting the first loop needs only whether some loop is crossed, not the points.
+    for (uint32_t i = 0; i < loops.count() && count == 0; ++i) loops[i].crossings(cut, points, count);
+  }
   if (count == 0 || collector == nullptr || (!cut.isVertical() && !cut.isHorizontal())) {
-    out.append(*this);
+    handOn(*this, out, giveAway);
     return;
   }
   if (mode == everyLoop) splitEveryLoop(*this, cut, points, out, collector);
-  else splitFirstLoop(*this, cut, out, collector);
+  else splitFirstLoop(*this, cut, out, collector, giveAway);
 }
