@@ -90,6 +90,15 @@ struct mzVariantS {
     setPayloadWord(value);
     type = typeByte;
   }
+  // setInt for a variant that holds nothing to release, which it does not look at.
+  void setPlainInt(int32_t value) {
+    setPayloadWord(uint32_t(value));
+    type = typeInt;
+  }
+
+  // The variant may own its payload (or has an unknown type): a string, an array or an
+  // interface, which clear releases.
+  bool ownsPayload() const { return (type & (typeString | typeInterface | typeArray)) != 0; }
 
   // Typed getters: each converts the variant in place when its type differs and
   // gives 1, the variant unchanged, when that is not possible.
@@ -114,7 +123,6 @@ struct mzVariantS {
   const char* stringText() const;
 
  private:
-  bool ownsPayload() const { return (type & (typeString | typeInterface | typeArray)) != 0; }
   // clear for a variant that owns a string or an array or holds an interface.
   void releasePayload();
   // releasePayload, then the payload word and the type.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "memman/memManSystemC.h"
+#include "proxy/proxyValueRowT.h"
 
 namespace {
 
@@ -88,7 +89,10 @@ void proxyClassC::buildIndex() const {
     while (slot->name && !(slot->key == key && methodNamesEqual(slot->name, name)))
       slot = &slots[(uint32_t(slot - slots) + 1) & slotMask()];
     if (!slot->name) {
-      *slot = nameRowsS{name, words.first, words.second, key, 0, nullptr, table.rows[i]};
+      const proxyMethodEntryS& row = table.rows[i];
+      *slot = nameRowsS{name,    words.first, words.second,
+                        key,     0,           nullptr,
+                        {row.kind, row.argumentCount, row.handler, findValueGetter(row.handler)}};
       slotsInOrder.push_back(slot);
     }
     ++slot->count;
@@ -126,7 +130,7 @@ bool proxyClassC::sameName(const nameRowsS& slot, const nameWordsS& words, uint3
 const proxyClassC::nameRowsS* proxyClassC::findName(const char* name) const {
   if (!readsWordWise(name)) [[unlikely]]
     return findByBytes(name);
-  uint32_t length;
+  uint64_t length;
   const nameWordsS words = nameWords(name, length);
   const uint32_t key = nameKey(words);
   const nameRowsS& slot = homeSlot(key);

@@ -58,6 +58,14 @@ class proxyClassC {
   // class that adds no rows shares its base's; any other owns a merged copy.
   const proxyMethodTableS& getMethodTable() const;
 
+  // What a call by name reads of the first row of a name: its kind and argument count (side
+  // by side, as in the row) and its handler, with the value getter that handler runs, if any.
+  struct firstRowS {
+    uint32_t kind;
+    uint32_t argumentCount;
+    proxyMethodHandlerT handler;
+    proxyValueGetterT valueGetter;
+  };
   // The rows of one name as a call tries them: the first is copied here, beside the name, so
   // that a call of a name with one row reads nothing but its slot of the index; all of them,
   // the first included, are rows[0] .. rows[count - 1] of the table, in table order.
@@ -68,7 +76,7 @@ class proxyClassC {
     uint32_t key;
     uint32_t count;
     const proxyMethodEntryS* const* rows;
-    proxyMethodEntryS firstRow;
+    firstRowS firstRow;
   };
 
   // The rows whose name equals name with ASCII case folded (null as ""); null for a name
@@ -81,10 +89,13 @@ class proxyClassC {
   const nameRowsS* findAtFirstProbe(const char* name) const {
     if (!readsWordWise(name)) [[unlikely]]
       return nullptr;
-    uint32_t length;
-    const nameWordsS words = nameWords(name, length);
-    const nameRowsS& slot = homeSlot(nameKey(words));
-    return slot.first == words.first && slot.second == words.second && length < 16 ? &slot : nullptr;
+    uint64_t length;
+    const __m128i bytes = nameBytes(name, length);
+    if (length >= 16) return nullptr;
+    const nameRowsS& slot = homeSlot(nameKey(wordsOf(bytes)));
+    // The slot's two words side by side, compared at once.
+    const __m128i slotBytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&slot.first));
+    return _mm_movemask_epi8(_mm_cmpeq_epi8(slotBytes, bytes)) == 0xFFFF ? &slot : nullptr;
   }
 
   // The same rows as an array, in table order.
@@ -124,15 +135,20 @@ class proxyClassC {
     constexpr uintptr_t pageBytes = 4096;
     return ((reinterpret_cast<uintptr_t>(name) - 1) & (pageBytes - 1)) < pageBytes - 16;
   }
-  // The words of a name that readsWordWise, found without walking it, and the number of its
-  // bytes before the terminating zero: 16 when none of the 16 is 0, the name being long.
-  __attribute__((no_sanitize("address"))) static nameWordsS nameWords(const char* name, uint32_t& length) {
+  // The first 16 bytes of a name that readsWordWise, found without walking it, and the number
+  // of its bytes before the terminating zero: 16 when none of the 16 is 0, the name being long.
+  __attribute__((no_sanitize("address"))) static __m128i nameBytes(const char* name, uint64_t& length) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(name));
     const uint32_t zeros = uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_setzero_si128(), bytes)));
     length = uint32_t(std::countr_zero(zeros | 0x10000u));
-    const __m128i kept = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(keptBytes + 16 - length)), bytes);
-    return {uint64_t(_mm_cvtsi128_si64(kept)), uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(kept, kept)))};
+    const unsigned char* keep = keptBytes + 16;
+    return _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(keep - length)), bytes);
   }
+  static nameWordsS wordsOf(__m128i bytes) {
+    return {uint64_t(_mm_cvtsi128_si64(bytes)), uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(bytes, bytes)))};
+  }
+  // The same bytes as two words.
+  static nameWordsS nameWords(const char* name, uint64_t& length) { return wordsOf(nameBytes(name, length)); }
   // The 16 bytes from keptBytes + 16 - n keep the first n of 16 bytes and clear the others.
   static constexpr unsigned char keptBytes[32] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                                                   0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};

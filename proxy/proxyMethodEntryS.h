@@ -9,10 +9,15 @@
 
 class proxyAutoParaListC;
 class proxyAutoTypeCastC;
+struct mzVariantS;
 
 // A handler converts its arguments itself: one that does not fit throws
 // proxyAutoTypeCastExceptionC so that the next row of the name is tried.
 using proxyMethodHandlerT = void (*)(void* nativeObject, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result);
+
+// The value getter of a row that reads a number and cannot fail (proxy/proxyValueRowT.h):
+// writes the value into result, which holds nothing to release; gives 0, what Invoke answers.
+using proxyValueGetterT = uint32_t (*)(void* nativeObject, mzVariantS& result) noexcept;
 
 // An argument count that takes any number of arguments, and a kind that finds every row.
 inline constexpr uint32_t proxyAnyArgumentCount = 0xFFFFFFFFu;

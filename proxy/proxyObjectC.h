@@ -122,10 +122,10 @@ class proxyObjectC : public mzIDispatch, public memManInterfaceC, public mzComRe
   // A call with arguments.
   [[gnu::noinline]] uint32_t invokeWithArguments(const char* name, uint32_t kind, uint32_t argumentCount,
                                                  mzVariantS* arguments, mzVariantS* result, mzIException** error);
-  // A call without arguments; apart from Invoke, so that its frame holds no argument passed on
-  // the stack.
-  [[gnu::noinline]] uint32_t invokeWithoutArguments(const char* name, uint32_t kind, mzVariantS* result,
-                                                    mzIException** error);
+  // A call without arguments whose name's first row fits, that row run in a frame of its own
+  // (Invoke itself keeps none).
+  [[gnu::noinline]] uint32_t runFirstRow(const char* name, uint32_t kind, const proxyClassC::nameRowsS* candidates,
+                                         mzVariantS* result, mzIException** error);
   // A call without arguments whose name the first probe of the index did not find.
   [[gnu::noinline]] uint32_t invokeAfterFirstProbe(const char* name, uint32_t kind, mzVariantS* result,
                                                    mzIException** error);
@@ -133,8 +133,8 @@ class proxyObjectC : public mzIDispatch, public memManInterfaceC, public mzComRe
   [[gnu::noinline]] uint32_t invokeWithoutFit(const char* name, uint32_t kind,
                                               const proxyClassC::nameRowsS* candidates, mzVariantS* result,
                                               mzIException** error);
-  // A call without arguments whose name's first row was tried in Invoke's frame and did not
-  // fit: the road on from its next row.
+  // A call without arguments whose name's first row was tried in runFirstRow's frame and did
+  // not fit: the road on from its next row.
   struct firstRowCallS;
   [[gnu::noinline]] uint32_t finishFirstRowCall(firstRowCallS& call);
   // The rest of a call from the candidates' row next on: the other rows, the default

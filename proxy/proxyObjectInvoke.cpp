@@ -55,10 +55,12 @@ struct invokeFailureS {
   return 1;
 }
 
-// The row takes a call of kind with count arguments. Most rows name both exactly, which one
-// comparison of the two adjacent words tells.
-inline bool rowFits(const proxyMethodEntryS& row, uint32_t kind, uint32_t count) {
-  static_assert(offsetof(proxyMethodEntryS, argumentCount) == offsetof(proxyMethodEntryS, kind) + 4);
+// The row (a table's or the first of a name's slot) takes a call of kind with count
+// arguments. Most rows name both exactly, which one comparison of the two adjacent words
+// tells.
+template <class rowT>
+inline bool rowFits(const rowT& row, uint32_t kind, uint32_t count) {
+  static_assert(offsetof(rowT, argumentCount) == offsetof(rowT, kind) + 4);
   uint64_t rowKindAndCount;
   std::memcpy(&rowKindAndCount, &row.kind, sizeof rowKindAndCount);
   if (rowKindAndCount == (kind | uint64_t(count) << 32)) return true;
@@ -96,8 +98,9 @@ class resultOfCallC {
 
 }  // namespace
 
-// A call without arguments whose first row runs in Invoke's frame: its result, and what the
-// call needs after the handler, in one record whose address the handler gets with the result.
+// A call without arguments whose first row runs in runFirstRow's frame: its result, and what
+// the call needs after the handler, in one record whose address the handler gets with the
+// result.
 struct proxyObjectC::firstRowCallS {
   firstRowCallS(proxyObjectC* object, const char* name, uint32_t kind, const proxyClassC::nameRowsS* candidates,
                 mzVariantS* result, mzIException** error)
@@ -146,9 +149,8 @@ bool proxyObjectC::callRows(const proxyClassC::nameRowsS* candidates, uint32_t n
                             proxyAutoParaListC& arguments, proxyAutoTypeCastC& result) {
   if (!candidates) return false;
   const uint32_t count = arguments.getCount();
-  // The first row is read from the name's slot itself; the others through the table.
   for (; next < candidates->count; ++next) {
-    const proxyMethodEntryS& row = next ? *candidates->rows[next] : candidates->firstRow;
+    const proxyMethodEntryS& row = *candidates->rows[next];
     if (rowFits(row, kind, count)) {
       try {
         row.handler(nativeObject, arguments, result);
@@ -248,29 +250,33 @@ uint32_t proxyObjectC::invokeAfterFirstProbe(const char* name, uint32_t kind, mz
   return invokeWithoutFit(name, kind, proxyClass->findName(name), result, error);
 }
 
+// Most calls take no arguments and name a member that the first probe of the index finds
+// and whose first row fits. When that row reads a number and the host's result holds nothing
+// to release, the row's value getter writes the result in place of Invoke; any other such
+// row runs in a frame of its own. The rest of every road is out of line, as are the
+// failures, so that a call that succeeds sets up none of their texts.
 uint32_t proxyObjectC::Invoke(const char* name, uint32_t kind, uint32_t argumentCount, mzVariantS* arguments,
                               mzVariantS* result, mzIException** error) {
   if (argumentCount) return invokeWithArguments(name, kind, argumentCount, arguments, result, error);
-  return invokeWithoutArguments(name, kind, result, error);
-}
-
-// Thread cancellation unwinds as an exception without an object: its catch clauses bind a
-// reference to null by design, so the sanitizer's null check is off where they are (in the
-// attribute spelling both g++ and clang honour). Most calls take no arguments and name a
-// member that the first probe of the index finds and whose first row fits: that row runs
-// here, the rest of the road out of line, as do the failures, so that a call that succeeds
-// sets up none of their texts. What the call needs once the handler has returned or thrown
-// is written to the record beside the result the handler gets, and read back from there, so
-// that it stays out of registers the function would save and restore; the road on from the
-// next row takes the record alone, so that no argument goes on the stack (which would cost
-// the function a frame pointer).
-__attribute__((no_sanitize("null"))) uint32_t proxyObjectC::invokeWithoutArguments(const char* name, uint32_t kind,
-                                                                                  mzVariantS* result,
-                                                                                  mzIException** error) {
   const proxyClassC::nameRowsS* candidates = proxyClass->findAtFirstProbe(name);
   if (!candidates) [[unlikely]]
     return invokeAfterFirstProbe(name, kind, result, error);
   if (!rowFits(candidates->firstRow, kind, 0)) return invokeWithoutFit(name, kind, candidates, result, error);
+  const proxyValueGetterT valueGetter = candidates->firstRow.valueGetter;
+  if (valueGetter && result && !result->ownsPayload()) return valueGetter(nativeObject, *result);
+  return runFirstRow(name, kind, candidates, result, error);
+}
+
+// Thread cancellation unwinds as an exception without an object: its catch clauses bind a
+// reference to null by design, so the sanitizer's null check is off where they are (in the
+// attribute spelling both g++ and clang honour). What the call needs once the handler has
+// returned or thrown is written to the record beside the result the handler gets, and read
+// back from there, so that it stays out of registers the function would save and restore;
+// the road on from the next row takes the record alone, so that no argument goes on the
+// stack (which would cost the function a frame pointer).
+__attribute__((no_sanitize("null"))) uint32_t proxyObjectC::runFirstRow(const char* name, uint32_t kind,
+                                                                       const proxyClassC::nameRowsS* candidates,
+                                                                       mzVariantS* result, mzIException** error) {
   firstRowCallS call(this, name, kind, candidates, result, error);
   proxyAutoTypeCastC& resultCast = call.resultOfCall.cast;
   try {

@@ -19,6 +19,7 @@
 #include "proxy/makeProxyOverNode.h"
 #include "proxy/proxyClassC.h"
 #include "proxy/proxyHandlerArguments.h"
+#include "proxy/proxyValueRowT.h"
 #include "proxy/prxClassNameT.h"
 #include "proxy/prxMetaBaseI.h"
 #include "proxy/prxMetaObjectCommonRows.h"
@@ -112,6 +113,12 @@ class prxMetaObjectBaseTemplateC : public prxMetaObjectI, public prxMetaBaseI {
     row(proxyOf<prxMetaObjectBaseTemplateC>(native).object, arguments, result);
   }
 
+  // Integer: 1 when the handle holds a node.
+  static uint32_t validObj(void* native, mzVariantS& result) noexcept {
+    result.setPlainInt(int32_t(proxyOf<prxMetaObjectBaseTemplateC>(native).object.isValid()));
+    return 0;
+  }
+
   static void classKey(void* native, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
     result.setString(prxMetaClassKeyT<T>::of(proxyOf<prxMetaObjectBaseTemplateC>(native).object));
   }
@@ -128,7 +135,7 @@ class prxMetaObjectBaseTemplateC : public prxMetaObjectI, public prxMetaBaseI {
 template <class T>
 const proxyMethodEntryS prxMetaObjectBaseTemplateC<T>::commonRows[] = {
     {"classkey", mzInvokePropertyGet, 0, &classKey},
-    {"ValidObj", mzInvokePropertyGet, 0, &onHandle<&prxMetaObjectCommonRows::validObj>},
+    {"ValidObj", mzInvokePropertyGet, 0, &proxyValueRowT<&validObj>::handler},
     {"This", mzInvokePropertyGet, 0, &onHandle<&prxMetaObjectCommonRows::thisNode>},
     {"Factory", mzInvokePropertyGet, 0, &onHandle<&prxMetaObjectCommonRows::factory>},
     {"isValidClass", mzInvokeMethod, 1, &onHandle<&prxMetaObjectCommonRows::isValidClass>},

@@ -8,10 +8,6 @@
 
 namespace prxMetaObjectCommonRows {
 
-void validObj(metaObjectVirtualDataBaseC& handle, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
-  result.setInt(int32_t(handle.isValid()));
-}
-
 void thisNode(metaObjectVirtualDataBaseC& handle, proxyAutoParaListC&, proxyAutoTypeCastC& result) {
   returnObject(result, new prxMTreeObjectC(handle.getNode(), nullptr, 0));
 }

@@ -8,8 +8,6 @@ class proxyAutoTypeCastC;
 
 namespace prxMetaObjectCommonRows {
 
-// Integer: 1 when the handle holds a node.
-void validObj(metaObjectVirtualDataBaseC& handle, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result);
 // A new tree-node proxy over the root node, which it does not own.
 void thisNode(metaObjectVirtualDataBaseC& handle, proxyAutoParaListC& arguments, proxyAutoTypeCastC& result);
 // A new meta-object factory.
