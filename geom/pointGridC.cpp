@@ -104,7 +104,7 @@ void pointGridC::file(const std::vector<uint64_t>& keys) {
       // Whether a point opens a cell or joins one follows no pattern, so neither the search
       // nor the filing branches on it: a free slot or the cell's own ends the search alike.
       size_t at = slotOf(key, slots);
-      while (!((cells[at].end == 0) | (cells[at].key == key))) at = (at + 1) & (slots - 1);
+      while (!(int(cells[at].end == 0) | int(cells[at].key == key))) at = (at + 1) & (slots - 1);
       cellS& cell = cells[at];
       const bool opens = cell.end == 0;
       held += opens;
@@ -140,7 +140,7 @@ const pointGridC::cellS* pointGridC::findCell(uint64_t key) const {
   for (size_t at = slotOf(key, cells.size());; at = (at + 1) & (cells.size() - 1)) {
     // One test per slot: whether the cell is found or missing follows no pattern.
     const cellS& cell = cells[at];
-    if ((cell.end == freeMark) | (cell.key == key)) return cell.end == freeMark ? nullptr : &cell;
+    if (int(cell.end == freeMark) | int(cell.key == key)) return cell.end == freeMark ? nullptr : &cell;
   }
 }
 

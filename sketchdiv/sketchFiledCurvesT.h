@@ -67,7 +67,7 @@ class sketchFiledCurvesT {
     uint32_t count = 0;
     for (uint32_t entry : lookUp(p).near) {
       const uint32_t i = entry >> 1;
-      if ((entry & 1) | !(liesAt(entry, p) & liesAt(entry | 1, q))) continue;
+      if ((entry & 1) | uint32_t(!(int(liesAt(entry, p)) & int(liesAt(entry | 1, q))))) continue;
       if (count++ == 0) first = i;
     }
     return count;
@@ -97,7 +97,7 @@ class sketchFiledCurvesT {
     const Object& curve = list[entry >> 1];
     const vectorC2d<double> end = entry & 1 ? curve.getEndPoint() : curve.getStartPoint();
     const double tolerance = curve.getTolerance();
-    return (std::fabs(end.x - p.x) <= tolerance) & (std::fabs(end.y - p.y) <= tolerance);
+    return (int(std::fabs(end.x - p.x) <= tolerance) & int(std::fabs(end.y - p.y) <= tolerance)) != 0;
   }
   // The same bits.
   static bool samePoint(const vectorC2d<double>& p, const vectorC2d<double>& q) {
