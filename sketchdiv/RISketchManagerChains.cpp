@@ -37,54 +37,28 @@ bool equalBoxCentres(const RISketchBoundingBox& a, const RISketchBoundingBox& b,
 // the chains reaches (a point's tolerance, the walk's and the coincidence of ends), so that a
 // walk, the ends it reaches and the curves between its vertices stay within the group of the
 // point it starts from. Each group keeps its curves in list order; the ends are listed as the
-// loop lists them, each with its group. Without finite end points nothing is grouped.
+// loop lists them, each with its group. Without finite end points every curve is in one group.
 class chainGroupsC {
  public:
   explicit chainGroupsC(const RISketchGeoLoop& all) {
     const uint32_t arcs = all.arcs.count();
     const uint32_t n = arcs + all.lines.count();
-    std::vector<endsS> boxes(n);
-    double widest = 0.0;
-    double loosest = 0.0;
-    for (uint32_t i = 0; i < n; ++i) {
-      const vectorC2d<double> a = i < arcs ? all.arcs[i].startPoint : all.lines[i - arcs].start;
-      const vectorC2d<double> b = i < arcs ? all.arcs[i].endPoint : all.lines[i - arcs].end;
-      const double tolerance = i < arcs ? all.arcs[i].getTolerance() : all.lines[i - arcs].getTolerance();
-      if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y) ||
-          !std::isfinite(tolerance))
-        return;
-      loosest = std::max(loosest, std::fabs(tolerance));
-      widest = std::max({widest, std::fabs(a.x), std::fabs(a.y), std::fabs(b.x), std::fabs(b.y)});
-      boxes[i] = {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y), i};
-    }
-    const double reach = std::max({std::fabs(all.eps()), loosest, 1e-4});
-    const double margin = 2.0 * reach + 1e-9 * widest;
-    if (!std::isfinite(margin)) return;
+    // A curve's two ends and tolerance, arcs before lines.
+    struct curveEndsS {
+      vectorC2d<double> start, end;
+      double tolerance;
+    };
+    auto curveEnds = [&all, arcs](uint32_t i) -> curveEndsS {
+      if (i < arcs) return {all.arcs[i].startPoint, all.arcs[i].endPoint, all.arcs[i].getTolerance()};
+      const RISketchGeoLine& line = all.lines[i - arcs];
+      return {line.start, line.end, line.getTolerance()};
+    };
     std::vector<uint32_t> parent(n);
     std::iota(parent.begin(), parent.end(), 0u);
-    auto root = [&parent](uint32_t i) {
-      while (parent[i] != i) i = parent[i] = parent[parent[i]];
-      return i;
-    };
-    // A sweep along x joins the curves whose grown boxes overlap.
-    std::sort(boxes.begin(), boxes.end(), [](const endsS& a, const endsS& b) { return a.minX < b.minX; });
-    std::vector<uint32_t> open;
-    for (uint32_t k = 0; k < n; ++k) {
-      const endsS& box = boxes[k];
-      uint32_t kept = 0;
-      for (const uint32_t o : open) {
-        const endsS& other = boxes[o];
-        if (other.maxX + margin < box.minX) continue;
-        open[kept++] = o;
-        if (other.minY <= box.maxY + margin && box.minY <= other.maxY + margin)
-          parent[root(other.curve)] = root(box.curve);
-      }
-      open.resize(kept);
-      open.push_back(k);
-    }
+    if (!joinNearCurves(n, curveEnds, std::fabs(all.eps()), parent)) std::fill(parent.begin(), parent.end(), 0u);
     std::vector<uint32_t> groupOf(n, UINT32_MAX);
     for (uint32_t i = 0; i < n; ++i) {
-      const uint32_t r = root(i);
+      const uint32_t r = rootOf(parent, i);
       if (groupOf[r] == UINT32_MAX) {
         groupOf[r] = uint32_t(loops.size());
         loops.emplace_back();
@@ -98,17 +72,14 @@ class chainGroupsC {
     }
     // The ends in the order of RISketchGeoLoop::endPoints: arcs, then lines.
     for (uint32_t i = 0; i < n; ++i) {
-      const vectorC2d<double> a = i < arcs ? all.arcs[i].startPoint : all.lines[i - arcs].start;
-      const vectorC2d<double> b = i < arcs ? all.arcs[i].endPoint : all.lines[i - arcs].end;
-      for (const vectorC2d<double>& p : {a, b}) {
+      const curveEndsS curve = curveEnds(i);
+      for (const vectorC2d<double>& p : {curve.start, curve.end}) {
         endsOf[curveGroup[i]].push_back(uint32_t(ends.size()));
         ends.push_back({p, curveGroup[i], true});
       }
     }
-    grouped = true;
   }
 
-  bool isGrouped() const { return grouped; }
   // The group of the loop's first point (its first line's start, else its first arc's).
   uint32_t firstGroup(const RISketchGeoLoop& all) const {
     return curveGroup[all.lines.count() > 0 ? all.arcs.count() : 0];
@@ -138,12 +109,53 @@ class chainGroupsC {
     double minX, minY, maxX, maxY;
     uint32_t curve;
   };
+
+  static uint32_t rootOf(std::vector<uint32_t>& parent, uint32_t i) {
+    while (parent[i] != i) i = parent[i] = parent[parent[i]];
+    return i;
+  }
+  // Joins the curves whose end boxes, grown beyond every test of the chains, overlap; false
+  // when an end point or a tolerance is not finite, which leaves nothing apart.
+  template <class CurveEnds>
+  static bool joinNearCurves(uint32_t n, CurveEnds curveEnds, double walkEps, std::vector<uint32_t>& parent) {
+    std::vector<endsS> boxes(n);
+    double widest = 0.0;
+    double loosest = 0.0;
+    for (uint32_t i = 0; i < n; ++i) {
+      const auto [a, b, tolerance] = curveEnds(i);
+      if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y) ||
+          !std::isfinite(tolerance))
+        return false;
+      loosest = std::max(loosest, std::fabs(tolerance));
+      widest = std::max({widest, std::fabs(a.x), std::fabs(a.y), std::fabs(b.x), std::fabs(b.y)});
+      boxes[i] = {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y), i};
+    }
+    const double reach = std::max({walkEps, loosest, 1e-4});
+    const double margin = 2.0 * reach + 1e-9 * widest;
+    if (!std::isfinite(margin)) return false;
+    // A sweep along x joins the curves whose grown boxes overlap.
+    std::sort(boxes.begin(), boxes.end(), [](const endsS& a, const endsS& b) { return a.minX < b.minX; });
+    std::vector<uint32_t> open;
+    for (uint32_t k = 0; k < n; ++k) {
+      const endsS& box = boxes[k];
+      uint32_t kept = 0;
+      for (const uint32_t o : open) {
+        const endsS& other = boxes[o];
+        if (other.maxX + margin < box.minX) continue;
+        open[kept++] = o;
+        if (other.minY <= box.maxY + margin && box.minY <= other.maxY + margin)
+          parent[rootOf(parent, other.curve)] = rootOf(parent, box.curve);
+      }
+      open.resize(kept);
+      open.push_back(k);
+    }
+    return true;
+  }
   struct endS {
     vectorC2d<double> point;
     uint32_t group;
     bool listed;
   };
-  bool grouped = false;
   std::vector<RISketchGeoLoop> loops;
   std::vector<uint32_t> curveGroup;
   std::vector<endS> ends;
@@ -234,34 +246,20 @@ bool RISketchManager::splitIntoChains(sketchListT<RISketchManager>& out) {
   chainGroupsC groups(all);
   vectorC2d<double> start;
   all.firstPoint(start);
-  if (groups.isGrouped()) {
-    // Each walk runs in the group of its start and unlists only that group's ends.
-    uint32_t first = 0;
-    bool startedAtFirstEnd = false;
-    while (groups.firstEnd(first)) {
-      const uint32_t group = startedAtFirstEnd ? groups.endGroup(first) : groups.firstGroup(all);
-      if (startedAtFirstEnd) start = groups.endPoint(first);
-      sketchPointList walked;
-      sketchListT<str> names;
-      groups.loop(group).walkChainTyped(start, walked, names);
-      appendChain(groups.loop(group), walked, names);
-      if (startedAtFirstEnd) groups.unlist(first);
-      groups.unlistReached(group, walked);
-      startedAtFirstEnd = true;
-    }
-  } else {
-    sketchPointList ends;
-    all.endPoints(ends);
-    bool startedAtFirstEnd = false;
-    while (ends.count() > 0) {
-      sketchPointList walked;
-      sketchListT<str> names;
-      all.walkChainTyped(start, walked, names);
-      appendChain(all, walked, names);
-      removeReachedEnds(walked, ends, startedAtFirstEnd);
-      if (ends.count() > 0) start = ends[0];
-      startedAtFirstEnd = true;
-    }
+  // Each walk runs in the group of its start and unlists only that group's ends: the first
+  // from the loop's first point, every later one from the first end still listed.
+  uint32_t first = 0;
+  bool startedAtFirstEnd = false;
+  while (groups.firstEnd(first)) {
+    const uint32_t group = startedAtFirstEnd ? groups.endGroup(first) : groups.firstGroup(all);
+    if (startedAtFirstEnd) start = groups.endPoint(first);
+    sketchPointList walked;
+    sketchListT<str> names;
+    groups.loop(group).walkChainTyped(start, walked, names);
+    appendChain(groups.loop(group), walked, names);
+    if (startedAtFirstEnd) groups.unlist(first);
+    groups.unlistReached(group, walked);
+    startedAtFirstEnd = true;
   }
   sketchListT<RISketchGeoLoop> leftover;
   while (chains.count() > 0) {
