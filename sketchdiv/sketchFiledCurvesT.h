@@ -66,9 +66,10 @@ class sketchFiledCurvesT {
   uint32_t between(const vectorC2d<double>& p, const vectorC2d<double>& q, uint32_t& first) {
     uint32_t count = 0;
     for (uint32_t entry : lookUp(p).near) {
-      const uint32_t i = entry >> 1;
-      if ((entry & 1) | uint32_t(!(int(liesAt(entry, p)) & int(liesAt(entry | 1, q))))) continue;
-      if (count++ == 0) first = i;
+      // A start entry of a curve that starts at p and ends at q, tested without a branch.
+      const uint32_t fromPToQ = (~entry & 1) & uint32_t(liesAt(entry, p)) & uint32_t(liesAt(entry | 1, q));
+      if (!fromPToQ) continue;
+      if (count++ == 0) first = entry >> 1;
     }
     return count;
   }
