@@ -5,7 +5,9 @@
 #include <cmath>
 #include <string>
 
+#include "core/prototypeBinding.h"
 #include "model3d/meshes/mMeshPartC.h"
+#include "model3d/modelRegistries.h"
 #include "tests/model3d/model3dTestHelpers.h"
 
 using model3dTest::treeC;
@@ -84,6 +86,14 @@ TEST(mMeshAsmC, TransformPlacesEveryMemberAndMovesEachDocumentBelowOnce) {
   }
   mMeshDocC().transform(turnAndMove());
   mMeshAsmC().transform(turnAndMove());
+
+  // The prototypes lent to the nested calls hold no node afterwards.
+  for (const char* key : {"MESHASM", "MESHPART"}) {
+    treeC empty(key);
+    const mMeshDocC* prototype = lookupPrototype<mMeshDocC>(meshRegistry, empty.node()).prototype;
+    ASSERT_TRUE(prototype) << key;
+    EXPECT_EQ(prototype->getNode(), nullptr) << key;
+  }
 }
 
 TEST(mMeshAsmC, TransformByAMatrixNotFiniteChangesNothing) {
