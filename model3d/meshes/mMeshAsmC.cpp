@@ -5,6 +5,7 @@
 
 #include "core/keywordRegistrarT.h"
 #include "core/metaTreeC.h"
+#include "model3d/base/finiteValues.h"
 #include "model3d/base/mObjMat4x4C.h"
 #include "model3d/meshes/mMeshMemberC.h"
 #include "model3d/meshes/mMeshPartC.h"
@@ -58,7 +59,7 @@ void mMeshAsmC::setUnitBase(double newUnitBase, uint8_t flag) {
 }
 
 void mMeshAsmC::transform(const matrixC4x4<double>& matrix) {
-  if (!node) return;
+  if (!node || !isFiniteMatrix(matrix)) return;
   walkAssemblies(
       node,
       [&](metaTreeC* assembly) {

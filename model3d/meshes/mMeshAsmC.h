@@ -20,7 +20,7 @@ class mMeshAsmC : public mMeshDocC {
   // gets the same call, each comparing its own unit base, so a repeated call changes nothing.
   void setUnitBase(double newUnitBase, uint8_t flag) override;
   // The box moved by the matrix; each member placed by matrix × placement and its document
-  // moved by the matrix.
+  // moved by the matrix; a matrix with an entry not finite changes nothing.
   void transform(const matrixC4x4<double>& matrix) override;
 
   mDocumentPrefsC getAsmPrefs() { return mDocumentPrefsC(findOrCreateChildByKeyword("MESHASMPREFS"), 0); }

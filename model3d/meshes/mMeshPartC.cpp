@@ -5,6 +5,7 @@
 #include "core/keywordRegistrarT.h"
 #include "core/metaTreeC.h"
 #include "core/pointNodeValues.h"
+#include "model3d/base/finiteValues.h"
 #include "model3d/modelRegistries.h"
 
 namespace {
@@ -24,7 +25,7 @@ void mMeshPartC::setUnitBase(double newUnitBase, uint8_t) {
 }
 
 void mMeshPartC::transform(const matrixC4x4<double>& matrix) {
-  if (!node) return;
+  if (!node || !isFiniteMatrix(matrix)) return;
   metaTreeC* points = findOrCreateChildByKeyword("MESH3DPKS");
   for (metaTreeC* point = points->firstChild; point; point = point->next) transformNodePoint3d(point, matrix);
 

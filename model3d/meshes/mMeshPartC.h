@@ -19,7 +19,8 @@ class mMeshPartC : public mMeshDocC {
   // when the stored one equals it or the ratio is not a positive finite number.
   void setUnitBase(double newUnitBase, uint8_t flag) override;
   // Points and box moved by the matrix; normals turned by it without its translation and
-  // made of length 1 (a normal that turns to length 0 or not finite keeps its value).
+  // made of length 1 (a normal that turns to length 0 or not finite keeps its value). A matrix
+  // with an entry not finite changes nothing, and adds no missing child.
   void transform(const matrixC4x4<double>& matrix) override;
   // Start and end point of every thread record moved by the matrix, and its length "MPTD"
   // multiplied by the length of the image of (1, 0, 0), translation included.
