@@ -117,7 +117,9 @@ std::string objectTypeName(const void* payload) {
 std::string blockTypeName(const memTrackBlockS& block) {
   if (!block.header) return memSlotArenaC::reportName;
   if (readMemTrackSwitches() & memTrackTypeInfoBit) {
-    std::string name = objectTypeName(block.payload);
+    // A block too small for a table pointer holds no object with one, and only its own bytes
+    // may be read (AddressSanitizer guards the rest of its slot).
+    std::string name = block.size < sizeof(uint64_t) ? "array" : objectTypeName(block.payload);
     if (!name.empty()) return name;
   }
   return "unk";
