@@ -74,6 +74,9 @@ class memSlotArenaC {
   // What the memory reports call the arena's blocks: they are the keyword tree's nodes, which
   // carry no run-time type to be named by.
   static constexpr const char* reportName = "metaTreeC";
+  // Where in a block its owner keeps the numbers of the blocks it leads to (a node's next
+  // sibling and first child): the reports' parent search follows them as it follows addresses.
+  static constexpr uint32_t reportLinkOffsets[] = {4, 8};
   // Calls visit(block) for every live block, in address order. Only the live bits are read.
   template <class visitorT>
   static void forEachLiveBlock(visitorT visit) {

@@ -24,20 +24,30 @@ void appendHeading(std::string& out, const char* kind) {
 
 // For each live block (by its number in walk order) the number of its parent, found in one
 // pass: every block, in walk order, claims the blocks whose payload addresses it holds and
-// that no earlier block claimed. The payloads are read as pointer-sized words.
+// that no earlier block claimed. The payloads are read as pointer-sized words; an arena
+// block also leads to the blocks whose numbers stand at its link offsets.
 std::vector<int64_t> findParentBlocks(const std::vector<memTrackBlockS>& blocks) {
   std::unordered_map<uint64_t, size_t> numberOfPayload;
   for (size_t number = 0; number < blocks.size(); ++number)
     numberOfPayload.emplace(reinterpret_cast<uintptr_t>(blocks[number].payload), number);
   std::vector<int64_t> parents(blocks.size(), -1);
+  auto claim = [&](uint64_t address, size_t claimant) {
+    auto held = numberOfPayload.find(address);
+    if (held != numberOfPayload.end() && parents[held->second] < 0) parents[held->second] = int64_t(claimant);
+  };
   for (size_t number = 0; number < blocks.size(); ++number) {
     const auto* payload = static_cast<const unsigned char*>(blocks[number].payload);
     uint32_t words = blocks[number].size / sizeof(uint64_t);
     for (uint32_t i = 0; i < words; ++i) {
       uint64_t word;
       std::memcpy(&word, payload + size_t(i) * sizeof word, sizeof word);
-      auto held = numberOfPayload.find(word);
-      if (held != numberOfPayload.end() && parents[held->second] < 0) parents[held->second] = int64_t(number);
+      claim(word, number);
+    }
+    if (blocks[number].header) continue;
+    for (uint32_t offset : memSlotArenaC::reportLinkOffsets) {
+      uint32_t link;
+      std::memcpy(&link, payload + offset, sizeof link);
+      if (link != 0) claim(reinterpret_cast<uintptr_t>(memSlotArenaC::at(link)), number);
     }
   }
   return parents;

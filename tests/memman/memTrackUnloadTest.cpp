@@ -154,8 +154,8 @@ TEST(memTrackUnload, WithoutSwitchesOnlyADoubleFreeIsEverWritten) {
 
 // A document read through the class factory and never released: every one of its nodes is in
 // the leak report, named as a tree node, after the heap's blocks and in address order; the
-// block that points at the root is its parent, the nodes are the parents of the texts they
-// hold, and the total counts them.
+// block that points at the root is its parent, every other node has a node as its parent, the
+// nodes are the parents of the texts they hold, and the total counts them.
 TEST(memTrackUnload, LeakReportListsEveryNodeOfAnUnreleasedDocument) {
   testFiles::scratchFile document("leaked.mzt"), report("document.log");
   testFiles::writeBytes(document.path(),
@@ -210,6 +210,12 @@ TEST(memTrackUnload, LeakReportListsEveryNodeOfAnUnreleasedDocument) {
   };
   for (const std::string& node : nodes) EXPECT_GE(numberOf(node), firstNode - blocks.begin()) << node;
   EXPECT_GE(blocks[size_t(numberOf(nodes[0]))].parent, 0) << "something holds the root";
+  // Every other node is led to by its parent or its previous sibling.
+  for (size_t i = 1; i < nodes.size(); ++i) {
+    int64_t parent = blocks[size_t(numberOf(nodes[i]))].parent;
+    ASSERT_GE(parent, 0) << nodes[i];
+    EXPECT_EQ(blocks[size_t(parent)].name, "metaTreeC") << nodes[i];
+  }
   size_t textsHeldByNodes = 0;
   for (const blockS& block : blocks)
     if (block.parent >= 0 && blocks[size_t(block.parent)].name == "metaTreeC") ++textsHeldByNodes;
