@@ -1,5 +1,6 @@
 #include "core/metaTreeC.h"
 
+#include <cstddef>
 #include <unordered_map>
 #include <vector>
 
@@ -11,6 +12,9 @@ uint32_t metaTreeChangeCounter = 0;
 
 // Trees are large: a node takes one slot of the arena, and no header.
 static_assert(sizeof(metaTreeC) == memSlotArenaC::slotBytes, "a tree node fills one slot of the arena");
+static_assert(offsetof(MTreeNode<metaTreeC>, next) == memSlotArenaC::reportLinkOffsets[0] &&
+                  offsetof(MTreeNode<metaTreeC>, firstChild) == memSlotArenaC::reportLinkOffsets[1],
+              "the memory reports follow a node's links where the arena says they stand");
 
 namespace {
 

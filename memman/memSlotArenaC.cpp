@@ -145,3 +145,11 @@ void memSlotArenaC::releaseFreeMemory() {
     releasedChunks[chunk] = free;
   }
 }
+
+bool memSlotArenaC::isConsistent() {
+  if (chunkCount == 0) return live == 0;
+  uint64_t counted = 0;
+  for (uint64_t word = 0; word < uint64_t(chunkCount) * chunkWords; ++word)
+    counted += uint64_t(__builtin_popcountll(liveBits[word]));
+  return (liveBits[0] & 1) != 0 && counted - 1 == live;
+}

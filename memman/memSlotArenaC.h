@@ -71,6 +71,25 @@ class memSlotArenaC {
   // arena's and are taken again as any free slot.
   static void releaseFreeMemory();
 
+  // What the memory reports call the arena's blocks: they are the keyword tree's nodes, which
+  // carry no run-time type to be named by.
+  static constexpr const char* reportName = "metaTreeC";
+  // Where in a block its owner keeps the numbers of the blocks it leads to (a node's next
+  // sibling and first child): the reports' parent search follows them as it follows addresses.
+  static constexpr uint32_t reportLinkOffsets[] = {4, 8};
+  // Calls visit(block) for every live block, in address order. Only the live bits are read.
+  template <class visitorT>
+  static void forEachLiveBlock(visitorT visit) {
+    const uint64_t words = committedBytes / slotBytes / 64;
+    for (uint64_t word = 0; word < words; ++word) {
+      uint64_t bits = word == 0 ? liveBits[0] & ~uint64_t(1) : liveBits[word];
+      for (; bits; bits &= bits - 1)
+        visit(static_cast<const void*>(at(uint32_t(word * 64) + uint32_t(__builtin_ctzll(bits)))));
+    }
+  }
+  // Whether the live bits agree with the count of live blocks and still keep number 0 back.
+  static bool isConsistent();
+
  private:
   static void* takeFurther();
   static void refuse(void* block);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "memman/memManPoolInspect.h"
+#include "memman/memSlotArenaC.h"
 #include "memman/memTrackFormat.h"
 #include "memman/memTrackReportScope.h"
 #include "memman/memTrackSink.h"
@@ -56,6 +57,9 @@ void memoryCheck(std::string& out) {
   for (uint32_t sizeClass = 0; sizeClass < memPoolClassCount; ++sizeClass)
     checkPageList(memPoolClassListHead(sizeClass), *copy, out);
   checkPageList(memPoolFullListHead(), *copy, out);
+  // The arena's blocks have no headers: its live bits and its count of live blocks are what
+  // can disagree.
+  if (!memSlotArenaC::isConsistent()) out += "invalid node arena\n";
 }
 
 void memCheckToSink() {

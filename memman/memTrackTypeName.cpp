@@ -4,7 +4,7 @@
 #include <cstring>
 #include <typeinfo>
 
-#include "memman/memTrackBlockWalk.h"
+#include "memman/memSlotArenaC.h"
 #include "memman/memTrackHooks.h"
 #include "platform/codeSymbol.h"
 #include "platform/safeMemoryRead.h"
@@ -114,9 +114,12 @@ std::string objectTypeName(const void* payload) {
   return limited(answer);
 }
 
-std::string blockTypeName(const memPoolBlockHeaderS* header) {
+std::string blockTypeName(const memTrackBlockS& block) {
+  if (!block.header) return memSlotArenaC::reportName;
   if (readMemTrackSwitches() & memTrackTypeInfoBit) {
-    std::string name = objectTypeName(payloadOfSlot(header));
+    // A block too small for a table pointer holds no object with one, and only its own bytes
+    // may be read (AddressSanitizer guards the rest of its slot).
+    std::string name = block.size < sizeof(uint64_t) ? "array" : objectTypeName(block.payload);
     if (!name.empty()) return name;
   }
   return "unk";

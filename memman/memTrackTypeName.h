@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "memman/memPoolPageS.h"
+#include "memman/memTrackBlockS.h"
 
 // Type names are cut to this many characters.
 constexpr size_t memTrackTypeNameLimit = 255;
@@ -17,5 +17,6 @@ constexpr size_t memTrackTypeNameLimit = 255;
 // The payload must have at least 8 readable bytes, as every block of the heap has.
 std::string objectTypeName(const void* payload);
 
-// With MZMEMTRACK_TYPEINFO the object's type name, otherwise (or when it is empty) "unk".
-std::string blockTypeName(const memPoolBlockHeaderS* header);
+// A heap block: with MZMEMTRACK_TYPEINFO the object's type name, otherwise (or when it is
+// empty) "unk". An arena block: the arena's name for its blocks, whatever the switches.
+std::string blockTypeName(const memTrackBlockS& block);

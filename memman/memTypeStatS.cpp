@@ -20,17 +20,17 @@ uint64_t collectTypeStats(std::vector<memTypeStatS>& table) {
   table.clear();
   std::unordered_map<std::string, size_t> indexOfKey;
   uint64_t total = 0;
-  forEachLiveBlock([&](const memPoolBlockHeaderS* header) {
-    uint32_t size = header->sizeOrLink;
+  forEachLiveBlock([&](const memTrackBlockS& block) {
+    uint32_t size = block.size;
     total += size;
-    std::string name = blockTypeName(header);
+    std::string name = blockTypeName(block);
     auto [found, added] = indexOfKey.try_emplace(statKey(size, name.c_str()), table.size());
     if (!added) {
       ++table[found->second].count;
       return;
     }
     memTypeStatS entry = {};
-    entry.firstBlock = header;
+    entry.firstBlock = block;
     std::strncpy(entry.name, name.c_str(), sizeof entry.name - 1);
     entry.count = 1;
     entry.size = size;

@@ -1,13 +1,13 @@
-// Live blocks of the heap counted by recorded size and type name.
+// Live blocks of the heap and the slot arena counted by recorded size and type name.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-#include "memman/memPoolPageS.h"
+#include "memman/memTrackBlockS.h"
 
 struct memTypeStatS {
-  const memPoolBlockHeaderS* firstBlock;  // the first live block found for the entry
+  memTrackBlockS firstBlock;  // the first live block found for the entry
   char name[256];
   uint32_t count;
   uint32_t seen;  // marks entries already matched by a snapshot comparison

@@ -76,7 +76,7 @@ TEST(memManPoolC, SizeClassesAndLargeBlocks) {
 
 TEST(memManPoolC, FreshPageHandsOutItsHighestBlockFirst) {
   memPoolTestBlocks held;
-  held.drainClass(40);
+  held.drainClassAndSpare(40);
   uint32_t pages = memPoolPageCount();
   unsigned char* first = static_cast<unsigned char*>(held.take(40));
   const memPoolPageS* page = memPoolPageOfBlock(first);

@@ -5,11 +5,24 @@
 #include <vector>
 
 TEST(memPoolSlabs, FramesFindTheirSlabAndEmptiedSlabsAreKeptUpToTheBound) {
+  // Slabs that earlier tests emptied would serve the frames below without mapping anything.
+  memPoolReleaseRetainedSlabs();
   uint32_t slabsBefore = memPoolSlabCount();
-  // Enough frames that the index of slabs grows and whole slabs empty beyond the bound.
+  // Enough frames that the index of slabs grows and whole slabs empty beyond the bound. The
+  // free frames of slabs in use are handed out first; then each new slab is filled before the
+  // next is mapped.
   std::vector<memPoolPageS*> frames;
-  for (uint32_t i = 0; i < (memPoolRetainedSlabs + 8) * memPoolFramesPerSlab; ++i) frames.push_back(memPoolTakeFrame());
-  EXPECT_GE(memPoolSlabCount(), slabsBefore + memPoolRetainedSlabs + 7);
+  const uint32_t newSlabs = memPoolRetainedSlabs + 8;
+  size_t framesBeforeNewSlabs = 0;
+  while (memPoolSlabCount() < slabsBefore + newSlabs) {
+    frames.push_back(memPoolTakeFrame());
+    if (memPoolSlabCount() == slabsBefore) framesBeforeNewSlabs = frames.size();
+    ASSERT_LE(frames.size(), size_t(slabsBefore + newSlabs) * memPoolFramesPerSlab);
+  }
+  EXPECT_EQ(frames.size() - framesBeforeNewSlabs, size_t(newSlabs - 1) * memPoolFramesPerSlab + 1);
+  while (frames.size() < framesBeforeNewSlabs + size_t(newSlabs) * memPoolFramesPerSlab)
+    frames.push_back(memPoolTakeFrame());
+  EXPECT_EQ(memPoolSlabCount(), slabsBefore + newSlabs);
 
   for (memPoolPageS* frame : frames) {
     auto* bytes = reinterpret_cast<unsigned char*>(frame);

@@ -25,9 +25,15 @@ struct memPoolTestBlocks {
     blocks.push_back(memDataPoolAlloc(size));
     return blocks.back();
   }
-  // Fills every page on the size class's list, so that the next request opens a fresh page.
+  // Fills every page on the size class's list, so that the next request opens a page.
   void drainClass(uint32_t size) {
     while (memPoolClassListHead(sizeClassOf(size))) take(size);
+  }
+  // Fills the class's pages and the emptied page it keeps, so that the next request opens a
+  // page set up afresh, whatever earlier tests left in the class: a kept page hands out its
+  // blocks in the order they were freed.
+  void drainClassAndSpare(uint32_t size) {
+    while (memPoolClassListHead(sizeClassOf(size)) || memPoolClassSpare(sizeClassOf(size))) take(size);
   }
   void give(void* block) {
     blocks.erase(std::find(blocks.begin(), blocks.end(), block));

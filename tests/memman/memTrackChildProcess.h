@@ -30,16 +30,18 @@ inline void passSanitizerOptions(std::vector<std::string>& environment) {
   }
 }
 
-// Runs program with the one argument mode (none when null) and only the environment given.
+// Runs program with the argument mode (none when null), the argument operand when given, and
+// only the environment given.
 inline memTrackChildRunS runChildProcess(const char* programPath, const char* mode,
-                                         std::vector<std::string> environment) {
+                                         std::vector<std::string> environment, const char* operand = nullptr) {
   passSanitizerOptions(environment);
   std::vector<char*> envp;
   for (std::string& entry : environment) envp.push_back(entry.data());
   envp.push_back(nullptr);
   std::string program = programPath;
-  std::string modeText = mode ? mode : "";
-  char* argv[] = {program.data(), mode ? modeText.data() : nullptr, nullptr};
+  std::string modeText = mode ? mode : "", operandText = operand ? operand : "";
+  char* argv[] = {program.data(), mode ? modeText.data() : nullptr, mode && operand ? operandText.data() : nullptr,
+                  nullptr};
   testFiles::scratchFile out("child.out"), err("child.err");
 
   pid_t pid = fork();
@@ -57,8 +59,9 @@ inline memTrackChildRunS runChildProcess(const char* programPath, const char* mo
   return run;
 }
 
-inline memTrackChildRunS runMemTrackChild(const char* mode, std::vector<std::string> environment) {
-  return runChildProcess(RUDEZAZE_MEMTRACK_CHILD, mode, std::move(environment));
+inline memTrackChildRunS runMemTrackChild(const char* mode, std::vector<std::string> environment,
+                                          const char* operand = nullptr) {
+  return runChildProcess(RUDEZAZE_MEMTRACK_CHILD, mode, std::move(environment), operand);
 }
 
 inline bool exitedNormally(const memTrackChildRunS& run) {

@@ -11,11 +11,16 @@
 #include <vector>
 
 #include "memman/memManPoolInspect.h"
+#include "memman/memSlotArenaC.h"
+#include "memman/memTrackBlockWalk.h"
 #include "memman/memTrackCheck.h"
 #include "memman/memTrackSnapshot.h"
+#include "tests/helpers/memTrackTreeNodes.h"
+#include "tests/helpers/scriptCalls.h"
 #include "tests/memman/memPoolTestBlocks.h"
+#include "tests/proxy/metaProxyTestHelpers.h"
 
-// Every check uses block sizes that nothing else in the test process allocates, and other
+// Every check uses block sizes of which no other block is live while it runs, and other
 // blocks do not change while a test runs, so whole reports can be compared.
 namespace {
 
@@ -54,16 +59,19 @@ TEST(memTrackReports, SummaryCountsLiveBlocksBySizeAndName) {
   uint64_t totalBefore = totalBytes(before);
 
   memPoolTestBlocks held;
-  held.drainClass(1944);
-  size_t drained = held.blocks.size();
-  void* higher = held.take(1944);
-  void* lower = held.take(1944);
-  void* other = held.take(1940);
+  void *higher, *lower, *other;
+  {
+    // The blocks that fill what earlier tests left of the class are freed before the report.
+    memPoolTestBlocks filling;
+    filling.drainClassAndSpare(1944);
+    higher = held.take(1944);
+    lower = held.take(1944);
+    other = held.take(1940);
+  }
   held.take(3000);
   held.take(0);
   std::string after = summary();
   // Within a fresh page the second block lies below the first, so the walk meets it first.
-  ASSERT_EQ(drained, 0u);
   EXPECT_LT(lower, higher);
   EXPECT_NE(after.find("Mem   3888, Cnt      2, Name unk (1944) (" + addressText(lower) + ")\n"), std::string::npos)
       << after;
@@ -103,9 +111,9 @@ TEST(memTrackReports, FormatMemTrackLineLeavesOutNegativeIdAndParent) {
   void* block = held.take(1616);
   auto* header = reinterpret_cast<const memPoolBlockHeaderS*>(static_cast<unsigned char*>(block) - memPoolHeaderSize());
   std::string out;
-  formatMemTrackLine(out, -1, -1, header, 3);
-  formatMemTrackLine(out, 12, -1, header, 1);
-  formatMemTrackLine(out, 1234567, 7, header, 1);
+  formatMemTrackLine(out, -1, -1, trackBlockOfSlot(header), 3);
+  formatMemTrackLine(out, 12, -1, trackBlockOfSlot(header), 1);
+  formatMemTrackLine(out, 1234567, 7, trackBlockOfSlot(header), 1);
   std::string address = addressText(block);
   EXPECT_EQ(out, "Mem   4848, Cnt      3, Name unk (1616) (" + address + ")\n" +
                      "Id     12,Mem   1616, Cnt      1, Name unk (1616) (" + address + ")\n" +
@@ -188,4 +196,49 @@ TEST(memTrackReports, MemoryCheckFindsDamagedSlotsAndPages) {
   EXPECT_EQ(check(), "Memory check:\ninvalid page block\n");
   page->next = next;
   EXPECT_EQ(check(), "Memory check:\n");
+}
+
+// The nodes of a document read through the factory are in the snapshot comparison, the
+// summary and the detail report while it lives, and gone from them once it is released.
+TEST(memTrackReports, ReportsFollowTheNodesOfADocument) {
+  using namespace invokeTest;
+  const char* documentText = "DRAWING{NAME{\"first\"},FIGURE{NAME{\"second\"}}}";
+  dispatchT factory = factoryOf("rudezaze.metaobjectfactory");
+  // A first read builds whatever the factory's calls keep for good.
+  method(factory, "createFromString", {text(documentText)});
+  const uint32_t nodesBefore = memSlotArenaC::liveCount();
+  takeMemSnapshot();
+  std::vector<const metaTreeC*> nodes;
+  {
+    dispatchT document = method(factory, "createFromString", {text(documentText)});
+    nodes = memTrackTreeNodes(metaProxyTest::nodeOf(document.get()));
+    ASSERT_EQ(nodes.size(), 6u);
+    const uint32_t added = uint32_t(nodes.size());
+
+    std::string compare;
+    compareMemSnapshot(compare);
+    char nodeLine[128];
+    std::snprintf(nodeLine, sizeof nodeLine, "Mem %6u, Befor=%3u, After=%3u,Diff=%3u, Name metaTreeC (32)\n", added * 32,
+                  nodesBefore, nodesBefore + added, added);
+    EXPECT_NE(compare.find(nodeLine), std::string::npos) << compare;
+
+    std::string counted = summary();
+    std::snprintf(nodeLine, sizeof nodeLine, "Mem %6u, Cnt %6u, Name metaTreeC (32) (", (nodesBefore + added) * 32,
+                  nodesBefore + added);
+    EXPECT_NE(counted.find(nodeLine), std::string::npos) << counted;
+    std::string detail;
+    memDetailReport(detail);
+    for (const metaTreeC* node : nodes)
+      EXPECT_NE(lineOfBlock(detail, node).find("Mem     32, Cnt      1, Name metaTreeC (32)"), std::string::npos)
+          << detail;
+    // The root is held by address; the nodes hold their texts.
+    EXPECT_NE(lineOfBlock(detail, nodes[0]).find("Parent"), std::string::npos) << detail;
+  }
+
+  std::string compare;
+  compareMemSnapshot(compare);
+  EXPECT_EQ(compare.find("metaTreeC"), std::string::npos) << compare;
+  std::string detail;
+  memDetailReport(detail);
+  for (const metaTreeC* node : nodes) EXPECT_EQ(lineOfBlock(detail, node), "");
 }

@@ -14,6 +14,8 @@
 
 #include "memman/memManInterfaceC.h"
 #include "memman/memManPoolInspect.h"
+#include "memman/memSlotArenaC.h"
+#include "memman/memTrackBlockWalk.h"
 #include "memman/memTrackHooks.h"
 
 namespace memTrackProbe {
@@ -122,5 +124,9 @@ TEST(memTrackTypeName, BlocksAreUnknownWithoutTheTypeInfoSwitch) {
   std::unique_ptr<memTrackProbe::pooledC> pooled(new memTrackProbe::pooledC);
   auto* header = reinterpret_cast<const memPoolBlockHeaderS*>(reinterpret_cast<unsigned char*>(pooled.get()) -
                                                               memPoolHeaderSize());
-  EXPECT_EQ(blockTypeName(header), "unk");
+  EXPECT_EQ(blockTypeName(trackBlockOfSlot(header)), "unk");
+  // A tree node in the slot arena is named as one all the same.
+  void* node = memSlotArenaC::take();
+  EXPECT_EQ(blockTypeName({node, memSlotArenaC::slotBytes, nullptr}), "metaTreeC");
+  memSlotArenaC::giveBack(node);
 }

@@ -1,6 +1,7 @@
 // What a process sees of the memory tracker at unload, with the switches set before start.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <string>
 #include <vector>
@@ -149,4 +150,74 @@ TEST(memTrackUnload, WithoutSwitchesOnlyADoubleFreeIsEverWritten) {
   ASSERT_TRUE(exitedNormally(toFile)) << toFile.status << toFile.err;
   EXPECT_EQ(toFile.err, "");
   EXPECT_EQ(readReport(report.path()).rfind("free called on free object\nstack track :\nno file(0) : ", 0), 0u);
+}
+
+// A document read through the class factory and never released: every one of its nodes is in
+// the leak report, named as a tree node, after the heap's blocks and in address order; the
+// block that points at the root is its parent, every other node has a node as its parent, the
+// nodes are the parents of the texts they hold, and the total counts them.
+TEST(memTrackUnload, LeakReportListsEveryNodeOfAnUnreleasedDocument) {
+  testFiles::scratchFile document("leaked.mzt"), report("document.log");
+  testFiles::writeBytes(document.path(),
+                        "DRAWING{\n\tNAME{\"sample drawing\"},\n\tUNITBASE{1},\n"
+                        "\tDRAWINGPREFS{UNITBASE{1},DESIGNUNITBASE{0.001}},\n\tFIGURE{NAME{\"frame\"}}\n}\n");
+  memTrackChildRunS run =
+      runMemTrackChild("leakDocument",
+                       {"MZMEMTRACK_LEAK=1", "MZMEMTRACK_TYPEINFO=1", std::string("MZMEMTRACK_OUTPUT=") + report.path()},
+                       document.path());
+  ASSERT_TRUE(exitedNormally(run)) << run.status << run.err;
+  std::vector<std::string> nodes = linesOf(run.out);
+  ASSERT_EQ(nodes.size(), 13u) << run.out;
+
+  std::vector<std::string> lines = linesOf(readReport(report.path()));
+  auto detailStart = std::find_if(lines.begin(), lines.end(),
+                                  [](const std::string& line) { return line.rfind("MZMEMTRACK Detail", 0) == 0; });
+  ASSERT_NE(detailStart, lines.end());
+  const std::regex entry(R"((?:Id +([0-9]+),)?(?:Parent +([0-9]+),)?Mem +([0-9]+), Cnt +([0-9]+), Name (.*) \(([0-9]+)\) \(([0-9a-f]{16})\))");
+  uint64_t summed = 0, total = 0, nodeCount = 0;
+  for (auto line = lines.begin(); line != detailStart; ++line) {
+    std::smatch found;
+    if (std::regex_match(*line, found, entry)) {
+      summed += std::stoull(found[3]);
+      if (found[5] == "metaTreeC") nodeCount = std::stoull(found[4]);
+    } else if (line->rfind("Total Bytes : ", 0) == 0) {
+      total = std::stoull(line->substr(14));
+    }
+  }
+  EXPECT_EQ(total, summed);
+
+  struct blockS {
+    int64_t parent;
+    std::string name, address;
+  };
+  std::vector<blockS> blocks;
+  for (auto line = detailStart + 1; line != lines.end(); ++line) {
+    std::smatch found;
+    ASSERT_TRUE(std::regex_match(*line, found, entry)) << *line;
+    ASSERT_EQ(std::stoull(found[1]), blocks.size());
+    blocks.push_back({found[2].matched ? std::stoll(found[2]) : -1, found[5], found[7]});
+  }
+  auto firstNode = std::find_if(blocks.begin(), blocks.end(), [](const blockS& b) { return b.name == "metaTreeC"; });
+  ASSERT_EQ(size_t(blocks.end() - firstNode), nodeCount);
+  for (auto node = firstNode; node != blocks.end(); ++node) {
+    EXPECT_EQ(node->name, "metaTreeC");
+    EXPECT_TRUE(node == firstNode || node[-1].address < node->address) << node->address;
+  }
+  auto numberOf = [&](const std::string& address) {
+    for (size_t i = 0; i < blocks.size(); ++i)
+      if (blocks[i].address == address) return int64_t(i);
+    return int64_t(-1);
+  };
+  for (const std::string& node : nodes) EXPECT_GE(numberOf(node), firstNode - blocks.begin()) << node;
+  EXPECT_GE(blocks[size_t(numberOf(nodes[0]))].parent, 0) << "something holds the root";
+  // Every other node is led to by its parent or its previous sibling.
+  for (size_t i = 1; i < nodes.size(); ++i) {
+    int64_t parent = blocks[size_t(numberOf(nodes[i]))].parent;
+    ASSERT_GE(parent, 0) << nodes[i];
+    EXPECT_EQ(blocks[size_t(parent)].name, "metaTreeC") << nodes[i];
+  }
+  size_t textsHeldByNodes = 0;
+  for (const blockS& block : blocks)
+    if (block.parent >= 0 && blocks[size_t(block.parent)].name == "metaTreeC") ++textsHeldByNodes;
+  EXPECT_GT(textsHeldByNodes, 0u);
 }
