@@ -5,6 +5,7 @@
 #include "base/crc32.h"
 #include "core/metaObjectRefC.h"
 #include "core/metaTreeC.h"
+#include "tests/core/referenceTestHelpers.h"
 #include "tests/core/treeTestHelpers.h"
 
 using treeTest::describe;
@@ -88,4 +89,43 @@ TEST(metaObjectCRCC, TheRecordCoversItsReferenceTargetOrElseItsParent) {
   EXPECT_EQ(alone.prepareSave(alone.node), 0u);
   EXPECT_EQ(alone.verifyChecksum(), 0u);
   EXPECT_EQ(alone.node->firstChild, nullptr);
+}
+
+TEST(metaObjectCRCC, DocumentsWithRecordsOutsideReferencesKeepTheirWrittenBytes) {
+  using referenceTest::payloadText;
+  struct caseS {
+    std::string text;
+    std::string saved;
+  };
+  const caseS cases[] = {
+      {R"(DRAWING{NAME{"default"},DESC{""},UNITBASE{1},MOCRC})",
+       R"(DRAWING{NAME{"default"}DESC{""}UNITBASE{1}MOCRC{CRCTYPE{0}CRCVALUE{-1030575240}}})"},
+      // A record over its reference's target, the part.
+      {"ROOT{PART{NAME{\"p\"}} CHECK{MOCRC{MOREF{" + payloadText(2) + "}}}}",
+       "ROOT{PART{NAME{\"p\"}}CHECK{MOCRC{MOREF{" + payloadText(2) + "}CRCTYPE{0}CRCVALUE{2043056489}}}}"},
+      // A target-less reference (its parent's tree) and a target with a reference below it.
+      {"ROOT{PART{NAME{\"p\",MOREF{" + payloadText(1) + "}}} CHECK{MOCRC{MOREF{" + payloadText(0xFFFFFFFF) +
+           "}},\"c\"} MOCRC{MOREF{" + payloadText(3) + "},CRCTYPE{0},CRCVALUE{5}}}",
+       "ROOT{PART{NAME{\"p\",MOREF{" + payloadText(1) + "}}}CHECK{MOCRC{MOREF{" + payloadText(0xFFFFFFFF) +
+           "}CRCTYPE{0}CRCVALUE{427731981}}\"c\"}MOCRC{MOREF{" + payloadText(3) +
+           "}CRCTYPE{0}CRCVALUE{-2140956936}}}"},
+      // The parent's following siblings count; several records, one below another's parent.
+      {R"(A{MOCRC,"a",2.5} B{"b",C{D}})", R"(A{MOCRC{CRCTYPE{0}CRCVALUE{-539896042}}"a",2.5}B{"b",C{D}})"},
+      {R"(R{X{"s",MOCRC,Y{MOCRC}},"t"} S{MOCRC{CRCTYPE{0}CRCVALUE{1}}})",
+       R"(R{X{"s",MOCRC{CRCTYPE{0}CRCVALUE{-1635044588}}Y{MOCRC{CRCTYPE{0}CRCVALUE{-1061878051}}}}"t"})"
+       R"(S{MOCRC{CRCTYPE{0}CRCVALUE{543223747}}})"},
+  };
+  for (const caseS& c : cases) {
+    SCOPED_TRACE(c.text);
+    metaObjectC document = metaObjectC::readFromString(c.text.c_str(), 1);
+    EXPECT_EQ(document.writeToStringValue(0, 0).c_str(), c.saved);
+    EXPECT_EQ(metaObjectC::readFromString(c.saved.c_str(), 1).writeToStringValue(0, 0).c_str(), c.saved);
+  }
+
+  // A figure written alone: its record still covers the figures after it, which stay unwritten.
+  metaObjectC drawing = metaObjectC::readFromString(R"(DRAWING{FIGURE{NAME{"a"},MOCRC},FIGURE{NAME{"b"}}})", 1);
+  metaObjectC figure(drawing.findChild("FIGURE"), 0);
+  EXPECT_STREQ(figure.writeToStringValue(1, 0).c_str(), R"(FIGURE{NAME{"a"}MOCRC{CRCTYPE{0}CRCVALUE{-2088289278}}})");
+  EXPECT_STREQ(figure.writeToStringValue(0, 0).c_str(),
+               R"(FIGURE{NAME{"a"}MOCRC{CRCTYPE{0}CRCVALUE{-2088289278}}}FIGURE{NAME{"b"}})");
 }
