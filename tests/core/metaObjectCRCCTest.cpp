@@ -5,6 +5,7 @@
 #include "base/crc32.h"
 #include "core/metaObjectRefC.h"
 #include "core/metaTreeC.h"
+#include "core/metaTreeWriterC.h"
 #include "tests/core/referenceTestHelpers.h"
 #include "tests/core/treeTestHelpers.h"
 
@@ -128,4 +129,41 @@ TEST(metaObjectCRCC, DocumentsWithRecordsOutsideReferencesKeepTheirWrittenBytes)
   EXPECT_STREQ(figure.writeToStringValue(1, 0).c_str(), R"(FIGURE{NAME{"a"}MOCRC{CRCTYPE{0}CRCVALUE{-2088289278}}})");
   EXPECT_STREQ(figure.writeToStringValue(0, 0).c_str(),
                R"(FIGURE{NAME{"a"}MOCRC{CRCTYPE{0}CRCVALUE{-2088289278}}}FIGURE{NAME{"b"}})");
+}
+
+TEST(metaObjectCRCC, ARecordCoveringATreeInsideAReferenceOrRecordChecksumsItAsWritten) {
+  using referenceTest::payloadText;
+  struct caseS {
+    std::string text;
+    std::string covered;  // the canonical text of the record's tree as written
+  };
+  const caseS cases[] = {
+      // The reference's payload is added after the record's own save step, behind its tree.
+      {R"(MOREF{X{"s",MOCRC},"t"})", R"(X"s""t"REFTRGPTRCODEVALSIZEVALDATA";;;;;M")"},
+      // A target in memory is a handle of this process; written, its position.
+      {"R{MOREF{X{MOCRC}," + payloadText(1) + "}}", R"(XREFTRGPTRCODEVALSIZEVALDATA"0g0000")"},
+      // A record outside the reference whose target lies inside it.
+      {"R{MOREF{X{\"x\"}} MOCRC{MOREF{" + payloadText(3) + "}}}", R"(X"x"REFTRGPTRCODEVALSIZEVALDATA";;;;;M")"},
+      // The enclosing record's values are added after the inner record's step.
+      {"R{MOCRC{X{MOCRC}}}", "XCRCTYPEVALCRCVALUEVAL"},
+  };
+  for (const caseS& c : cases) {
+    SCOPED_TRACE(c.text);
+    metaObjectC document = metaObjectC::readFromString(c.text.c_str(), 1);
+    std::string saved = document.writeToStringValue(0, 0).c_str();
+    std::string value = "CRCVALUE{" + std::to_string(int32_t(crc32::of(c.covered.data(), c.covered.size()))) + "}";
+    EXPECT_NE(saved.find(value), std::string::npos) << saved;
+    // The tree in memory holds the value written, and a reload saves the same bytes.
+    metaTreeWriterC plain(4096);
+    plain.writeAll(document.node, 0);
+    EXPECT_NE(std::string(plain.data(), plain.length()).find(value), std::string::npos);
+    EXPECT_EQ(metaObjectC::readFromString(saved.c_str(), 1).writeToStringValue(0, 0).c_str(), saved);
+  }
+
+  // Written alone, a reference with a record inside: its payload as written alone, where its
+  // target R lies outside (position 0).
+  metaObjectC document = metaObjectC::readFromString(("R{MOREF{X{MOCRC}," + payloadText(1) + "}} Y").c_str(), 1);
+  std::string alone = metaObjectC(document.findChild("MOREF"), 0).writeToStringValue(1, 0).c_str();
+  std::string covered = R"(XREFTRGPTRCODEVALSIZEVALDATA"000000")";
+  EXPECT_NE(alone.find(std::to_string(int32_t(crc32::of(covered.data(), covered.size())))), std::string::npos) << alone;
 }
