@@ -27,6 +27,14 @@ class metaObjectCRCC : public metaObjectCustomStorageC {
   // numbers never change it); other values write nothing.
   static uint32_t computeTreeCrc(const metaTreeC* node);
 
+  // The last step of a save (root and single as the save hooks take them; written, the copy
+  // they prepared): refreshes, in the tree and in the copy, CRCVALUE of each record whose
+  // covered tree starts inside another node with custom storage. Such a tree was changed by
+  // the save steps after the record's own (a reference's payload, another record's values),
+  // and inside a reference it is checksummed as written, where the payloads hold positions
+  // rather than the handles of this process. Every other record keeps its prepareSave value.
+  static void refreshAfterSave(metaTreeC* root, uint32_t single, metaTreeC* written);
+
  private:
   metaTreeC* coveredTree() const;
 };

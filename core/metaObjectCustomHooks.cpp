@@ -2,6 +2,7 @@
 
 #include "core/keywordRegistries.h"
 #include "core/keywordRegistry.h"
+#include "core/metaObjectCRCC.h"
 #include "core/metaObjectCustomCopyC.h"
 #include "core/metaObjectCustomStorageC.h"
 #include "core/metaTreeC.h"
@@ -170,6 +171,8 @@ metaTreeC* runSaveHooks(metaTreeC* root, uint32_t single) {
   forgetNodeIndex();
   metaTreeC* copy = buildCopy(root, single, [root](metaTreeC* node) { return metaObjectCustomStorageC(node, 0).saveNode(root); });
   walkStorage(copy, 0, [copy](metaObjectCustomStorageC& view) { view.finishSave(copy); });
+  // Last, so that a checksum covers what the steps before have made of its tree.
+  metaObjectCRCC::refreshAfterSave(root, single, copy);
   return copy;
 }
 
