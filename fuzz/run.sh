@@ -56,8 +56,7 @@ run_target() {
   local status=0
   local seeds=()
   [ -d "fuzz/corpus/$target" ] && seeds+=("fuzz/corpus/$target")
-  # A hang is an input that has not returned after a minute: a division of a small sketch that
-  # runs into its bounds takes tens of seconds under the sanitizers, and still ends.
+  # A hang is an input that has not returned after a minute.
   build-fuzz/"$target" -max_total_time="$seconds" -timeout=60 -print_final_stats=1 \
     -artifact_prefix="$work/artifacts/" "$work/corpus" "${seeds[@]}" >"$work/log" 2>&1 &
   local fuzzer=$!

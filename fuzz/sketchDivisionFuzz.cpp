@@ -194,12 +194,24 @@ std::string textOf(const metaTreeC* node) {
   return node ? metaObjectC(const_cast<metaTreeC*>(node), 0).writeToStringValue(1, 0).c_str() : std::string();
 }
 
-// The text of the node's "LOOP" children, in order.
+// The text without its checksum records: a kept object may add one to a loop, and the record
+// covers the nodes after it, so an empty "SKETCHON" added to the sketch changes its value.
+std::string withoutChecksums(std::string text) {
+  for (size_t at = text.find("MOCRC{"); at != std::string::npos; at = text.find("MOCRC{", at)) {
+    size_t end = at + 6;
+    for (int depth = 1; end < text.size() && depth > 0; ++end)
+      depth += text[end] == '{' ? 1 : text[end] == '}' ? -1 : 0;
+    text.erase(at, end - at);
+  }
+  return text;
+}
+
+// The text of the node's "LOOP" children, in order, without checksum records.
 std::string loopsText(const metaTreeC* sketch) {
   std::string text;
   for (const metaTreeC* child = sketch->firstChild; child; child = child->next)
     if (child->hasKeyword("LOOP")) text += textOf(child);
-  return text;
+  return withoutChecksums(text);
 }
 
 // The sketches the desk makes of a copy of the sketch, empty when it would leave the sketch as

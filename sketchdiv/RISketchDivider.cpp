@@ -8,6 +8,7 @@ void RISketchDivider::setObjects(const RISketchManager& manager) {
   box = RISketchBoundingBox();
   outerLoop.reset();
   bounded = false;
+  work = 0;
   // An empty set must not leave the previous one to be divided again.
   objects.clear();
   if (manager.loopCount() == 0) return;
@@ -74,6 +75,12 @@ bool RISketchDivider::admit(const sketchListT<RISketchManager>& list, tallyS& ta
 bool RISketchDivider::admit(const sketchListT<RISketchManager>& list) {
   tallyS tally;
   return admit(list, tally);
+}
+
+bool RISketchDivider::spend(uint32_t curves) {
+  work += curves;
+  if (work > workBound) bounded = true;
+  return !bounded;
 }
 
 bool RISketchDivider::allWithinLimit(const sketchListT<RISketchManager>& list, uint32_t from) const {

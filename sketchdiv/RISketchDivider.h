@@ -6,8 +6,8 @@
 //
 // Use: setLimit, setDesk, setObjects, divide(true), getResult. Every loop is bounded: one
 // division holds at most maxPieces pieces in a list of pieces and maxCurves curves in them,
-// re-divides at most maxSweeps times and regroups at most maxPasses times; reaching a bound
-// answers overLimit.
+// re-divides at most maxSweeps times, regroups at most maxPasses times and divides or cuts
+// pieces of at most maxWork curves in all; reaching a bound answers overLimit.
 #pragma once
 
 #include <cstdint>
@@ -33,6 +33,11 @@ class RISketchDivider final : public IRILostObjectsCollector {
   static constexpr uint64_t maxCurves = 65536;
   static constexpr uint32_t maxSweeps = 1000;
   static constexpr uint32_t maxPasses = 1000;
+  // The curves of all the pieces a division re-divides, or cuts and rebuilds, anew (a piece
+  // met again is not counted again): the bounds above each hold, yet together they allow
+  // hours. A curve costs 3-10 us in Release, so this ends any division within about a second
+  // or two; 4,096 islands in a row take 49,000, a loop of 4,000 curves 72,000.
+  static constexpr uint64_t maxWork = 200'000;
   // The most a cut is moved off the end points it meets.
   static constexpr uint32_t maxCutMoves = 1000;
 
@@ -58,6 +63,10 @@ class RISketchDivider final : public IRILostObjectsCollector {
   bool checkPieceLimits(sketchListT<RISketchManager>& list, sketchListT<RISketchManager>& over) const;
   // Whether a bound of the division ended it.
   bool boundReached() const { return bounded; }
+  // The curves counted against the work bound so far.
+  uint64_t workDone() const { return work; }
+  // maxWork unless set; a division ends once its work goes beyond it.
+  void setWorkBound(uint64_t value) { workBound = value; }
 
   // The box around all islands; false without islands.
   bool islandsBox(RISketchBoundingBox& out);
@@ -100,6 +109,9 @@ class RISketchDivider final : public IRILostObjectsCollector {
   bool admit(const sketchListT<RISketchManager>& list, tallyS& tally);
   bool admit(const sketchListT<RISketchManager>& list);
   bool allWithinLimit(const sketchListT<RISketchManager>& list, uint32_t from) const;
+  // Counts a piece about to be divided or cut anew; marks the division bounded and answers
+  // false once the work goes beyond the bound.
+  bool spend(uint32_t curves);
   void cutVertically(const RISketchBoundingBox& outerBox);
   void cutHorizontally(const RISketchBoundingBox& outerBox);
   void rebuildByChains();
@@ -125,4 +137,6 @@ class RISketchDivider final : public IRILostObjectsCollector {
   void forgetOldPasses(regroupStateS& state, uint32_t pass);
 
   bool bounded = false;
+  uint64_t work = 0;
+  uint64_t workBound = maxWork;
 };

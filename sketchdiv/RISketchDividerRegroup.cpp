@@ -2,6 +2,9 @@
 // Passes repeat themselves: most pieces come back from one pass exactly as they were two
 // passes before (same axis), so the passes work on pieces kept once by content and take what
 // was made of a piece before instead of cutting it again.
+#include <array>
+#include <bit>
+#include <set>
 #include <unordered_map>
 #include <vector>
 
@@ -29,16 +32,20 @@ struct RISketchDivider::regroupStateS {
   std::vector<uint32_t> out;
 
   // What the pass makes of the piece: taken from an earlier pass (its lost curves are lost
-  // again), else made now.
-  const madeS& madeOf(RISketchDivider& divider, uint32_t id, uint8_t axis, uint32_t pass) {
+  // again), else made now; null when the division's work bound is reached.
+  const madeS* madeOf(RISketchDivider& divider, uint32_t id, uint8_t axis, uint32_t pass) {
     auto [it, fresh] = made[axis].try_emplace(id);
+    if (fresh && !divider.spend(store.curves(id))) {
+      made[axis].erase(it);
+      return nullptr;
+    }
     madeS& m = it->second;
     m.lastPass = pass;
     RILostObjectOrphanage& orphanage = divider.orphanage;
     if (!fresh) {
       orphanage.lines.appendAll(m.lostLines);
       orphanage.arcs.appendAll(m.lostArcs);
-      return m;
+      return &m;
     }
     const uint32_t linesBefore = orphanage.lines.count();
     const uint32_t arcsBefore = orphanage.arcs.count();
@@ -49,9 +56,67 @@ struct RISketchDivider::regroupStateS {
     for (uint32_t k = 0; k < halves.count(); ++k) m.pieces.push_back(store.intern(halves[k]));
     for (uint32_t k = linesBefore; k < orphanage.lines.count(); ++k) m.lostLines.append(orphanage.lines[k]);
     for (uint32_t k = arcsBefore; k < orphanage.arcs.count(); ++k) m.lostArcs.append(orphanage.arcs[k]);
-    return m;
+    return &m;
   }
 };
+
+namespace {
+
+// A curve by the bits of its geometry; a line either way round.
+using curveKeyT = std::array<uint64_t, 7>;
+
+curveKeyT keyOf(const RISketchGeoLine& line) {
+  curveKeyT a = {std::bit_cast<uint64_t>(line.start.x), std::bit_cast<uint64_t>(line.start.y), 0, 0, 0, 0, 0};
+  curveKeyT b = {std::bit_cast<uint64_t>(line.end.x), std::bit_cast<uint64_t>(line.end.y), 0, 0, 0, 0, 0};
+  if (b < a) std::swap(a, b);
+  return {a[0], a[1], b[0], b[1], 0, 0, 0};
+}
+
+curveKeyT keyOf(const RISketchGeoArc& arc) {
+  return {std::bit_cast<uint64_t>(arc.centre.x), std::bit_cast<uint64_t>(arc.centre.y),
+          std::bit_cast<uint64_t>(arc.radius),   std::bit_cast<uint64_t>(arc.startAngle),
+          std::bit_cast<uint64_t>(arc.endAngle), uint64_t(arc.direction), 1};
+}
+
+// Removes every curve whose key was seen before; whether one was.
+template <class Curve>
+bool dropRepeats(sketchListT<Curve>& curves, std::set<curveKeyT>& seen) {
+  bool dropped = false;
+  for (uint32_t k = 0; k < curves.count();) {
+    if (seen.insert(keyOf(curves[k])).second) {
+      ++k;
+      continue;
+    }
+    curves.removeAt(k);
+    dropped = true;
+  }
+  return dropped;
+}
+
+// Removes from the pieces, from index from on, every curve an earlier one of them already
+// holds, then the loops and pieces left without curves. Pieces without repeats stay exactly
+// as they are.
+void keepCurvesOnce(sketchListT<RISketchManager>& pieces, uint32_t from) {
+  std::set<curveKeyT> seen;
+  for (uint32_t i = from; i < pieces.count();) {
+    RISketchManager& piece = pieces[i];
+    for (uint32_t l = 0; l < piece.loops.count();) {
+      RISketchGeoLoop& loop = piece.loops[l];
+      const bool lines = dropRepeats(loop.lines, seen);
+      if (dropRepeats(loop.arcs, seen) || lines) piece.boxes[l] = loop.getBoundingBox();
+      if (loop.lines.count() + loop.arcs.count() > 0) {
+        ++l;
+        continue;
+      }
+      piece.loops.removeAt(l);
+      piece.boxes.removeAt(l);
+    }
+    if (piece.loops.count() > 0) ++i;
+    else pieces.removeAt(i);
+  }
+}
+
+}  // namespace
 
 RISketchDivider::pieceCutE RISketchDivider::regroupOne(RISketchManager& piece, uint8_t axis,
                                                        sketchListT<RISketchManager>& made, double& c) {
@@ -73,7 +138,12 @@ RISketchDivider::pieceCutE RISketchDivider::regroupOne(RISketchManager& piece, u
       half.mergeLoops();
       made.append(half);
     } else {
+      // A chain walked from an end that earlier walks left (a loose end, a point where three
+      // curves meet) passes their curves again, and the rebuild copies them into a second
+      // chain; cut and rebuilt pass after pass, such copies would multiply without end.
+      const uint32_t before = made.count();
       half.splitIntoChains(made);
+      keepCurvesOnce(made, before);
     }
   }
   return halves.count() == 2 ? pieceCutE::cut : pieceCutE::uncut;
@@ -84,6 +154,7 @@ bool RISketchDivider::regroupPieces(sketchListT<RISketchManager>& over, sketchLi
   bool cut = false;
   tallyS tally;
   for (uint32_t i = 0; i < over.count(); ++i) {
+    if (!spend(over[i].countObjects())) return cut;
     double c = 0.0;
     const pieceCutE kind = regroupOne(over[i], axis, out, c);
     if (kind == pieceCutE::dropped) {
@@ -111,7 +182,9 @@ bool RISketchDivider::regroupPass(regroupStateS& state, uint8_t axis, uint32_t p
     return !bounded;
   };
   for (uint32_t i = 0; i < state.over.size(); ++i) {
-    const regroupStateS::madeS& m = state.madeOf(*this, state.over[i], axis, pass);
+    const regroupStateS::madeS* made = state.madeOf(*this, state.over[i], axis, pass);
+    if (!made) return cut;
+    const regroupStateS::madeS& m = *made;
     if (m.kind == pieceCutE::dropped) {
       state.out.push_back(m.changed);
       state.out.insert(state.out.end(), state.over.begin() + i + 1, state.over.end());

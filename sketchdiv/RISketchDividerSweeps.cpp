@@ -44,6 +44,7 @@ bool RISketchDivider::redivide(bool more) {
       sweptS& made = it->second;
       made.lastSweep = sweeps;
       if (fresh) {
+        if (!spend(store.curves(id))) return false;
         child.setObjects(store.piece(id));
         child.setLimit(limit);
         child.divide(false);

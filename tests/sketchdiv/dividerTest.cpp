@@ -5,8 +5,13 @@
 #include <limits>
 #include <vector>
 
+#include <chrono>
+#include <cstdio>
+#include <string>
+
 #include "sketchdiv/RISketchDivider.h"
 #include "sketchdiv/RISketchContentStore.h"
+#include "tests/proxy3d/modelScript.h"
 #include "tests/sketchdiv/sketchDivisionHelpers.h"
 
 using namespace sketchDivisionTest;
@@ -358,4 +363,117 @@ TEST(SketchPieceStore, KeepsEachContentOnceBitForBit) {
   EXPECT_EQ(store.size(), 4u);
   RISketchManager firstAgain = pieceOf({{0, 0, 1, 1}});
   EXPECT_EQ(store.intern(firstAgain), id);
+}
+
+namespace {
+
+using point = vectorC2d<double>;
+
+// Closed polygons found by the fuzz target, divided with the tolerance 0.5 and the limit 15:
+// quadrilaterals sharing a corner with loops of zero-length lines. Their chains pass curves
+// twice, and every regrouping pass used to copy them again, to 9,308 curves in one piece.
+const std::vector<std::vector<point>> sharedCorners = [] {
+  const double s = 18.999998999999999;
+  return std::vector<std::vector<point>>{
+      {point(6.9999989999999999, 6.9999989999999999), point(14.499998999999999, 10.749998999999999),
+       point(10.749998999999999, 21.999998999999999), point(5.9999989999999999, 14.499998999999999)},
+      {point(14.5, s), point(s, s), point(s, s), point(s, s), point(s, s)},
+      {point(6.9999989999999999, 2.0000100000000001), point(26.999997999999998, 12.000009499999999),
+       point(16.9999985, 42.000008000000001), point(5.9999989999999999, 22.000008999999999)},
+      {point(s, s), point(22.000008999999999, 20.500004000000001), point(20.500004000000001, 25.000018999999998),
+       point(17.999998999999999, 22.000008999999999)},
+      {point(18, s), point(s, s), point(s, s), point(18, s)},
+      {point(s, s), point(38.999997999999998, 28.999998499999997), point(28.999998499999997, 58.999996999999993),
+       point(17.999998999999999, 38.999997999999998)}};
+}();
+
+RISketchManager polygons(const std::vector<std::vector<point>>& corners, double eps) {
+  RISketchManager sketch;
+  int32_t source = 0;
+  for (const std::vector<point>& loopCorners : corners) {
+    RISketchGeoLoop loop;
+    loop.setEps(eps);
+    for (size_t i = 0; i < loopCorners.size(); ++i)
+      loop.addLine(loopCorners[i], loopCorners[(i + 1) % loopCorners.size()], source++);
+    sketch.addLoop(loop);
+  }
+  return sketch;
+}
+
+std::string polygonsText(const std::vector<std::vector<point>>& corners) {
+  auto pointText = [](const point& p) {
+    char buffer[80];
+    std::snprintf(buffer, sizeof buffer, "POINT{%.17g,%.17g}", p.x, p.y);
+    return std::string(buffer);
+  };
+  std::string text = R"(SKETCH{NAME{"S"})";
+  for (const std::vector<point>& loopCorners : corners) {
+    text += ",LOOP{";
+    for (size_t i = 0; i < loopCorners.size(); ++i)
+      text += std::string(i ? "," : "") + "LINE{" + pointText(loopCorners[i]) + "," +
+              pointText(loopCorners[(i + 1) % loopCorners.size()]) + "}";
+    text += "}";
+  }
+  return text + "}";
+}
+
+}  // namespace
+
+TEST(SketchDivider, RebuiltChainsHoldEachCurveOnceAndTheWholeWorkIsBounded) {
+  struct caseS {
+    const char* name;
+    RISketchManager sketch;
+    uint32_t limit;
+    uint64_t workBound;
+    int result;
+    uint32_t mostCurves;  // in all pieces together; 0: not checked
+  };
+  const RISketchManager corners = polygons(sharedCorners, 0.5);
+  const std::vector<caseS> cases = {
+      // 25 curves, and what the cuts add: split curves and closing segments.
+      {"corners shared by chains", corners, 15, RISketchDivider::maxWork, RISketchDivider::divided, 40},
+      {"the same with too little work", corners, 15, 30, RISketchDivider::overLimit, 0},
+      {"comb regrouped", combLoop(40), 6, RISketchDivider::maxWork, RISketchDivider::divided, 0},
+      {"comb with too little work for its passes", combLoop(40), 6, 100, RISketchDivider::overLimit, 0},
+      {"islands re-divided", islandRow(12), 9, RISketchDivider::maxWork, RISketchDivider::divided, 0},
+      {"islands with too little work for the sweeps", islandRow(12), 9, 40, RISketchDivider::overLimit, 0},
+  };
+  for (const caseS& c : cases) {
+    RISketchDivider divider;
+    divider.setLimit(c.limit);
+    divider.setWorkBound(c.workBound);
+    divider.setObjects(c.sketch);
+    EXPECT_EQ(divider.divide(true), c.result) << c.name;
+    EXPECT_EQ(divider.boundReached(), c.result == RISketchDivider::overLimit) << c.name;
+    if (c.result == RISketchDivider::overLimit) {
+      EXPECT_GT(divider.workDone(), c.workBound) << c.name;
+      continue;
+    }
+    EXPECT_LT(divider.workDone(), 1000u) << c.name;
+    uint32_t curves = 0;
+    for (uint32_t i = 0; i < divider.pieces.count(); ++i) {
+      EXPECT_LE(divider.pieces[i].countObjects(), c.limit) << c.name;
+      curves += divider.pieces[i].countObjects();
+    }
+    if (c.mostCurves > 0) {
+      EXPECT_LE(curves, c.mostCurves) << c.name;
+    }
+  }
+}
+
+TEST(SketchDivider, AScriptDividingTheSketchWithSharedCornersIsAnsweredAtOnce) {
+  using namespace modelScript;
+  scriptC s;
+  const std::string part =
+      "PART{ITEMS{" + polygonsText(sharedCorners) + R"(,BASE{NAME{"F"},TYP{EXTRUDE},USED{"S"},PARAM{5,0,0}}}})";
+  dispatchT p = s.make("topart", part.c_str());
+  const std::string before = compact(p);
+  dispatchT d = method(s.factory, "Create", {text("prxm3dsketchdivider")});
+  put(d.get(), "SketchEPS", doubleValue(0.5));
+  put(d.get(), "BurstValue", number(0));
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(intOf(method(d.get(), "DivideSketch", {objectValue(p)})), 0);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+  // Its pieces do not give back every curve whole: the sketch and its feature stay.
+  EXPECT_EQ(compact(p), before);
 }
