@@ -1,5 +1,6 @@
-// The memory reports over the live blocks of the heap and of the slot arena. Each one builds its text while the heap's
-// in-report flag is set; the to-sink forms write it with writeMemTrackSink.
+// The memory reports over the live blocks of the heap and of the slot arena. Each one builds
+// its text while the heap's in-report flag is set; the to-sink forms write it with
+// writeMemTrackSink.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +18,7 @@ void memSummaryReport(std::string& out);
 
 // The heading with the process id, then one line per live block numbered from 0 with the
 // number of its parent (the first block in walk order whose payload holds the block's
-// payload address), followed, with MZMEMTRACK_LOCATION, by the block's allocation stack
+// payload address or, for an arena block, whose links lead to it), followed, with MZMEMTRACK_LOCATION, by the block's allocation stack
 // (arena blocks keep none).
 void memDetailReport(std::string& out);
 

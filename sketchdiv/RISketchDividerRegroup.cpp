@@ -66,8 +66,8 @@ namespace {
 using curveKeyT = std::array<uint64_t, 7>;
 
 curveKeyT keyOf(const RISketchGeoLine& line) {
-  curveKeyT a = {std::bit_cast<uint64_t>(line.start.x), std::bit_cast<uint64_t>(line.start.y), 0, 0, 0, 0, 0};
-  curveKeyT b = {std::bit_cast<uint64_t>(line.end.x), std::bit_cast<uint64_t>(line.end.y), 0, 0, 0, 0, 0};
+  std::array<uint64_t, 2> a = {std::bit_cast<uint64_t>(line.start.x), std::bit_cast<uint64_t>(line.start.y)};
+  std::array<uint64_t, 2> b = {std::bit_cast<uint64_t>(line.end.x), std::bit_cast<uint64_t>(line.end.y)};
   if (b < a) std::swap(a, b);
   return {a[0], a[1], b[0], b[1], 0, 0, 0};
 }
